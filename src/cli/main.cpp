@@ -1,0 +1,72 @@
+// tallyrune-cli: export and information without a window.
+
+#include "cli/CliArguments.h"
+#include "cli/Commands.h"
+
+#include <QGuiApplication>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <exception>
+#include <iostream>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tallyrune-cli export [--type NAME|CODE] [--text TEXT] [--height H] [--unit in|cm]\n"
+    "                            [--rotate 0|90|180|270] [--no-readable] [--font FACE] [--dpi N]\n"
+    "                            [--module N|auto] [--format bmp|png] -o FILE\n"
+    "       tallyrune-cli export ... --batch LIST -o PATTERN   (PATTERN holds {n})\n"
+    "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
+    "       tallyrune-cli types\n";
+
+struct Command {
+    const char* name;
+    void (*run)(const cli::Words&, std::ostream&);
+};
+
+constexpr std::array<Command, 3> kCommands{{
+    {"export", cli::RunExport},
+    {"info", cli::RunInfo},
+    {"types", cli::RunTypes},
+}};
+
+// Qt wants a private runtime folder and complains on stderr when none is set.
+void EnsureRuntimeDir() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const QByteArray dir = "/tmp/tallyrune-runtime-" + QByteArray::number(getuid());
+    mkdir(dir.constData(), 0700);
+    struct stat info {};
+    if (stat(dir.constData(), &info) == 0 && info.st_uid == getuid() && (info.st_mode & 0077) == 0)
+        qputenv("XDG_RUNTIME_DIR", dir);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Fonts need a GUI application, but the tool never opens a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    EnsureRuntimeDir();
+    const QGuiApplication app(argc, argv);
+    const cli::Words words(argv + 1, argv + argc);
+    try {
+        if (words.empty() || words[0] == "--help" || words[0] == "help") {
+            (words.empty() ? std::cerr : std::cout) << kUsage;
+            return words.empty() ? 2 : 0;
+        }
+        for (const auto& command : kCommands)
+            if (words[0] == command.name) {
+                command.run(cli::Words(words.begin() + 1, words.end()), std::cout);
+                return 0;
+            }
+        throw cli::UsageError("unknown command " + words[0]);
+    } catch (const cli::UsageError& e) {
+        std::cerr << "tallyrune-cli: " << e.what() << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "tallyrune-cli: " << e.what() << "\n";
+        return 1;
+    }
+}

@@ -1,0 +1,210 @@
+#include "engine/Code128.h"
+
+#include "engine/CheckDigits.h"
+#include "engine/HumanReadable.h"
+
+#include <array>
+#include <cstdint>
+
+namespace engine {
+namespace {
+
+// ISO/IEC 15417:2007 Table 1, symbol character widths (bar, space, bar, space, bar, space),
+// one row per code value; STOP carries its final 2-module bar.
+constexpr std::array<std::string_view, 107> kCode128Widths{
+    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", // 0-7
+    "132212", "221213", "221312", "231212", "112232", "122132", "122231", "113222", // 8-15
+    "123122", "123221", "223211", "221132", "221231", "213212", "223112", "312131", // 16-23
+    "311222", "321122", "321221", "312212", "322112", "322211", "212123", "212321", // 24-31
+    "232121", "111323", "131123", "131321", "112313", "132113", "132311", "211313", // 32-39
+    "231113", "231311", "112133", "112331", "132131", "113123", "113321", "133121", // 40-47
+    "313121", "211331", "231131", "213113", "213311", "213131", "311123", "311321", // 48-55
+    "331121", "312113", "312311", "332111", "314111", "221411", "431111", "111224", // 56-63
+    "111422", "121124", "121421", "141122", "141221", "112214", "112412", "122114", // 64-71
+    "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111", // 72-79
+    "111242", "121142", "121241", "114212", "124112", "124211", "411212", "421112", // 80-87
+    "421211", "212141", "214121", "412121", "111143", "111341", "131141", "114113", // 88-95
+    "114311", "411113", "411311", "113141", "114131", "311141", "411131", "211412", // 96-103
+    "211214", "211232", "2331112",                                                  // 104-106
+};
+
+struct Pattern {
+    std::uint16_t bits; // first module in the most significant bit, 1 = bar
+    int modules;
+};
+
+// Element widths to a module run, bars first.
+constexpr Pattern ToPattern(std::string_view widths) {
+    Pattern p{0, 0};
+    bool bar = true;
+    for (char w : widths) {
+        for (int i = 0; i < w - '0'; ++i, ++p.modules)
+            if (bar) p.bits |= static_cast<std::uint16_t>(0x8000u >> p.modules);
+        bar = !bar;
+    }
+    return p;
+}
+
+constexpr std::array<Pattern, 107> MakePatterns() {
+    std::array<Pattern, 107> patterns{};
+    for (std::size_t i = 0; i < patterns.size(); ++i) patterns[i] = ToPattern(kCode128Widths[i]);
+    return patterns;
+}
+
+constexpr std::array<Pattern, 107> kCode128Patterns = MakePatterns();
+static_assert(kCode128Patterns[0].modules == 11 && kCode128Patterns[0].bits == 0b1101100110000000);
+static_assert(kCode128Patterns[kStop].modules == 13);
+
+char CodeChar(int value) { return static_cast<char>(value + kCodeCharOffset); }
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsControl(unsigned char c) { return c < 32; }
+bool IsLowerRange(unsigned char c) { return c >= 96 && c <= 127; }
+
+// The code value of a character in set A or B, or the invalid byte when the set lacks it.
+char EncodeInSet(char set, unsigned char c) {
+    if (set == 'A') {
+        if (c < 32) return CodeChar(c + 64);
+        if (c < 96) return CodeChar(c - 32);
+    } else if (c >= 32 && c < 128) {
+        return CodeChar(c - 32);
+    }
+    return kInvalidCodeChar;
+}
+
+std::size_t DigitRunFrom(std::string_view text, std::size_t i) {
+    std::size_t n = 0;
+    while (i + n < text.size() && IsDigit(text[i + n])) ++n;
+    return n;
+}
+
+// Builds the code characters between the start character and the check character.
+class Code128Encoder {
+public:
+    Code128Encoder(std::string_view text, std::string& out) : text_(text), out_(out) {}
+
+    void Run() {
+        set_ = Code128StartSet(text_);
+        std::size_t i = 0;
+        while (i < text_.size()) {
+            i = EncodeAt(i);
+            if (i >= text_.size()) break;
+            if (shifted_) {
+                set_ = set_ == 'A' ? 'B' : 'A';
+                shifted_ = false;
+            }
+            ChooseSetFor(i);
+        }
+    }
+
+private:
+    std::size_t EncodeAt(std::size_t i) {
+        if (set_ == 'C') {
+            const bool pair = i + 1 < text_.size() && IsDigit(text_[i]) && IsDigit(text_[i + 1]);
+            out_ += pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
+            return i + 2;
+        }
+        out_ += EncodeInSet(set_, static_cast<unsigned char>(text_[i]));
+        return i + 1;
+    }
+
+    void Switch(int code, char set) {
+        out_ += CodeChar(code);
+        set_ = set;
+    }
+
+    void ChooseSetFor(std::size_t i) {
+        const auto c = static_cast<unsigned char>(text_[i]);
+        const bool hasNext = i + 1 < text_.size();
+        const auto next = hasNext ? static_cast<unsigned char>(text_[i + 1]) : 0;
+        if (set_ != 'C') {
+            const std::size_t digits = DigitRunFrom(text_, i);
+            if (digits >= 4 && digits % 2 == 0) return Switch(kCodeC, 'C');
+        }
+        if (set_ == 'B' && IsControl(c)) {
+            if (hasNext && IsLowerRange(next)) {
+                Switch(kShift, 'A');
+                shifted_ = true;
+            } else {
+                Switch(kCodeA, 'A');
+            }
+        } else if (set_ == 'A' && IsLowerRange(c)) {
+            if (hasNext && IsControl(next)) {
+                Switch(kShift, 'B');
+                shifted_ = true;
+            } else {
+                Switch(kCodeB, 'B');
+            }
+        } else if (set_ == 'C') {
+            if (!hasNext) {
+                IsControl(c) ? Switch(kCodeA, 'A') : Switch(kCodeB, 'B');
+            } else if (!IsDigit(c) || !IsDigit(next)) {
+                Code128StartSet(text_.substr(i)) == 'A' ? Switch(kCodeA, 'A') : Switch(kCodeB, 'B');
+            }
+        }
+    }
+
+    std::string_view text_;
+    std::string& out_;
+    char set_ = 'B';
+    bool shifted_ = false;
+};
+
+void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::string_view chars,
+                   Orientation orientation) {
+    BarCursor cursor(dc, x, y, barLength, module, orientation);
+    for (char c : chars) {
+        const int value = static_cast<unsigned char>(c) - kCodeCharOffset;
+        if (value < 0 || value >= static_cast<int>(kCode128Patterns.size())) return;
+        cursor.Modules(kCode128Patterns[value].bits, kCode128Patterns[value].modules);
+    }
+}
+
+// Application identifier + container digits padded to `digits` + their check digit, as GS1-128.
+std::string ShippingCodeData(std::string_view ai, std::string_view text, int digits) {
+    const std::string padded = PadLeft(std::string(text), digits, '0');
+    return std::string(ai) + padded + Mod10CheckDigit(padded);
+}
+
+} // namespace
+
+char Code128StartSet(std::string_view text) {
+    if (DigitRunFrom(text, 0) >= 4) return 'C';
+    for (char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (IsControl(c)) return 'A';
+        if (IsLowerRange(c)) return 'B';
+    }
+    return 'B';
+}
+
+std::string EncodeCode128(std::string_view text, bool fnc1) {
+    const char set = Code128StartSet(text);
+    std::string out(1, CodeChar(set == 'A' ? kStartA : set == 'B' ? kStartB : kStartC));
+    if (fnc1) out += CodeChar(kFnc1);
+    Code128Encoder(text, out).Run();
+    out += Code128Checksum(out);
+    out += CodeChar(kStop);
+    return out;
+}
+
+void DrawCode128(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
+                 Orientation orientation) {
+    DrawCodeChars(dc, x, y, barLength, module, EncodeCode128(text, false), orientation);
+}
+
+void DrawEan128(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
+                Orientation orientation) {
+    DrawCodeChars(dc, x, y, barLength, module, EncodeCode128(text, true), orientation);
+}
+
+void DrawSsc14(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
+               Orientation orientation) {
+    DrawEan128(dc, x, y, barLength, module, ShippingCodeData("01", text, 13), orientation);
+}
+
+void DrawSscc18(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
+                Orientation orientation) {
+    DrawEan128(dc, x, y, barLength, module, ShippingCodeData("00", text, 17), orientation);
+}
+
+} // namespace engine

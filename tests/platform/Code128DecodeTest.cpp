@@ -1,0 +1,102 @@
+// Every Code 128 family symbol drawn through PainterSurface is read back by zxing-cpp.
+
+#include "support/Decode.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using namespace testing_support;
+using engine::Orientation;
+using engine::SymbologyCode;
+
+constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
+                                         Orientation::Deg270};
+
+std::string LongText() {
+    std::string text;
+    for (int i = 0; i < 85; ++i) text += static_cast<char>('!' + (i * 7) % 94);
+    return text;
+}
+
+struct Code128Case {
+    const char* name;
+    std::string text;
+};
+
+// Texts that cross every code-set change, SHIFT, control characters and DEL.
+const Code128Case kPlainCases[] = {
+    {"digits even, set C", "1234"},
+    {"short digits, set B", "123"},
+    {"odd digits leave C", "12345"},
+    {"enter C mid text", "AB12345"},
+    {"mixed case", "Tallyrune 2026"},
+    {"tab before lower case, start A", std::string("\tAB") + "cd"},
+    {"tab inside B, SHIFT", std::string("ab\tcd")},
+    {"lower case inside A, SHIFT", std::string("\t\x01") + "a\x02"},
+    {"brace in set A", std::string("\x01X{Y")},
+    {"DEL and controls", std::string("A\x7F\x1F\x7F")},
+    {"C then A", std::string("1234\x01\x02")},
+    {"C then B", "123456abc"},
+    {"all sets", std::string("12345678\x03XYZ{|}~9876")},
+    {"80+ characters", LongText()},
+};
+
+TEST(Code128Decode, PlainTextsEveryModuleAndOrientation) {
+    for (const auto& c : kPlainCases)
+        for (int module = 1; module <= 4; ++module)
+            for (Orientation o : kOrientations)
+                for (bool showText : {true, false}) {
+                    RenderRequest r{SymbologyCode::Code128, c.text, module, 40 * module, showText, o};
+                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
+                    ASSERT_TRUE(d.found) << c.name << " module " << module << " o " << int(o);
+                    EXPECT_EQ(d.text, c.text) << c.name << " module " << module;
+                }
+}
+
+struct Gs1Case {
+    SymbologyCode code;
+    std::string text;
+    std::string expectedData; // the GS1 data after the leading FNC1
+};
+
+const Gs1Case kGs1Cases[] = {
+    {SymbologyCode::Ean128, "0112345678901231", "0112345678901231"},
+    {SymbologyCode::Ean128, "(01)123", "(01)123"},
+    {SymbologyCode::Ean128, "10ABC123", "10ABC123"},
+    {SymbologyCode::Ssc14, "1", "0100000000000017"},
+    {SymbologyCode::Ssc14, "1234567890123", "0112345678901231"},
+    {SymbologyCode::Sscc18, "12345", "00000000000000123457"},
+    {SymbologyCode::Sscc18, "12345678901234567", "00123456789012345675"},
+};
+
+TEST(Code128Decode, Gs1SymbolsCarryFnc1AndTheirData) {
+    for (const auto& c : kGs1Cases)
+        for (int module = 1; module <= 4; ++module)
+            for (Orientation o : kOrientations)
+                for (bool showText : {true, false}) {
+                    RenderRequest r{c.code, c.text, module, 50 * module, showText, o};
+                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
+                    ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o);
+                    EXPECT_EQ(d.symbologyIdentifier, "]C1") << c.text; // FNC1 in first position
+                    EXPECT_EQ(d.text, c.expectedData) << c.text;
+                }
+}
+
+TEST(Code128Decode, RandomAsciiTexts) {
+    std::mt19937 rng(2026);
+    std::uniform_int_distribution<int> length(1, 40);
+    std::uniform_int_distribution<int> character(1, 127);
+    for (int i = 0; i < 60; ++i) {
+        std::string text;
+        for (int n = length(rng); n > 0; --n) text += static_cast<char>(character(rng));
+        RenderRequest r{SymbologyCode::Code128, text, 2, 80, true, Orientation::Deg0};
+        const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
+        ASSERT_TRUE(d.found) << i;
+        EXPECT_EQ(d.text, text) << i;
+    }
+}
+
+} // namespace

@@ -1,0 +1,39 @@
+// Test entry point for programs that render text: fonts need a QGuiApplication, created once
+// before any test runs, on the offscreen platform so no display is needed.
+
+#include <QByteArray>
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class GuiEnvironment : public ::testing::Environment {
+public:
+    GuiEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        runtimeDir_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_->path()));
+        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int& argc_;
+    char** argv_;
+    std::unique_ptr<QTemporaryDir> runtimeDir_;
+    std::unique_ptr<QGuiApplication> app_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment(argc, argv));
+    return RUN_ALL_TESTS();
+}
