@@ -159,10 +159,21 @@ void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::st
     }
 }
 
-// Application identifier + container digits padded to `digits` + their check digit, as GS1-128.
-std::string ShippingCodeData(std::string_view ai, std::string_view text, int digits) {
-    const std::string padded = PadLeft(std::string(text), digits, '0');
-    return std::string(ai) + padded + Mod10CheckDigit(padded);
+// Application identifier + container digits padded to `digits` + their check digit: always an
+// even run of digits, which EncodeCode128 sends as START C, FNC1 and digit pairs. Encoding the
+// pairs directly keeps a text that bypassed the filter inside the fixed-size box: a pair
+// holding a non-digit becomes the invalid character, where the drawing stops.
+std::string EncodeShippingCode(std::string_view ai, std::string_view text, std::size_t digits) {
+    const std::string padded = PadLeft(std::string(text.substr(0, digits)), static_cast<int>(digits), '0');
+    const std::string data = std::string(ai) + padded + Mod10CheckDigit(padded);
+    std::string out{CodeChar(kStartC), CodeChar(kFnc1)};
+    for (std::size_t i = 0; i + 1 < data.size(); i += 2)
+        out += IsDigit(data[i]) && IsDigit(data[i + 1])
+                   ? CodeChar((data[i] - '0') * 10 + (data[i + 1] - '0'))
+                   : kInvalidCodeChar;
+    out += Code128Checksum(out);
+    out += CodeChar(kStop);
+    return out;
 }
 
 } // namespace
@@ -199,12 +210,12 @@ void DrawEan128(Surface& dc, int x, int y, int barLength, int module, std::strin
 
 void DrawSsc14(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                Orientation orientation) {
-    DrawEan128(dc, x, y, barLength, module, ShippingCodeData("01", text, 13), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, EncodeShippingCode("01", text, 13), orientation);
 }
 
 void DrawSscc18(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                 Orientation orientation) {
-    DrawEan128(dc, x, y, barLength, module, ShippingCodeData("00", text, 17), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, EncodeShippingCode("00", text, 17), orientation);
 }
 
 } // namespace engine
