@@ -1,11 +1,10 @@
 #include "export/ImageFileWriter.h"
 
 #include "engine/Units.h"
-#include "platform/Errors.h"
+#include "platform/AtomicFile.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -51,13 +50,15 @@ void SetImageResolution(QImage& image, int dotsPerInch) {
 }
 
 void WriteImageFile(const QImage& image, const QString& path, ImageFormat format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) throw platform::WriteFailure(path.toStdString());
-    QImageWriter writer(&file, RowOf(format).qtFormat);
-    if (!writer.write(image) || !file.commit()) {
-        file.cancelWriting();
-        throw platform::WriteFailure(path.toStdString());
-    }
+    platform::WriteFileAtomically(
+        path,
+        [&](QIODevice& device) {
+            QImageWriter writer(&device, RowOf(format).qtFormat);
+            // The fastest zlib level: pictures of bars are long runs that compress well anyway.
+            writer.setCompression(12); // of 100: zlib level 1
+            return writer.write(image);
+        },
+        platform::Durability::Renamed);
 }
 
 } // namespace exporting
