@@ -1,0 +1,124 @@
+// Every Code 39 family symbol drawn through PainterSurface is read back by zxing-cpp.
+
+#include "support/Decode.h"
+
+#include <ZXing/ReadBarcode.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace testing_support;
+using engine::Orientation;
+using engine::SymbologyCode;
+
+constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
+                                         Orientation::Deg270};
+
+struct DecodeCase {
+    SymbologyCode code;
+    std::string text;
+    std::string expected; // what zxing-cpp reports
+};
+
+// zxing-cpp 1.4 reads a check character as part of the data unless asked to validate it.
+const DecodeCase kCases[] = {
+    {SymbologyCode::Code39, "ABC", "ABC"},
+    {SymbologyCode::Code39, "CODE39", "CODE39"},
+    {SymbologyCode::Code39, "0123456789", "0123456789"},
+    {SymbologyCode::Code39, "-. $/+%", "-. $/+%"},
+    {SymbologyCode::Code39, "THE QUICK BROWN FOX JUMPS 0VER 1 LAZY DOG",
+     "THE QUICK BROWN FOX JUMPS 0VER 1 LAZY DOG"},
+    // Sum of values: CODE39 75, ABC 33, A-Z 81, HELLO 97, 12345 15.
+    {SymbologyCode::Code39Mod43, "CODE39", "CODE39W"},
+    {SymbologyCode::Code39Mod43, "ABC", "ABCX"},
+    {SymbologyCode::Code39Mod43, "A-Z", "A-Z "},
+    {SymbologyCode::Code39Mod43, "HELLO", "HELLOB"},
+    {SymbologyCode::Code39Mod43, "12345", "12345F"},
+    {SymbologyCode::Code39Mod10, "CODE39", "CODE395"},
+    {SymbologyCode::Code39Mod10, "ABC", "ABC3"},
+    {SymbologyCode::Code39Mod10, "A-Z", "A-Z1"},
+    {SymbologyCode::Code39Mod10, "HELLO", "HELLO7"},
+    {SymbologyCode::Code39Mod10, "12345", "123455"},
+};
+
+TEST(Code39Decode, PlainAndCheckedEveryModuleAndOrientation) {
+    for (const auto& c : kCases) {
+        ASSERT_EQ(engine::FilterBarcodeText(c.code, c.text), c.text);
+        for (int module = 1; module <= 4; ++module)
+            for (Orientation o : kOrientations)
+                for (bool showText : {true, false}) {
+                    const RenderRequest r{c.code, c.text, module, 40 * module, showText, o};
+                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39);
+                    ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o);
+                    EXPECT_EQ(d.format, "Code39");
+                    EXPECT_EQ(d.text, c.expected) << c.text << " module " << module;
+                }
+    }
+}
+
+// zxing-cpp told to validate a modulo-43 check character accepts ours and drops it.
+TEST(Code39Decode, Mod43CheckCharacterValidates) {
+    for (const auto& c : kCases) {
+        if (c.code != SymbologyCode::Code39Mod43) continue;
+        const QImage image =
+            RenderBarcode(RenderRequest{c.code, c.text, 2, 80, true, Orientation::Deg0});
+        const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+        const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                    ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
+        ZXing::DecodeHints hints;
+        hints.setFormats(ZXing::BarcodeFormat::Code39);
+        hints.setValidateCode39CheckSum(true);
+        const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+        ASSERT_TRUE(result.isValid()) << c.text;
+        const ZXing::ByteArray& bytes = result.bytes();
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.text);
+    }
+}
+
+// All of ASCII 1..127, in slices short enough for one symbol each.
+std::vector<std::string> AsciiSlices() {
+    std::vector<std::string> slices;
+    for (int first = 1; first < 128; first += 16) {
+        std::string slice;
+        for (int c = first; c < first + 16 && c < 128; ++c)
+            slice += static_cast<char>(c);
+        slices.push_back(slice);
+    }
+    return slices;
+}
+
+TEST(Code39Decode, ExtendedReadsEveryAsciiCharacter) {
+    std::vector<std::string> texts = AsciiSlices();
+    texts.insert(texts.end(), {"abc", "a-b", "Hello, World!", "x.y-z", "$%+/*"});
+    for (const auto& text : texts) {
+        ASSERT_EQ(engine::FilterBarcodeText(SymbologyCode::Code39Extended, text), text);
+        for (int module = 1; module <= 4; ++module)
+            for (Orientation o : kOrientations)
+                for (bool showText : {true, false}) {
+                    const RenderRequest r{
+                        SymbologyCode::Code39Extended, text, module, 40 * module, showText, o};
+                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39, true);
+                    ASSERT_TRUE(d.found) << int(text[0]) << " module " << module << " o " << int(o);
+                    EXPECT_EQ(d.text, text) << int(text[0]) << " module " << module;
+                }
+    }
+}
+
+// Read as plain Code 39 the pairs show, '-' and '.' among them as /M and /N.
+TEST(Code39Decode, ExtendedPairsReadAsPlainCode39) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"abc", "+A+B+C"}, {"a-b", "+A/M+B"}, {"1.5", "1/N5"}, {"\x01Z", "$AZ"}, {"@", "%V"},
+    };
+    for (const auto& [text, pairs] : rows) {
+        const RenderRequest r{SymbologyCode::Code39Extended, text, 2, 80, true, Orientation::Deg0};
+        const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39, false);
+        ASSERT_TRUE(d.found) << text;
+        EXPECT_EQ(d.text, pairs) << text;
+    }
+}
+
+} // namespace
