@@ -24,9 +24,10 @@ engine::Orientation ParseRotation(const std::string& degrees) {
 
 double HeightInches(const CliArguments& args) {
     const std::string unit = args.Value("--unit").value_or("in");
-    if (unit != "in" && unit != "cm") throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
-    const double fallback = unit == "cm" ? engine::InchesToCentimetres(kDefaultHeightInches)
-                                         : kDefaultHeightInches;
+    if (unit != "in" && unit != "cm")
+        throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
+    const double fallback =
+        unit == "cm" ? engine::InchesToCentimetres(kDefaultHeightInches) : kDefaultHeightInches;
     const double height = args.PositiveReal("--height", fallback);
     return unit == "cm" ? engine::CentimetresToInches(height) : height;
 }
@@ -34,8 +35,8 @@ double HeightInches(const CliArguments& args) {
 int ModuleDots(const CliArguments& args, engine::SymbologyCode code, int dpi) {
     const std::string module = args.Value("--module").value_or("auto");
     if (module == "auto") {
-        const double mils = code == engine::SymbologyCode::Postnet ? kAutoPostnetModuleMils
-                                                                   : kAutoModuleMils;
+        const double mils =
+            code == engine::SymbologyCode::Postnet ? kAutoPostnetModuleMils : kAutoModuleMils;
         return std::max(1, engine::MilsToDots(dpi, mils));
     }
     return args.IntValue("--module", 1, 1, kMaxModule);

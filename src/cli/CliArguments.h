@@ -12,7 +12,7 @@
 namespace cli {
 
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -22,20 +22,22 @@ struct OptionSpec {
 };
 
 class CliArguments {
-public:
+  public:
     CliArguments(const std::vector<std::string>& args, const OptionSpec& spec);
 
     bool Has(const std::string& option) const { return values_.contains(option); }
     std::optional<std::string> Value(const std::string& option) const;
     const std::vector<std::string>& Positional() const { return positional_; }
-    void SetValue(const std::string& option, std::string value) { values_[option] = std::move(value); }
+    void SetValue(const std::string& option, std::string value) {
+        values_[option] = std::move(value);
+    }
 
     // The option's value as a whole number within [min, max], or `fallback` when absent.
     int IntValue(const std::string& option, int fallback, int min, int max) const;
     // The option's value as a real number greater than zero, or `fallback` when absent.
     double PositiveReal(const std::string& option, double fallback) const;
 
-private:
+  private:
     std::map<std::string, std::string> values_;
     std::vector<std::string> positional_;
 };

@@ -30,8 +30,9 @@ void CheckDrawable(const platform::BarcodeDrawing& drawing) {
     const QSize size = platform::BarcodeBoxSize(drawing);
     if (size.width() >= kMaxSide || size.height() >= kMaxSide ||
         qint64(size.width()) * size.height() > kMaxPixels)
-        throw platform::Failure("the barcode is too large to draw (" + std::to_string(size.width()) +
-                                " x " + std::to_string(size.height()) + " dots)");
+        throw platform::Failure("the barcode is too large to draw (" +
+                                std::to_string(size.width()) + " x " +
+                                std::to_string(size.height()) + " dots)");
 }
 
 void ExportOne(const BarcodeJob& job, const QString& path, exporting::ImageFormat format) {
@@ -64,7 +65,8 @@ void ExportBatch(const CliArguments& args, const std::string& list, const QStrin
         if (lines[i].empty()) continue;
         perLine.SetValue("--text", lines[i]);
         const BarcodeJob job = BarcodeJobFrom(perLine);
-        ExportOne(job, QString(pattern).replace(QStringLiteral("{n}"), QString::number(i + 1)), format);
+        ExportOne(job, QString(pattern).replace(QStringLiteral("{n}"), QString::number(i + 1)),
+                  format);
         ++written;
     }
     out << "wrote " << written << " files\n";

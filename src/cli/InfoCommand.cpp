@@ -30,7 +30,8 @@ std::string Inches(int dots, int dpi) {
 void RunInfo(const Words& words, std::ostream& out) {
     const CliArguments args(words, BarcodeOptionSpec());
     if (!args.Positional().empty()) throw UsageError("unexpected argument " + args.Positional()[0]);
-    if (!args.Has("--type") || !args.Has("--text")) throw UsageError("info needs --type and --text");
+    if (!args.Has("--type") || !args.Has("--text"))
+        throw UsageError("info needs --type and --text");
     const BarcodeJob job = BarcodeJobFrom(args);
     const auto& d = job.drawing;
     const int boxModules = engine::BarcodeExtent(1, d.code, d.text);
@@ -48,7 +49,8 @@ void RunInfo(const Words& words, std::ostream& out) {
 void RunTypes(const Words& words, std::ostream& out) {
     if (!words.empty()) throw UsageError("types takes no arguments");
     std::vector<const engine::SymbologyInfo*> rows;
-    for (const auto& row : engine::SymbologyCatalogue()) rows.push_back(&row);
+    for (const auto& row : engine::SymbologyCatalogue())
+        rows.push_back(&row);
     std::ranges::sort(rows, {}, &engine::SymbologyInfo::listPosition);
     for (const auto* row : rows)
         out << std::setw(2) << static_cast<int>(row->code) << "  " << row->listItem << "  ("

@@ -48,6 +48,8 @@ void BarCursor::BarAt(int modules, int offset, int length) {
     DrawBar(dc_, x, y, modules * module_, length, orientation_);
 }
 
-void BarCursor::Space(int modules) { AdvanceCursor(x_, y_, modules * module_, orientation_); }
+void BarCursor::Space(int modules) {
+    AdvanceCursor(x_, y_, modules * module_, orientation_);
+}
 
 } // namespace engine

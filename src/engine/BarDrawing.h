@@ -21,9 +21,10 @@ void AdvanceCursor(int& x, int& y, int step, Orientation orientation);
 
 // Draws patterns stored most significant bit first (1 = bar) from a moving bar start.
 class BarCursor {
-public:
+  public:
     BarCursor(Surface& dc, int x, int y, int barLength, int module, Orientation orientation)
-        : dc_(dc), x_(x), y_(y), barLength_(barLength), module_(module), orientation_(orientation) {}
+        : dc_(dc), x_(x), y_(y), barLength_(barLength), module_(module), orientation_(orientation) {
+    }
 
     // The top `count` bits of `bits` (at most 16), one module each; adjacent bar modules merge.
     void Modules(std::uint16_t bits, int count);
@@ -39,7 +40,7 @@ public:
     int Module() const { return module_; }
     int BarLength() const { return barLength_; }
 
-private:
+  private:
     Surface& dc_;
     int x_;
     int y_;

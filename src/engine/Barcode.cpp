@@ -13,10 +13,13 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
     if (c == 0) return false;
     if (!row) return true;
     switch (row->charClass) {
-    case CharClass::FullAscii: return c <= 127;
+    case CharClass::FullAscii:
+        return c <= 127;
     case CharClass::Code39Upper:
-        return c == '*' || (c < 128 && Code39Chars.find(static_cast<char>(c)) != std::string_view::npos);
-    case CharClass::Digits: return c >= '0' && c <= '9';
+        return c == '*' ||
+               (c < 128 && Code39Chars.find(static_cast<char>(c)) != std::string_view::npos);
+    case CharClass::Digits:
+        return c >= '0' && c <= '9';
     }
     return false;
 }

@@ -8,7 +8,9 @@
 namespace engine {
 namespace {
 
-int DigitValue(char c) { return static_cast<unsigned char>(c) - '0'; }
+int DigitValue(char c) {
+    return static_cast<unsigned char>(c) - '0';
+}
 
 // The digit that brings a weighted sum up to a multiple of ten.
 char TenComplement(long long sum) {
@@ -41,7 +43,8 @@ char Mod10CheckDigit(std::string_view digits) {
 
 char PostnetCheckDigit(std::string_view digits) {
     long long sum = 0;
-    for (char c : digits) sum += DigitValue(c);
+    for (char c : digits)
+        sum += DigitValue(c);
     return TenComplement(sum);
 }
 
@@ -82,10 +85,14 @@ std::string ExpandUpcE(std::string_view d) {
     switch (s[5]) {
     case '0':
     case '1':
-    case '2': return "0" + s.substr(0, 2) + s[5] + "0000" + s.substr(2, 3);
-    case '3': return "0" + s.substr(0, 3) + "00000" + s.substr(3, 2);
-    case '4': return "0" + s.substr(0, 4) + "00000" + s[4];
-    default: return "0" + s.substr(0, 5) + "0000" + s[5];
+    case '2':
+        return "0" + s.substr(0, 2) + s[5] + "0000" + s.substr(2, 3);
+    case '3':
+        return "0" + s.substr(0, 3) + "00000" + s.substr(3, 2);
+    case '4':
+        return "0" + s.substr(0, 4) + "00000" + s[4];
+    default:
+        return "0" + s.substr(0, 5) + "0000" + s[5];
     }
 }
 

@@ -12,20 +12,20 @@ namespace {
 // ISO/IEC 15417:2007 Table 1, symbol character widths (bar, space, bar, space, bar, space),
 // one row per code value; STOP carries its final 2-module bar.
 constexpr std::array<std::string_view, 107> kCode128Widths{
-    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", // 0-7
-    "132212", "221213", "221312", "231212", "112232", "122132", "122231", "113222", // 8-15
-    "123122", "123221", "223211", "221132", "221231", "213212", "223112", "312131", // 16-23
-    "311222", "321122", "321221", "312212", "322112", "322211", "212123", "212321", // 24-31
-    "232121", "111323", "131123", "131321", "112313", "132113", "132311", "211313", // 32-39
-    "231113", "231311", "112133", "112331", "132131", "113123", "113321", "133121", // 40-47
-    "313121", "211331", "231131", "213113", "213311", "213131", "311123", "311321", // 48-55
-    "331121", "312113", "312311", "332111", "314111", "221411", "431111", "111224", // 56-63
-    "111422", "121124", "121421", "141122", "141221", "112214", "112412", "122114", // 64-71
-    "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111", // 72-79
-    "111242", "121142", "121241", "114212", "124112", "124211", "411212", "421112", // 80-87
-    "421211", "212141", "214121", "412121", "111143", "111341", "131141", "114113", // 88-95
-    "114311", "411113", "411311", "113141", "114131", "311141", "411131", "211412", // 96-103
-    "211214", "211232", "2331112",                                                  // 104-106
+    "212222", "222122", "222221",  "121223", "121322", "131222", "122213", "122312", // 0-7
+    "132212", "221213", "221312",  "231212", "112232", "122132", "122231", "113222", // 8-15
+    "123122", "123221", "223211",  "221132", "221231", "213212", "223112", "312131", // 16-23
+    "311222", "321122", "321221",  "312212", "322112", "322211", "212123", "212321", // 24-31
+    "232121", "111323", "131123",  "131321", "112313", "132113", "132311", "211313", // 32-39
+    "231113", "231311", "112133",  "112331", "132131", "113123", "113321", "133121", // 40-47
+    "313121", "211331", "231131",  "213113", "213311", "213131", "311123", "311321", // 48-55
+    "331121", "312113", "312311",  "332111", "314111", "221411", "431111", "111224", // 56-63
+    "111422", "121124", "121421",  "141122", "141221", "112214", "112412", "122114", // 64-71
+    "122411", "142112", "142211",  "241211", "221114", "413111", "241112", "134111", // 72-79
+    "111242", "121142", "121241",  "114212", "124112", "124211", "411212", "421112", // 80-87
+    "421211", "212141", "214121",  "412121", "111143", "111341", "131141", "114113", // 88-95
+    "114311", "411113", "411311",  "113141", "114131", "311141", "411131", "211412", // 96-103
+    "211214", "211232", "2331112",                                                   // 104-106
 };
 
 struct Pattern {
@@ -47,7 +47,8 @@ constexpr Pattern ToPattern(std::string_view widths) {
 
 constexpr std::array<Pattern, 107> MakePatterns() {
     std::array<Pattern, 107> patterns{};
-    for (std::size_t i = 0; i < patterns.size(); ++i) patterns[i] = ToPattern(kCode128Widths[i]);
+    for (std::size_t i = 0; i < patterns.size(); ++i)
+        patterns[i] = ToPattern(kCode128Widths[i]);
     return patterns;
 }
 
@@ -55,10 +56,18 @@ constexpr std::array<Pattern, 107> kCode128Patterns = MakePatterns();
 static_assert(kCode128Patterns[0].modules == 11 && kCode128Patterns[0].bits == 0b1101100110000000);
 static_assert(kCode128Patterns[kStop].modules == 13);
 
-char CodeChar(int value) { return static_cast<char>(value + kCodeCharOffset); }
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsControl(unsigned char c) { return c < 32; }
-bool IsLowerRange(unsigned char c) { return c >= 96 && c <= 127; }
+char CodeChar(int value) {
+    return static_cast<char>(value + kCodeCharOffset);
+}
+bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsControl(unsigned char c) {
+    return c < 32;
+}
+bool IsLowerRange(unsigned char c) {
+    return c >= 96 && c <= 127;
+}
 
 // The code value of a character in set A or B, or the invalid byte when the set lacks it.
 char EncodeInSet(char set, unsigned char c) {
@@ -73,13 +82,14 @@ char EncodeInSet(char set, unsigned char c) {
 
 std::size_t DigitRunFrom(std::string_view text, std::size_t i) {
     std::size_t n = 0;
-    while (i + n < text.size() && IsDigit(text[i + n])) ++n;
+    while (i + n < text.size() && IsDigit(text[i + n]))
+        ++n;
     return n;
 }
 
 // Builds the code characters between the start character and the check character.
 class Code128Encoder {
-public:
+  public:
     Code128Encoder(std::string_view text, std::string& out) : text_(text), out_(out) {}
 
     void Run() {
@@ -96,11 +106,12 @@ public:
         }
     }
 
-private:
+  private:
     std::size_t EncodeAt(std::size_t i) {
         if (set_ == 'C') {
             const bool pair = i + 1 < text_.size() && IsDigit(text_[i]) && IsDigit(text_[i + 1]);
-            out_ += pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
+            out_ +=
+                pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
             return i + 2;
         }
         out_ += EncodeInSet(set_, static_cast<unsigned char>(text_[i]));
@@ -164,7 +175,8 @@ void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::st
 // pairs directly keeps a text that bypassed the filter inside the fixed-size box: a pair
 // holding a non-digit becomes the invalid character, where the drawing stops.
 std::string EncodeShippingCode(std::string_view ai, std::string_view text, std::size_t digits) {
-    const std::string padded = PadLeft(std::string(text.substr(0, digits)), static_cast<int>(digits), '0');
+    const std::string padded =
+        PadLeft(std::string(text.substr(0, digits)), static_cast<int>(digits), '0');
     const std::string data = std::string(ai) + padded + Mod10CheckDigit(padded);
     std::string out{CodeChar(kStartC), CodeChar(kFnc1)};
     for (std::size_t i = 0; i + 1 < data.size(); i += 2)

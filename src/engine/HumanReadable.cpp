@@ -33,8 +33,8 @@ std::string ShippingCaption(std::string_view ai, std::string_view text, int digi
 // Along the bars, which end reading starts from, and which edge across the box the text
 // sits against, for each orientation.
 struct OrientationFrame {
-    bool vertical;   // the sequence runs along y
-    int readingSign; // +1: reading starts at the low-coordinate end
+    bool vertical;    // the sequence runs along y
+    int readingSign;  // +1: reading starts at the low-coordinate end
     bool textEdgeFar; // the "below" edge is the bottom or right edge of the box
 };
 
@@ -67,11 +67,21 @@ Point ReferencePoint(TextPlacement placement, const OrientationFrame& f, const B
     int along = mid;
     switch (placement) {
     case CentredBelow:
-    case CentredAbove: along = mid - s * (cx / 2); break;
-    case BeforeCentreBelow: along = mid - s * (cx + 2 * module); break;
-    case AfterCentreBelow: along = mid + s * 2 * module; break;
-    case StartCornerBelow: along = s > 0 ? alongStart : alongEnd; break;
-    case EndCornerBelow: along = (s > 0 ? alongEnd : alongStart) - s * cx; break;
+    case CentredAbove:
+        along = mid - s * (cx / 2);
+        break;
+    case BeforeCentreBelow:
+        along = mid - s * (cx + 2 * module);
+        break;
+    case AfterCentreBelow:
+        along = mid + s * 2 * module;
+        break;
+    case StartCornerBelow:
+        along = s > 0 ? alongStart : alongEnd;
+        break;
+    case EndCornerBelow:
+        along = (s > 0 ? alongEnd : alongStart) - s * cx;
+        break;
     }
     int across = 0;
     if (placement == CentredAbove)
@@ -83,8 +93,12 @@ Point ReferencePoint(TextPlacement placement, const OrientationFrame& f, const B
 
 } // namespace
 
-int TextCellWidth(const Surface& dc, std::string_view text) { return dc.MeasureText(text).width; }
-int TextCellHeight(const Surface& dc, std::string_view text) { return dc.MeasureText(text).height; }
+int TextCellWidth(const Surface& dc, std::string_view text) {
+    return dc.MeasureText(text).width;
+}
+int TextCellHeight(const Surface& dc, std::string_view text) {
+    return dc.MeasureText(text).height;
+}
 
 std::string PadLeft(std::string text, int length, char fill) {
     if (fill == '\0' || static_cast<int>(text.size()) >= length) return text;
@@ -101,9 +115,11 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
     case Interleaved2of5:
     case Code93:
     case Ean8:
-    case Ean128: return {{plain, CentredBelow}};
+    case Ean128:
+        return {{plain, CentredBelow}};
     case UpcExt2:
-    case UpcExt5: return {{plain, CentredAbove}};
+    case UpcExt5:
+        return {{plain, CentredAbove}};
     case UpcA: {
         const std::string s = WithCheck(text, 11);
         return {{Sub(s, 1, 1), StartCornerBelow},
@@ -113,7 +129,8 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
     }
     case Ean13: {
         const std::string s = WithCheck(text, 12);
-        return {{Sub(s, 1, 1), StartCornerBelow}, {Sub(s, 2, 7) + " " + Sub(s, 8, 13), CentredBelow}};
+        return {{Sub(s, 1, 1), StartCornerBelow},
+                {Sub(s, 2, 7) + " " + Sub(s, 8, 13), CentredBelow}};
     }
     case UpcE: {
         const std::string d = PadLeft(plain, 6, '0');
@@ -121,8 +138,10 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
                 {d, CentredBelow},
                 {std::string(1, Mod10CheckDigit(ExpandUpcE(d))), EndCornerBelow}};
     }
-    case Ssc14: return {{ShippingCaption("01", text, 13, 7, 5), CentredAbove}};
-    case Sscc18: return {{ShippingCaption("00", text, 17, 7, 9), CentredAbove}};
+    case Ssc14:
+        return {{ShippingCaption("01", text, 13, 7, 5), CentredAbove}};
+    case Sscc18:
+        return {{ShippingCaption("00", text, 17, 7, 9), CentredAbove}};
     case Ssc14Itf: {
         const std::string s = WithCheck(text, 13);
         return {{Sub(s, 1, 1) + " " + Sub(s, 2, 3) + " " + Sub(s, 4, 8) + " " + Sub(s, 9, 13) +
@@ -134,7 +153,8 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
         const int modulus = symbology == Code39Mod43 ? 43 : 10;
         return {{plain + "  (" + Code39CheckChar(text, modulus) + ")", CentredBelow}};
     }
-    case Postnet: break;
+    case Postnet:
+        break;
     }
     return {};
 }
@@ -166,7 +186,8 @@ void DrawHumanReadable(Surface& dc, SymbologyCode symbology, int module, Orienta
     const Box box{boxX, boxY, boxWidth, boxHeight};
     for (const TextPiece& piece : HumanReadablePieces(symbology, text)) {
         const TextExtent extent = dc.MeasureText(piece.text);
-        const Point p = ReferencePoint(piece.placement, frame, box, extent.width, extent.height, module);
+        const Point p =
+            ReferencePoint(piece.placement, frame, box, extent.width, extent.height, module);
         dc.DrawText(p.x, p.y, piece.text);
     }
 }

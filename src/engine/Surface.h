@@ -22,7 +22,7 @@ struct FontSpec {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Fills left <= x < right, top <= y < bottom; an empty rectangle draws nothing.
@@ -40,13 +40,15 @@ public:
 
 // Selects a font for the lifetime of the object and restores the previous one on every path.
 class ScopedFont {
-public:
-    ScopedFont(Surface& surface, const FontSpec& font) : surface_(surface) { surface_.PushFont(font); }
+  public:
+    ScopedFont(Surface& surface, const FontSpec& font) : surface_(surface) {
+        surface_.PushFont(font);
+    }
     ~ScopedFont() { surface_.PopFont(); }
     ScopedFont(const ScopedFont&) = delete;
     ScopedFont& operator=(const ScopedFont&) = delete;
 
-private:
+  private:
     Surface& surface_;
 };
 

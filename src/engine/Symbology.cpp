@@ -17,26 +17,35 @@ using enum SymbologyCode;
 using enum CharClass;
 using enum TextSide;
 
-template <int N> int Constant(std::string_view) { return N; }
-int Length(std::string_view text) { return static_cast<int>(text.size()); }
+template <int N> int Constant(std::string_view) {
+    return N;
+}
+int Length(std::string_view text) {
+    return static_cast<int>(text.size());
+}
 // Code 128 counts 11 modules per code character and 2 for the stop's final bar.
 int Code128Modules(std::string_view text, bool fnc1) {
     return 11 * static_cast<int>(EncodeCode128(text, fnc1).size()) + 2;
 }
 
 const std::array<SymbologyInfo, kSymbologyCount> kCatalogue{{
-    {Code128, "Code 128", 0, FullAscii, 0, 15, Below, DrawCode128, [](std::string_view t) { return Code128Modules(t, false); }},
-    {Code39, "Code 39", 1, Code39Upper, 0, 15, Below, DrawCode39, [](std::string_view t) { return 13 * (Length(t) + 2); }},
+    {Code128, "Code 128", 0, FullAscii, 0, 15, Below, DrawCode128,
+     [](std::string_view t) { return Code128Modules(t, false); }},
+    {Code39, "Code 39", 1, Code39Upper, 0, 15, Below, DrawCode39,
+     [](std::string_view t) { return 13 * (Length(t) + 2); }},
     {Code39Extended, "Code 39 Extended", 2, FullAscii, 0, 15, Below, DrawCode39Extended,
      [](std::string_view t) { return 13 * (2 + Code39ExtendedWidth(t)); }},
     {UpcA, "UPC A", 4, Digits, 11, 5, Below, DrawUpcA, Constant<95>},
     {Interleaved2of5, "Interleaved 2 of 5", 11, Digits, 0, 15, Below, DrawInterleaved2of5,
      [](std::string_view t) { return 9 * (Length(t) + Length(t) % 2) + 9; }},
-    {Code93, "Code 93", 3, FullAscii, 0, 15, Below, DrawCode93, [](std::string_view t) { return 9 * Code93Width(t) + 37; }},
+    {Code93, "Code 93", 3, FullAscii, 0, 15, Below, DrawCode93,
+     [](std::string_view t) { return 9 * Code93Width(t) + 37; }},
     {Ean13, "EAN 13", 7, Digits, 12, 5, Below, DrawEan13, Constant<95>},
     {Ean8, "EAN 8", 8, Digits, 7, 5, Below, DrawEan8, Constant<67>},
-    {Ean128, "EAN 128", 6, FullAscii, 0, 15, Below, DrawEan128, [](std::string_view t) { return Code128Modules(t, true); }},
-    {Postnet, "POSTNET", 12, Digits, 11, 0, None, DrawPostnet, [](std::string_view t) { return 10 * (Length(t) + 1) + 3; }},
+    {Ean128, "EAN 128", 6, FullAscii, 0, 15, Below, DrawEan128,
+     [](std::string_view t) { return Code128Modules(t, true); }},
+    {Postnet, "POSTNET", 12, Digits, 11, 0, None, DrawPostnet,
+     [](std::string_view t) { return 10 * (Length(t) + 1) + 3; }},
     {UpcE, "UPC E", 5, Digits, 6, 5, Below, DrawUpcE, Constant<51>},
     {UpcExt2, "UPC 2 digit Ext", 9, Digits, 2, 15, Above, DrawUpcExt2, Constant<20>},
     {UpcExt5, "UPC 5 digit Ext", 10, Digits, 5, 15, Above, DrawUpcExt5, Constant<47>},
@@ -50,10 +59,11 @@ const std::array<SymbologyInfo, kSymbologyCount> kCatalogue{{
      [](std::string_view t) { return 13 * (Length(t) + 3); }},
 }};
 
-
 } // namespace
 
-const std::array<SymbologyInfo, kSymbologyCount>& SymbologyCatalogue() { return kCatalogue; }
+const std::array<SymbologyInfo, kSymbologyCount>& SymbologyCatalogue() {
+    return kCatalogue;
+}
 
 const SymbologyInfo* FindSymbology(SymbologyCode code) {
     const auto index = static_cast<std::size_t>(code);
@@ -73,9 +83,12 @@ int SymbologyToCombo(SymbologyCode code) {
 
 std::string_view CharClassHint(CharClass charClass) {
     switch (charClass) {
-    case FullAscii: return "Alpha Numeric";
-    case Code39Upper: return "Alpha Numeric (Upper)";
-    case Digits: return "Numeric Only";
+    case FullAscii:
+        return "Alpha Numeric";
+    case Code39Upper:
+        return "Alpha Numeric (Upper)";
+    case Digits:
+        return "Numeric Only";
     }
     return {};
 }

@@ -32,8 +32,12 @@ inline int TruncateTowardZero(double value) {
     return static_cast<int>(t);
 }
 
-inline double CentimetresToInches(double cm) { return cm / kCentimetresPerInch; }
-inline double InchesToCentimetres(double in) { return in * kCentimetresPerInch; }
+inline double CentimetresToInches(double cm) {
+    return cm / kCentimetresPerInch;
+}
+inline double InchesToCentimetres(double in) {
+    return in * kCentimetresPerInch;
+}
 
 // A length in mils (thousandths of an inch) as whole device dots.
 inline int MilsToDots(double dotsPerInch, double mils) {

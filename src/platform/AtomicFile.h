@@ -14,7 +14,7 @@ enum class Durability {
     // Exports: a file that does not exist yet is written in place (a failed write removes it);
     // an existing one is replaced by rename, so it is never lost half way.
     Renamed,
-    Synced,  // also flushed to the disk before the rename (documents, settings)
+    Synced, // also flushed to the disk before the rename (documents, settings)
 };
 
 // Calls `write` with a device open on a temporary file beside `path`; when it returns true the

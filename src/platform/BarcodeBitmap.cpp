@@ -11,7 +11,8 @@ namespace platform {
 
 QSize BarcodeBoxSize(const BarcodeDrawing& d) {
     const int length = engine::BarcodeExtent(d.module, d.code, d.text);
-    return engine::AdvancesAlongY(d.orientation) ? QSize(d.height, length) : QSize(length, d.height);
+    return engine::AdvancesAlongY(d.orientation) ? QSize(d.height, length)
+                                                 : QSize(length, d.height);
 }
 
 QImage PackToMono(const QImage& grayscale) {
@@ -36,7 +37,8 @@ QImage PackToMono(const QImage& grayscale) {
             out[byte] = static_cast<uchar>((eight * 0x8040201008040201ULL) >> 56);
         }
         uchar tail = 0;
-        for (int bit = 0; bit < width % 8; ++bit) tail |= static_cast<uchar>((in[bit] & 0x80) >> bit);
+        for (int bit = 0; bit < width % 8; ++bit)
+            tail |= static_cast<uchar>((in[bit] & 0x80) >> bit);
         if (width % 8) out[wholeBytes] = tail;
     }
     return mono;

@@ -15,8 +15,8 @@ namespace platform {
 struct BarcodeDrawing {
     engine::SymbologyCode code = engine::SymbologyCode::Code128;
     std::string text;
-    int module = 1;  // device units
-    int height = 1;  // across the bars, text strip included, device units
+    int module = 1; // device units
+    int height = 1; // across the bars, text strip included, device units
     bool showText = true;
     engine::Orientation orientation = engine::Orientation::Deg0;
     QString fontFace = QStringLiteral("Courier New");

@@ -7,13 +7,13 @@
 namespace platform {
 
 class Failure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // "Unable to write to <path>": a file could not be created, written or put in place.
 class WriteFailure : public Failure {
-public:
+  public:
     explicit WriteFailure(const std::string& path) : Failure("Unable to write to " + path) {}
 };
 

@@ -28,8 +28,10 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight) {
     const int reference = 100;
     const int referenceHeight = std::max(CellHeightAt(font, reference), 1);
     int size = std::max(1, target * reference / referenceHeight);
-    while (size > 1 && CellHeightAt(font, size) > target) --size;
-    while (CellHeightAt(font, size + 1) <= target) ++size;
+    while (size > 1 && CellHeightAt(font, size) > target)
+        --size;
+    while (CellHeightAt(font, size + 1) <= target)
+        ++size;
     font.setPixelSize(size);
     return font;
 }
@@ -43,7 +45,9 @@ PainterSurface::PainterSurface(QPainter& painter, const QString& face) : painter
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
 }
 
-PainterSurface::~PainterSurface() { painter_.restore(); }
+PainterSurface::~PainterSurface() {
+    painter_.restore();
+}
 
 void PainterSurface::FillRect(int left, int top, int right, int bottom, engine::Fill fill) {
     if (right <= left || bottom <= top) return;
@@ -51,11 +55,14 @@ void PainterSurface::FillRect(int left, int top, int right, int bottom, engine::
                       fill == engine::Fill::Black ? Qt::black : Qt::white);
 }
 
-std::string PainterSurface::FontFace() const { return Current().font.family().toStdString(); }
+std::string PainterSurface::FontFace() const {
+    return Current().font.family().toStdString();
+}
 
 void PainterSurface::PushFont(const engine::FontSpec& spec) {
-    fonts_.push_back({FontForCellHeight(QString::fromStdString(spec.face), spec.cellHeight, spec.weight),
-                      spec.escapement});
+    fonts_.push_back(
+        {FontForCellHeight(QString::fromStdString(spec.face), spec.cellHeight, spec.weight),
+         spec.escapement});
 }
 
 void PainterSurface::PopFont() {
@@ -75,8 +82,9 @@ void PainterSurface::DrawText(int x, int y, std::string_view text) {
     painter_.translate(x, y);
     // Escapement turns counter-clockwise on the page; Qt turns clockwise with y pointing down.
     painter_.rotate(-selected.escapement / 10.0);
-    painter_.fillRect(QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
-                      Qt::white);
+    painter_.fillRect(
+        QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
+        Qt::white);
     painter_.setFont(selected.font);
     painter_.setPen(Qt::black);
     painter_.drawText(QPoint(0, metrics.ascent()), string);

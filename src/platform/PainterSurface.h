@@ -12,7 +12,7 @@
 namespace platform {
 
 class PainterSurface : public engine::Surface {
-public:
+  public:
     // The painter's current font family is the face the engine starts from unless one is given.
     explicit PainterSurface(QPainter& painter, const QString& face = {});
     ~PainterSurface() override;
@@ -24,7 +24,7 @@ public:
     engine::TextExtent MeasureText(std::string_view text) const override;
     void DrawText(int x, int y, std::string_view text) override;
 
-private:
+  private:
     struct SelectedFont {
         QFont font;
         int escapement = 0;

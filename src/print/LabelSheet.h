@@ -1,6 +1,8 @@
 #pragma once
 // A page of equal labels in a grid: six lengths in the sheet's own unit and that unit.
 
+#include "print/PrinterMetrics.h"
+
 namespace print {
 
 struct LabelSheet {
@@ -14,5 +16,36 @@ struct LabelSheet {
 
     bool operator==(const LabelSheet&) const = default;
 };
+
+// One label's rectangle in device units (printer dots or preview pixels).
+struct LabelCell {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+
+    int Right() const { return SaturateToInt(static_cast<long long>(left) + width); }
+    int Bottom() const { return SaturateToInt(static_cast<long long>(top) + height); }
+    bool operator==(const LabelCell&) const = default;
+};
+
+// A sheet length as whole dots at `dpi`, truncated toward zero (centimetres go through inches).
+int LengthToDots(double length, bool metric, int dpi);
+
+// How many labels end on or inside `limit` when the first starts at `start` and each one is
+// `size` long with `gap` between them (all in dots). When gap + size is zero or less the labels
+// would pile up on the first one, so only that one counts (if it fits).
+int CountFit(int start, int size, int gap, int limit);
+
+// Rows, Columns and LabelsPerPage of `sheet` on the cached paper; a printScale of 0 (no module
+// width chosen yet) becomes the dot count of 10 mils.
+void RecomputeLayout(const LabelSheet& sheet, PrinterMetrics& metrics, int& printScale);
+
+// The label at (column, row), counted from 0, in printer coordinates: the origin is the
+// printable area's corner.
+LabelCell LabelCellAt(const LabelSheet& sheet, const PrinterMetrics& metrics, int column, int row);
+
+// The same label on a preview of px by py pixels per inch, relative to the drawn paper's corner.
+LabelCell PreviewCellAt(const LabelSheet& sheet, int px, int py, int column, int row);
 
 } // namespace print

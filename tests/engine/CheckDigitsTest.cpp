@@ -13,15 +13,17 @@ struct DigitCase {
 
 TEST(CheckDigits, Mod10) {
     const DigitCase cases[] = {
-        {"01234567890", '5'}, {"1234567", '0'}, {"400638133393", '1'}, {"", '0'},
+        {"01234567890", '5'},   {"1234567", '0'},           {"400638133393", '1'}, {"", '0'},
         {"0000000000001", '7'}, {"00000000000012345", '7'},
     };
-    for (const auto& c : cases) EXPECT_EQ(Mod10CheckDigit(c.text), c.expected) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(Mod10CheckDigit(c.text), c.expected) << c.text;
 }
 
 TEST(CheckDigits, Postnet) {
     const DigitCase cases[] = {{"12345", '5'}, {"55", '0'}, {"", '0'}, {"9", '1'}};
-    for (const auto& c : cases) EXPECT_EQ(PostnetCheckDigit(c.text), c.expected) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(PostnetCheckDigit(c.text), c.expected) << c.text;
 }
 
 TEST(CheckDigits, Code39) {
@@ -40,7 +42,8 @@ TEST(CheckDigits, ExpandUpcE) {
         {"123450", "01200000345"}, {"123453", "01230000045"}, {"123454", "01234000005"},
         {"123455", "01234500005"}, {"123456", "01234500006"}, {"12345", ""},
     };
-    for (const auto& c : cases) EXPECT_EQ(ExpandUpcE(c.upcE), c.upcA) << c.upcE;
+    for (const auto& c : cases)
+        EXPECT_EQ(ExpandUpcE(c.upcE), c.upcA) << c.upcE;
 }
 
 TEST(CheckDigits, Code128Checksum) {

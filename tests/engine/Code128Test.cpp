@@ -1,5 +1,5 @@
-#include "engine/Barcode.h"
 #include "engine/Code128.h"
+#include "engine/Barcode.h"
 
 #include "RecordingSurface.h"
 
@@ -16,14 +16,21 @@ using testing_support::RecordingSurface;
 // Code characters are code values + 32.
 std::string C(std::initializer_list<int> values) {
     std::string s;
-    for (int v : values) s += static_cast<char>(v + kCodeCharOffset);
+    for (int v : values)
+        s += static_cast<char>(v + kCodeCharOffset);
     return s;
 }
-int Value(char c) { return static_cast<unsigned char>(c) - kCodeCharOffset; }
+int Value(char c) {
+    return static_cast<unsigned char>(c) - kCodeCharOffset;
+}
 
 // Set B / set A values of ASCII characters.
-int B(char c) { return c - 32; }
-int A(char c) { return static_cast<unsigned char>(c) < 32 ? c + 64 : c - 32; }
+int B(char c) {
+    return c - 32;
+}
+int A(char c) {
+    return static_cast<unsigned char>(c) < 32 ? c + 64 : c - 32;
+}
 
 // The encoded string without its check character, which the checksum tests cover.
 std::string WithoutCheck(const std::string& encoded) {
@@ -40,7 +47,8 @@ struct EncodeCase {
 const EncodeCase kEncodeCases[] = {
     {"four digits start in C", "1234", false, C({kStartC, 12, 34, kStop})},
     {"three digits stay in B", "123", false, C({kStartB, B('1'), B('2'), B('3'), kStop})},
-    {"odd run leaves C for its last digit", "12345", false, C({kStartC, 12, 34, kCodeB, B('5'), kStop})},
+    {"odd run leaves C for its last digit", "12345", false,
+     C({kStartC, 12, 34, kCodeB, B('5'), kStop})},
     {"odd run entered one digit late", "AB12345", false,
      C({kStartB, B('A'), B('B'), B('1'), kCodeC, 23, 45, kStop})},
     {"tab before lower case starts in A", "\tab", false,
@@ -51,8 +59,10 @@ const EncodeCase kEncodeCases[] = {
      C({kStartB, B('a'), B('b'), kCodeA, A('\t'), kStop})},
     {"brace in set A switches to B", "\x01{X", false,
      C({kStartA, A('\x01'), kCodeB, B('{'), B('X'), kStop})},
-    {"lower case then control inside A is shifted", "\x01" "a\x02", false,
-     C({kStartA, A('\x01'), kShift, B('a'), A('\x02'), kStop})},
+    {"lower case then control inside A is shifted",
+     "\x01"
+     "a\x02",
+     false, C({kStartA, A('\x01'), kShift, B('a'), A('\x02'), kStop})},
     {"C leaves for A before a control", "1234\x01", false,
      C({kStartC, 12, 34, kCodeA, A('\x01'), kStop})},
     {"C leaves for B before a letter pair", "1234AB", false,
@@ -72,9 +82,10 @@ TEST(Code128, StartSet) {
     const struct {
         std::string text;
         char set;
-    } cases[] = {{"1234", 'C'}, {"123", 'B'}, {"\tab", 'A'}, {"ab\t", 'B'}, {"", 'B'}, {"ABC", 'B'},
-                 {"12a", 'B'}, {"X\x01", 'A'}};
-    for (const auto& c : cases) EXPECT_EQ(Code128StartSet(c.text), c.set) << c.text;
+    } cases[] = {{"1234", 'C'}, {"123", 'B'}, {"\tab", 'A'}, {"ab\t", 'B'},
+                 {"", 'B'},     {"ABC", 'B'}, {"12a", 'B'},  {"X\x01", 'A'}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Code128StartSet(c.text), c.set) << c.text;
 }
 
 TEST(Code128, CheckCharacterIsTheWeightedSum) {
@@ -121,7 +132,8 @@ TEST(Code128, UnencodableCharactersStopTheDrawingSafely) {
                 text += "cd";
             } else {
                 text.clear();
-                for (int n = 0; n < 30; ++n) text += static_cast<char>(byte(rng));
+                for (int n = 0; n < 30; ++n)
+                    text += static_cast<char>(byte(rng));
             }
             RecordingSurface dc;
             const int module = 2;
@@ -136,10 +148,15 @@ TEST(Code128, UnencodableCharactersStopTheDrawingSafely) {
 
 TEST(Code128, CharactersAboveAsciiAreNotEncoded) {
     // A byte of 128 or more has no code value in any set: drawing stops there.
-    const std::string encoded = EncodeCode128("A\xC8" "B", false);
+    const std::string encoded = EncodeCode128("A\xC8"
+                                              "B",
+                                              false);
     EXPECT_EQ(encoded[2], kInvalidCodeChar);
     RecordingSurface dc;
-    DrawCode128(dc, 0, 0, 10, 1, "A\xC8" "B", Orientation::Deg0);
+    DrawCode128(dc, 0, 0, 10, 1,
+                "A\xC8"
+                "B",
+                Orientation::Deg0);
     const std::string drawn = ModulesFromBars(dc.Bars(), 0, 1, 40);
     EXPECT_EQ(drawn.substr(22), std::string(18, '0')); // start and A only
 }
@@ -162,7 +179,8 @@ TEST(Code128, ShippingCodesDrawAsGs1DigitPairs) {
         RecordingSurface plain;
         FindSymbology(c.code)->draw(shipping, 0, 0, 10, 1, c.text, Orientation::Deg0);
         DrawEan128(plain, 0, 0, 10, 1, c.gs1, Orientation::Deg0);
-        EXPECT_EQ(ModulesFromBars(shipping.Bars(), 0, 1, 160), ModulesFromBars(plain.Bars(), 0, 1, 160))
+        EXPECT_EQ(ModulesFromBars(shipping.Bars(), 0, 1, 160),
+                  ModulesFromBars(plain.Bars(), 0, 1, 160))
             << c.text;
         EXPECT_EQ(WithoutCheck(EncodeCode128(c.gs1, true)).substr(0, 2), C({kStartC, kFnc1}));
     }

@@ -102,15 +102,18 @@ struct StripCase {
 TEST(DrawBarcode, TextStripSideAndSize) {
     const int x = 3, y = 11, height = 120, module = 2;
     // Text below: bottom at 0°, left at 90°, top at 180°, right at 270°; text above: opposite.
-    const StripCase below[] = {{Orientation::Deg0, false}, {Orientation::Deg90, true},
-                               {Orientation::Deg180, true}, {Orientation::Deg270, false}};
+    const StripCase below[] = {{Orientation::Deg0, false},
+                               {Orientation::Deg90, true},
+                               {Orientation::Deg180, true},
+                               {Orientation::Deg270, false}};
     for (const auto& row : SymbologyCatalogue())
         for (const auto& c : below) {
             if (row.textSide == TextSide::None) continue;
-            const bool atLow = row.textSide == TextSide::Below ? c.stripAtLowEdge : !c.stripAtLowEdge;
+            const bool atLow =
+                row.textSide == TextSide::Below ? c.stripAtLowEdge : !c.stripAtLowEdge;
             RecordingSurface dc;
-            DrawBarcode(dc, row.code, x, y, module, height, SampleText(row.code), true, c.orientation,
-                        false);
+            DrawBarcode(dc, row.code, x, y, module, height, SampleText(row.code), true,
+                        c.orientation, false);
             const int strip = row.textStripModules * module;
             const int start = AdvancesAlongY(c.orientation) ? x : y;
             const Span span = AcrossSpan(dc.Bars(), c.orientation);
@@ -124,10 +127,11 @@ TEST(DrawBarcode, StripSizesPerCode) {
     const struct {
         SymbologyCode code;
         int modules;
-    } cases[] = {{Code128, 15}, {Code39, 15}, {Code39Extended, 15}, {Interleaved2of5, 15},
-                 {Code93, 15}, {Ean128, 15}, {Ssc14Itf, 15}, {Code39Mod43, 15}, {Code39Mod10, 15},
-                 {UpcA, 5}, {Ean13, 5}, {Ean8, 5}, {UpcE, 5}, {UpcExt2, 15}, {UpcExt5, 15},
-                 {Ssc14, 15}, {Sscc18, 15}, {Postnet, 0}};
+    } cases[] = {{Code128, 15},     {Code39, 15},  {Code39Extended, 15}, {Interleaved2of5, 15},
+                 {Code93, 15},      {Ean128, 15},  {Ssc14Itf, 15},       {Code39Mod43, 15},
+                 {Code39Mod10, 15}, {UpcA, 5},     {Ean13, 5},           {Ean8, 5},
+                 {UpcE, 5},         {UpcExt2, 15}, {UpcExt5, 15},        {Ssc14, 15},
+                 {Sscc18, 15},      {Postnet, 0}};
     for (const auto& c : cases) {
         EXPECT_EQ(TextStripSize(c.code, 3, true), 3 * c.modules) << int(c.code);
         EXPECT_EQ(TextStripSize(c.code, 3, false), 0) << int(c.code);
@@ -167,7 +171,8 @@ TEST(DrawBarcode, BackgroundUnlessNoBackground) {
 
         RecordingSurface bare;
         DrawBarcode(bare, Code39, 2, 3, 1, 50, "AB", true, o, true);
-        for (const auto& r : bare.rects) EXPECT_EQ(r.fill, Fill::Black);
+        for (const auto& r : bare.rects)
+            EXPECT_EQ(r.fill, Fill::Black);
     }
 }
 
@@ -208,7 +213,8 @@ TEST(DrawBarcode, BarsStayOnTheModuleGridInsideTheBox) {
     for (const auto& row : SymbologyCatalogue())
         for (int trial = 0; trial < 8; ++trial) {
             std::string typed;
-            for (int n = length(rng); n > 0; --n) typed += static_cast<char>(byte(rng));
+            for (int n = length(rng); n > 0; --n)
+                typed += static_cast<char>(byte(rng));
             const std::string text = FilterBarcodeText(row.code, typed);
             for (int module = 1; module <= 4; ++module)
                 for (Orientation o : kOrientations) {

@@ -1,7 +1,7 @@
 // The readable text: its pieces per code, its font and where each piece stands.
 
-#include "engine/Barcode.h"
 #include "engine/HumanReadable.h"
+#include "engine/Barcode.h"
 
 #include "RecordingSurface.h"
 
@@ -43,7 +43,8 @@ TEST(HumanReadable, PiecesPerCode) {
     };
     for (const auto& c : cases) {
         std::vector<std::string> got;
-        for (const auto& p : HumanReadablePieces(c.code, c.text)) got.push_back(p.text);
+        for (const auto& p : HumanReadablePieces(c.code, c.text))
+            got.push_back(p.text);
         EXPECT_EQ(got, c.pieces) << int(c.code) << " " << c.text;
     }
 }
@@ -58,7 +59,8 @@ TEST(HumanReadable, CellHeightAndWeight) {
         EXPECT_EQ(HumanReadableFont(Code128, c.module, Orientation::Deg0, "F").cellHeight, c.plain);
         EXPECT_EQ(HumanReadableFont(UpcA, c.module, Orientation::Deg0, "F").weight, 400);
         for (SymbologyCode code : {Ssc14, Ssc14Itf, Sscc18}) {
-            EXPECT_EQ(HumanReadableFont(code, c.module, Orientation::Deg0, "F").cellHeight, c.shipping);
+            EXPECT_EQ(HumanReadableFont(code, c.module, Orientation::Deg0, "F").cellHeight,
+                      c.shipping);
             EXPECT_EQ(HumanReadableFont(code, c.module, Orientation::Deg0, "F").weight, 800);
         }
     }
@@ -136,12 +138,14 @@ TEST(HumanReadable, UpcAGroupsAtZeroAndOneEightyDegrees) {
                             {mid + 2 * m + 5 * digit, y0 + cy},
                             {mid - 2 * m, y0 + cy},
                             {x0 + digit, y0 + cy}};
-    for (const auto& [o, expected] : {std::pair{Orientation::Deg0, upright}, {Orientation::Deg180, turned}}) {
+    for (const auto& [o, expected] :
+         {std::pair{Orientation::Deg0, upright}, {Orientation::Deg180, turned}}) {
         RecordingSurface dc;
         DrawBarcode(dc, UpcA, x0, y0, m, h, "01234567890", true, o, false);
         ASSERT_EQ(dc.texts.size(), 4u);
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ((Point{dc.texts[i].x, dc.texts[i].y}), expected[i]) << int(o) << " piece " << i;
+            EXPECT_EQ((Point{dc.texts[i].x, dc.texts[i].y}), expected[i])
+                << int(o) << " piece " << i;
     }
 }
 

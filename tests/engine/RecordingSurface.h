@@ -23,7 +23,7 @@ struct RecordedText {
 };
 
 class RecordingSurface : public engine::Surface {
-public:
+  public:
     std::vector<RecordedRect> rects;
     std::vector<RecordedText> texts;
     std::vector<engine::FontSpec> fontStack;
@@ -50,7 +50,8 @@ public:
         return {static_cast<int>(text.size()) * (h / 2), h};
     }
     void DrawText(int x, int y, std::string_view text) override {
-        texts.push_back({x, y, std::string(text), fontStack.empty() ? engine::FontSpec{} : fontStack.back()});
+        texts.push_back(
+            {x, y, std::string(text), fontStack.empty() ? engine::FontSpec{} : fontStack.back()});
     }
 
     std::vector<RecordedRect> Bars() const {

@@ -10,8 +10,9 @@ using enum SymbologyCode;
 TEST(Symbology, ListPositionsMapToCodes) {
     // The main window's list order, position 0 first.
     const SymbologyCode byPosition[] = {
-        Code128, Code39, Code39Extended, Code93, UpcA, UpcE, Ean128, Ean13, Ean8, UpcExt2,
-        UpcExt5, Interleaved2of5, Postnet, Ssc14, Ssc14Itf, Sscc18, Code39Mod43, Code39Mod10,
+        Code128, Code39, Code39Extended, Code93,  UpcA,        UpcE,
+        Ean128,  Ean13,  Ean8,           UpcExt2, UpcExt5,     Interleaved2of5,
+        Postnet, Ssc14,  Ssc14Itf,       Sscc18,  Code39Mod43, Code39Mod10,
     };
     for (int position = 0; position < kSymbologyCount; ++position) {
         EXPECT_EQ(ComboToSymbology(position), byPosition[position]) << position;
@@ -33,10 +34,15 @@ TEST(Symbology, HintsFollowTheCharacterClass) {
     const struct {
         SymbologyCode code;
         const char* hint;
-    } cases[] = {{Code128, "Alpha Numeric"}, {Code93, "Alpha Numeric"}, {Ean128, "Alpha Numeric"},
-                 {Code39Extended, "Alpha Numeric"}, {Code39, "Alpha Numeric (Upper)"},
-                 {Code39Mod10, "Alpha Numeric (Upper)"}, {UpcA, "Numeric Only"},
-                 {Postnet, "Numeric Only"}, {Sscc18, "Numeric Only"}};
+    } cases[] = {{Code128, "Alpha Numeric"},
+                 {Code93, "Alpha Numeric"},
+                 {Ean128, "Alpha Numeric"},
+                 {Code39Extended, "Alpha Numeric"},
+                 {Code39, "Alpha Numeric (Upper)"},
+                 {Code39Mod10, "Alpha Numeric (Upper)"},
+                 {UpcA, "Numeric Only"},
+                 {Postnet, "Numeric Only"},
+                 {Sscc18, "Numeric Only"}};
     for (const auto& c : cases)
         EXPECT_EQ(CharClassHint(FindSymbology(c.code)->charClass), c.hint) << int(c.code);
 }
@@ -65,11 +71,17 @@ TEST(Symbology, FilterKeepsWhatTheSymbologyCarries) {
         {Ssc14Itf, "12345678901234", "1234567890123"},
         {Postnet, "123456789012", "12345678901"},
         {Interleaved2of5, "12 34 56 78 90 12", "123456789012"},
-        {Code128, std::string("a\x01\x7F\x80\xFF" "b", 6), "a\x01\x7F" "b"},
+        {Code128,
+         std::string("a\x01\x7F\x80\xFF"
+                     "b",
+                     6),
+         "a\x01\x7F"
+         "b"},
         {Code93, std::string("x\0y", 3), "xy"},
         {static_cast<SymbologyCode>(18), std::string("\x80\0z", 3), "\x80z"},
     };
-    for (const auto& c : cases) EXPECT_EQ(FilterBarcodeText(c.code, c.typed), c.kept) << c.typed;
+    for (const auto& c : cases)
+        EXPECT_EQ(FilterBarcodeText(c.code, c.typed), c.kept) << c.typed;
 }
 
 TEST(Symbology, FilterOfEveryByte) {

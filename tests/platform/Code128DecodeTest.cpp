@@ -17,7 +17,8 @@ constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, 
 
 std::string LongText() {
     std::string text;
-    for (int i = 0; i < 85; ++i) text += static_cast<char>('!' + (i * 7) % 94);
+    for (int i = 0; i < 85; ++i)
+        text += static_cast<char>('!' + (i * 7) % 94);
     return text;
 }
 
@@ -49,7 +50,8 @@ TEST(Code128Decode, PlainTextsEveryModuleAndOrientation) {
         for (int module = 1; module <= 4; ++module)
             for (Orientation o : kOrientations)
                 for (bool showText : {true, false}) {
-                    RenderRequest r{SymbologyCode::Code128, c.text, module, 40 * module, showText, o};
+                    RenderRequest r{
+                        SymbologyCode::Code128, c.text, module, 40 * module, showText, o};
                     const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
                     ASSERT_TRUE(d.found) << c.name << " module " << module << " o " << int(o);
                     EXPECT_EQ(d.text, c.text) << c.name << " module " << module;
@@ -91,7 +93,8 @@ TEST(Code128Decode, RandomAsciiTexts) {
     std::uniform_int_distribution<int> character(1, 127);
     for (int i = 0; i < 60; ++i) {
         std::string text;
-        for (int n = length(rng); n > 0; --n) text += static_cast<char>(character(rng));
+        for (int n = length(rng); n > 0; --n)
+            text += static_cast<char>(character(rng));
         RenderRequest r{SymbologyCode::Code128, text, 2, 80, true, Orientation::Deg0};
         const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
         ASSERT_TRUE(d.found) << i;

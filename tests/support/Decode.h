@@ -25,14 +25,15 @@ QImage RenderBarcode(const RenderRequest& request, int margin = 20);
 
 struct DecodeResult {
     bool found = false;
-    std::string format; // zxing-cpp's name, e.g. "Code128"
-    std::string text;   // the decoded content as zxing-cpp reports it
+    std::string format;              // zxing-cpp's name, e.g. "Code128"
+    std::string text;                // the decoded content as zxing-cpp reports it
     std::string symbologyIdentifier; // e.g. "]C1" for GS1-128
 };
 
 // Decodes one symbol of the given formats; tries rotations as a scanner would. `fullAscii`
 // reads Code 39 in its full-ASCII (Extended) mode.
-DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats, bool fullAscii = false);
+DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats,
+                         bool fullAscii = false);
 
 // Render + decode in one step.
 DecodeResult RenderAndDecode(const RenderRequest& request, ZXing::BarcodeFormats formats,

@@ -13,7 +13,7 @@
 namespace {
 
 class GuiEnvironment : public ::testing::Environment {
-public:
+  public:
     GuiEnvironment(int& argc, char** argv) : argc_(argc), argv_(argv) {}
     void SetUp() override {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,7 +23,7 @@ public:
     }
     void TearDown() override { app_.reset(); }
 
-private:
+  private:
     int& argc_;
     char** argv_;
     std::unique_ptr<QTemporaryDir> runtimeDir_;

@@ -1,0 +1,180 @@
+// tallyrune-cli run as a user runs it; its pictures are read back by zxing-cpp and zbarimg.
+
+#include "support/Decode.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::DecodeImage;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(TALLYRUNE_CLI), args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// zbar's command-line reader, a second independent decoder; empty when it reads nothing.
+QString Zbar(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("zbarimg"), {QStringLiteral("-q"), QStringLiteral("--raw"), path});
+    process.waitForFinished(60000);
+    return QString::fromLatin1(process.readAllStandardOutput()).trimmed();
+}
+
+class Cli : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+};
+
+TEST_F(Cli, ExportWritesAPngThatTwoDecodersRead) {
+    const QString png = Path("x.png");
+    const CliRun run =
+        RunCli({"export", "--type", "Code 128", "--text", "Tallyrune 2026", "-o", png});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+    const QImage image(png);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.depth(), 1);
+    EXPECT_EQ(DecodeImage(image, ZXing::BarcodeFormat::Code128).text, "Tallyrune 2026");
+    EXPECT_EQ(Zbar(png), QStringLiteral("Tallyrune 2026"));
+}
+
+TEST_F(Cli, ExportSizesFollowTheOptions) {
+    const struct {
+        QStringList options;
+        int width;
+        int height;
+    } cases[] = {
+        // Code 128 "1234": 77 modules at 10 mils (3 dots at 300 dpi); 0.75 in = 225 dots.
+        {{"--text", "1234"}, 231, 225},
+        {{"--text", "1234", "--module", "2", "--dpi", "600", "--height", "0.5"}, 154, 300},
+        // 2 cm at 300 dpi truncates to 236 dots.
+        {{"--text", "1234", "--unit", "cm", "--height", "2"}, 231, 236},
+        {{"--text", "1234", "--rotate", "90"}, 225, 231},
+        {{"--text", "1234", "--rotate", "270", "--no-readable"}, 225, 231},
+        // POSTNET's automatic module is 22 mils: 7 dots at 300 dpi; 83 modules.
+        {{"--type", "POSTNET", "--text", "12345"}, 83 * 7, 225},
+        {{"--type", "9", "--text", "12345", "--module", "1"}, 83, 225},
+    };
+    for (const auto& c : cases) {
+        const QString png = Path("size.png");
+        const CliRun run = RunCli(QStringList{"export", "-o", png} << c.options);
+        ASSERT_EQ(run.exitCode, 0) << c.options.join(' ').toStdString() << run.err.toStdString();
+        const QImage image(png);
+        EXPECT_EQ(image.width(), c.width) << c.options.join(' ').toStdString();
+        EXPECT_EQ(image.height(), c.height) << c.options.join(' ').toStdString();
+    }
+}
+
+TEST_F(Cli, BmpIsOneBitAndRecordsTheResolution) {
+    const QString bmp = Path("x.bmp");
+    ASSERT_EQ(RunCli({"export", "--type", "code 39", "--text", "abc-12", "--dpi", "600", "-o", bmp})
+                  .exitCode,
+              0);
+    QFile file(bmp);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray header = file.read(54);
+    ASSERT_EQ(header.left(2), "BM");
+    const auto u16 = [&](int at) { return quint8(header[at]) | quint8(header[at + 1]) << 8; };
+    EXPECT_EQ(u16(28), 1); // bits per pixel
+    const QImage image(bmp);
+    EXPECT_EQ(image.dotsPerMeterX(), 23622); // 600 dpi
+    EXPECT_EQ(DecodeImage(image, ZXing::BarcodeFormat::Code39).text, "ABC-12");
+}
+
+TEST_F(Cli, BatchWritesOneFilePerLine) {
+    const QString list = Path("list.txt");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("ONE\r\nTWO\n\nFOUR 4\n");
+    file.close();
+    const CliRun run = RunCli({"export", "--batch", list, "-o", Path("label-{n}.png")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const struct {
+        const char* file;
+        const char* text;
+    } expected[] = {{"label-1.png", "ONE"}, {"label-2.png", "TWO"}, {"label-4.png", "FOUR 4"}};
+    for (const auto& e : expected)
+        EXPECT_EQ(DecodeImage(QImage(Path(e.file)), ZXing::BarcodeFormat::Code128).text, e.text);
+    EXPECT_FALSE(QFile::exists(Path("label-3.png"))); // the empty line makes no file
+}
+
+TEST_F(Cli, InfoShowsTheReadableTextAndLengths) {
+    const CliRun run = RunCli({"info", "--type", "SSCC-18", "--text", "12345"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (const char* line :
+         {"text: 12345", "readable: (00) 0 0000000 000012345 7", "symbol modules: 156",
+          "box modules: 176", "box length: 528 dots, 1.76 in at 300 dpi"})
+        EXPECT_TRUE(run.out.contains(QString::fromLatin1(line))) << line << "\n"
+                                                                 << run.out.toStdString();
+}
+
+TEST_F(Cli, TypesListsTheEighteenItemsInListOrder) {
+    const CliRun run = RunCli({"types"});
+    ASSERT_EQ(run.exitCode, 0);
+    const QStringList lines = run.out.trimmed().split('\n');
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_TRUE(lines.front().contains("Code 128"));
+    EXPECT_TRUE(lines[3].contains("Code 93"));
+    EXPECT_TRUE(lines.back().contains("Code 39 (Mod10 Check Digit)"));
+}
+
+TEST_F(Cli, MistakesGiveOneLineAndTheirExitStatus) {
+    const QString png = Path("bad.png");
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {{"export", "--type", "Code 11", "--text", "1", "-o", png}, 2, "unknown barcode type"},
+        {{"export", "--type", "18", "--text", "1", "-o", png}, 2, "unknown barcode type"},
+        {{"export", "--text", "1"}, 2, "needs -o"},
+        {{"export", "--text", "1", "--height", "0", "-o", png}, 2, "--height"},
+        {{"export", "--text", "1", "--height", "abc", "-o", png}, 2, "--height"},
+        {{"export", "--text", "1", "--rotate", "45", "-o", png}, 2, "--rotate"},
+        {{"export", "--text", "1", "--module", "0", "-o", png}, 2, "--module"},
+        {{"export", "--text", "1", "--dpi", "-3", "-o", png}, 2, "--dpi"},
+        {{"export", "--text", "1", "--bogus", "-o", png}, 2, "unknown option"},
+        {{"export", "--type", "EAN 13", "--text", "abc", "-o", png}, 2, "no characters"},
+        {{"export", "--text", "1", "-o", Path("x.gif")}, 2, "format"},
+        {{"export", "--text", "1", "-o", "/nonexistent-folder/x.png"},
+         1,
+         "Unable to write to /nonexistent-folder/x.png"},
+        {{"export", "--text", "1", "--module", "1000", "--height", "1000", "-o", png},
+         1,
+         "too large"},
+        {{"export", "--batch", Path("missing.txt"), "-o", Path("{n}.png")}, 1, "Unable to read"},
+        {{"export", "--batch", Path("missing.txt"), "-o", png}, 2, "{n}"},
+        {{"info", "--type", "UPC A"}, 2, "--text"},
+        {{"frobnicate"}, 2, "unknown command"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.args);
+        const std::string args = c.args.join(' ').toStdString();
+        EXPECT_EQ(run.exitCode, c.exitCode) << args;
+        EXPECT_TRUE(run.err.startsWith("tallyrune-cli: ")) << args << ": " << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << args << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromLatin1(c.message)))
+            << args << ": " << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(png));
+}
+
+} // namespace
