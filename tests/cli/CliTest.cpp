@@ -136,6 +136,30 @@ TEST_F(Cli, TypesListsTheEighteenItemsInListOrder) {
     EXPECT_TRUE(lines.back().contains("Code 39 (Mod10 Check Digit)"));
 }
 
+TEST_F(Cli, ExportsEverySymbology) {
+    for (const auto& row : engine::SymbologyCatalogue()) {
+        const QString png = Path(QString("type-%1.png").arg(int(row.code)));
+        const std::string text = engine::FilterBarcodeText(row.code, "1234567");
+        const CliRun run = RunCli({"export", "--type",
+                                   QString::fromLatin1(row.listItem.data(), row.listItem.size()),
+                                   "--text", "1234567", "--module", "2", "-o", png});
+        ASSERT_EQ(run.exitCode, 0) << row.listItem << ": " << run.err.toStdString();
+        const QImage image(png);
+        EXPECT_EQ(image.width(), engine::BarcodeExtent(2, row.code, text)) << row.listItem;
+        int black = 0;
+        for (int x = 0; x < image.width(); ++x)
+            black += image.pixelIndex(x, image.height() / 2) == 0;
+        EXPECT_GT(black, 10) << row.listItem;
+    }
+}
+
+TEST_F(Cli, InfoComputesTheCheckDigit) {
+    const CliRun run = RunCli({"info", "--type", "UPC E", "--text", "123456"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("readable: 0 123456 5")) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains("symbol modules: 51")) << run.out.toStdString();
+}
+
 TEST_F(Cli, MistakesGiveOneLineAndTheirExitStatus) {
     const QString png = Path("bad.png");
     const struct {
