@@ -11,6 +11,9 @@ namespace engine {
 // 0 = 0°, 1 = 90°, 2 = 180°, 3 = 270°; the numeric values are the stored ones.
 enum class Orientation : std::uint8_t { Deg0 = 0, Deg90 = 1, Deg180 = 2, Deg270 = 3 };
 
+inline constexpr Orientation kAllOrientations[] = {Orientation::Deg0, Orientation::Deg90,
+                                                   Orientation::Deg180, Orientation::Deg270};
+
 // Bars run vertically for 0° and 180°, so the sequence advances along x; otherwise along y.
 inline bool AdvancesAlongY(Orientation o) {
     return o == Orientation::Deg90 || o == Orientation::Deg270;

@@ -10,6 +10,9 @@ namespace engine {
 // The 43 Code 39 data characters in check-value order.
 inline constexpr std::string_view Code39Chars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 
+// "0" to "9" only: the one test of a digit the encoders and the filter share.
+constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
 // Weights 3, 1, 3, ... from the last character; UPC, EAN, SSC-14, SSCC-18.
 char Mod10CheckDigit(std::string_view digits);
 char PostnetCheckDigit(std::string_view digits);

@@ -59,9 +59,6 @@ static_assert(kCode128Patterns[kStop].modules == 13);
 char CodeChar(int value) {
     return static_cast<char>(value + kCodeCharOffset);
 }
-bool IsDigit(unsigned char c) {
-    return c >= '0' && c <= '9';
-}
 bool IsControl(unsigned char c) {
     return c < 32;
 }

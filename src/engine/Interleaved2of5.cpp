@@ -44,9 +44,6 @@ constexpr bool HasTwoWide(std::uint8_t flags) {
 }
 static_assert(std::all_of(ItfPatterns.begin() + 1, ItfPatterns.end() - 1, HasTwoWide));
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 std::uint8_t DigitFlags(char c) {
     return ItfPatterns[static_cast<std::size_t>(c - '0' + 1)];
 }

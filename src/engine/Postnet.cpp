@@ -26,10 +26,6 @@ namespace {
 
 constexpr int kBarsPerDigit = 5;
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 void DrawFrameBar(BarCursor& cursor) {
     cursor.BarAt(1, 0, cursor.BarLength());
 }

@@ -16,9 +16,6 @@ using enum SymbologyCode;
 using testing_support::RecordedRect;
 using testing_support::RecordingSurface;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 struct ExtentCase {
     int module;
     SymbologyCode code;
@@ -82,7 +79,7 @@ Span AcrossSpan(const std::vector<RecordedRect>& bars, Orientation o) {
 TEST(DrawBarcode, WithoutTextTheBarsTakeTheWholeHeight) {
     const int x = 5, y = 7, height = 90;
     for (const auto& row : SymbologyCatalogue())
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             RecordingSurface dc;
             DrawBarcode(dc, row.code, x, y, 2, height, SampleText(row.code), false, o, false);
             const Span span = AcrossSpan(dc.Bars(), o);
@@ -156,7 +153,7 @@ TEST(DrawBarcode, BarStartsOfTheWorkedExamples) {
 }
 
 TEST(DrawBarcode, BackgroundUnlessNoBackground) {
-    for (Orientation o : kOrientations) {
+    for (Orientation o : engine::kAllOrientations) {
         RecordingSurface filled;
         DrawBarcode(filled, Code39, 2, 3, 1, 50, "AB", true, o, false);
         const int length = BarcodeExtent(1, Code39, "AB");
@@ -192,7 +189,7 @@ TEST(DrawBarcode, EmptyTextAndUnknownCodesDrawOnlyTheBackground) {
 }
 
 TEST(DrawBarcode, PostnetIgnoresTheTextFlag) {
-    for (Orientation o : kOrientations) {
+    for (Orientation o : engine::kAllOrientations) {
         RecordingSurface with, without;
         DrawBarcode(with, Postnet, 0, 0, 2, 40, "12345", true, o, false);
         DrawBarcode(without, Postnet, 0, 0, 2, 40, "12345", false, o, false);
@@ -217,7 +214,7 @@ TEST(DrawBarcode, BarsStayOnTheModuleGridInsideTheBox) {
                 typed += static_cast<char>(byte(rng));
             const std::string text = FilterBarcodeText(row.code, typed);
             for (int module = 1; module <= 4; ++module)
-                for (Orientation o : kOrientations) {
+                for (Orientation o : engine::kAllOrientations) {
                     RecordingSurface dc;
                     const int x = 13, y = 17, height = 60 * module;
                     DrawBarcode(dc, row.code, x, y, module, height, text, trial % 2 == 0, o, false);

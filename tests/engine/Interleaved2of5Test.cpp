@@ -17,9 +17,6 @@ using namespace engine;
 using testing_support::RecordedRect;
 using testing_support::RecordingSurface;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 // Module strings written out from the character table of ISO/IEC 16390: a pair puts its first
 // digit's elements in the bars and its second digit's in the spaces (narrow "1"/"0", wide x3).
 const std::string START = "1010";
@@ -141,7 +138,7 @@ TEST(Interleaved2of5, SymbolsAtEveryModuleAndOrientation) {
     };
     for (const auto& row : rows)
         for (int module : {1, 2, 3, 4})
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 const int count = static_cast<int>(row.modules.size());
                 const Drawing d = Draw(DrawInterleaved2of5, row.text, module, 40, o);
                 EXPECT_EQ(ModuleString(d.spans, module, 40, count + 3), row.modules + "000")
@@ -217,7 +214,7 @@ TEST(Ssc14Itf, PadsAndAddsTheCheckDigit) {
     };
     for (const auto& row : rows)
         for (int module : {1, 2, 3, 4})
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 const Drawing d = Draw(DrawSsc14Itf, row.text, module, 50 * module, o);
                 ASSERT_EQ(row.modules.size(), 145u);
                 EXPECT_EQ(ModuleString(d.spans, module, 50 * module, 150), row.modules + "00000")
@@ -227,7 +224,7 @@ TEST(Ssc14Itf, PadsAndAddsTheCheckDigit) {
 
 TEST(Ssc14Itf, BearerBarsFrameTheSymbolInEveryOrientation) {
     for (int module : {1, 2, 3, 4})
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             const int length = 40 * module;
             const Drawing d = Draw(DrawSsc14Itf, "1", module, length, o);
             // Along the top and bottom (0° and 180°) or the left and right ends (90° and 270°)
@@ -305,7 +302,7 @@ TEST(Ssc14Itf, ANonDigitStopsWithoutStopOrBearers) {
         {"a123456789012", INNER + START},
     };
     for (const auto& row : rows)
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             const Drawing d = Draw(DrawSsc14Itf, row.text, 1, 30, o);
             const int count = static_cast<int>(row.modules.size());
             EXPECT_EQ(ModuleString(d.spans, 1, 30, 150),
@@ -354,7 +351,7 @@ TEST(Interleaved2of5Family, AnyBytesStayInsideTheBox) {
     for (const auto& e : encoders)
         for (const std::string& text : UnfilteredTexts()) {
             const int module = 1 + n % 4;
-            const Orientation o = kOrientations[n++ % 4];
+            const Orientation o = engine::kAllOrientations[n++ % 4];
             const int barLength = 30;
             const Drawing d = Draw(e.encoder, text, module, barLength, o);
             const int boxEnd = BarcodeExtent(module, e.code, text) - kQuietZoneModules * module;
@@ -385,7 +382,7 @@ TEST(Interleaved2of5Family, ExtentMatchesTheDrawing) {
             for (char& c : typed)
                 c = static_cast<char>(i % 3 ? '0' + printable(random) % 10 : printable(random));
             const std::string text = FilterBarcodeText(code, typed);
-            const Orientation o = kOrientations[i % 4];
+            const Orientation o = engine::kAllOrientations[i % 4];
             RecordingSurface surface;
             DrawBarcode(surface, code, 0, 0, 1, 50, text, i % 2 == 0, o, true);
             const std::vector<Span> spans = Spans(surface.Bars(), 0, 0, o);

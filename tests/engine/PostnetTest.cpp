@@ -18,9 +18,6 @@ using namespace engine;
 using testing_support::RecordedRect;
 using testing_support::RecordingSurface;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 // Bars written out from the USPS POSTNET code table: T tall, S short.
 const std::string FRAME = "T";
 const std::string D1 = "SSSTT";
@@ -118,7 +115,7 @@ TEST(Postnet, ShortBarsAreTheFarTwoFifthsInEveryOrientation) {
         EXPECT_EQ(PostnetShortBarOffset(l.barLength), l.shortStart) << l.barLength;
         EXPECT_EQ(l.barLength - l.shortStart, l.shortLength);
         for (int module : {1, 2, 3, 4})
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 const std::vector<Span> spans = Draw("12345", module, l.barLength, o);
                 EXPECT_EQ(BarKinds(spans, module, l.barLength, l.shortStart), expected)
                     << "L " << l.barLength << " module " << module << " orientation " << int(o);
@@ -165,7 +162,7 @@ TEST(Postnet, SidewaysShortBarsEndAtTheTallBarsRightEdge) {
 
 TEST(Postnet, ShownTextFlagChangesNothing) {
     for (int module : {1, 2, 3})
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             RecordingSurface withText;
             RecordingSurface withoutText;
             DrawBarcode(withText, SymbologyCode::Postnet, 3, 4, module, 60, "12345", true, o,
@@ -202,7 +199,7 @@ TEST(Postnet, ANonDigitStopsWithoutTheClosingFrameBar) {
         {"/", FRAME},                               // '/' precedes '0'
     };
     for (const auto& row : rows)
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             const std::vector<Span> spans = Draw(row.text, 1, 10, o);
             EXPECT_EQ(BarKinds(spans, 1, 10, 6), row.bars) << row.text;
         }
@@ -233,7 +230,7 @@ TEST(Postnet, AnyBytesStayInsideTheBox) {
     int n = 0;
     for (const std::string& text : UnfilteredTexts()) {
         const int module = 1 + n % 4;
-        const Orientation o = kOrientations[n++ % 4];
+        const Orientation o = engine::kAllOrientations[n++ % 4];
         const int barLength = 25;
         const std::vector<Span> spans = Draw(text, module, barLength, o);
         const int q = kQuietZoneModules * module;
@@ -264,7 +261,7 @@ TEST(Postnet, ExtentMatchesTheDrawing) {
         for (char& c : typed)
             c = static_cast<char>(i % 3 ? '0' + ascii(random) % 10 : ascii(random));
         const std::string text = FilterBarcodeText(SymbologyCode::Postnet, typed);
-        const Orientation o = kOrientations[i % 4];
+        const Orientation o = engine::kAllOrientations[i % 4];
         RecordingSurface surface;
         DrawBarcode(surface, SymbologyCode::Postnet, 0, 0, 1, 30, text, i % 2 == 0, o, true);
         const std::vector<Span> spans = Spans(surface.Bars(), 0, 0, o);

@@ -19,9 +19,6 @@ using namespace engine;
 using testing_support::RecordedRect;
 using testing_support::RecordingSurface;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 // ISO/IEC 15420:2009 number sets A (L), B (G) and C (R), one row per digit 0-9.
 const std::string L[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
                            "0110001", "0101111", "0111011", "0110111", "0001011"};
@@ -325,7 +322,7 @@ TEST(UpcEan, UpcAEqualsEan13WithLeadingZero) {
     for (const char* upc : upcTexts) {
         const std::string ean = "0" + PadLeft(upc, 11, '0');
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 RecordingSurface a;
                 RecordingSurface b;
                 DrawUpcA(a, kX, kY, kBarLength, module, upc, o);
@@ -356,7 +353,7 @@ TEST(UpcEan, EveryOrientationDrawsTheSameSequence) {
             row.encoder(upright, kX, kY, kBarLength, module, "1234567890123", Orientation::Deg0);
             const auto reference = Spans(upright.rects, kX, kY, Orientation::Deg0);
             ASSERT_FALSE(reference.empty());
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 RecordingSurface dc;
                 row.encoder(dc, kX, kY, kBarLength, module, "1234567890123", o);
                 EXPECT_EQ(Spans(dc.rects, kX, kY, o), reference) << int(row.code);
@@ -386,7 +383,7 @@ TEST(UpcEan, AnyByteStaysInsideTheBox) {
             for (std::size_t at = 0; at <= valid.size(); ++at) {
                 std::string text = valid;
                 text.insert(at, 1, c);
-                ExpectInsideBox(row, text, 2, kOrientations[at % 4]);
+                ExpectInsideBox(row, text, 2, engine::kAllOrientations[at % 4]);
                 text = valid;
                 if (at < text.size()) text[at] = c;
                 ExpectInsideBox(row, text, 1, Orientation::Deg0);
@@ -397,7 +394,7 @@ TEST(UpcEan, AnyByteStaysInsideTheBox) {
             std::string text(random() % 40, '\0');
             for (char& ch : text)
                 ch = static_cast<char>(random() % 256);
-            ExpectInsideBox(row, text, 1 + static_cast<int>(random() % 3), kOrientations[i % 4]);
+            ExpectInsideBox(row, text, 1 + static_cast<int>(random() % 3), engine::kAllOrientations[i % 4]);
         }
 }
 

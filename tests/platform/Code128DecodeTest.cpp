@@ -12,9 +12,6 @@ using namespace testing_support;
 using engine::Orientation;
 using engine::SymbologyCode;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 std::string LongText() {
     std::string text;
     for (int i = 0; i < 85; ++i)
@@ -48,7 +45,7 @@ const Code128Case kPlainCases[] = {
 TEST(Code128Decode, PlainTextsEveryModuleAndOrientation) {
     for (const auto& c : kPlainCases)
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     RenderRequest r{
                         SymbologyCode::Code128, c.text, module, 40 * module, showText, o};
@@ -77,7 +74,7 @@ const Gs1Case kGs1Cases[] = {
 TEST(Code128Decode, Gs1SymbolsCarryFnc1AndTheirData) {
     for (const auto& c : kGs1Cases)
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     RenderRequest r{c.code, c.text, module, 50 * module, showText, o};
                     const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);

@@ -15,9 +15,6 @@ using namespace testing_support;
 using engine::Orientation;
 using engine::SymbologyCode;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 struct DecodeCase {
     SymbologyCode code;
     std::string text;
@@ -49,7 +46,7 @@ TEST(Code39Decode, PlainAndCheckedEveryModuleAndOrientation) {
     for (const auto& c : kCases) {
         ASSERT_EQ(engine::FilterBarcodeText(c.code, c.text), c.text);
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     const RenderRequest r{c.code, c.text, module, 40 * module, showText, o};
                     const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39);
@@ -97,7 +94,7 @@ TEST(Code39Decode, ExtendedReadsEveryAsciiCharacter) {
     for (const auto& text : texts) {
         ASSERT_EQ(engine::FilterBarcodeText(SymbologyCode::Code39Extended, text), text);
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     const RenderRequest r{
                         SymbologyCode::Code39Extended, text, module, 40 * module, showText, o};

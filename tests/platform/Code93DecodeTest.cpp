@@ -15,9 +15,6 @@ using namespace testing_support;
 using engine::Orientation;
 using engine::SymbologyCode;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 // All of ASCII 1..127, in slices short enough for one symbol each.
 std::vector<std::string> AsciiSlices() {
     std::vector<std::string> slices;
@@ -37,7 +34,7 @@ TEST(Code93Decode, FullAsciiEveryModuleAndOrientation) {
     for (const auto& text : texts) {
         ASSERT_EQ(engine::FilterBarcodeText(SymbologyCode::Code93, text), text);
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     const RenderRequest r{SymbologyCode::Code93, text,     module,
                                           40 * module,           showText, o};

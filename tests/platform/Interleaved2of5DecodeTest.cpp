@@ -13,9 +13,6 @@ using namespace testing_support;
 using engine::Orientation;
 using engine::SymbologyCode;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 struct ItfCase {
     SymbologyCode code;
     const char* text;
@@ -55,7 +52,7 @@ DecodeResult Decode(const RenderRequest& request, bool validateCheckDigit) {
 TEST(Interleaved2of5Decode, EveryModuleOrientationAndTextSetting) {
     for (const auto& c : kCases)
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     const RenderRequest r{c.code, c.text, module, 50 * module, showText, o};
                     const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::ITF);
@@ -70,7 +67,7 @@ TEST(Interleaved2of5Decode, Ssc14CarriesAValidGs1CheckDigit) {
     for (const auto& c : kCases) {
         if (c.code != SymbologyCode::Ssc14Itf) continue;
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations) {
+            for (Orientation o : engine::kAllOrientations) {
                 const RenderRequest r{c.code, c.text, module, 50 * module, true, o};
                 const DecodeResult d = Decode(r, true);
                 ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o);

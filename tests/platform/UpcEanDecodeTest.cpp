@@ -22,9 +22,6 @@ using engine::Orientation;
 using engine::SymbologyCode;
 using ZXing::BarcodeFormat;
 
-constexpr Orientation kOrientations[] = {Orientation::Deg0, Orientation::Deg90, Orientation::Deg180,
-                                         Orientation::Deg270};
-
 struct DecodeCase {
     SymbologyCode code;
     const char* text;
@@ -51,7 +48,7 @@ const DecodeCase kCases[] = {
 TEST(UpcEanDecode, EveryModuleOrientationAndText) {
     for (const auto& c : kCases)
         for (int module = 1; module <= 4; ++module)
-            for (Orientation o : kOrientations)
+            for (Orientation o : engine::kAllOrientations)
                 for (bool showText : {true, false}) {
                     const RenderRequest r{c.code, c.text, module, 40 * module, showText, o};
                     const DecodeResult d = RenderAndDecode(r, c.format);
@@ -66,7 +63,7 @@ TEST(UpcEanDecode, EveryEan13LeadingDigitAndUpcEParity) {
     for (int lead = 0; lead < 10; ++lead) {
         const std::string text = std::to_string(lead) + "00000000000";
         const std::string expected = text + std::to_string((10 - lead) % 10);
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             const DecodeResult d =
                 RenderAndDecode({SymbologyCode::Ean13, text, 2, 80, true, o}, BarcodeFormat::EAN13);
             ASSERT_TRUE(d.found) << text;
@@ -79,7 +76,7 @@ TEST(UpcEanDecode, EveryEan13LeadingDigitAndUpcEParity) {
                              {"444444", "04444446"}, {"654321", "06543217"}, {"123455", "01234558"},
                              {"543210", "05432109"}};
     for (const auto& c : upcE)
-        for (Orientation o : kOrientations) {
+        for (Orientation o : engine::kAllOrientations) {
             const DecodeResult d =
                 RenderAndDecode({SymbologyCode::UpcE, c[0], 2, 80, true, o}, BarcodeFormat::UPCE);
             ASSERT_TRUE(d.found) << c[0];
@@ -162,7 +159,7 @@ TEST(UpcEanDecode, AddOnBesideTheMainSymbol) {
     for (const auto& c : kAddOnCases)
         for (int gap = 7; gap <= 10; ++gap)
             for (int module = 1; module <= 4; ++module)
-                for (Orientation o : kOrientations)
+                for (Orientation o : engine::kAllOrientations)
                     for (bool showText : {true, false}) {
                         const RenderRequest main{c.mainCode,  c.mainText, module,
                                                  40 * module, showText,   o};
