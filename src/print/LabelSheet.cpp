@@ -1,0 +1,95 @@
+// Label sheet arithmetic. Each length becomes dots and is truncated on its own; sums run in
+// 64 bits and saturate, so absurd sheets (huge, negative, NaN) still give defined results.
+
+#include "print/LabelSheet.h"
+
+#include "engine/Units.h"
+
+namespace print {
+
+namespace {
+
+constexpr double kAutoSizeMils = 10.0; // module width until one is chosen
+
+// One axis of the sheet: the lengths that place a label along it.
+struct Axis {
+    double margin;
+    double label;
+    double gap;
+};
+
+Axis Horizontal(const LabelSheet& sheet) {
+    return {sheet.MarginLeft, sheet.LabelWidth, sheet.GapWidth};
+}
+Axis Vertical(const LabelSheet& sheet) {
+    return {sheet.MarginTop, sheet.LabelHeight, sheet.GapHeight};
+}
+
+// Trunc(length × scale × index); the index multiplies before truncation.
+int ScaledDots(double length, bool metric, int scale, int index) {
+    const double inches = metric ? engine::CentimetresToInches(length) : length;
+    return engine::TruncateTowardZero(inches * scale * index);
+}
+
+// Where the label at `index` starts along the axis and how long it is.
+struct Span {
+    int start;
+    int length;
+};
+
+Span SpanAt(const Axis& axis, bool metric, int scale, int index, int offset) {
+    const long long start = static_cast<long long>(ScaledDots(axis.margin, metric, scale, 1)) +
+                            ScaledDots(axis.gap, metric, scale, index) +
+                            ScaledDots(axis.label, metric, scale, index) - offset;
+    return {SaturateToInt(start), ScaledDots(axis.label, metric, scale, 1)};
+}
+
+int FitAlong(const Axis& axis, bool metric, int dpi, int limit) {
+    return CountFit(LengthToDots(axis.margin, metric, dpi), LengthToDots(axis.label, metric, dpi),
+                    LengthToDots(axis.gap, metric, dpi), limit);
+}
+
+LabelCell CellOf(const Span& x, const Span& y) {
+    return {x.start, y.start, x.length, y.length};
+}
+
+} // namespace
+
+int LengthToDots(double length, bool metric, int dpi) {
+    return ScaledDots(length, metric, dpi, 1);
+}
+
+// Label k (from 0) ends at start + size + k × (gap + size); those ending on or inside the limit
+// count. This is the stepping count in closed form, so a one-dot pitch on a huge span is quick.
+int CountFit(int start, int size, int gap, int limit) {
+    if (limit <= start) return 0;
+    const long long firstEnd = static_cast<long long>(start) + size;
+    if (firstEnd > limit) return 0;
+    const long long pitch = static_cast<long long>(gap) + size;
+    if (firstEnd == limit || pitch <= 0) return 1;
+    return SaturateToInt(1 + (limit - firstEnd) / pitch);
+}
+
+void RecomputeLayout(const LabelSheet& sheet, PrinterMetrics& metrics, int& printScale) {
+    metrics.Rows =
+        FitAlong(Vertical(sheet), sheet.MetricLabel, metrics.PrinterDpiY, metrics.PhysicalHeight);
+    metrics.Columns =
+        FitAlong(Horizontal(sheet), sheet.MetricLabel, metrics.PrinterDpiX, metrics.PhysicalWidth);
+    metrics.LabelsPerPage = SaturateToInt(static_cast<long long>(metrics.Rows) * metrics.Columns);
+    if (printScale == 0) printScale = engine::MilsToDots(metrics.PrinterDpiX, kAutoSizeMils);
+}
+
+LabelCell LabelCellAt(const LabelSheet& sheet, const PrinterMetrics& metrics, int column, int row) {
+    const bool metric = sheet.MetricLabel;
+    return CellOf(
+        SpanAt(Horizontal(sheet), metric, metrics.PrinterDpiX, column, metrics.PhysicalOffsetX),
+        SpanAt(Vertical(sheet), metric, metrics.PrinterDpiY, row, metrics.PhysicalOffsetY));
+}
+
+LabelCell PreviewCellAt(const LabelSheet& sheet, int px, int py, int column, int row) {
+    const bool metric = sheet.MetricLabel;
+    return CellOf(SpanAt(Horizontal(sheet), metric, px, column, 0),
+                  SpanAt(Vertical(sheet), metric, py, row, 0));
+}
+
+} // namespace print

@@ -1,0 +1,108 @@
+// Printer metrics read from a PDF QPrinter at 600 dpi on Letter (5100 × 6600 dots), where page
+// margins stand for a printer's nonprintable border.
+
+#include "print/PrinterMetrics.h"
+#include "print/LabelSheet.h"
+
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+
+namespace {
+
+using print::PrinterMetrics;
+
+struct PageCase {
+    const char* what;
+    QPageLayout::Orientation orientation;
+    QMarginsF inches; // left, top, right, bottom
+    bool fullPage;
+    // PhysicalWidth, PhysicalHeight, PhysicalOffsetX, PhysicalOffsetY, NonprintableRight,
+    // NonprintableBottom, printable width and height
+    std::array<int, 8> expected;
+};
+
+const PageCase kPages[] = {
+    {"uneven border",
+     QPageLayout::Portrait,
+     {0.25, 0.5, 0.75, 1.0},
+     false,
+     {5100, 6600, 150, 300, 450, 600, 5100 - 600, 6600 - 900}},
+    {"no border", QPageLayout::Portrait, {0, 0, 0, 0}, false, {5100, 6600, 0, 0, 0, 0, 5100, 6600}},
+    {"full page ignores the border",
+     QPageLayout::Portrait,
+     {0.25, 0.5, 0.75, 1.0},
+     true,
+     {5100, 6600, 0, 0, 0, 0, 5100, 6600}},
+    {"landscape",
+     QPageLayout::Landscape,
+     {0.5, 0.25, 0.5, 0.25},
+     false,
+     {6600, 5100, 300, 150, 300, 150, 6000, 4800}},
+};
+
+std::unique_ptr<QPrinter> PdfPrinter(const PageCase& page) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setResolution(600);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    printer->setPageOrientation(page.orientation);
+    printer->setPageMargins(page.inches, QPageLayout::Inch);
+    printer->setFullPage(page.fullPage);
+    return printer;
+}
+
+TEST(PrinterMetrics, ReadsPdfPrinterAt600DpiOnLetter) {
+    for (const auto& page : kPages) {
+        const auto printer = PdfPrinter(page);
+        PrinterMetrics m;
+        print::ReadPrinterCapabilities(*printer, m);
+        EXPECT_EQ(m.PrinterDpiX, 600) << page.what;
+        EXPECT_EQ(m.PrinterDpiY, 600) << page.what;
+        const std::array<int, 8> actual{m.PhysicalWidth,          m.PhysicalHeight,
+                                        m.PhysicalOffsetX,        m.PhysicalOffsetY,
+                                        m.NonprintableRight,      m.NonprintableBottom,
+                                        print::PrintableWidth(m), print::PrintableHeight(m)};
+        EXPECT_EQ(actual, page.expected) << page.what;
+    }
+}
+
+TEST(PrinterMetrics, ScreenResolutionOrDefault) {
+    PrinterMetrics m;
+    m.ScreenDpiX = m.ScreenDpiY = 1;
+    print::ReadScreenResolution(nullptr, m);
+    EXPECT_EQ(m.ScreenDpiX, 96);
+    EXPECT_EQ(m.ScreenDpiY, 96);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    print::ReadScreenResolution(screen, m);
+    EXPECT_EQ(m.ScreenDpiX, qRound(screen->logicalDotsPerInchX()));
+    EXPECT_EQ(m.ScreenDpiY, qRound(screen->logicalDotsPerInchY()));
+}
+
+TEST(PrinterMetrics, RefreshLaysOutTheSheet) {
+    const auto printer = PdfPrinter(kPages[0]);
+    // The default sheet, 1.5 × 2.0 in with 0.25 margins: rows end 1050, 1950, ..., 6450 (7);
+    // columns 1350, 2550, 3750, 4950 (4).
+    const print::LabelSheet sheet;
+    PrinterMetrics m;
+    int printScale = 0;
+    print::RefreshPrinterMetrics(*printer, sheet, m, printScale);
+    EXPECT_EQ(m.PhysicalOffsetX, 150);
+    EXPECT_EQ(m.Rows, 7);
+    EXPECT_EQ(m.Columns, 4);
+    EXPECT_EQ(m.LabelsPerPage, 28);
+    EXPECT_EQ(printScale, 6);
+    EXPECT_GT(m.ScreenDpiX, 0);
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+// Sequence texts and the advance of the current number.
+
+#include "print/Sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+namespace {
+
+using print::SequenceSettings;
+
+struct FormatCase {
+    int number;
+    int minSize;
+    const char* prefix;
+    const char* suffix;
+    std::string expected;
+};
+
+TEST(Sequence, FormatSequenceTextPadsToMinimumSize) {
+    const FormatCase cases[] = {
+        {7, 4, "A-", "/X", "A-0007/X"},
+        {12345, 4, "A-", "/X", "A-12345/X"},
+        {7, 2, "", "", "07"}, // the box's "007" is printed from the integer
+        {1234, 4, "", "", "1234"},
+        {0, 0, "", "", "0"},
+        {0, 9, "", "", "000000000"},
+        {999999999, 9, "N", "", "N999999999"},
+        {7, -3, "", "", "7"},
+        {-5, 4, "", "", "00-5"}, // the number's text is padded as it stands
+        {INT_MIN, 0, "<", ">", "<-2147483648>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(print::FormatSequenceText(c.number, c.minSize, c.prefix, c.suffix), c.expected)
+            << c.number << " at " << c.minSize;
+}
+
+TEST(Sequence, CorruptMinimumSizeStopsPadding) {
+    const std::string text = print::FormatSequenceText(42, INT_MAX, "P", "S");
+    EXPECT_EQ(text, "P" + std::string(253, '0') + "42" + "S");
+}
+
+TEST(Sequence, NewDocumentValues) {
+    const SequenceSettings s;
+    EXPECT_FALSE(s.SeqUse);
+    EXPECT_EQ(s.SeqMin, 0);
+    EXPECT_EQ(s.SeqMax, 999999999);
+    EXPECT_EQ(s.SeqCurrent, 1);
+    EXPECT_EQ(s.SeqMinSize, 0);
+    EXPECT_EQ(s.SeqPrefix, "");
+    EXPECT_EQ(s.SeqSuffix, "");
+}
+
+struct TakeCase {
+    const char* what;
+    int min, max, current;
+    std::vector<std::string> texts; // one per label taken, in order
+    int currentAfter;
+};
+
+TEST(Sequence, TakeSequenceNumberAdvancesAndWraps) {
+    const TakeCase cases[] = {
+        {"max itself is printed, then min", 1, 3, 3, {"3", "1"}, 2},
+        {"five labels over 1..3", 1, 3, 1, {"1", "2", "3", "1", "2"}, 3},
+        {"a current above max prints once", 1, 3, 7, {"7", "1"}, 2},
+        {"new document", 0, 999999999, 1, {"1", "2", "3"}, 4},
+        {"largest number wraps instead of overflowing",
+         0,
+         INT_MAX,
+         INT_MAX,
+         {"2147483647", "0"},
+         1},
+        {"max below min: every advance wraps", 5, 3, 5, {"5", "5"}, 5},
+    };
+    for (const auto& c : cases) {
+        SequenceSettings s;
+        s.SeqMin = c.min;
+        s.SeqMax = c.max;
+        s.SeqCurrent = c.current;
+        std::vector<std::string> texts;
+        for (std::size_t i = 0; i < c.texts.size(); ++i)
+            texts.push_back(print::TakeSequenceNumber(s));
+        EXPECT_EQ(texts, c.texts) << c.what;
+        EXPECT_EQ(s.SeqCurrent, c.currentAfter) << c.what;
+    }
+}
+
+TEST(Sequence, TakenTextCarriesPrefixPaddingAndSuffix) {
+    SequenceSettings s;
+    s.SeqCurrent = 7;
+    s.SeqMinSize = 4;
+    s.SeqPrefix = "A-";
+    s.SeqSuffix = "/X";
+    EXPECT_EQ(print::TakeSequenceNumber(s), "A-0007/X");
+    EXPECT_EQ(print::TakeSequenceNumber(s), "A-0008/X");
+    EXPECT_EQ(s.SeqCurrent, 9);
+}
+
+} // namespace
