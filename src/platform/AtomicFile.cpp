@@ -39,7 +39,14 @@ bool WriteNewFile(const QString& path, const std::function<bool(QIODevice&)>& wr
         if (QFileInfo::exists(path)) return false;
         throw WriteFailure(path.toStdString());
     }
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+    bool written = false;
+    try {
+        written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
+    } catch (...) {
+        file.remove(); // a writer that throws must not leave half a file behind either
+        throw;
+    }
+    if (!written) {
         file.remove();
         throw WriteFailure(path.toStdString());
     }

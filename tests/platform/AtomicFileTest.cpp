@@ -79,3 +79,22 @@ TEST(AtomicFile, AReplacedFileKeepsItsPermissions) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(AtomicFile, AWriterThatThrowsLeavesNoFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("thrown.png");
+    const auto throwing = [](QIODevice& device) -> bool {
+        device.write("partial");
+        throw std::bad_alloc();
+    };
+    EXPECT_THROW(WriteFileAtomically(path, throwing, Durability::Renamed), std::bad_alloc);
+    EXPECT_FALSE(QFile::exists(path));
+    WriteFileAtomically(path, QByteArray("previous"), Durability::Renamed);
+    EXPECT_THROW(WriteFileAtomically(path, throwing, Durability::Renamed), std::bad_alloc);
+    EXPECT_EQ(Contents(path), "previous");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+} // namespace
