@@ -1,0 +1,174 @@
+#include "app/BarcodeDocument.h"
+
+#include "engine/Barcode.h"
+#include "engine/Units.h"
+#include "platform/BarcodeBitmap.h"
+
+#include <QScopedValueRollback>
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+constexpr int kMinScale = 1;
+constexpr int kMaxScale = 10;
+
+// The engine knows four orientations; any other stored value is drawn unturned.
+engine::Orientation DrawnOrientation(std::uint8_t rotation) {
+    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
+}
+
+QImage WhitePicture(QSize size) {
+    QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_Mono);
+    picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    picture.fill(1);
+    return picture;
+}
+
+// Module width and box size of the picture, within kMaxBitmapSide and kMaxBitmapPixels.
+struct PicturePlan {
+    int module = 0; // 0: the barcode does not fit even at one pixel per module
+    int length = 0; // along the bars' sequence
+    int height = 0; // across the bars
+};
+
+PicturePlan PlanPicture(int scale, int lengthAtOnePixel, long long across) {
+    PicturePlan plan;
+    if (lengthAtOnePixel <= 0) {
+        plan.module = scale; // an unknown symbology: a box of no length
+    } else {
+        plan.module = std::min(scale, kMaxBitmapSide / lengthAtOnePixel);
+        plan.length = plan.module > 0 ? plan.module * lengthAtOnePixel : kMaxBitmapSide;
+    }
+    const long long mostAcross =
+        std::min<long long>(kMaxBitmapSide, kMaxBitmapPixels / std::max(plan.length, 1));
+    plan.height = static_cast<int>(std::clamp<long long>(across, 0, mostAcross));
+    return plan;
+}
+
+} // namespace
+
+std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
+                                             bool metric, int screenDpiY) {
+    if (scale < kMinScale || screenDpiY <= 0) return std::nullopt;
+    const int across =
+        engine::AdvancesAlongY(DrawnOrientation(rotation)) ? client.width() : client.height();
+    if (across < 0) return std::nullopt;
+    // A scale beyond the list is drawn at its largest value, so it is measured at that too.
+    const double height = static_cast<double>(across) /
+                          (static_cast<double>(screenDpiY) * std::min(scale, kMaxScale));
+    return metric ? height * engine::kCentimetresPerInch : height;
+}
+
+BarcodeDocument::BarcodeDocument(const print::PrinterMetrics& metrics, bool metric,
+                                 const print::LabelSheet& sheet, QObject* parent)
+    : QObject(parent), Labels(sheet), BarcodeFont(QStringLiteral("Courier New"), 8),
+      metrics_(metrics), metric_(metric), bitmap_(WhitePicture(QSize(1, 1))) {
+    Refresh();
+}
+
+void BarcodeDocument::SetSymbology(engine::SymbologyCode code) {
+    symbology_ = code;
+    text_ = engine::FilterBarcodeText(code, text_);
+    Refresh();
+}
+
+void BarcodeDocument::SetBarcodeText(std::string_view text) {
+    text_ = engine::FilterBarcodeText(symbology_, text);
+    Refresh();
+}
+
+void BarcodeDocument::SetBarHeight(double height) {
+    barHeight_ = height;
+    Refresh();
+}
+
+void BarcodeDocument::SetScale(int scale) {
+    scale_ = scale;
+    Refresh();
+}
+
+void BarcodeDocument::SetInterpret(bool interpret) {
+    interpret_ = interpret;
+    Refresh();
+}
+
+void BarcodeDocument::SetRotation(std::uint8_t rotation) {
+    rotation_ = rotation;
+    Refresh();
+}
+
+void BarcodeDocument::SetFileName(const QString& path) {
+    fileName_ = path;
+    caption_ = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    emit captionChanged(caption_);
+}
+
+void BarcodeDocument::Refresh() {
+    // Cleared again even if rendering throws, or the window would ignore resizes for good.
+    const QScopedValueRollback<bool> redrawing(redrawing_, true);
+    hint_ = QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size()));
+    emit hintChanged(hint_);
+    if (!suspended_) Render();
+}
+
+// Unbounded here; PlanPicture fits it into the picture's limits.
+long long BarcodeDocument::BarHeightPixels(int scale) const {
+    const double dots = metric_ ? metrics_.ScreenDpiY * barHeight_ / engine::kCentimetresPerInch
+                                : metrics_.ScreenDpiY * barHeight_;
+    return static_cast<long long>(engine::RoundHalfEven(dots)) * scale;
+}
+
+void BarcodeDocument::Render() {
+    const std::string drawn = engine::FilterBarcodeText(symbology_, text_);
+    const int scale = std::clamp(scale_, kMinScale, kMaxScale);
+    const PicturePlan plan =
+        PlanPicture(scale, engine::BarcodeExtent(1, symbology_, drawn), BarHeightPixels(scale));
+    const engine::Orientation orientation = DrawnOrientation(rotation_);
+    if (plan.module == 0) {
+        const QSize along(plan.length, plan.height);
+        bitmap_ = WhitePicture(engine::AdvancesAlongY(orientation) ? along.transposed() : along);
+    } else {
+        bitmap_ = platform::RenderBarcodeBitmap({symbology_, drawn, plan.module, plan.height,
+                                                 interpret_, orientation, BarcodeFont.family()});
+    }
+    emit rendered();
+}
+
+double BarcodeDocument::WidthInUnits() const {
+    if (metrics_.ScreenDpiX <= 0) return 0.0;
+    const double inches =
+        static_cast<double>(engine::BarcodeExtent(1, symbology_, text_)) / metrics_.ScreenDpiX;
+    return metric_ ? inches * engine::kCentimetresPerInch : inches;
+}
+
+bool BarcodeDocument::ResizeClient(QSize client) {
+    if (redrawing_) return false;
+    const auto height =
+        BarHeightForClientSize(client, rotation_, scale_, metric_, metrics_.ScreenDpiY);
+    if (!height) return false;
+    SetBarHeight(*height);
+    return true;
+}
+
+DocumentRecord BarcodeDocument::Record() const {
+    return {metric_, barHeight_, scale_,   interpret_, symbology_, rotation_,
+            text_,   AutoSize,   BarWidth, Sequence,   Labels};
+}
+
+void BarcodeDocument::Restore(const DocumentRecord& record) {
+    metric_ = record.Metric;
+    barHeight_ = record.BarHeight;
+    scale_ = record.Scale;
+    interpret_ = record.Interpret;
+    symbology_ = record.Symbology;
+    rotation_ = record.Rotation;
+    text_ = record.BarcodeText;
+    AutoSize = record.AutoSize;
+    BarWidth = record.BarWidth;
+    Sequence = record.Sequence;
+    Labels = record.Labels;
+}
+
+} // namespace app

@@ -1,0 +1,142 @@
+#pragma once
+// One open barcode design: its values, its picture at screen resolution and its file. The
+// document window shows it; the toolbar writes into it through the setters, which redraw.
+
+#include "app/DocumentFile.h"
+#include "engine/Symbology.h"
+#include "platform/NumberFormat.h"
+#include "print/LabelSheet.h"
+#include "print/PrinterMetrics.h"
+#include "print/Sequence.h"
+
+#include <QFont>
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// Neither side of the picture grows beyond this many pixels, nor its area beyond
+// kMaxBitmapPixels, whatever the height, scale or text asks for (see Render).
+inline constexpr int kMaxBitmapSide = 32767;
+inline constexpr long long kMaxBitmapPixels = 1LL << 26;
+
+// The bar height that a document window's client area of `client` pixels stands for: the side
+// across the bars over ScreenDpiY × scale, in centimetres when `metric`. None while the
+// document has no usable scale (0 before it is first filled) or the screen no resolution.
+std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
+                                             bool metric, int screenDpiY);
+
+class BarcodeDocument : public QObject {
+    Q_OBJECT
+
+  public:
+    // Takes what a new document copies from the process: the unit of its bar height and the
+    // current label sheet. `metrics` is kept by reference for the screen resolution.
+    BarcodeDocument(const print::PrinterMetrics& metrics, bool metric,
+                    const print::LabelSheet& sheet, QObject* parent = nullptr);
+
+    // Each setter stores its value, then calls Refresh.
+    void SetSymbology(engine::SymbologyCode code); // also re-filters the stored text
+    void SetBarcodeText(std::string_view text);    // stores what the symbology keeps of it
+    void SetBarHeight(double height);              // in the document's unit
+    void SetScale(int scale);
+    void SetInterpret(bool interpret);
+    void SetRotation(std::uint8_t rotation);
+
+    // The unit of BarHeight; nothing is converted or redrawn (the main window converts the
+    // height and calls SetBarHeight).
+    void SetMetric(bool metric) { metric_ = metric; }
+    // While set, Refresh does not render.
+    void SetSuspended(bool suspended) { suspended_ = suspended; }
+    // Stores the path and makes its file-name part the caption; does not refresh.
+    void SetFileName(const QString& path);
+
+    engine::SymbologyCode Symbology() const { return symbology_; }
+    const std::string& BarcodeText() const { return text_; } // Latin-1 bytes
+    double BarHeight() const { return barHeight_; }
+    bool Metric() const { return metric_; }
+    int Scale() const { return scale_; }
+    bool Interpret() const { return interpret_; }
+    std::uint8_t Rotation() const { return rotation_; }
+    const QString& FileName() const { return fileName_; }
+    QString Caption() const { return caption_; }
+    QString Hint() const { return hint_; } // the window's tooltip
+    const QImage& DocumentBitmap() const { return bitmap_; }
+    bool Suspended() const { return suspended_; }
+    bool Redrawing() const { return redrawing_; }
+
+    // Values the dialogs read and write directly; changing them redraws nothing. Whoever
+    // changes BarcodeFont calls Refresh afterwards.
+    bool AutoSize = true;
+    double BarWidth = 10.0; // mils
+    print::SequenceSettings Sequence;
+    print::LabelSheet Labels;
+    QFont BarcodeFont;
+
+    // Updates the hint and, unless suspended, renders; Redrawing is set meanwhile.
+    void Refresh();
+    // Draws DocumentBitmap at screen resolution with Scale pixels per module, then emits
+    // rendered(). Values out of range are drawn as follows (the stored ones stay as they are,
+    // so the file keeps them): a scale below 1 or above 10 as 1 or 10, a rotation above 3 as
+    // 0°, an unknown symbology as an empty box; a height that is negative, not a number or
+    // too large gives 0 pixels or the most the picture may hold (kMaxBitmapSide and
+    // kMaxBitmapPixels). A barcode longer than kMaxBitmapSide is drawn with the widest
+    // module that fits; if even one pixel per module does not fit, the picture is white,
+    // kMaxBitmapSide long. Either side of the picture is at least 1 pixel.
+    void Render();
+    // The barcode's length at one pixel per module, in the document's unit (0 without a
+    // screen resolution).
+    double WidthInUnits() const;
+
+    // The document window was resized to `client` pixels: unless redrawing or
+    // without a scale, sets the bar height that the client area stands for and returns true,
+    // so the main window refreshes its read-outs.
+    bool ResizeClient(QSize client);
+
+    // The document file. Saving first takes `path` as the file name (kept even if the write
+    // fails), then replaces the file in one piece: a failure leaves the old file whole and
+    // throws platform::WriteFailure ("Unable to write to <path>"). Loading takes the path as
+    // the file name; when there is a file it stores the values unchecked and unfiltered,
+    // makes the path the caption and refreshes, and returns true; without a file the document
+    // keeps its other values and caption. `currentMetric` is the unit of a file without one.
+    void SaveToFile(const QString& path,
+                    QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    bool LoadFromFile(const QString& path, bool currentMetric,
+                      QChar decimalSeparator = platform::LocaleDecimalSeparator());
+
+    // Every value that the file keeps, as stored.
+    DocumentRecord Record() const;
+
+  signals:
+    void rendered();                           // the picture changed: the window refits
+    void captionChanged(const QString& title); // from SetFileName
+    void hintChanged(const QString& hint);     // from Refresh
+
+  private:
+    void Restore(const DocumentRecord& record);
+    long long BarHeightPixels(int scale) const;
+
+    const print::PrinterMetrics& metrics_;
+    engine::SymbologyCode symbology_ = engine::SymbologyCode::Code128;
+    std::string text_;
+    double barHeight_ = 0.0; // height, scale and the like stay zero until NewDocument fills them
+    bool metric_ = false;
+    int scale_ = 0;
+    bool interpret_ = false;
+    std::uint8_t rotation_ = 0;
+    QString fileName_;
+    QString caption_;
+    QString hint_;
+    QImage bitmap_;
+    bool suspended_ = false;
+    bool redrawing_ = false;
+};
+
+} // namespace app

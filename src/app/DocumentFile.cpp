@@ -1,0 +1,115 @@
+#include "app/DocumentFile.h"
+
+#include "app/BarcodeDocument.h"
+
+namespace app {
+namespace {
+
+using platform::ProfileFile;
+
+const QString kBarcode = QStringLiteral("BARCODE");
+const QString kSequence = QStringLiteral("SEQUENCE");
+
+// Texts are kept as bytes; the profile file reads and writes them as Latin-1.
+QString Latin1(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string Bytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+std::uint8_t LowByte(int value) {
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+void WriteBarcodeSection(ProfileFile& p, const DocumentRecord& r, QChar separator) {
+    p.WriteBool(kBarcode, "METRIC", r.Metric);
+    p.WriteReal(kBarcode, "HEIGHT", r.BarHeight, separator);
+    p.WriteInteger(kBarcode, "SCALE", r.Scale);
+    p.WriteBool(kBarcode, "INTERPRET", r.Interpret);
+    p.WriteInteger(kBarcode, "TYPE", static_cast<int>(r.Symbology));
+    p.WriteInteger(kBarcode, "ROTATE", r.Rotation);
+    p.WriteString(kBarcode, "TEXT", Latin1(r.BarcodeText));
+    p.WriteBool(kBarcode, "AUTOSIZE", r.AutoSize);
+    p.WriteReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
+}
+
+void WriteSequenceSection(ProfileFile& p, const print::SequenceSettings& s) {
+    p.WriteBool(kSequence, "USE", s.SeqUse);
+    p.WriteInteger(kSequence, "MIN", s.SeqMin);
+    p.WriteInteger(kSequence, "MAX", s.SeqMax);
+    p.WriteInteger(kSequence, "CURRENT", s.SeqCurrent);
+    p.WriteInteger(kSequence, "MIN_SIZE", s.SeqMinSize);
+    p.WriteString(kSequence, "PREFIX", Latin1(s.SeqPrefix));
+    p.WriteString(kSequence, "SUFFIX", Latin1(s.SeqSuffix));
+}
+
+void ReadBarcodeSection(const ProfileFile& p, DocumentRecord& r, QChar separator) {
+    r.Metric = p.ReadBool(kBarcode, "METRIC", r.Metric);
+    r.BarHeight = p.ReadReal(kBarcode, "HEIGHT", r.BarHeight, separator);
+    r.Scale = p.ReadInteger(kBarcode, "SCALE", r.Scale);
+    r.Interpret = p.ReadBool(kBarcode, "INTERPRET", r.Interpret);
+    r.Symbology = static_cast<engine::SymbologyCode>(
+        LowByte(p.ReadInteger(kBarcode, "TYPE", static_cast<int>(r.Symbology))));
+    r.Rotation = LowByte(p.ReadInteger(kBarcode, "ROTATE", r.Rotation));
+    r.BarcodeText = Bytes(p.ReadString(kBarcode, "TEXT", Latin1(r.BarcodeText)));
+    r.AutoSize = p.ReadBool(kBarcode, "AUTOSIZE", r.AutoSize);
+    r.BarWidth = p.ReadReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
+}
+
+void ReadSequenceSection(const ProfileFile& p, print::SequenceSettings& s) {
+    s.SeqUse = p.ReadBool(kSequence, "USE", s.SeqUse);
+    s.SeqMin = p.ReadInteger(kSequence, "MIN", s.SeqMin);
+    s.SeqMax = p.ReadInteger(kSequence, "MAX", s.SeqMax);
+    s.SeqCurrent = p.ReadInteger(kSequence, "CURRENT", s.SeqCurrent);
+    s.SeqMinSize = p.ReadInteger(kSequence, "MIN_SIZE", s.SeqMinSize);
+    s.SeqPrefix = Bytes(p.ReadString(kSequence, "PREFIX", Latin1(s.SeqPrefix)));
+    s.SeqSuffix = Bytes(p.ReadString(kSequence, "SUFFIX", Latin1(s.SeqSuffix)));
+}
+
+} // namespace
+
+ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar decimalSeparator) {
+    ProfileFile profile;
+    WriteBarcodeSection(profile, record, decimalSeparator);
+    WriteSequenceSection(profile, record.Sequence);
+    print::WriteFormatSection(profile, record.Labels, decimalSeparator);
+    return profile;
+}
+
+DocumentRecord ReadDocumentRecord(const ProfileFile& profile, bool currentMetric,
+                                  QChar decimalSeparator) {
+    DocumentRecord record; // every value starts at its default
+    record.Metric = currentMetric;
+    ReadBarcodeSection(profile, record, decimalSeparator);
+    ReadSequenceSection(profile, record.Sequence);
+    record.Labels = print::ReadFormatSection(profile, decimalSeparator);
+    return record;
+}
+
+std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool currentMetric,
+                                                 QChar decimalSeparator) {
+    ProfileFile profile;
+    if (profile.Load(path) == ProfileFile::LoadResult::Missing) return std::nullopt;
+    return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
+}
+
+// The previous file is replaced only once the new one is complete, unlike deleting it first.
+void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator) {
+    SetFileName(path);
+    WriteDocumentRecord(Record(), decimalSeparator).Save(path);
+}
+
+bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
+                                   QChar decimalSeparator) {
+    fileName_ = path; // the caption follows only when there is a file
+    const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
+    if (!record) return false;
+    Restore(*record);
+    SetFileName(path);
+    Refresh();
+    return true;
+}
+
+} // namespace app

@@ -1,0 +1,51 @@
+#pragma once
+// The document file (".TLR"): a profile file with the sections BARCODE, SEQUENCE and FORMAT,
+// holding every value of a document but its font, window and name.
+
+#include "engine/Symbology.h"
+#include "platform/ProfileFile.h"
+#include "print/LabelFormatFile.h"
+#include "print/Sequence.h"
+
+#include <QChar>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace app {
+
+// The 23 values of a document file, initialised to what a missing key gives (the unit aside:
+// a missing METRIC takes the main window's current unit). Kept as read: nothing is filtered
+// or range-checked here.
+struct DocumentRecord {
+    bool Metric = false;
+    double BarHeight = 1.0;
+    int Scale = 1;
+    bool Interpret = true;
+    engine::SymbologyCode Symbology = engine::SymbologyCode::Code128;
+    std::uint8_t Rotation = 0;
+    std::string BarcodeText; // Latin-1 bytes
+    bool AutoSize = true;
+    double BarWidth = 10.0; // mils
+    print::SequenceSettings Sequence;
+    print::LabelSheet Labels = print::kLabelFormatDefaults;
+
+    bool operator==(const DocumentRecord&) const = default;
+};
+
+// The whole file: the three sections in their order, every key in its order, reals written
+// with `decimalSeparator`.
+platform::ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar decimalSeparator);
+
+// Each value on its own falls back on its default; TYPE and ROTATE keep their low 8 bits.
+DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, bool currentMetric,
+                                  QChar decimalSeparator);
+
+// The file at `path`, or none when there is no file there. A file that exists but cannot be
+// read gives the defaults, as an empty one does.
+std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool currentMetric,
+                                                 QChar decimalSeparator);
+
+} // namespace app

@@ -1,0 +1,295 @@
+// The document file: exact bytes, save-load-save, tolerant reading, and saves that fail or are
+// killed half way without harming the previous file.
+
+#include "app/DocumentFile.h"
+#include "app/BarcodeDocument.h"
+#include "platform/Errors.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <csignal>
+#include <random>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using app::BarcodeDocument;
+using app::DocumentRecord;
+using engine::SymbologyCode;
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+class DocumentFileTest : public ::testing::Test {
+  protected:
+    // Code 39, 12345, scale 2, inches, 0.75, everything else as created.
+    void MakeCode39Example(BarcodeDocument& d) {
+        d.SetSymbology(SymbologyCode::Code39);
+        d.SetBarcodeText("12345");
+        d.SetScale(2);
+        d.SetBarHeight(0.75);
+        d.SetInterpret(true);
+    }
+    QString Path(const char* name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    print::PrinterMetrics metrics;
+    BarcodeDocument doc{metrics, false, print::LabelSheet{}};
+};
+
+TEST_F(DocumentFileTest, SavesTheExampleByteForByteOverAnyFile) {
+    const QByteArray expected =
+        "[BARCODE]\r\nMETRIC=0\r\nHEIGHT=0.75\r\nSCALE=2\r\nINTERPRET=1\r\nTYPE=1\r\nROTATE=0\r\n"
+        "TEXT=12345\r\nAUTOSIZE=1\r\nBAR_WIDTH=10\r\n[SEQUENCE]\r\nUSE=0\r\nMIN=0\r\n"
+        "MAX=999999999\r\nCURRENT=1\r\nMIN_SIZE=0\r\nPREFIX=\r\nSUFFIX=\r\n[FORMAT]\r\n"
+        "HEIGHT=1.5\r\nWIDTH=2\r\nTOPMARGIN=0.25\r\nLEFTMARGIN=0.25\r\nGAPHEIGHT=0\r\n"
+        "GAPWIDTH=0\r\nMETRIC=0\r\n";
+    const QString path = Path("example.tlr");
+    WriteBytes(path, "[OTHER]\r\nKEY=lost\r\n"); // replaced entirely
+    MakeCode39Example(doc);
+    doc.SaveToFile(path, u'.');
+    EXPECT_EQ(ReadBytes(path), expected);
+    EXPECT_EQ(doc.FileName(), path);
+    EXPECT_EQ(doc.Caption(), "example.tlr");
+}
+
+bool SurvivesReading(const std::string& text) {
+    if (text.empty()) return true;
+    const bool quoted = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+                        text.back() == text.front();
+    return text.front() != ' ' && text.back() != ' ' && !quoted;
+}
+
+// Latin-1 text without line breaks; blanks at the ends and enclosing quotes do not survive
+// reading, so such texts are drawn again.
+std::string RandomText(std::mt19937& rng, int maxLength) {
+    std::uniform_int_distribution<int> length(0, maxLength);
+    std::uniform_int_distribution<int> pick(0x20, 0x7E + 0x60);
+    std::string text;
+    do {
+        text.clear();
+        for (int i = length(rng); i > 0; --i) {
+            const int c = pick(rng);
+            text += static_cast<char>(c <= 0x7E ? c : c - 0x7F + 0xA0);
+        }
+    } while (!SurvivesReading(text));
+    return text;
+}
+
+void Randomise(BarcodeDocument& d, std::mt19937& rng) {
+    std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX);
+    std::uniform_real_distribution<double> length(-5.0, 250.0);
+    std::bernoulli_distribution coin;
+    d.SetSuspended(true);
+    d.SetMetric(coin(rng));
+    d.SetSymbology(SymbologyCode{static_cast<std::uint8_t>(rng() % 24)});
+    do {
+        d.SetBarcodeText(RandomText(rng, 60)); // filtering may bare a blank
+    } while (!SurvivesReading(d.BarcodeText()));
+    d.SetBarHeight(coin(rng) ? length(rng) : std::ldexp(length(rng), anyInt(rng) % 90));
+    d.SetScale(static_cast<int>(rng() % 16) - 3);
+    d.SetInterpret(coin(rng));
+    d.SetRotation(static_cast<std::uint8_t>(rng()));
+    d.AutoSize = coin(rng);
+    d.BarWidth = length(rng);
+    const std::string prefix = RandomText(rng, 30);
+    d.Sequence = {coin(rng), anyInt(rng), anyInt(rng), anyInt(rng), anyInt(rng), prefix, prefix};
+    d.Sequence.SeqSuffix = RandomText(rng, 30);
+    d.Labels = {length(rng), length(rng), length(rng), length(rng),
+                length(rng), length(rng), coin(rng)};
+}
+
+TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
+    std::mt19937 rng(20240611);
+    for (char16_t separator : {u'.', u','}) {
+        for (int round = 0; round < 25; ++round) {
+            Randomise(doc, rng);
+            doc.SaveToFile(Path("first.tlr"), separator);
+            BarcodeDocument loaded(metrics, round % 2 == 0, print::LabelSheet{});
+            loaded.SetSuspended(true); // pictures of absurd heights take time, not bytes
+            ASSERT_TRUE(loaded.LoadFromFile(Path("first.tlr"), round % 3 == 0, separator));
+            EXPECT_EQ(loaded.BarcodeText(), doc.BarcodeText());
+            loaded.SaveToFile(Path("second.tlr"), separator);
+            ASSERT_EQ(ReadBytes(Path("second.tlr")), ReadBytes(Path("first.tlr"))) << round;
+        }
+    }
+}
+
+struct ReadCase {
+    const char* what;
+    QByteArray contents;
+    char16_t separator;
+    bool currentMetric;
+    void (*expect)(DocumentRecord&); // changes from the defaults
+};
+
+TEST_F(DocumentFileTest, ReadsTolerantly) {
+    const QByteArray longText = "[BARCODE]\nTEXT=" + QByteArray(5000, '7') + "\n";
+    // clang-format off
+    const ReadCase cases[] = {
+        {"empty file, centimetres", "", u'.', true, [](DocumentRecord& r) { r.Metric = true; }},
+        {"names in any case", "[barcode]\nScale=3\n[Sequence]\nmin_size=4\n", u'.', false,
+         [](DocumentRecord& r) { r.Scale = 3; r.Sequence.SeqMinSize = 4; }},
+        {"blanks and quotes", "[BARCODE]\n  TEXT =  ' AB C '  \n[SEQUENCE]\nPREFIX=\"x\"\nSUFFIX=  y z  \n", u'.', false,
+         [](DocumentRecord& r) { r.BarcodeText = " AB C "; r.Sequence.SeqPrefix = "x"; r.Sequence.SeqSuffix = "y z"; }},
+        {"hexadecimal", "[BARCODE]\nSCALE=0x0A\n[SEQUENCE]\nMAX=$FF\nMIN=0X10\n", u'.', false,
+         [](DocumentRecord& r) { r.Scale = 10; r.Sequence.SeqMax = 255; r.Sequence.SeqMin = 16; }},
+        {"low 8 bits of TYPE and ROTATE", "[BARCODE]\nTYPE=257\nROTATE=0x103\n", u'.', false,
+         [](DocumentRecord& r) { r.Symbology = SymbologyCode::Code39; r.Rotation = 3; }},
+        {"5000 characters cut to 2047", longText, u'.', false,
+         [](DocumentRecord& r) { r.BarcodeText = std::string(2047, '7'); }},
+        {"decimal comma read with a comma", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u',', false,
+         [](DocumentRecord& r) { r.BarHeight = 0.5; r.Labels.LabelWidth = 4.25; }},
+        {"decimal comma under a point", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u'.', false,
+         [](DocumentRecord&) {}},
+        {"garbage values", "[BARCODE]\nMETRIC=yes\nSCALE=2x\nBAR_WIDTH=\n[FORMAT]\nMETRIC=0x\n", u'.', true,
+         [](DocumentRecord& r) { r.Metric = true; }},
+        {"METRIC of each section", "[BARCODE]\nMETRIC=1\n[FORMAT]\nMETRIC=0\nHEIGHT=3\n", u'.', false,
+         [](DocumentRecord& r) { r.Metric = true; r.Labels.LabelHeight = 3.0; }},
+    };
+    // clang-format on
+    for (const auto& c : cases) {
+        const QString path = Path("read.tlr");
+        WriteBytes(path, c.contents);
+        DocumentRecord expected;
+        c.expect(expected);
+        EXPECT_EQ(app::LoadDocumentRecord(path, c.currentMetric, c.separator), expected) << c.what;
+    }
+}
+
+TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredAndAMissingOneNothing) {
+    MakeCode39Example(doc);
+    doc.SetFileName("barcode_3");
+    const DocumentRecord before = doc.Record();
+    EXPECT_FALSE(doc.LoadFromFile(Path("absent.tlr"), true));
+    EXPECT_EQ(doc.Record(), before);
+    EXPECT_EQ(doc.FileName(), Path("absent.tlr"));
+    EXPECT_EQ(doc.Caption(), "barcode_3");
+
+    WriteBytes(Path("raw.tlr"), "[BARCODE]\nTYPE=6\nTEXT=ab12\nSCALE=0\nROTATE=200\n");
+    int rendered = 0;
+    QObject::connect(&doc, &BarcodeDocument::rendered, [&] { ++rendered; });
+    ASSERT_TRUE(doc.LoadFromFile(Path("raw.tlr"), false));
+    EXPECT_EQ(doc.BarcodeText(), "ab12"); // drawn filtered, stored as read
+    EXPECT_EQ(doc.Scale(), 0);
+    EXPECT_EQ(doc.Rotation(), 200);
+    EXPECT_EQ(doc.Caption(), "raw.tlr");
+    EXPECT_EQ(rendered, 1);
+}
+
+TEST_F(DocumentFileTest, BinaryAndHugeFilesOpenWithDefaults) {
+    std::mt19937 rng(7);
+    QByteArray binary;
+    while (binary.size() < (1 << 16))
+        binary += static_cast<char>(rng());
+    WriteBytes(Path("binary.tlr"), binary);
+    ASSERT_TRUE(doc.LoadFromFile(Path("binary.tlr"), false));
+    EXPECT_EQ(doc.Record(), DocumentRecord{});
+
+    WriteBytes(Path("long.tlr"), "[BARCODE]\nSCALE=3\nTEXT=" + QByteArray(10 << 20, 'Z') + "\n");
+    ASSERT_TRUE(doc.LoadFromFile(Path("long.tlr"), false));
+    EXPECT_EQ(doc.Scale(), 3);
+    EXPECT_EQ(doc.BarcodeText(), std::string(2047, 'Z'));
+}
+
+// The save's error text, or "saved". Files cannot grow beyond `fileLimit` bytes meanwhile, as
+// on a full disk; unlike folder permissions, this binds root too.
+std::string SaveError(BarcodeDocument& d, const QString& path, rlim_t fileLimit = RLIM_INFINITY) {
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limited{std::min(fileLimit, saved.rlim_max), saved.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    std::string error = "saved";
+    try {
+        d.SaveToFile(path, u'.');
+    } catch (const platform::WriteFailure& e) {
+        error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    return error;
+}
+
+TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile) {
+    WriteBytes(Path("plain"), "a file, not a folder");
+    const QString underFile = Path("plain") + "/doc.tlr";
+    EXPECT_EQ(SaveError(doc, underFile), "Unable to write to " + underFile.toStdString());
+    EXPECT_EQ(doc.FileName(), underFile);
+
+    const QString path = Path("keep.tlr");
+    MakeCode39Example(doc);
+    doc.SaveToFile(path, u'.');
+    const QByteArray previous = ReadBytes(path);
+    doc.Sequence.SeqPrefix = std::string(8192, 'P');
+    EXPECT_EQ(SaveError(doc, path, 1024), "Unable to write to " + path.toStdString());
+    EXPECT_EQ(ReadBytes(path), previous);
+}
+
+TEST_F(DocumentFileTest, AReadOnlyFolderKeepsThePreviousFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not stop root";
+    const QString path = Path("keep.tlr");
+    doc.SaveToFile(path, u'.');
+    const QByteArray previous = ReadBytes(path);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    MakeCode39Example(doc);
+    const std::string error = SaveError(doc, path);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(error, "Unable to write to " + path.toStdString());
+    EXPECT_EQ(ReadBytes(path), previous);
+}
+
+TEST_F(DocumentFileTest, ASaveKilledHalfWayLeavesAWholeFile) {
+    BarcodeDocument other(metrics, true, print::LabelSheet{});
+    doc.Sequence.SeqPrefix = std::string(3 << 20, 'A');
+    other.Sequence.SeqSuffix = std::string(3 << 20, 'B');
+    BarcodeDocument* documents[2] = {&doc, &other};
+    const QString path = Path("killed.tlr");
+    const QByteArray first = app::WriteDocumentRecord(doc.Record(), u'.').ToBytes();
+    const QByteArray second = app::WriteDocumentRecord(other.Record(), u'.').ToBytes();
+    for (int round = 0; round < 8; ++round) {
+        int progress[2];
+        ASSERT_EQ(pipe(progress), 0);
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) { // saves the two documents in turn until it is killed
+            alarm(30);    // never outlives a broken test
+            try {
+                for (unsigned i = 0;; ++i) {
+                    documents[i % 2]->SaveToFile(path, u'.');
+                    if (write(progress[1], "s", 1) != 1) _exit(1);
+                }
+            } catch (...) {
+                _exit(1);
+            }
+        }
+        close(progress[1]);
+        char done = 0;
+        EXPECT_EQ(read(progress[0], &done, 1), 1); // at least one save went through
+        usleep(static_cast<useconds_t>(round * 2500));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        close(progress[0]);
+        const QByteArray contents = ReadBytes(path);
+        EXPECT_TRUE(contents == first || contents == second) << "round " << round;
+    }
+}
+
+} // namespace

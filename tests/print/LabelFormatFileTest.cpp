@@ -1,0 +1,86 @@
+// The label format file: round trip, updates in place, tolerant reading.
+
+#include "print/LabelFormatFile.h"
+#include "platform/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using print::LabelSheet;
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
+    const LabelSheet sheets[] = {
+        {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false},
+        {3.81, 6.985, 1.27, 0.476, 0.0, 0.3175, true},
+        {-0.25, 1e-5, 123456.789, 0.1, 1e20, 0.0, false},
+    };
+    QTemporaryDir dir;
+    for (char16_t separator : {u'.', u','})
+        for (const LabelSheet& sheet : sheets) {
+            print::SaveLabelFormat(dir.filePath("sheet.fmt"), sheet, separator);
+            EXPECT_EQ(print::LoadLabelFormat(dir.filePath("sheet.fmt"), separator), sheet);
+        }
+}
+
+TEST(LabelFormatFile, WritesTheSectionInOrderAndUpdatesInPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mixed.fmt");
+    WriteBytes(path, "[OTHER]\r\nA=1\r\n[format]\r\nwidth=9\r\nX=keep\r\n[LAST]\r\nB=2\r\n");
+    print::SaveLabelFormat(path, {1.5, 2.0, 0.25, 0.5, 0.0, 0.125, true}, u'.');
+    EXPECT_EQ(ReadBytes(path), "[OTHER]\r\nA=1\r\n[format]\r\nwidth=2\r\nX=keep\r\nHEIGHT=1.5\r\n"
+                               "TOPMARGIN=0.25\r\nLEFTMARGIN=0.5\r\nGAPHEIGHT=0\r\n"
+                               "GAPWIDTH=0.125\r\nMETRIC=1\r\n[LAST]\r\nB=2\r\n");
+}
+
+struct ReadCase {
+    const char* what;
+    const char* name;
+    QByteArray contents; // none: no file
+    LabelSheet expected;
+};
+
+TEST(LabelFormatFile, ReadsWithDefaults) {
+    const LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false};
+    const ReadCase cases[] = {
+        {"missing file", "none.fmt", {}, defaults},
+        {"not a profile file", "junk.fmt", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), defaults},
+        {"hexadecimal METRIC", "hex.fmt", "[FORMAT]\nMETRIC=0x1\n", {1, 2, 0, 0, 0, 0, true}},
+        {"METRIC 0x0", "hex0.fmt", "[FORMAT]\nMETRIC=0x0\n", defaults},
+        {"unparsable values", "bad.fmt", "[FORMAT]\nHEIGHT=tall\nWIDTH=\nMETRIC=on\n", defaults},
+        {"Corvane file",
+         "sheet.lbf",
+         "[Format]\r\nHeight=1.25\r\nGapWidth=0.1\r\nMetric=2\r\n",
+         {1.25, 2, 0, 0, 0, 0.1, true}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(c.name);
+        if (!c.contents.isNull()) WriteBytes(path, c.contents);
+        EXPECT_EQ(print::LoadLabelFormat(path, u'.'), c.expected) << c.what;
+    }
+}
+
+TEST(LabelFormatFile, AnUnreadableFileIsNotOverwritten) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.fmt"));
+    EXPECT_THROW(print::SaveLabelFormat(dir.filePath("folder.fmt"), {}, u'.'),
+                 platform::WriteFailure);
+}
+
+} // namespace
