@@ -1,0 +1,166 @@
+#include "print/PrintJob.h"
+
+#include "app/BarcodeDocument.h"
+#include "engine/Barcode.h"
+#include "engine/Units.h"
+#include "platform/Errors.h"
+#include "print/PrinterMetrics.h"
+
+#include <algorithm>
+
+namespace print {
+namespace {
+
+constexpr double kAutoMils = 10.0;
+constexpr double kAutoPostnetMils = 22.0;
+
+// A rotation that a file brought beyond 270° is drawn upright, as the document window does.
+engine::Orientation OrientationOf(std::uint8_t rotation) {
+    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
+}
+
+// The start of `size` centred in `room` from `start`; each half is truncated by itself.
+int Centred(int start, int room, int size) {
+    return SaturateToInt(static_cast<long long>(start) + room / 2 - size / 2);
+}
+
+struct ProgressFinisher {
+    PrintProgress& progress;
+    ~ProgressFinisher() { progress.Finish(); }
+};
+
+int ScreenDpi(const PrinterMetrics& metrics) {
+    return metrics.ScreenDpiX > 0 ? metrics.ScreenDpiX : kDefaultScreenDpi;
+}
+
+} // namespace
+
+int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
+                    const PrinterMetrics& metrics) {
+    const int dpi = metrics.PrinterDpiX;
+    int dots = options.CustomDots;
+    if (options.Width == BarWidthChoice::AutoSize) {
+        const bool postnet = document.Symbology() == engine::SymbologyCode::Postnet;
+        dots = engine::MilsToDots(dpi, postnet ? kAutoPostnetMils : kAutoMils);
+    } else if (options.Width == BarWidthChoice::ScreenRatio) {
+        dots =
+            engine::RoundHalfEven(static_cast<double>(dpi) / ScreenDpi(metrics) * document.Scale());
+    }
+    return std::max(dots, 1); // a bar must be at least one dot wide to print at all
+}
+
+int BarHeightDots(const app::BarcodeDocument& document, const PrinterMetrics& metrics) {
+    const double dpi = metrics.PrinterDpiX;
+    const double height = document.Metric()
+                              ? dpi * document.BarHeight() / engine::kCentimetresPerInch
+                              : dpi * document.BarHeight();
+    return std::max(engine::RoundHalfEven(height), 0);
+}
+
+int CopiesPerText(const PrintOptions& options) {
+    return options.UseSequence ? options.Copies : 1;
+}
+
+std::string NextLabelText(const PrintOptions& options, SequenceSettings& sequence) {
+    return options.UseSequence ? TakeSequenceNumber(sequence) : options.Text;
+}
+
+PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::BarcodeDocument& document,
+                   const LabelSheet& sheet, const PrinterMetrics& metrics)
+    : target_(target), options_(options), document_(document), sheet_(sheet), metrics_(metrics),
+      symbology_(document.Symbology()), module_(ModuleWidthDots(options, document, metrics)),
+      barHeight_(BarHeightDots(document, metrics)),
+      orientation_(OrientationOf(document.Rotation())),
+      fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)) {}
+
+void PrintJob::Check() const {
+    options_.ValidateCounts();
+    // Without a label the page loop would never reach its count.
+    if (options_.Range != PrintRange::Single && (metrics_.Rows <= 0 || metrics_.Columns <= 0))
+        throw platform::Failure(kNoLabelFits);
+}
+
+// "Single" draws one label whatever the sheet; a skip beyond the sheet is its last label.
+PrintJob::Grid PrintJob::LabelGrid() const {
+    if (options_.Range == PrintRange::Single) return {1, 1, 0};
+    return {metrics_.Rows, metrics_.Columns, ClampSkip(options_.Skip(), metrics_.LabelsPerPage)};
+}
+
+void PrintJob::Run(PrintProgress& progress) {
+    Check();
+    const Grid grid = LabelGrid();
+    progress.StartProgress(target_.PrinterName());
+    const ProgressFinisher finisher{progress}; // the window closes however the job ends
+    progress.SetPage(1);
+    target_.BeginDocument(kPrintJobTitle);
+    try {
+        for (int pages = 1;; ++pages) {
+            if (PrintPage(grid, pages == 1, progress) ||
+                (options_.Range == PrintRange::Pages && pages >= options_.Pages))
+                break;
+            target_.NewPage();
+            progress.SetPage(pages + 1);
+        }
+    } catch (...) {
+        target_.AbortDocument(); // nothing half-printed is kept
+        throw;
+    }
+    if (progress.CancelRequested())
+        target_.AbortDocument();
+    else
+        target_.EndDocument();
+}
+
+// One page's labels row by row; true when the job is done. The skip applies to the first page
+// only, and the labels sharing a text start afresh on every page.
+bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progress) {
+    const int skip = firstPage ? grid.skip : 0;
+    const int firstRow = skip / grid.columns;
+    copy_ = 0;
+    for (int row = firstRow; row < grid.rows; ++row) {
+        for (int column = row == firstRow ? skip % grid.columns : 0; column < grid.columns;
+             ++column) {
+            if (copy_ == 0) text_ = NextLabelText(options_, document_.Sequence);
+            PrintLabelAt(column, row, text_);
+            ++labelsPrinted_;
+            if (++copy_ == copies_) copy_ = 0;
+            const bool done =
+                options_.Range == PrintRange::Single ||
+                (options_.Range == PrintRange::Labels && labelsPrinted_ >= options_.Labels) ||
+                progress.CancelRequested();
+            if (done) return true;
+        }
+    }
+    return false;
+}
+
+void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
+    if (options_.Range == PrintRange::Single) {
+        DrawInCell({0, 0, PrintableWidth(metrics_), PrintableHeight(metrics_)}, text);
+        return;
+    }
+    const LabelCell cell = LabelCellAt(sheet_, metrics_, column, row);
+    target_.SetClip(cell);
+    DrawInCell(cell, text);
+    target_.ClearClip();
+}
+
+void PrintJob::DrawInCell(const LabelCell& cell, std::string_view text) {
+    const int extent = engine::BarcodeExtent(module_, symbology_, text);
+    const bool lying = engine::AdvancesAlongY(orientation_);
+    const int boxWidth = lying ? barHeight_ : extent;
+    const int boxHeight = lying ? extent : barHeight_;
+    const int x = options_.HAlign ? Centred(cell.left, cell.width, boxWidth) : cell.left;
+    const int y = options_.VAlign ? Centred(cell.top, cell.height, boxHeight) : cell.top;
+    target_.SetFontFace(fontFace_);
+    engine::DrawBarcode(target_.Surface(), symbology_, x, y, module_, barHeight_, text,
+                        document_.Interpret(), orientation_, false);
+}
+
+void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,
+                 app::BarcodeDocument& document, const LabelSheet& sheet,
+                 const PrinterMetrics& metrics) {
+    PrintJob(target, options, document, sheet, metrics).Run(progress);
+}
+
+} // namespace print

@@ -1,0 +1,87 @@
+#pragma once
+// The print job: one barcode per label, row by row from the start label, page after page,
+// each label carrying the text or the next sequence number, through a PrintTarget.
+
+#include "engine/BarDrawing.h"
+#include "engine/Symbology.h"
+#include "print/LabelSheet.h"
+#include "print/PrintOptions.h"
+#include "print/PrintTarget.h"
+#include "print/Sequence.h"
+
+#include <string>
+#include <string_view>
+
+namespace app {
+class BarcodeDocument;
+}
+
+namespace print {
+
+inline constexpr char kPrintJobTitle[] = "Tallyrune";
+inline constexpr char kNoLabelFits[] =
+    "No label fits on the paper: check the label sheet setup and the printer's paper";
+
+// The module width for every label of the job, in printer dots: 10 mils (22 for POSTNET) with
+// Auto Size, the screen's physical size with Screen Ratio, else the custom width; at least 1.
+int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
+                    const PrinterMetrics& metrics);
+// The document's bar height at the printer's horizontal resolution, whatever the rotation;
+// never negative.
+int BarHeightDots(const app::BarcodeDocument& document, const PrinterMetrics& metrics);
+// Labels that share one text: the copies with "Sequence", else 1.
+int CopiesPerText(const PrintOptions& options);
+// The text, or the next sequence number, which is consumed now.
+std::string NextLabelText(const PrintOptions& options, SequenceSettings& sequence);
+
+class PrintJob {
+  public:
+    // Every reference must outlive the job; the document's sequence advances as labels are
+    // taken. `sheet` is the current label sheet, `metrics` holds its layout.
+    PrintJob(PrintTarget& target, const PrintOptions& options, app::BarcodeDocument& document,
+             const LabelSheet& sheet, const PrinterMetrics& metrics);
+
+    // Throws platform::Failure before anything is printed for a zero count in use
+    // (kZeroNotAllowed) or, on a sheet, when no label fits (kNoLabelFits).
+    void Check() const;
+    // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page
+    // (StartProgress itself reports no page), and Finish however the job ends. A cancel is
+    // looked for after every label; a cancelled job, or one that throws, is aborted, not ended.
+    void Run(PrintProgress& progress);
+
+    // "Single": the whole printable area, unclipped; a sheet: the label's cell, clipped to it.
+    void PrintLabelAt(int column, int row, std::string_view text);
+    // Draws the barcode at the cell's corner, or centred across and down it as aligned.
+    void DrawInCell(const LabelCell& cell, std::string_view text);
+
+  private:
+    struct Grid {
+        int rows;
+        int columns;
+        int skip;
+    };
+    Grid LabelGrid() const;
+    bool PrintPage(const Grid& grid, bool firstPage, PrintProgress& progress);
+
+    PrintTarget& target_;
+    const PrintOptions& options_;
+    app::BarcodeDocument& document_;
+    const LabelSheet& sheet_;
+    const PrinterMetrics& metrics_;
+    engine::SymbologyCode symbology_;
+    int module_;
+    int barHeight_;
+    engine::Orientation orientation_;
+    std::string fontFace_;
+    int copies_;
+    int copy_ = 0; // labels printed with the current text on this page
+    int labelsPrinted_ = 0;
+    std::string text_;
+};
+
+// Runs one job from start to end (see PrintJob::Run).
+void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,
+                 app::BarcodeDocument& document, const LabelSheet& sheet,
+                 const PrinterMetrics& metrics);
+
+} // namespace print

@@ -1,0 +1,109 @@
+#include "print/PrintOptions.h"
+
+#include "app/AppSettings.h"
+#include "app/BarcodeDocument.h"
+#include "engine/Units.h"
+#include "platform/Errors.h"
+#include "print/PrinterMetrics.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace print {
+namespace {
+
+// A width in printer dots as mils; `fallback` without a resolution, so nothing divides by 0.
+double DotsToMils(double dots, int dpi, double fallback) {
+    return dpi > 0 ? dots * 1000.0 / dpi : fallback;
+}
+
+PrintRange RangeFromStored(int bp, int pr) {
+    if (bp == 0) return PrintRange::Single;
+    return pr != 0 ? PrintRange::Labels : PrintRange::Pages;
+}
+
+} // namespace
+
+CountFieldCheck CheckCountField(const QString& text) {
+    if (text.isEmpty()) return {QStringLiteral("1"), false};
+    const std::optional<long long> value = platform::ParseInteger(text);
+    // Only digits can be typed; anything else (pasted) is refused like a zero.
+    if (!value || *value <= 0 || *value > std::numeric_limits<int>::max()) return {text, true};
+    return {QString::number(*value), false};
+}
+
+int ClampSkip(int skip, int labelsPerPage) {
+    if (skip >= labelsPerPage) skip = labelsPerPage - 1;
+    return std::max(skip, 0);
+}
+
+void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
+                               PrinterMetrics& metrics) {
+    UseSequence = document.Sequence.SeqUse;
+    Width = document.AutoSize ? BarWidthChoice::AutoSize : BarWidthChoice::None;
+    const int dpi = metrics.PrinterDpiX;
+    document.BarWidth =
+        DotsToMils(engine::MilsToDots(dpi, document.BarWidth), dpi, document.BarWidth);
+    // The sheet is laid out before the custom width is read, so a PrintScale still 0 shows
+    // as the 10 mils that the layout puts in its place.
+    settings.Labels = document.Labels;
+    RecomputeLayout(settings.Labels, metrics, settings.Printing.PrintScale);
+    const PrintSettings& printing = settings.Printing;
+    CustomDots = printing.PrintScale;
+    Pages = printing.Pages;
+    Copies = printing.Copies;
+    HAlign = printing.HAlign;
+    VAlign = printing.VAlign;
+    Text = document.BarcodeText();
+    Range = RangeFromStored(printing.BP, printing.PR);
+    UpdateCounts(metrics);
+}
+
+void PrintOptions::StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
+                                const PrinterMetrics& metrics) const {
+    document.Sequence.SeqUse = UseSequence;
+    document.AutoSize = Width == BarWidthChoice::AutoSize;
+    document.BarWidth = DotsToMils(CustomDots, metrics.PrinterDpiX, document.BarWidth);
+    PrintSettings& printing = settings.Printing;
+    printing.PrintScale = CustomDots;
+    printing.Pages = Pages;
+    printing.Copies = Copies;
+    printing.HAlign = HAlign;
+    printing.VAlign = VAlign;
+    printing.BP = Range == PrintRange::Single ? 0 : 1;
+    printing.PR = Range == PrintRange::Pages ? 0 : 1;
+}
+
+void PrintOptions::UpdateCounts(const PrinterMetrics& metrics, QChar decimalSeparator) {
+    Labels = metrics.LabelsPerPage;
+    const double mils = DotsToMils(CustomDots, metrics.PrinterDpiX, 0.0);
+    BarWidthText = platform::FormatFloat("##0.0", mils, decimalSeparator) + QStringLiteral(" mils");
+}
+
+PrintEnabling PrintOptions::UpdateEnabling() const {
+    const bool sheet = Range != PrintRange::Single;
+    return {UseSequence, sheet, UseSequence, !UseSequence, sheet};
+}
+
+void PrintOptions::CustomDotsUp() {
+    CustomDots = std::min(static_cast<long long>(CustomDots) + 1, 0LL + kMaxCustomDots);
+}
+
+void PrintOptions::CustomDotsDown() {
+    CustomDots = std::max(static_cast<long long>(CustomDots) - 1, 0LL + kMinCustomDots);
+}
+
+bool PrintOptions::EditText(app::BarcodeDocument& document, std::string_view typed) {
+    document.SetBarcodeText(typed);
+    Text = document.BarcodeText();
+    return Text != typed;
+}
+
+void PrintOptions::ValidateCounts() const {
+    const bool zero = (Range == PrintRange::Pages && Pages < 1) ||
+                      (Range == PrintRange::Labels && Labels < 1) || (UseSequence && Copies < 1);
+    if (zero) throw platform::Failure(kZeroNotAllowed);
+}
+
+} // namespace print

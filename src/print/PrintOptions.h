@@ -1,0 +1,110 @@
+#pragma once
+// Everything the print dialog shows, without a window: the range, the counts, the start label,
+// text or sequence, the bar width choice and the alignments. The dialog binds its controls to
+// these values and calls the operations; the print job reads them.
+
+#include "platform/NumberFormat.h"
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace app {
+class BarcodeDocument;
+struct AppSettings;
+} // namespace app
+
+namespace print {
+
+struct PrinterMetrics;
+
+enum class PrintRange { Single, Pages, Labels };
+
+// None: no width button is selected (a document without AutoSize); the custom width governs.
+enum class BarWidthChoice { AutoSize, ScreenRatio, Custom, None };
+
+inline constexpr int kMaxPagesDigits = 4; // box lengths
+inline constexpr int kMaxLabelsDigits = 9;
+inline constexpr int kMaxCopiesDigits = 4;
+inline constexpr int kMinCustomDots = 1; // the spin button's range
+inline constexpr int kMaxCustomDots = 100;
+
+inline constexpr char kZeroNotAllowed[] = "0 not allowed in this field";
+
+// Which controls are enabled (or, for the skip panel, visible).
+struct PrintEnabling {
+    bool Copies = false;           // eCopies
+    bool LabelSheetSetup = false;  // sbLabelSettings
+    bool SequenceSettings = false; // sbSeqSettings
+    bool Text = false;             // eText
+    bool SkipPanel = false;        // pSkip, visible
+
+    bool operator==(const PrintEnabling&) const = default;
+};
+
+// What leaving a count box does to its text: empty becomes "1", a number loses its leading
+// zeros; a zero is refused (kZeroNotAllowed), the text stays and the focus goes back.
+struct CountFieldCheck {
+    QString text;
+    bool refused = false;
+
+    bool operator==(const CountFieldCheck&) const = default;
+};
+CountFieldCheck CheckCountField(const QString& text);
+
+// A start label on the sheet: at most labelsPerPage - 1, at least 0.
+int ClampSkip(int skip, int labelsPerPage);
+
+class PrintOptions {
+  public:
+    PrintRange Range = PrintRange::Single;
+    int Pages = 1;  // ePages
+    int Labels = 1; // eLabels
+    bool UseSequence = false;
+    int Copies = 1; // eCopies: labels that share one sequence number
+    BarWidthChoice Width = BarWidthChoice::AutoSize;
+    int CustomDots = 8; // eScale, printer dots
+    bool HAlign = true;
+    bool VAlign = true;
+    std::string Text;                                   // eText, Latin-1 as the document keeps it
+    QString BarWidthText = QStringLiteral("10.0 mils"); // LBarWidth
+
+    // Labels of the first sheet left blank, which is also the start label's index.
+    int Skip() const { return skip_; }
+    // Clamped by ClampSkip, so a sheet without labels keeps 0.
+    void SetSkip(int skip, int labelsPerPage) { skip_ = ClampSkip(skip, labelsPerPage); }
+
+    // Fills the options from the document and the settings, rounds the document's BarWidth to
+    // whole printer dots, makes the document's sheet the current one (settings.Labels) and
+    // lays it out.
+    void LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
+                     PrinterMetrics& metrics);
+    // Writes the choices back (on "&Ok"): SeqUse, AutoSize and BarWidth into the document,
+    // the print settings into `settings`.
+    void StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
+                      const PrinterMetrics& metrics) const;
+
+    // The label count becomes one full sheet; the mils read-out follows the custom width.
+    void UpdateCounts(const PrinterMetrics& metrics,
+                      QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    PrintEnabling UpdateEnabling() const;
+
+    // The spin buttons: one dot more (at most kMaxCustomDots) or less (at least
+    // kMinCustomDots); the caller then runs UpdateCounts.
+    void CustomDotsUp();
+    void CustomDotsDown();
+
+    // eText changed: the document keeps what its symbology can carry. True when that differs
+    // from `typed`, so the box is set back to Text with the caret at its end.
+    bool EditText(app::BarcodeDocument& document, std::string_view typed);
+
+    // Throws platform::Failure(kZeroNotAllowed) for a count below 1 that the job would use:
+    // Pages with "Pages", Labels with "Labels", Copies with "Sequence".
+    void ValidateCounts() const;
+
+  private:
+    int skip_ = 0;
+};
+
+} // namespace print

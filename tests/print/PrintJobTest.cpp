@@ -1,0 +1,334 @@
+// The print job against a recording printer: label order, skip, pages, copies, sequence numbers,
+// cancel, clipping, centring, module widths and refused requests.
+
+#include "print/PrintJob.h"
+
+#include "RecordingPrintTarget.h"
+#include "app/BarcodeDocument.h"
+#include "engine/Barcode.h"
+#include "platform/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+using engine::SymbologyCode;
+using print::BarWidthChoice;
+using print::LabelCell;
+using enum print::PrintRange;
+
+// Letter at 600 dpi. Thirty: 10 rows of 3 (1.0 x 2.625 in, margins 0.5 and 0.1875, gaps 0 and
+// 0.125); ten: 5 rows of 2 (2.0 x 4.0 in, margins 0.5 and 0.25).
+const print::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const print::LabelSheet kTen{2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false};
+const print::LabelSheet kNoRow{1.0, 2.0, 12.0, 0.25, 0.0, 0.0, false};
+const print::LabelSheet kNoColumn{1.0, 2.0, 0.5, 9.0, 0.0, 0.0, false};
+
+// The cells worked out by hand: left = Trunc(margin) + Trunc(gap x c) + Trunc(label x c).
+LabelCell CellOf(const print::LabelSheet& sheet, int column, int row) {
+    if (&sheet == &kThirty) return {112 + 1650 * column, 300 + 600 * row, 1575, 600};
+    return {150 + 2400 * column, 300 + 1200 * row, 2400, 1200};
+}
+
+class PrintJobTest : public ::testing::Test {
+  protected:
+    PrintJobTest() {
+        metrics.PrinterDpiX = metrics.PrinterDpiY = 600;
+        metrics.PhysicalWidth = 5100;
+        metrics.PhysicalHeight = 6600;
+        doc.SetSuspended(true);
+        doc.SetBarcodeText("TEST"); // Code 128: 99 modules with the quiet zones
+        doc.SetBarHeight(0.5);      // 300 dots
+        doc.SetScale(2);
+        doc.SetInterpret(true);
+    }
+    void Use(print::PrintRange range, int count) {
+        options.Range = range;
+        (range == Pages ? options.Pages : options.Labels) = count;
+    }
+    void Print(const print::LabelSheet& sheet, int cancelAtPage = 0) {
+        int printScale = 6;
+        print::RecomputeLayout(sheet, metrics, printScale);
+        target.emplace();
+        progress = {};
+        progress.cancelAtPage = cancelAtPage;
+        options.Text = doc.BarcodeText();
+        print::RunPrintJob(*target, progress, options, doc, sheet, metrics);
+    }
+    // "1 1|5": the label texts page by page.
+    std::string TextsByPage() const {
+        std::string texts;
+        int page = 0;
+        for (const auto& label : target->labels) {
+            if (!texts.empty()) texts += label.box.page != page ? "|" : " ";
+            page = label.box.page;
+            texts += label.text;
+        }
+        return texts;
+    }
+    std::vector<int> CountsByPage() const {
+        std::vector<int> counts;
+        for (const auto& label : target->labels) {
+            counts.resize(static_cast<std::size_t>(label.box.page) + 1);
+            ++counts.back();
+        }
+        return counts;
+    }
+
+    print::PrinterMetrics metrics;
+    app::BarcodeDocument doc{metrics, false, kThirty};
+    print::PrintOptions options;
+    std::optional<testing_support::RecordingPrintTarget> target; // afresh for every job
+    testing_support::RecordingProgress progress;
+};
+
+struct SheetCase {
+    const char* what;
+    const print::LabelSheet& sheet;
+    print::PrintRange range;
+    int count; // pages or labels
+    int skip;
+    std::vector<int> labelsPerPage;
+};
+
+// Every label fills the next cell row by row from the start label, clipped to it, and its
+// bars stay inside; later pages start at the first cell.
+TEST_F(PrintJobTest, LabelsFillTheSheetRowByRowFromTheStartLabel) {
+    const SheetCase cases[] = {
+        {"skip 4 on three columns", kThirty, Pages, 2, 4, {26, 30}},
+        {"labels 25 on ten", kTen, Labels, 25, 0, {10, 10, 5}},
+        {"pages 2 with skip 5", kTen, Pages, 2, 5, {5, 10}},
+        {"the last label first", kThirty, Labels, 3, 29, {1, 2}},
+        {"a skip beyond the sheet is its last label", kTen, Labels, 2, 999, {1, 1}},
+    };
+    for (const SheetCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Use(c.range, c.count);
+        options.SetSkip(c.skip, 1000); // the job itself clamps to the sheet
+        Print(c.sheet);
+        ASSERT_EQ(CountsByPage(), c.labelsPerPage);
+        std::vector<int> pages{1};
+        std::vector<std::string> events{"begin Tallyrune", "end"};
+        for (std::size_t p = 1; p < c.labelsPerPage.size(); ++p) {
+            pages.push_back(static_cast<int>(p) + 1);
+            events.insert(events.end() - 1, "page");
+        }
+        EXPECT_EQ(progress.pages, pages);
+        EXPECT_EQ(target->events, events);
+        int index = std::min(c.skip, metrics.LabelsPerPage - 1), page = 0;
+        for (const auto& label : target->labels) {
+            if (label.box.page != page) index = 0, page = label.box.page;
+            EXPECT_EQ(label.box.clip,
+                      CellOf(c.sheet, index % metrics.Columns, index / metrics.Columns));
+            ++index;
+        }
+        for (const auto& fill : target->fills) {
+            ASSERT_TRUE(fill.clip);
+            EXPECT_TRUE(fill.rect.left >= fill.clip->left && fill.rect.top >= fill.clip->top &&
+                        fill.rect.right <= fill.clip->Right() &&
+                        fill.rect.bottom <= fill.clip->Bottom());
+        }
+    }
+}
+
+struct SequenceCase {
+    const char* what;
+    print::PrintRange range;
+    int count;
+    bool useSequence;
+    int copies;
+    print::SequenceSettings sequence;
+    const char* texts; // page by page
+    int currentAfter;
+};
+
+TEST_F(PrintJobTest, EachTextIsTakenBeforeItsLabelAndCopiesRestartOnEachPage) {
+    using Seq = print::SequenceSettings;
+    const SequenceCase cases[] = {
+        {"copies 3", Pages, 2, true, 3, Seq{}, "1 1 1 2 2 2 3 3 3 4|5 5 5 6 6 6 7 7 7 8", 9},
+        {"wrap", Labels, 5, true, 1, Seq{true, 1, 3, 1, 0, "", ""}, "1 2 3 1 2", 3},
+        {"format", Labels, 2, true, 1, Seq{true, 0, 99, 7, 4, "A-", "/X"}, "A-0007/X A-0008/X", 9},
+        {"the text ignores copies", Labels, 3, false, 2, Seq{}, "TEST TEST TEST", 1},
+    };
+    for (const SequenceCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Use(c.range, c.count);
+        options.UseSequence = c.useSequence;
+        options.Copies = c.copies;
+        doc.Sequence = c.sequence;
+        Print(kTen);
+        EXPECT_EQ(TextsByPage(), c.texts);
+        EXPECT_EQ(doc.Sequence.SeqCurrent, c.currentAfter);
+    }
+}
+
+// A cancel is seen after the label that follows it; every number taken stays taken.
+TEST_F(PrintJobTest, CancelAbortsTheJobAndKeepsTheNumbersTaken) {
+    const struct {
+        int cancelAtPage;
+        print::PrintRange range;
+        int count;
+        int labels;
+    } cases[] = {{1, Pages, 3, 1}, {2, Pages, 3, 11}, {3, Labels, 25, 21}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cancelAtPage);
+        Use(c.range, c.count);
+        options.UseSequence = true;
+        doc.Sequence = {};
+        Print(kTen, c.cancelAtPage);
+        ASSERT_EQ(static_cast<int>(target->labels.size()), c.labels);
+        EXPECT_EQ(target->labels.back().text, std::to_string(c.labels));
+        EXPECT_EQ(doc.Sequence.SeqCurrent, c.labels + 1);
+        EXPECT_EQ(target->events.back(), "abort");
+        EXPECT_EQ(std::count(target->events.begin(), target->events.end(), "end"), 0);
+        EXPECT_EQ(progress.pages.back(), c.cancelAtPage);
+        EXPECT_EQ(progress.finished, 1);
+    }
+}
+
+// With offsets of 100 and 120 dots, the thirty-label sheet's cell (1, 2) is at 1662, 1380,
+// 1575 x 600; "Single" has the printable area, 4900 x 6360, on a sheet without labels. Lying
+// bars swap the extent and the height; each halving truncates by itself (787 - 990, not
+// -405 / 2). Every label takes the document's typeface.
+TEST_F(PrintJobTest, DrawInCellCentresByRotationAndAlignment) {
+    metrics.PhysicalOffsetX = metrics.NonprintableRight = 100;
+    metrics.PhysicalOffsetY = metrics.NonprintableBottom = 120;
+    doc.BarcodeFont.setFamily("Arial");
+    const struct {
+        print::PrintRange range;
+        std::uint8_t rotation;
+        bool h, v;
+        int module;
+        int left, top, width, height; // the white box
+    } cases[] = {
+        {Labels, 0, true, true, 6, 1662 + 787 - 297, 1380 + 300 - 150, 594, 300},
+        {Labels, 2, true, true, 6, 1662 + 787 - 297, 1380 + 300 - 150, 594, 300},
+        {Labels, 1, true, true, 6, 1662 + 787 - 150, 1380 + 300 - 297, 300, 594},
+        {Labels, 3, true, true, 6, 1662 + 787 - 150, 1380 + 300 - 297, 300, 594},
+        {Labels, 0, true, false, 6, 1662 + 787 - 297, 1380, 594, 300},
+        {Labels, 1, false, true, 6, 1662, 1380 + 300 - 297, 300, 594},
+        {Labels, 1, false, false, 6, 1662, 1380, 300, 594},
+        {Labels, 0, true, true, 20, 1662 + 787 - 990, 1380 + 300 - 150, 1980, 300},
+        {Single, 0, true, true, 6, 2450 - 297, 3180 - 150, 594, 300},
+        {Single, 1, true, true, 6, 2450 - 150, 3180 - 297, 300, 594},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c.rotation} << c.h << c.v << c.module);
+        const bool single = c.range == Single;
+        doc.SetRotation(c.rotation);
+        options = {};
+        Use(c.range, 1);
+        options.HAlign = c.h;
+        options.VAlign = c.v;
+        options.Width = BarWidthChoice::Custom;
+        options.CustomDots = c.module;
+        options.SetSkip(7, 30); // "Single" takes no start label
+        Print(single ? kNoRow : kThirty);
+        ASSERT_EQ(target->labels.size(), 1u);
+        const auto& box = target->labels[0].box;
+        const LabelCell cell{1662, 1380, 1575, 600};
+        EXPECT_EQ(box.clip, single ? std::nullopt : std::optional(cell));
+        EXPECT_EQ(box.rect.left, c.left);
+        EXPECT_EQ(box.rect.top, c.top);
+        EXPECT_EQ(box.rect.Width(), c.width);
+        EXPECT_EQ(box.rect.Height(), c.height);
+        EXPECT_EQ(target->clipsSet, single ? 0 : 1);
+        EXPECT_EQ(target->events, (std::vector<std::string>{"begin Tallyrune", "end"}));
+        EXPECT_EQ(target->faces, std::vector<std::string>{"Arial"});
+        EXPECT_EQ(progress.printers, std::vector<std::string>{"Recorder"});
+    }
+}
+
+TEST_F(PrintJobTest, ModuleWidthDots) {
+    using enum BarWidthChoice;
+    const struct {
+        BarWidthChoice width;
+        SymbologyCode symbology;
+        int dpi, scale, custom, expected;
+    } cases[] = {
+        {AutoSize, SymbologyCode::Postnet, 600, 1, 8, 13}, // 22 mils: 13.2
+        {AutoSize, SymbologyCode::Code128, 600, 1, 8, 6},
+        {AutoSize, SymbologyCode::Postnet, 300, 1, 8, 7},     // 6.6
+        {AutoSize, SymbologyCode::Code39, 40, 1, 8, 1},       // 0.4, but a bar needs a dot
+        {ScreenRatio, SymbologyCode::Code128, 600, 1, 8, 6},  // 6.25
+        {ScreenRatio, SymbologyCode::Code128, 600, 2, 8, 12}, // 12.5, half to even
+        {ScreenRatio, SymbologyCode::Code128, 600, 3, 8, 19}, // 18.75
+        {None, SymbologyCode::Code128, 600, 1, 9, 9},
+        {Custom, SymbologyCode::Code128, 600, 1, 0, 1},
+    };
+    for (const auto& c : cases) {
+        metrics.PrinterDpiX = c.dpi;
+        doc.SetSymbology(c.symbology);
+        doc.SetScale(c.scale);
+        options.Width = c.width;
+        options.CustomDots = c.custom;
+        EXPECT_EQ(print::ModuleWidthDots(options, doc, metrics), c.expected)
+            << static_cast<int>(c.width) << " at " << c.dpi;
+    }
+}
+
+TEST_F(PrintJobTest, BarHeightDotsUsesTheHorizontalResolution) {
+    metrics.PrinterDpiY = 300;
+    const struct {
+        bool metric;
+        double height;
+        int expected;
+    } cases[] = {{false, 0.75, 450}, {true, 2.54, 600}, {true, 1.0, 236}, {false, -1.0, 0}};
+    for (const auto& c : cases) {
+        doc.SetMetric(c.metric);
+        doc.SetBarHeight(c.height);
+        EXPECT_EQ(print::BarHeightDots(doc, metrics), c.expected) << c.height;
+    }
+}
+
+TEST_F(PrintJobTest, RefusedRequestsPrintNothing) {
+    const char* noLabel = print::kNoLabelFits;
+    const char* zero = print::kZeroNotAllowed;
+    const struct {
+        const print::LabelSheet& sheet;
+        print::PrintRange range;
+        int pages, labels, copies;
+        const char* message;
+    } cases[] = {{kNoRow, Pages, 1, 1, 1, noLabel},
+                 {kNoColumn, Labels, 1, 5, 1, noLabel},
+                 {kTen, Pages, 0, 1, 1, zero},
+                 {kTen, Labels, 1, 0, 1, zero},
+                 {kTen, Single, 1, 1, 0, zero}};
+    options.UseSequence = true;
+    for (const auto& c : cases) {
+        options.Range = c.range;
+        options.Pages = c.pages;
+        options.Labels = c.labels;
+        options.Copies = c.copies;
+        try {
+            Print(c.sheet);
+            ADD_FAILURE() << "printed";
+        } catch (const platform::Failure& failure) {
+            EXPECT_STREQ(failure.what(), c.message);
+        }
+        EXPECT_TRUE(target->events.empty() && target->fills.empty());
+        EXPECT_TRUE(progress.printers.empty());
+        EXPECT_EQ(doc.Sequence.SeqCurrent, 1);
+    }
+}
+
+TEST_F(PrintJobTest, AFailingPrinterAbortsTheJobAndClosesTheProgress) {
+    struct Failing : testing_support::RecordingPrintTarget {
+        void NewPage() override { throw platform::Failure("out of paper"); }
+    } failing;
+    int printScale = 6;
+    print::RecomputeLayout(kTen, metrics, printScale);
+    Use(Pages, 2);
+    EXPECT_THROW(print::RunPrintJob(failing, progress, options, doc, kTen, metrics),
+                 platform::Failure);
+    EXPECT_EQ(failing.events, (std::vector<std::string>{"begin Tallyrune", "abort"}));
+    EXPECT_EQ(failing.labels.size(), 10u);
+    EXPECT_EQ(progress.finished, 1);
+}
+
+} // namespace
