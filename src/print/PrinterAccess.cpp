@@ -1,0 +1,109 @@
+#include "print/PrinterAccess.h"
+
+#include "platform/Errors.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStringList>
+
+#include <algorithm>
+#include <cctype>
+
+namespace print {
+namespace {
+
+struct PaperName {
+    std::string_view name;
+    Paper paper;
+    QPageSize::PageSizeId id;
+};
+
+constexpr PaperName kPapers[] = {
+    {"letter", Paper::Letter, QPageSize::Letter},
+    {"a4", Paper::A4, QPageSize::A4},
+};
+
+QPageSize PageSizeOf(Paper paper) {
+    const auto* found = std::find_if(std::begin(kPapers), std::end(kPapers),
+                                     [&](const PaperName& p) { return p.paper == paper; });
+    return QPageSize(found->id);
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+void CheckResolution(int dpi) {
+    if (dpi < kMinPrinterDpi || dpi > kMaxPrinterDpi)
+        throw platform::Failure("The resolution must be from " + std::to_string(kMinPrinterDpi) +
+                                " to " + std::to_string(kMaxPrinterDpi) + " dots per inch, not " +
+                                std::to_string(dpi));
+}
+
+std::string UnknownPrinterMessage(const std::string& name, const QStringList& known) {
+    std::string message = "Unknown printer \"" + name + "\"";
+    if (known.isEmpty()) return message + ": no printers are available";
+    return message + "; the printers are: " + known.join(", ").toStdString();
+}
+
+} // namespace
+
+std::optional<Paper> PaperFromName(std::string_view name) {
+    for (const PaperName& p : kPapers)
+        if (SameLetters(p.name, name)) return p.paper;
+    return std::nullopt;
+}
+
+std::vector<std::string> AvailablePrinters() {
+    std::vector<std::string> names;
+    for (const QString& name : QPrinterInfo::availablePrinterNames())
+        names.push_back(name.toStdString());
+    return names;
+}
+
+std::string DefaultPrinterName() {
+    return QPrinterInfo::defaultPrinterName().toStdString();
+}
+
+std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optional<Paper> paper,
+                                           int dpi) {
+    if (dpi != 0) CheckResolution(dpi);
+    const QString wanted = QString::fromStdString(name);
+    const QStringList known = QPrinterInfo::availablePrinterNames();
+    if (!known.contains(wanted)) throw platform::Failure(UnknownPrinterMessage(name, known));
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(wanted);
+    // The queue can vanish between the look-up and here; Qt would then print elsewhere.
+    if (printer->printerName() != wanted)
+        throw platform::Failure(UnknownPrinterMessage(name, QPrinterInfo::availablePrinterNames()));
+    if (paper) printer->setPageSize(PageSizeOf(*paper));
+    if (dpi != 0) printer->setResolution(dpi);
+    printer->setFullPage(false);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, Paper paper, int dpi) {
+    if (path.isEmpty()) throw platform::Failure("No PDF file was named");
+    CheckResolution(dpi);
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setCreator("Tallyrune");
+    printer->setResolution(dpi);
+    printer->setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
+                                       QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    printer->setFullPage(false);
+    return printer;
+}
+
+bool IsPdfOutput(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+} // namespace print

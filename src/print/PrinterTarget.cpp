@@ -1,0 +1,187 @@
+#include "print/PrinterTarget.h"
+
+#include "platform/Errors.h"
+#include "print/PrinterAccess.h"
+#include "print/PrinterMetrics.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QRandomGenerator>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace print {
+namespace {
+
+// A hidden name beside the target, so the rename that puts it in place stays on one file system.
+QString TemporaryNameBeside(const QFileInfo& target) {
+    QString name;
+    do {
+        name = target.absolutePath() + "/." + target.fileName() + "." +
+               QString::number(QRandomGenerator::global()->generate64(), 36) + ".part";
+    } while (QFileInfo::exists(name));
+    return name;
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+PrinterTarget::PrinterTarget(QPrinter& printer) : printer_(printer) {}
+
+PrinterTarget::~PrinterTarget() {
+    AbortDocument();
+}
+
+std::string PrinterTarget::PrinterName() const {
+    if (!IsPdfOutput(printer_)) return printer_.printerName().toStdString();
+    return (pdfPath_.isEmpty() ? printer_.outputFileName() : pdfPath_).toStdString();
+}
+
+void PrinterTarget::BeginDocument(const std::string& title) {
+    if (painter_.isActive()) throw std::logic_error("PrinterTarget: a document is already open");
+    printer_.setDocName(QString::fromStdString(title));
+    if (IsPdfOutput(printer_)) OpenPdfTemporary();
+    if (!painter_.begin(&printer_)) {
+        const std::string name = PrinterName();
+        const bool pdf = !pdfPath_.isEmpty();
+        DropPdfTemporary();
+        if (pdf) throw platform::WriteFailure(name);
+        throw platform::Failure("Unable to print on " + name);
+    }
+    StartPainting();
+}
+
+void PrinterTarget::NewPage() {
+    RequireOpen();
+    if (!printer_.newPage())
+        throw platform::Failure("Unable to start a new page on " + PrinterName());
+}
+
+void PrinterTarget::SetClip(const LabelCell& cell) {
+    RequireOpen();
+    clip_ = QRect(cell.left, cell.top, cell.width, cell.height);
+    painter_.setClipRect(*clip_);
+}
+
+void PrinterTarget::ClearClip() {
+    clip_.reset();
+    if (painter_.isActive()) painter_.setClipping(false);
+}
+
+engine::Surface& PrinterTarget::Surface() {
+    RequireOpen();
+    return *surface_;
+}
+
+void PrinterTarget::SetFontFace(const std::string& face) {
+    face_ = QString::fromStdString(face);
+    // The surface takes its face when made; making it anew drops the clip with its saved state.
+    if (surface_) StartPainting();
+}
+
+void PrinterTarget::EndDocument() {
+    RequireOpen();
+    const bool painted = StopPainting();
+    if (!pdfPath_.isEmpty()) return PutPdfInPlace(painted);
+    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+}
+
+void PrinterTarget::AbortDocument() {
+    if (!painter_.isActive()) return;
+    printer_.abort(); // PDF and CUPS engines ignore it; other platforms' drivers discard the job
+    StopPainting();
+    DropPdfTemporary();
+}
+
+PageOrientation PrinterTarget::Orientation() const {
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape
+               ? PageOrientation::Landscape
+               : PageOrientation::Portrait;
+}
+
+void PrinterTarget::SetOrientation(PageOrientation orientation) {
+    printer_.setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
+}
+
+void PrinterTarget::SetCopies(int copies) {
+    printer_.setCopyCount(copies);
+}
+
+PageSize PrinterTarget::PrintableSize() const {
+    PrinterMetrics metrics;
+    ReadPrinterCapabilities(printer_, metrics);
+    return {PrintableWidth(metrics), PrintableHeight(metrics)};
+}
+
+void PrinterTarget::DrawStyledText(int x, int y, std::string_view text,
+                                   const engine::FontSpec& font, TextStyle style) {
+    RequireOpen();
+    QFont face = platform::FontForCellHeight(QString::fromStdString(font.face), font.cellHeight,
+                                             font.weight);
+    face.setUnderline(style.underline);
+    const QFontMetrics metrics(face);
+    const QString string = ToQString(text);
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.rotate(-font.escapement / 10.0); // counter-clockwise on the page, as on the surface
+    painter_.fillRect(
+        QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
+        style.whiteOnBlack ? Qt::black : Qt::white);
+    painter_.setFont(face);
+    painter_.setPen(style.whiteOnBlack ? Qt::white : Qt::black);
+    painter_.drawText(QPoint(0, metrics.ascent()), string);
+    painter_.restore();
+}
+
+void PrinterTarget::RequireOpen() const {
+    if (!surface_) throw std::logic_error("PrinterTarget: no document is open");
+}
+
+void PrinterTarget::OpenPdfTemporary() {
+    const QString path = printer_.outputFileName();
+    const QFileInfo target(path);
+    if (path.isEmpty() || target.isDir()) throw platform::WriteFailure(path.toStdString());
+    pdfPath_ = path;
+    pdfTemporary_ = TemporaryNameBeside(target);
+    printer_.setOutputFileName(pdfTemporary_);
+}
+
+void PrinterTarget::StartPainting() {
+    surface_.reset();
+    surface_.emplace(painter_, face_);
+    if (clip_) painter_.setClipRect(*clip_);
+}
+
+bool PrinterTarget::StopPainting() {
+    surface_.reset();
+    clip_.reset();
+    return painter_.end();
+}
+
+void PrinterTarget::PutPdfInPlace(bool painted) {
+    const QString path = pdfPath_;
+    if (painted && std::rename(QFile::encodeName(pdfTemporary_).constData(),
+                               QFile::encodeName(path).constData()) == 0)
+        pdfTemporary_.clear(); // in place: nothing left to remove
+    const bool placed = pdfTemporary_.isEmpty();
+    DropPdfTemporary();
+    if (!placed) throw platform::WriteFailure(path.toStdString());
+}
+
+void PrinterTarget::DropPdfTemporary() {
+    if (pdfPath_.isEmpty()) return;
+    if (!pdfTemporary_.isEmpty()) QFile::remove(pdfTemporary_);
+    printer_.setOutputFileName(pdfPath_);
+    pdfPath_.clear();
+    pdfTemporary_.clear();
+}
+
+} // namespace print
