@@ -19,6 +19,11 @@ constexpr const char* kUsage =
     "                            [--rotate 0|90|180|270] [--no-readable] [--font FACE] [--dpi N]\n"
     "                            [--module N|auto] [--format bmp|png] -o FILE\n"
     "       tallyrune-cli export ... --batch LIST -o PATTERN   (PATTERN holds {n})\n"
+    "       tallyrune-cli print DOC.TLR -o OUT.pdf [--single | --pages N | --labels N] [--skip N]\n"
+    "                           [--sequence [--copies N]] [--module auto|screen|N] [--no-align-h]\n"
+    "                           [--no-align-v] [--paper letter|a4] [--dpi N] [--printer NAME]\n"
+    "                           [--save-sequence]\n"
+    "       tallyrune-cli testpage -o OUT.pdf [--paper letter|a4] [--dpi N] [--printer NAME]\n"
     "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
     "       tallyrune-cli types\n";
 
@@ -27,8 +32,10 @@ struct Command {
     void (*run)(const cli::Words&, std::ostream&);
 };
 
-constexpr std::array<Command, 3> kCommands{{
+constexpr std::array<Command, 5> kCommands{{
     {"export", cli::RunExport},
+    {"print", cli::RunPrint},
+    {"testpage", cli::RunTestPage},
     {"info", cli::RunInfo},
     {"types", cli::RunTypes},
 }};

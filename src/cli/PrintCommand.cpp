@@ -1,0 +1,110 @@
+// tallyrune-cli print and testpage: a document on a sheet of labels or alone on a page, and the
+// printer test page, to a printer or a PDF file.
+
+#include "app/AppSettings.h"
+#include "app/BarcodeDocument.h"
+#include "cli/CliProgress.h"
+#include "cli/Commands.h"
+#include "cli/PrinterChoice.h"
+#include "platform/Errors.h"
+#include "print/PrintJob.h"
+#include "print/PrinterTarget.h"
+#include "print/TestPage.h"
+
+#include <limits>
+
+namespace cli {
+namespace {
+
+constexpr int kMaxCount = std::numeric_limits<int>::max();
+
+// Values from the command line go where the print dialog would put them before it opens.
+void ApplyRange(const CliArguments& args, print::PrintSettings& printing) {
+    const int ranges = args.Has("--single") + args.Has("--pages") + args.Has("--labels");
+    if (ranges > 1) throw UsageError("give only one of --single, --pages N and --labels N");
+    printing.BP = args.Has("--pages") || args.Has("--labels") ? 1 : 0;
+    printing.PR = args.Has("--labels") ? 1 : 0;
+    printing.Pages = args.IntValue("--pages", printing.Pages, 1, 9999);
+    printing.Copies = args.IntValue("--copies", printing.Copies, 1, 9999);
+    printing.HAlign = !args.Has("--no-align-h");
+    printing.VAlign = !args.Has("--no-align-v");
+}
+
+void ApplyModule(const CliArguments& args, print::PrintOptions& options) {
+    const std::string module = args.Value("--module").value_or("");
+    if (module.empty()) return; // the document's choice
+    if (module == "auto") {
+        options.Width = print::BarWidthChoice::AutoSize;
+    } else if (module == "screen") {
+        options.Width = print::BarWidthChoice::ScreenRatio;
+    } else {
+        options.Width = print::BarWidthChoice::Custom;
+        options.CustomDots = args.IntValue("--module", 1, 1, 1000);
+    }
+}
+
+void ApplySkip(const CliArguments& args, print::PrintOptions& options, int labelsPerPage) {
+    if (!args.Has("--skip")) return;
+    const int last = std::max(labelsPerPage - 1, 0);
+    options.SetSkip(args.IntValue("--skip", 0, 0, last), labelsPerPage);
+}
+
+// Only the sequence's next number goes back into the file, so nothing else the job touched
+// (such as the module width rounded to printer dots) is saved.
+void SaveSequence(const QString& path, const app::BarcodeDocument& printed,
+                  const print::PrinterMetrics& metrics) {
+    app::BarcodeDocument stored(metrics, printed.Metric(), printed.Labels);
+    stored.LoadFromFile(path, printed.Metric());
+    stored.Sequence.SeqCurrent = printed.Sequence.SeqCurrent;
+    stored.SaveToFile(path);
+}
+
+} // namespace
+
+void RunPrint(const Words& words, std::ostream&) {
+    OptionSpec spec{{"--pages", "--labels", "--skip", "--copies", "--module"},
+                    {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence"}};
+    AddPrinterOptions(spec);
+    const CliArguments args(words, spec);
+    if (args.Positional().size() != 1) throw UsageError("print needs one document file DOC.TLR");
+    const QString path = QString::fromStdString(args.Positional()[0]);
+
+    app::AppSettings settings; // the print dialog's defaults, not this user's last choices
+    print::PrinterMetrics metrics;
+    app::BarcodeDocument document(metrics, settings.Metric, settings.Labels);
+    if (!document.LoadFromFile(path, settings.Metric))
+        throw platform::Failure("Unable to read " + path.toStdString());
+    ApplyRange(args, settings.Printing);
+    if (args.Has("--sequence")) document.Sequence.SeqUse = true;
+    if (args.Has("--copies") && !document.Sequence.SeqUse)
+        throw UsageError("--copies goes with sequence numbers (--sequence)");
+
+    const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
+    print::RefreshPrinterMetrics(*printer, document.Labels, metrics, settings.Printing.PrintScale);
+    print::PrintOptions options;
+    options.LoadOptions(document, settings, metrics);
+    options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
+    ApplySkip(args, options, metrics.LabelsPerPage);
+    ApplyModule(args, options);
+
+    print::PrinterTarget target(*printer);
+    CliProgress progress;
+    print::RunPrintJob(target, progress, options, document, settings.Labels, metrics);
+    if (args.Has("--save-sequence")) SaveSequence(path, document, metrics);
+    if (progress.CancelRequested())
+        throw platform::Failure("printing cancelled at page " + std::to_string(progress.Page()));
+}
+
+void RunTestPage(const Words& words, std::ostream&) {
+    OptionSpec spec;
+    AddPrinterOptions(spec);
+    const CliArguments args(words, spec);
+    if (!args.Positional().empty()) throw UsageError("unexpected argument " + args.Positional()[0]);
+    const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
+    print::PrinterMetrics metrics;
+    print::ReadPrinterCapabilities(*printer, metrics);
+    print::PrinterTarget target(*printer);
+    print::PrintTestPage(target, metrics);
+}
+
+} // namespace cli

@@ -1,0 +1,242 @@
+// tallyrune-cli print and testpage: real PDFs rendered by poppler, every label read back by
+// zxing-cpp in its own cell.
+
+#include "print/LabelSheet.h"
+#include "print/PrinterMetrics.h"
+#include "support/Decode.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+using testing_support::DecodeImage;
+
+struct CliRun {
+    int exitCode = -1;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(TALLYRUNE_CLI), args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+// A document on the Letter sheet of 30 labels: 1.0 × 2.625 inches, margins 0.5 and 0.1875,
+// gaps 0 and 0.125, numbered from 1 as "LB0001Z".
+QByteArray SheetDocument(int rotation, const char* labelWidth = "2.625") {
+    return QByteArray("[BARCODE]\r\nMETRIC=0\r\nHEIGHT=0.5\r\nSCALE=1\r\nINTERPRET=1\r\nTYPE=0\r\n"
+                      "ROTATE=") +
+           QByteArray::number(rotation) +
+           "\r\nTEXT=HELLO\r\nAUTOSIZE=1\r\nBAR_WIDTH=10\r\n[SEQUENCE]\r\nUSE=1\r\nMIN=0\r\n"
+           "MAX=999999999\r\nCURRENT=1\r\nMIN_SIZE=4\r\nPREFIX=LB\r\nSUFFIX=Z\r\n[FORMAT]\r\n"
+           "HEIGHT=1\r\nWIDTH=" +
+           labelWidth +
+           "\r\nTOPMARGIN=0.5\r\nLEFTMARGIN=0.1875\r\nGAPHEIGHT=0\r\nGAPWIDTH=0.125\r\nMETRIC="
+           "0\r\n";
+}
+
+print::LabelSheet LetterSheet() {
+    return {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+}
+
+class PrintCli : public ::testing::Test {
+  protected:
+    QTemporaryDir dir;
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    QString WriteDocument(const QByteArray& contents) const {
+        QFile file(Path("sheet.tlr"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return file.fileName();
+    }
+
+    QByteArray Contents(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Page `page` of the PDF as a 300 dpi grey picture, drawn by poppler.
+    QImage RenderPage(const QString& pdf, int page = 1) const {
+        const QString prefix = Path("page");
+        QProcess::execute("pdftoppm", {"-r", "300", "-gray", "-png", "-f", QString::number(page),
+                                       "-l", QString::number(page), "-singlefile", pdf, prefix});
+        return QImage(prefix + ".png");
+    }
+};
+
+// The text of every label cell on a 600 dpi Letter page rendered at 300 dpi, row by row, and
+// whether any ink lies outside the cells.
+struct SheetReading {
+    std::vector<std::string> texts;
+    bool inkOutsideCells = false;
+};
+
+SheetReading ReadSheet(const QImage& page, const print::LabelSheet& sheet) {
+    print::PrinterMetrics metrics;
+    metrics.PrinterDpiX = metrics.PrinterDpiY = 600;
+    metrics.PhysicalWidth = 5100;
+    metrics.PhysicalHeight = 6600;
+    int printScale = 0;
+    print::RecomputeLayout(sheet, metrics, printScale);
+    SheetReading reading;
+    QImage outside = page.convertToFormat(QImage::Format_Grayscale8);
+    for (int row = 0; row < metrics.Rows; ++row)
+        for (int column = 0; column < metrics.Columns; ++column) {
+            const print::LabelCell cell = print::LabelCellAt(sheet, metrics, column, row);
+            const QRect rect(cell.left / 2, cell.top / 2, cell.width / 2, cell.height / 2);
+            reading.texts.push_back(
+                DecodeImage(page.copy(rect), ZXing::BarcodeFormat::Code128).text);
+            for (int y = rect.top(); y <= rect.bottom(); ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    outside.setPixel(x, y, 0xffffffff);
+        }
+    for (int y = 0; y < outside.height() && !reading.inkOutsideCells; ++y)
+        for (int x = 0; x < outside.width(); ++x)
+            if (qGray(outside.pixel(x, y)) < 128) reading.inkOutsideCells = true;
+    return reading;
+}
+
+std::vector<std::string> Numbers(int first, int count, int blanks = 0) {
+    std::vector<std::string> texts(static_cast<std::size_t>(blanks));
+    for (int n = first; n < first + count; ++n)
+        texts.push_back(QString("LB%1Z").arg(n, 4, 10, QChar('0')).toStdString());
+    return texts;
+}
+
+TEST_F(PrintCli, EveryLabelOfTheSheetDecodesInRowOrder) {
+    const struct {
+        int rotation;
+        QStringList extra;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {0, {"--pages", "1"}, Numbers(1, 30)},
+        {0, {"--pages", "1", "--skip", "7"}, Numbers(1, 23, 7)},
+        // Turned, the symbol runs down the 1-inch label: 4-dot modules make it fit.
+        {1, {"--pages", "1", "--module", "4"}, Numbers(1, 30)},
+    };
+    for (const auto& c : cases) {
+        const QString doc = WriteDocument(SheetDocument(c.rotation));
+        const QString pdf = Path("sheet.pdf");
+        const CliRun run = RunCli(QStringList{"print", doc, "-o", pdf, "--dpi", "600"} << c.extra);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const SheetReading reading = ReadSheet(RenderPage(pdf), LetterSheet());
+        EXPECT_EQ(reading.texts, c.expected)
+            << c.rotation << " " << c.extra.join(' ').toStdString();
+        EXPECT_FALSE(reading.inkOutsideCells) << c.extra.join(' ').toStdString();
+    }
+}
+
+TEST_F(PrintCli, LabelsRunOverPagesAndSaveTheSequence) {
+    const QString doc = WriteDocument(SheetDocument(0));
+    const QString pdf = Path("many.pdf");
+    const CliRun run = RunCli({"print", doc, "-o", pdf, "--labels", "35", "--save-sequence"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const SheetReading second = ReadSheet(RenderPage(pdf, 2), LetterSheet());
+    EXPECT_EQ(
+        std::vector<std::string>(second.texts.begin(), second.texts.begin() + 6),
+        (std::vector<std::string>{"LB0031Z", "LB0032Z", "LB0033Z", "LB0034Z", "LB0035Z", ""}));
+    QByteArray expected = SheetDocument(0);
+    expected.replace("CURRENT=1\r\n", "CURRENT=36\r\n");
+    EXPECT_EQ(Contents(doc), expected); // only the next number changed
+}
+
+TEST_F(PrintCli, TheTestPagePrintsOnePage) {
+    const QString pdf = Path("test.pdf");
+    const CliRun run = RunCli({"testpage", "-o", pdf, "--dpi", "600"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QProcess info;
+    info.start("pdfinfo", {pdf});
+    info.waitForFinished();
+    const QString text = QString::fromLatin1(info.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("Barcode Test Page")) << text.toStdString();
+    const QImage page = RenderPage(pdf);
+    EXPECT_EQ(
+        DecodeImage(page.copy(0, 0, page.width(), page.height() / 4), ZXing::BarcodeFormat::Code128)
+            .found,
+        true);
+}
+
+TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
+    const QString pdf = Path("bad.pdf");
+    const QByteArray wide = SheetDocument(0, "20"); // no label fits across Letter paper
+    const struct {
+        QByteArray document;
+        QStringList args;
+        int exitCode;
+        const char* message;
+    } cases[] = {
+        {SheetDocument(0), {"--pages", "0"}, 2, "--pages"},
+        {SheetDocument(0), {"--labels", "0"}, 2, "--labels"},
+        {SheetDocument(0), {"--pages", "1", "--copies", "0"}, 2, "--copies"},
+        {SheetDocument(0), {"--pages", "1", "--skip", "30"}, 2, "--skip"},
+        {wide, {"--pages", "1"}, 1, "No label fits"},
+        {SheetDocument(0), {"--pages", "1", "--paper", "legal"}, 2, "--paper"},
+    };
+    for (const auto& c : cases) {
+        const QString doc = WriteDocument(c.document);
+        const CliRun run =
+            RunCli(QStringList{"print", doc, "-o", pdf, "--save-sequence"} << c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_EQ(Contents(doc), c.document) << c.args.join(' ').toStdString();
+    }
+    const QString doc = WriteDocument(SheetDocument(0));
+    const struct {
+        QStringList args;
+        int exitCode;
+        const char* message;
+    } others[] = {
+        {{"print", doc, "--printer", "No Such Printer"}, 1, "Unknown printer"},
+        {{"print", doc, "-o", "/nonexistent-folder/x.pdf"}, 1, "Unable to write to"},
+        {{"print", doc, "-o", pdf, "--printer", "P"}, 2, "either -o"},
+        {{"print", Path("missing.tlr"), "-o", pdf}, 1, "Unable to read"},
+        {{"testpage", "-o", pdf, "--dpi", "10"}, 2, "--dpi"},
+    };
+    for (const auto& c : others) {
+        const CliRun run = RunCli(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
+}
+
+TEST_F(PrintCli, InterruptCancelsAtTheNextPageAndKeepsNothing) {
+    const QString doc = WriteDocument(SheetDocument(0));
+    const QString pdf = Path("cancel.pdf");
+    QProcess process;
+    process.start(QStringLiteral(TALLYRUNE_CLI),
+                  {"print", doc, "-o", pdf, "--pages", "3000", "--save-sequence"});
+    ASSERT_TRUE(process.waitForStarted());
+    QThread::msleep(700);
+    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(120000));
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    ASSERT_EQ(process.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains("cancelled")) << err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // the document
+    const QByteArray saved = Contents(doc);
+    const auto at = saved.indexOf("CURRENT=") + 8;
+    const int current = saved.mid(at, saved.indexOf('\r', at) - at).toInt();
+    EXPECT_GT(current, 30);        // at least one page was numbered
+    EXPECT_LT(current, 3000 * 30); // and the job stopped early
+}
+
+} // namespace
