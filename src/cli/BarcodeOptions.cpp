@@ -1,9 +1,12 @@
 #include "cli/BarcodeOptions.h"
 
 #include "engine/Units.h"
+#include "export/ExportModel.h"
 
 #include <array>
 #include <charconv>
+#include <tuple>
+#include <utility>
 
 namespace cli {
 namespace {
@@ -12,8 +15,6 @@ constexpr double kDefaultHeightInches = 0.75;
 constexpr int kDefaultDpi = 300;
 constexpr int kMaxDpi = 10000;
 constexpr int kMaxModule = 1000;
-constexpr double kAutoModuleMils = 10.0;
-constexpr double kAutoPostnetModuleMils = 22.0;
 
 engine::Orientation ParseRotation(const std::string& degrees) {
     constexpr std::array<std::string_view, 4> kDegrees{"0", "90", "180", "270"};
@@ -22,23 +23,20 @@ engine::Orientation ParseRotation(const std::string& degrees) {
     throw UsageError("--rotate takes 0, 90, 180 or 270, not \"" + degrees + "\"");
 }
 
-double HeightInches(const CliArguments& args) {
+// The bar height as given and whether it is in centimetres.
+std::pair<double, bool> BarHeight(const CliArguments& args) {
     const std::string unit = args.Value("--unit").value_or("in");
     if (unit != "in" && unit != "cm")
         throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
+    const bool metric = unit == "cm";
     const double fallback =
-        unit == "cm" ? engine::InchesToCentimetres(kDefaultHeightInches) : kDefaultHeightInches;
-    const double height = args.PositiveReal("--height", fallback);
-    return unit == "cm" ? engine::CentimetresToInches(height) : height;
+        metric ? engine::InchesToCentimetres(kDefaultHeightInches) : kDefaultHeightInches;
+    return {args.PositiveReal("--height", fallback), metric};
 }
 
 int ModuleDots(const CliArguments& args, engine::SymbologyCode code, int dpi) {
     const std::string module = args.Value("--module").value_or("auto");
-    if (module == "auto") {
-        const double mils =
-            code == engine::SymbologyCode::Postnet ? kAutoPostnetModuleMils : kAutoModuleMils;
-        return std::max(1, engine::MilsToDots(dpi, mils));
-    }
+    if (module == "auto") return exporting::AutoModuleWidth(dpi, code);
     return args.IntValue("--module", 1, 1, kMaxModule);
 }
 
@@ -59,6 +57,11 @@ engine::SymbologyCode ParseSymbology(const std::string& name) {
     throw UsageError("unknown barcode type \"" + name + "\" (see tallyrune-cli types)");
 }
 
+exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path) {
+    const auto& d = job.drawing;
+    return {d.code, d.text, job.barHeight, job.metric, d.showText, d.orientation, d.fontFace, path};
+}
+
 BarcodeJob BarcodeJobFrom(const CliArguments& args) {
     BarcodeJob job;
     auto& d = job.drawing;
@@ -68,8 +71,8 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args) {
     if (d.text.empty())
         throw UsageError("the text has no characters that " +
                          std::string(engine::FindSymbology(d.code)->listItem) + " can encode");
-    // Export heights truncate toward zero.
-    d.height = engine::TruncateTowardZero(HeightInches(args) * job.dpi);
+    std::tie(job.barHeight, job.metric) = BarHeight(args);
+    d.height = exporting::AcrossDots(job.barHeight, job.metric, job.dpi);
     if (d.height < 1) throw UsageError("--height is less than one dot at this resolution");
     d.module = ModuleDots(args, d.code, job.dpi);
     d.showText = !args.Has("--no-readable");

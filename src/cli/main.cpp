@@ -17,7 +17,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: tallyrune-cli export [--type NAME|CODE] [--text TEXT] [--height H] [--unit in|cm]\n"
     "                            [--rotate 0|90|180|270] [--no-readable] [--font FACE] [--dpi N]\n"
-    "                            [--module N|auto] [--format bmp|png] -o FILE\n"
+    "                            [--module N|auto]\n"
+    "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf] -o FILE\n"
     "       tallyrune-cli export ... --batch LIST -o PATTERN   (PATTERN holds {n})\n"
     "       tallyrune-cli print DOC.TLR -o OUT.pdf [--single | --pages N | --labels N] [--skip N]\n"
     "                           [--sequence [--copies N]] [--module auto|screen|N] [--no-align-h]\n"

@@ -31,6 +31,12 @@ void SetFinalPermissions(const QString& temporary, const QString& target) {
 
 namespace {
 
+// QFile::remove does nothing when closing fails to flush, so close first and remove by name.
+void Discard(QFile& file, const QString& path) {
+    file.close();
+    QFile::remove(path);
+}
+
 // Nothing to protect when the target does not exist yet: write it in place, and remove what
 // was written if anything fails. Returns false when the file appeared meanwhile.
 bool WriteNewFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
@@ -43,11 +49,11 @@ bool WriteNewFile(const QString& path, const std::function<bool(QIODevice&)>& wr
     try {
         written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
     } catch (...) {
-        file.remove(); // a writer that throws must not leave half a file behind either
+        Discard(file, path); // a writer that throws must not leave half a file behind either
         throw;
     }
     if (!written) {
-        file.remove();
+        Discard(file, path);
         throw WriteFailure(path.toStdString());
     }
     return true;

@@ -153,6 +153,78 @@ TEST_F(Cli, ExportsEverySymbology) {
     }
 }
 
+QByteArray Head(const QString& path, int bytes) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
+TEST_F(Cli, ExportWritesEightFormatsByExtensionOrOption) {
+    const QByteArray wmf("\xD7\xCD\xC6\x9A", 4); // placeable metafile key
+    const struct {
+        QString name;
+        QStringList options;
+        QByteArray head; // the file's first bytes
+    } cases[] = {
+        {"x.bmp", {}, "BM"},
+        {"x.jpg", {}, "\xFF\xD8\xFF"},
+        {"x.JPEG", {}, "\xFF\xD8\xFF"},
+        {"x.tif", {}, QByteArray("II*\0", 4)},
+        {"x.tiff", {}, QByteArray("II*\0", 4)},
+        {"x.wmf", {}, wmf},
+        {"x.emf", {}, QByteArray("\x01\0\0\0", 4)},
+        {"x.png", {}, "\x89PNG"},
+        {"x.svg", {}, "<?xml"},
+        {"x.pdf", {}, "%PDF-"},
+        {"out.dat", {"--format", "tiff"}, QByteArray("II*\0", 4)},
+        {"out2.dat", {"--format", "JPG"}, "\xFF\xD8\xFF"},
+        {"y.png", {"--format", "svg"}, "<?xml"}, // the option wins over the extension
+        {"z.WMF", {"--format", "emf"}, wmf},     // a .wmf name always gets the placeable form
+    };
+    for (const auto& c : cases) {
+        const QString path = Path(c.name);
+        const CliRun run =
+            RunCli(QStringList{"export", "--text", "CLI 8", "-o", path} << c.options);
+        ASSERT_EQ(run.exitCode, 0) << c.name.toStdString() << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_EQ(Head(path, c.head.size()), c.head) << c.name.toStdString();
+    }
+    // The raster formats decode; TIFF through zbar, which reads it with its own loader.
+    EXPECT_EQ(DecodeImage(QImage(Path("x.bmp")), ZXing::BarcodeFormat::Code128).text, "CLI 8");
+    EXPECT_EQ(Zbar(Path("x.tif")), QStringLiteral("CLI 8"));
+}
+
+TEST_F(Cli, BatchWritesAnyFormat) {
+    const QString list = Path("list.txt");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("12345\n67890\n");
+    file.close();
+    for (const char* extension : {"jpg", "tif", "emf", "svg", "pdf"}) {
+        const QString pattern = Path(QString("b-{n}.") + extension);
+        const CliRun run = RunCli({"export", "--type", "EAN 8", "--batch", list, "-o", pattern});
+        ASSERT_EQ(run.exitCode, 0) << extension << ": " << run.err.toStdString();
+        EXPECT_EQ(run.out, "wrote 2 files\n");
+        for (const char* n : {"1", "2"})
+            EXPECT_GT(QFile(QString(pattern).replace("{n}", n)).size(), 100) << extension;
+    }
+}
+
+TEST_F(Cli, PicturesTooLargeForMemoryOrFormatFailCleanly) {
+    const QString png = Path("big.png");
+    QProcess process; // 231 million dots with 150 MB of address space
+    process.start("prlimit", {"--as=150000000", TALLYRUNE_CLI, "export", "--text", "1234",
+                              "--module", "100", "--height", "10", "--dpi", "3000", "-o", png});
+    process.waitForFinished(60000);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardError()),
+              "tallyrune-cli: Not enough memory for a picture of 7700 x 30000 dots\n");
+    EXPECT_FALSE(QFile::exists(png));
+    const CliRun tiff =
+        RunCli({"export", "--text", "1234", "--module", "900", "-o", Path("w.tif")});
+    EXPECT_EQ(tiff.exitCode, 1);
+    EXPECT_TRUE(tiff.err.contains("too large for TIFF")) << tiff.err.toStdString();
+}
+
 TEST_F(Cli, InfoComputesTheCheckDigit) {
     const CliRun run = RunCli({"info", "--type", "UPC E", "--text", "123456"});
     ASSERT_EQ(run.exitCode, 0);
@@ -178,6 +250,12 @@ TEST_F(Cli, MistakesGiveOneLineAndTheirExitStatus) {
         {{"export", "--text", "1", "--bogus", "-o", png}, 2, "unknown option"},
         {{"export", "--type", "EAN 13", "--text", "abc", "-o", png}, 2, "no characters"},
         {{"export", "--text", "1", "-o", Path("x.gif")}, 2, "format"},
+        {{"export", "--text", "1", "--format", "gif", "-o", png},
+         2,
+         "--format takes bmp, jpeg, tiff, wmf, emf, png, svg or pdf, not \"gif\""},
+        {{"export", "--text", "1", "-o", Path("noextension")},
+         2,
+         "give --format bmp, jpeg, tiff, wmf, emf, png, svg or pdf"},
         {{"export", "--text", "1", "-o", "/nonexistent-folder/x.png"},
          1,
          "Unable to write to /nonexistent-folder/x.png"},

@@ -1,0 +1,100 @@
+#include "export/ExportFormat.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
+
+namespace exporting {
+namespace {
+
+// Raster bitmaps are held whole in memory; their sides stay within what QPainter and the
+// bit packing handle. JPEG, TIFF and WMF have their own limits.
+constexpr int kRasterSide = 1 << 20;
+constexpr int kJpegSide = 65500; // libjpeg's JPEG_MAX_DIMENSION
+constexpr int kTiffSide = 65535; // ImageWidth and ImageLength are written as SHORT
+constexpr int kWmfSide = 32767;  // record coordinates are signed 16-bit
+constexpr int kVectorSide = INT_MAX;
+
+constexpr std::array<FormatInfo, kFormatCount> kFormats{{
+    {ExportFormat::Bitmap, "Bitmap", "bmp", "Bitmaps (*.bmp)", "*.bmp", "bmp", PictureKind::Raster,
+     kRasterSide},
+    {ExportFormat::Jpeg, "JPEG", "jpg", "JPEG Format Files (*.jpg)", "*.jpg", "jpeg",
+     PictureKind::Raster, kJpegSide},
+    {ExportFormat::Tiff, "TIFF - Tagged Information File Format", "tif",
+     "Tagged Information File Format (*.tif)", "*.tif", "tiff", PictureKind::Raster, kTiffSide},
+    {ExportFormat::Wmf, "WMF - Window's Meta File", "wmf", "Windows Meta Files (*.wmf)", "*.wmf",
+     "wmf", PictureKind::Metafile, kWmfSide},
+    {ExportFormat::Emf, "EMF - Window's Enhanced Meta File", "emf",
+     "Enhanced Windows Meta Files (*.emf)", "*.emf", "emf", PictureKind::Metafile, kVectorSide},
+    {ExportFormat::Png, "PNG - Portable Network Graphics", "png",
+     "Portable Network Graphics (*.png)", "*.png", "png", PictureKind::Raster, kRasterSide},
+    {ExportFormat::Svg, "SVG - Scalable Vector Graphics", "svg", "Scalable Vector Graphics (*.svg)",
+     "*.svg", "svg", PictureKind::Vector, kVectorSide},
+    {ExportFormat::Pdf, "PDF - Portable Document Format", "pdf", "Portable Document Format (*.pdf)",
+     "*.pdf", "pdf", PictureKind::Vector, kVectorSide},
+}};
+
+static_assert([] {
+    for (int i = 0; i < kFormatCount; ++i)
+        if (static_cast<int>(kFormats[i].format) != i) return false;
+    return true;
+}());
+
+struct Alias {
+    std::string_view name;
+    ExportFormat format;
+};
+// Other spellings of a format's name or extension.
+constexpr Alias kAliases[] = {
+    {"jpg", ExportFormat::Jpeg},
+    {"jpeg", ExportFormat::Jpeg},
+    {"tif", ExportFormat::Tiff},
+    {"tiff", ExportFormat::Tiff},
+};
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::ranges::transform(lower, lower.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+} // namespace
+
+const std::array<FormatInfo, kFormatCount>& ExportFormats() {
+    return kFormats;
+}
+
+const FormatInfo& InfoOf(ExportFormat format) {
+    return kFormats[static_cast<std::size_t>(format)];
+}
+
+std::optional<ExportFormat> FormatAtIndex(int index) {
+    if (index < 0 || index >= kFormatCount) return std::nullopt;
+    return static_cast<ExportFormat>(index);
+}
+
+QString SaveDialogFilter(ExportFormat format) {
+    const FormatInfo& info = InfoOf(format);
+    return QString::fromLatin1(info.filterDescription.data(), info.filterDescription.size()) +
+           QLatin1Char('|') +
+           QString::fromLatin1(info.filterPattern.data(), info.filterPattern.size());
+}
+
+std::optional<ExportFormat> FormatFromName(std::string_view name) {
+    const std::string lower = Lower(name);
+    for (const Alias& alias : kAliases)
+        if (alias.name == lower) return alias.format;
+    for (const FormatInfo& info : kFormats)
+        if (info.cliName == lower || info.extension == lower) return info.format;
+    return std::nullopt;
+}
+
+std::optional<ExportFormat> FormatFromPath(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.isEmpty()) return std::nullopt;
+    return FormatFromName(suffix.toStdString());
+}
+
+} // namespace exporting

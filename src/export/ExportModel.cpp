@@ -1,0 +1,123 @@
+#include "export/ExportModel.h"
+
+#include <algorithm>
+
+namespace exporting {
+namespace {
+
+constexpr double kAutoMils = 10.0;
+constexpr double kAutoPostnetMils = 22.0;
+
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A number box's value one down, not below `min`, or one up, not above `max`.
+QString SteppedDown(const QString& text, int min) {
+    return QString::number(std::max(static_cast<long long>(ReadInteger(text)) - 1, 0LL + min));
+}
+QString SteppedUp(const QString& text, int max) {
+    return QString::number(std::min(static_cast<long long>(ReadInteger(text)) + 1, 0LL + max));
+}
+
+} // namespace
+
+int AutoModuleWidth(int dpi, engine::SymbologyCode symbology) {
+    const double mils = symbology == engine::SymbologyCode::Postnet ? kAutoPostnetMils : kAutoMils;
+    return std::max(1, engine::RoundHalfEven(dpi / 1000.0 * mils));
+}
+
+int ExportModel::ExportDpi() const {
+    const int dpi = Settings.DpiType == DpiKind::Screen    ? metrics_.ScreenDpiX
+                    : Settings.DpiType == DpiKind::Printer ? metrics_.PrinterDpiX
+                                                           : ReadInteger(Settings.DpiText);
+    return std::max(dpi, 1);
+}
+
+int ExportModel::ExportModuleWidth(engine::SymbologyCode symbology) const {
+    return Settings.AutoSize ? AutoModuleWidth(ExportDpi(), symbology)
+                             : ReadInteger(Settings.ScaleText);
+}
+
+QString ExportModel::MilsLabelText(QChar decimalSeparator) const {
+    const double mils = ReadInteger(Settings.ScaleText) * 1000.0 / ExportDpi();
+    return platform::FormatFloat("##0.0", mils, decimalSeparator) + QStringLiteral(" mils");
+}
+
+QString ExportModel::PrinterDpiCaption() const {
+    return QStringLiteral("Printer DPI (%1)").arg(metrics_.PrinterDpiX);
+}
+
+PictureGeometry ExportModel::Picture(const ExportDocument& document) const {
+    return PictureFor(document, ExportModuleWidth(document.Symbology), ExportDpi());
+}
+
+QString ExportModel::DefaultExtension() const {
+    const auto format = Format();
+    return format ? Latin1(InfoOf(*format).extension) : QString();
+}
+
+QString ExportModel::Filter() const {
+    const auto format = Format();
+    return format ? SaveDialogFilter(*format) : QString();
+}
+
+void ExportModel::ApplyFormatExtension() {
+    const auto format = Format();
+    if (!format) return;
+    const qsizetype folderEnd = FileName.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = FileName.lastIndexOf(QLatin1Char('.'));
+    if (dot >= folderEnd) FileName.truncate(dot);
+    FileName += QLatin1Char('.') + Latin1(InfoOf(*format).extension);
+}
+
+void ExportModel::UpdateMilsLabel(QChar decimalSeparator) {
+    MilsLabel = MilsLabelText(decimalSeparator);
+}
+
+void ExportModel::ChooseDpiType(DpiKind kind) {
+    Settings.DpiType = kind;
+    UpdateMilsLabel();
+}
+
+void ExportModel::SetDpiText(const QString& text) {
+    Settings.DpiText = text;
+    UpdateMilsLabel();
+}
+
+void ExportModel::ScaleDown() {
+    Settings.ScaleText = SteppedDown(Settings.ScaleText, kMinScale);
+    UpdateMilsLabel();
+}
+void ExportModel::ScaleUp() {
+    Settings.ScaleText = SteppedUp(Settings.ScaleText, kMaxScale);
+    UpdateMilsLabel();
+}
+void ExportModel::DpiDown() {
+    SetDpiText(SteppedDown(Settings.DpiText, kMinDpi));
+}
+void ExportModel::DpiUp() {
+    SetDpiText(SteppedUp(Settings.DpiText, kMaxDpi));
+}
+
+void ExportModel::ChooseFormat(int index) {
+    Settings.Format = index;
+    ApplyFormatExtension();
+}
+
+void ExportModel::Open(const ExportDocument& document) {
+    FileName = document.FileName;
+    UpdateMilsLabel();
+    ApplyFormatExtension();
+}
+
+std::optional<QString> ExportModel::Save(const ExportDocument& document, Exporter& exporter) {
+    const auto format = Format();
+    if (!format) return std::nullopt;
+    if (InfoOf(*format).kind != PictureKind::Metafile) ApplyFormatExtension();
+    exporter.Export(document, ExportModuleWidth(document.Symbology), ExportDpi(), *format,
+                    FileName);
+    return FileName;
+}
+
+} // namespace exporting

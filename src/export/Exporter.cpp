@@ -1,0 +1,76 @@
+#include "export/Exporter.h"
+
+#include "export/ExportFile.h"
+#include "export/RasterWriters.h"
+#include "export/VectorWriters.h"
+
+#include <QFileInfo>
+
+#include <new>
+
+namespace exporting {
+namespace {
+
+using RasterEncoder = QByteArray (*)(const QImage& mono, int dpi);
+
+struct RasterRow {
+    ExportFormat format;
+    RasterEncoder encode;
+};
+constexpr RasterRow kRasterEncoders[] = {
+    {ExportFormat::Bitmap, EncodeBmp},
+    {ExportFormat::Jpeg, EncodeJpeg},
+    {ExportFormat::Tiff, EncodeTiff},
+    {ExportFormat::Png, EncodePng},
+};
+
+RasterEncoder RasterEncoderOf(ExportFormat format) {
+    for (const RasterRow& row : kRasterEncoders)
+        if (row.format == format) return row.encode;
+    return nullptr;
+}
+
+} // namespace
+
+ExportFormat WrittenFormat(ExportFormat chosen, const QString& path) {
+    const bool metafile = InfoOf(chosen).kind == PictureKind::Metafile;
+    if (metafile &&
+        QFileInfo(path).suffix().compare(QLatin1String("wmf"), Qt::CaseInsensitive) == 0)
+        return ExportFormat::Wmf;
+    return chosen;
+}
+
+QByteArray Exporter::Encode(const ExportDocument& document, const PictureGeometry& picture,
+                            ExportFormat format) {
+    if (const RasterEncoder encode = RasterEncoderOf(format))
+        return encode(canvas_.Draw(document, picture), picture.dpi);
+    switch (format) {
+    case ExportFormat::Svg:
+        return EncodeSvg(document, picture);
+    case ExportFormat::Pdf:
+        return EncodePdf(document, picture);
+    default:
+        return EncodeMetafile(document, picture, format == ExportFormat::Wmf);
+    }
+}
+
+void Exporter::Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+                      const QString& path) {
+    format = WrittenFormat(format, path);
+    const PictureGeometry picture = PictureFor(document, module, dpi);
+    CheckPicture(picture, format);
+    QByteArray file;
+    try {
+        file = Encode(document, picture, format);
+    } catch (const std::bad_alloc&) {
+        ThrowOutOfMemory(picture.size);
+    }
+    WriteExportFile(path, file, InfoOf(format).kind == PictureKind::Raster);
+}
+
+void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+            const QString& path) {
+    Exporter().Export(document, module, dpi, format, path);
+}
+
+} // namespace exporting

@@ -1,0 +1,36 @@
+#pragma once
+// One barcode picture drawn and written in one of the export formats.
+
+#include "export/ExportFormat.h"
+#include "export/Picture.h"
+#include "export/RasterCanvas.h"
+
+#include <QString>
+
+namespace exporting {
+
+// The format actually written: a name ending in ".wmf" (any letter case) always gets the
+// placeable Windows metafile when a metafile is asked for.
+ExportFormat WrittenFormat(ExportFormat chosen, const QString& path);
+
+// Keeps the raster canvas between pictures, so a batch of exports draws without reallocating.
+class Exporter {
+  public:
+    // Draws `document` at `module` dots per narrow bar and `dpi` and writes it to `path`.
+    // Failures: platform::Failure for a picture that cannot be made (empty, too large, out of
+    // memory); platform::WriteFailure when the file cannot be created, and once it is open,
+    // SaveFailure for the raster formats; the earlier file at `path` is then kept.
+    void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+                const QString& path);
+
+  private:
+    QByteArray Encode(const ExportDocument& document, const PictureGeometry& picture,
+                      ExportFormat format);
+    RasterCanvas canvas_;
+};
+
+// One export with a canvas of its own.
+void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+            const QString& path);
+
+} // namespace exporting

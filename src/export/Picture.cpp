@@ -1,0 +1,69 @@
+#include "export/Picture.h"
+
+#include "engine/Units.h"
+#include "platform/Errors.h"
+
+#include <cctype>
+#include <string>
+
+namespace exporting {
+namespace {
+
+// A raster picture is drawn on 8 bits per pixel before it is packed: 512 MB at most.
+constexpr long long kMaxRasterPixels = 512LL * 1024 * 1024;
+
+std::string SizeText(const QSize& size) {
+    return std::to_string(size.width()) + " x " + std::to_string(size.height()) + " dots";
+}
+
+std::string Upper(std::string_view name) {
+    std::string upper(name);
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return upper;
+}
+
+} // namespace
+
+int AcrossDots(double barHeight, bool metric, int dpi) {
+    return engine::TruncateTowardZero(
+        dpi * (metric ? barHeight / engine::kCentimetresPerInch : barHeight));
+}
+
+PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi) {
+    PictureGeometry p;
+    p.module = module;
+    p.dpi = dpi;
+    p.across = AcrossDots(document.BarHeight, document.Metric, dpi);
+    p.along = engine::BarcodeExtent(module, document.Symbology, document.BarcodeText);
+    p.size = engine::AdvancesAlongY(document.Rotation) ? QSize(p.across, p.along)
+                                                       : QSize(p.along, p.across);
+    return p;
+}
+
+void CheckPicture(const PictureGeometry& picture, ExportFormat format) {
+    const QSize size = picture.size;
+    if (size.width() < 1 || size.height() < 1 || picture.module < 1)
+        throw platform::Failure("The barcode picture would be empty (" + SizeText(size) +
+                                "); choose a higher resolution, a wider bar or a taller barcode");
+    const FormatInfo& info = InfoOf(format);
+    if (size.width() > info.maxSide || size.height() > info.maxSide)
+        throw platform::Failure("The barcode picture is too large for " + Upper(info.cliName) +
+                                " (" + SizeText(size) + "; at most " +
+                                std::to_string(info.maxSide) + " dots a side)");
+    if (info.kind == PictureKind::Raster &&
+        static_cast<long long>(size.width()) * size.height() > kMaxRasterPixels)
+        throw platform::Failure("The barcode is too large to draw (" + SizeText(size) + ")");
+}
+
+void ThrowOutOfMemory(QSize size) {
+    throw platform::Failure("Not enough memory for a picture of " + SizeText(size));
+}
+
+void DrawPicture(engine::Surface& surface, const ExportDocument& document,
+                 const PictureGeometry& picture) {
+    engine::DrawBarcode(surface, document.Symbology, 0, 0, picture.module, picture.across,
+                        document.BarcodeText, document.Interpret, document.Rotation, false);
+}
+
+} // namespace exporting
