@@ -1,7 +1,11 @@
 #include "cli/BarcodeOptions.h"
 
+#include "app/DocumentFile.h"
 #include "engine/Units.h"
 #include "export/ExportModel.h"
+#include "platform/Errors.h"
+
+#include <cmath>
 
 #include <array>
 #include <charconv>
@@ -11,7 +15,6 @@
 namespace cli {
 namespace {
 
-constexpr double kDefaultHeightInches = 0.75;
 constexpr int kDefaultDpi = 300;
 constexpr int kMaxDpi = 10000;
 constexpr int kMaxModule = 1000;
@@ -23,14 +26,16 @@ engine::Orientation ParseRotation(const std::string& degrees) {
     throw UsageError("--rotate takes 0, 90, 180 or 270, not \"" + degrees + "\"");
 }
 
-// The bar height as given and whether it is in centimetres.
-std::pair<double, bool> BarHeight(const CliArguments& args) {
-    const std::string unit = args.Value("--unit").value_or("in");
+// The bar height and whether it is in centimetres: --unit chooses the unit (the defaults' when
+// absent), --height the value (the defaults' height in that unit when absent).
+std::pair<double, bool> BarHeight(const CliArguments& args, const BarcodeDefaults& defaults) {
+    const std::string unit = args.Value("--unit").value_or(defaults.metric ? "cm" : "in");
     if (unit != "in" && unit != "cm")
         throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
     const bool metric = unit == "cm";
-    const double fallback =
-        metric ? engine::InchesToCentimetres(kDefaultHeightInches) : kDefaultHeightInches;
+    double fallback = defaults.barHeight;
+    if (metric && !defaults.metric) fallback = engine::InchesToCentimetres(fallback);
+    if (!metric && defaults.metric) fallback = engine::CentimetresToInches(fallback);
     return {args.PositiveReal("--height", fallback), metric};
 }
 
@@ -62,21 +67,45 @@ exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString&
     return {d.code, d.text, job.barHeight, job.metric, d.showText, d.orientation, d.fontFace, path};
 }
 
-BarcodeJob BarcodeJobFrom(const CliArguments& args) {
+BarcodeDefaults DefaultsFromDocument(const QString& path) {
+    const auto record = app::LoadDocumentRecord(path, false, platform::LocaleDecimalSeparator());
+    if (!record) throw platform::Failure("Unable to read " + path.toStdString());
+    BarcodeDefaults defaults;
+    defaults.code = record->Symbology;
+    defaults.text = record->BarcodeText;
+    defaults.barHeight = record->BarHeight;
+    defaults.metric = record->Metric;
+    defaults.showText = record->Interpret;
+    // A rotation beyond 270° is drawn upright, as the document window draws it.
+    defaults.orientation = record->Rotation <= 3
+                               ? static_cast<engine::Orientation>(record->Rotation)
+                               : engine::Orientation::Deg0;
+    return defaults;
+}
+
+BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job;
     auto& d = job.drawing;
-    d.code = ParseSymbology(args.Value("--type").value_or("Code 128"));
+    const auto type = args.Value("--type");
+    d.code = type ? ParseSymbology(*type) : defaults.code;
+    if (!engine::FindSymbology(d.code))
+        throw platform::Failure("The document's barcode type " +
+                                std::to_string(static_cast<int>(d.code)) +
+                                " is unknown: give --type");
     job.dpi = args.IntValue("--dpi", kDefaultDpi, 1, kMaxDpi);
-    d.text = engine::FilterBarcodeText(d.code, args.Value("--text").value_or(""));
+    d.text = engine::FilterBarcodeText(d.code, args.Value("--text").value_or(defaults.text));
     if (d.text.empty())
         throw UsageError("the text has no characters that " +
                          std::string(engine::FindSymbology(d.code)->listItem) + " can encode");
-    std::tie(job.barHeight, job.metric) = BarHeight(args);
+    std::tie(job.barHeight, job.metric) = BarHeight(args, defaults);
+    if (!std::isfinite(job.barHeight) || job.barHeight <= 0)
+        throw UsageError("the bar height must be a number greater than 0: give --height");
     d.height = exporting::AcrossDots(job.barHeight, job.metric, job.dpi);
     if (d.height < 1) throw UsageError("--height is less than one dot at this resolution");
     d.module = ModuleDots(args, d.code, job.dpi);
-    d.showText = !args.Has("--no-readable");
-    d.orientation = ParseRotation(args.Value("--rotate").value_or("0"));
+    d.showText = defaults.showText && !args.Has("--no-readable");
+    const auto rotation = args.Value("--rotate");
+    d.orientation = rotation ? ParseRotation(*rotation) : defaults.orientation;
     if (const auto font = args.Value("--font")) d.fontFace = QString::fromStdString(*font);
     return job;
 }

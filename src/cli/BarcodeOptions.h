@@ -17,9 +17,23 @@ struct BarcodeJob {
     bool metric = false;
 };
 
-// Defaults follow a new document: Code 128, 0.75 inch, readable text, "Courier New", 0°;
-// 300 dpi; module auto = 10 mils (22 for POSTNET). Throws UsageError on a bad value.
-BarcodeJob BarcodeJobFrom(const CliArguments& args);
+// What a barcode is when the command line does not say: a new document's values, or those of
+// a document file.
+struct BarcodeDefaults {
+    engine::SymbologyCode code = engine::SymbologyCode::Code128;
+    std::string text;
+    double barHeight = 0.75; // in centimetres when metric
+    bool metric = false;
+    bool showText = true;
+    engine::Orientation orientation = engine::Orientation::Deg0;
+};
+
+// The values of a document file; throws platform::Failure when it cannot be read.
+BarcodeDefaults DefaultsFromDocument(const QString& path);
+
+// The options over the defaults; 300 dpi and module auto = 10 mils (22 for POSTNET) unless
+// given. Throws UsageError on a bad value, platform::Failure for a document's unknown type.
+BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});
 
 // The job as the export reads a document; `path` is its file name.
 exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path);

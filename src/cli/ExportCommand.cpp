@@ -65,8 +65,8 @@ void KeepFreedMemory() {
 }
 
 // One file per non-empty line of the list; {n} in the pattern is the line number from 1.
-void ExportBatch(const CliArguments& args, const std::string& list, const QString& pattern,
-                 exporting::ExportFormat format, std::ostream& out) {
+void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, const std::string& list,
+                 const QString& pattern, exporting::ExportFormat format, std::ostream& out) {
     if (!pattern.contains(QStringLiteral("{n}")))
         throw UsageError("with --batch, -o needs a pattern holding {n}");
     const std::vector<std::string> lines = ReadLines(list);
@@ -77,7 +77,7 @@ void ExportBatch(const CliArguments& args, const std::string& list, const QStrin
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].empty()) continue;
         perLine.SetValue("--text", lines[i]);
-        const BarcodeJob job = BarcodeJobFrom(perLine);
+        const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
         ExportOne(exporter, job,
                   QString(pattern).replace(QStringLiteral("{n}"), QString::number(i + 1)), format);
         ++written;
@@ -91,16 +91,20 @@ void RunExport(const Words& words, std::ostream& out) {
     OptionSpec spec = BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch"});
     const CliArguments args(words, spec);
-    if (!args.Positional().empty())
-        throw UsageError("reading document files is not supported yet: \"" + args.Positional()[0] +
-                         "\"");
+    if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
+    // A document file gives the barcode; the options given beside it override its values.
+    const BarcodeDefaults defaults =
+        args.Positional().empty()
+            ? BarcodeDefaults{}
+            : DefaultsFromDocument(QString::fromStdString(args.Positional()[0]));
     const auto output = args.Value("-o");
     if (!output || output->empty()) throw UsageError("export needs -o FILE");
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
-    if (const auto list = args.Value("--batch")) return ExportBatch(args, *list, path, format, out);
+    if (const auto list = args.Value("--batch"))
+        return ExportBatch(args, defaults, *list, path, format, out);
     exporting::Exporter exporter;
-    ExportOne(exporter, BarcodeJobFrom(args), path, format);
+    ExportOne(exporter, BarcodeJobFrom(args, defaults), path, format);
 }
 
 } // namespace cli
