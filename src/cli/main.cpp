@@ -15,9 +15,9 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tallyrune-cli export [--type NAME|CODE] [--text TEXT] [--height H] [--unit in|cm]\n"
-    "                            [--rotate 0|90|180|270] [--no-readable] [--font FACE] [--dpi N]\n"
-    "                            [--module N|auto]\n"
+    "usage: tallyrune-cli export [DOC.TLR] [--type NAME|CODE] [--text TEXT] [--height H]\n"
+    "                            [--unit in|cm] [--rotate 0|90|180|270] [--no-readable]\n"
+    "                            [--font FACE] [--dpi N] [--module N|auto]\n"
     "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf] -o FILE\n"
     "       tallyrune-cli export ... --batch LIST -o PATTERN   (PATTERN holds {n})\n"
     "       tallyrune-cli print DOC.TLR -o OUT.pdf [--single | --pages N | --labels N] [--skip N]\n"
