@@ -147,7 +147,7 @@ TEST(UpcEan, UpcASymbols) {
         {"12345", GUARD + LeftHalf("000000", "LLLLLL") + CENTRE + RightHalf("123457") + GUARD,
          "000000123457"},
         {"03600029145", GUARD + LeftHalf("036000", "LLLLLL") + CENTRE + RightHalf("291452") + GUARD,
-         "036000291452, GS1 General Specifications UPC-A example"},
+         "036000291452, the GS1 UPC-A example"},
         // A longer text is not cut: its first twelve characters are drawn.
         {"012345678905",
          GUARD + LeftHalf("012345", "LLLLLL") + CENTRE + RightHalf("678905") + GUARD,
