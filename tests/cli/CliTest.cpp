@@ -1,5 +1,6 @@
 // tallyrune-cli run as a user runs it; its pictures are read back by zxing-cpp and zbarimg.
 
+#include "support/CliRunner.h"
 #include "support/Decode.h"
 
 #include <QFile>
@@ -12,22 +13,9 @@
 
 namespace {
 
+using testing_support::CliRun;
 using testing_support::DecodeImage;
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TALLYRUNE_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
+using testing_support::RunCli;
 
 // zbar's command-line reader, a second independent decoder; empty when it reads nothing.
 QString Zbar(const QString& path) {

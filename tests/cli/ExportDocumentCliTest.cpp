@@ -1,5 +1,6 @@
 // tallyrune-cli export DOC.TLR: the document gives the barcode, the options override it.
 
+#include "support/CliRunner.h"
 #include "support/Decode.h"
 
 #include <QFile>
@@ -11,20 +12,9 @@
 
 namespace {
 
+using testing_support::CliRun;
 using testing_support::DecodeImage;
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TALLYRUNE_CLI), args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
+using testing_support::RunCli;
 
 // A document: Code 39 (TYPE=1), "abc-12" as a file may hold it (unfiltered), 2 cm high,
 // turned 90°, readable text off.

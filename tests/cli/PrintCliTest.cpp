@@ -3,6 +3,7 @@
 
 #include "print/LabelSheet.h"
 #include "print/PrinterMetrics.h"
+#include "support/CliRunner.h"
 #include "support/Decode.h"
 
 #include <QDir>
@@ -19,20 +20,9 @@
 
 namespace {
 
+using testing_support::CliRun;
 using testing_support::DecodeImage;
-
-struct CliRun {
-    int exitCode = -1;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(TALLYRUNE_CLI), args);
-    process.waitForFinished(120000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
+using testing_support::RunCli;
 
 // A document on the Letter sheet of 30 labels: 1.0 × 2.625 inches, margins 0.5 and 0.1875,
 // gaps 0 and 0.125, numbered from 1 as "LB0001Z".

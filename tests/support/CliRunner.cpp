@@ -1,0 +1,16 @@
+#include "support/CliRunner.h"
+
+#include <QProcess>
+
+namespace testing_support {
+
+CliRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(TALLYRUNE_CLI), args);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace testing_support
