@@ -82,7 +82,9 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optiona
     // The queue can vanish between the look-up and here; Qt would then print elsewhere.
     if (printer->printerName() != wanted)
         throw platform::Failure(UnknownPrinterMessage(name, QPrinterInfo::availablePrinterNames()));
-    if (paper) printer->setPageSize(PageSizeOf(*paper));
+    // Qt keeps its own default paper (A4) for a named printer: ask for the queue's unless told.
+    printer->setPageSize(paper ? PageSizeOf(*paper)
+                               : QPrinterInfo::printerInfo(wanted).defaultPageSize());
     if (dpi != 0) printer->setResolution(dpi);
     printer->setFullPage(false);
     return printer;

@@ -29,8 +29,8 @@ std::string DefaultPrinterName();
 
 // The queue `name`. Qt would silently fall back to the default printer for a name it does not
 // know, so the name is looked up first and an unknown one is refused (platform::Failure naming
-// it and the printers there are). `paper` and `dpi` are asked of the printer when given
-// (dpi 0 keeps the printer's own).
+// it and the printers there are). `paper` and `dpi` are asked of the printer when given; without
+// them the queue's default paper and Qt's resolution for the printer are kept.
 std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name,
                                            std::optional<Paper> paper = std::nullopt, int dpi = 0);
 

@@ -1,9 +1,11 @@
 #include "print/PrinterTarget.h"
 
 #include "platform/Errors.h"
+#include "print/CupsQueue.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterMetrics.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
@@ -47,11 +49,15 @@ std::string PrinterTarget::PrinterName() const {
 void PrinterTarget::BeginDocument(const std::string& title) {
     if (painter_.isActive()) throw std::logic_error("PrinterTarget: a document is already open");
     printer_.setDocName(QString::fromStdString(title));
-    if (IsPdfOutput(printer_)) OpenPdfTemporary();
+    if (IsPdfOutput(printer_))
+        OpenPdfTemporary();
+    else
+        OpenSpoolFile();
     if (!painter_.begin(&printer_)) {
         const std::string name = PrinterName();
         const bool pdf = !pdfPath_.isEmpty();
         DropPdfTemporary();
+        DropSpoolFile();
         if (pdf) throw platform::WriteFailure(name);
         throw platform::Failure("Unable to print on " + name);
     }
@@ -90,7 +96,7 @@ void PrinterTarget::EndDocument() {
     RequireOpen();
     const bool painted = StopPainting();
     if (!pdfPath_.isEmpty()) return PutPdfInPlace(painted);
-    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+    SubmitSpoolFile(painted);
 }
 
 void PrinterTarget::AbortDocument() {
@@ -98,6 +104,7 @@ void PrinterTarget::AbortDocument() {
     printer_.abort(); // PDF and CUPS engines ignore it; other platforms' drivers discard the job
     StopPainting();
     DropPdfTemporary();
+    DropSpoolFile();
 }
 
 PageOrientation PrinterTarget::Orientation() const {
@@ -182,6 +189,29 @@ void PrinterTarget::DropPdfTemporary() {
     printer_.setOutputFileName(pdfPath_);
     pdfPath_.clear();
     pdfTemporary_.clear();
+}
+
+// The printer's own engine writes the pages to a file instead of sending them (a name without
+// the ".pdf" suffix keeps it the CUPS engine, with the queue's paper and printable area).
+void PrinterTarget::OpenSpoolFile() {
+    auto spool = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/tallyrune-XXXXXX.job");
+    if (!spool->open()) throw platform::Failure("Unable to print on " + PrinterName());
+    spool->close(); // the name stays taken until the object goes
+    printer_.setOutputFileName(spool->fileName());
+    spool_ = std::move(spool);
+}
+
+void PrinterTarget::SubmitSpoolFile(bool painted) {
+    const std::unique_ptr<QTemporaryFile> spool = std::move(spool_); // removed on return
+    printer_.setOutputFileName(QString());
+    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+    SubmitPrintFile(printer_, spool->fileName());
+}
+
+void PrinterTarget::DropSpoolFile() {
+    if (!spool_) return;
+    printer_.setOutputFileName(QString());
+    spool_.reset(); // removes the file
 }
 
 } // namespace print

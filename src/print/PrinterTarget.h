@@ -1,8 +1,9 @@
 #pragma once
 // A print job's target over a QPrinter: a CUPS queue or a PDF file. The page's origin is the
 // painter's, the printable area's top-left corner when the printer is not in full-page mode.
-// QPrinter::abort() does nothing for PDF output, so a PDF is written to a temporary file beside
-// its target and put in place only when the document ends; an aborted one is deleted.
+// QPrinter::abort() does nothing for PDF output nor for CUPS, whose engine sends the job when the
+// painter ends. So the pages go to a temporary file, and only when the document ends is a PDF put
+// in place or the file handed to the CUPS queue; an aborted job's file is deleted.
 
 #include "platform/PainterSurface.h"
 #include "print/TestPage.h"
@@ -10,7 +11,9 @@
 #include <QPainter>
 #include <QRect>
 #include <QString>
+#include <QTemporaryFile>
 
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -37,11 +40,11 @@ class PrinterTarget : public TestPageTarget {
     // Only while a document is open.
     engine::Surface& Surface() override;
     void SetFontFace(const std::string& face) override;
-    // Puts the PDF in place (replacing an earlier file); throws like BeginDocument.
+    // Puts the PDF in place (replacing an earlier file) or sends the job to the CUPS queue;
+    // throws like BeginDocument, or platform::Failure when the queue refuses the job.
     void EndDocument() override;
-    // Nothing of the PDF is kept, and an earlier file at its path stays as it was. A CUPS queue
-    // receives the job when the painter ends whatever QPrinter::abort() says; withdrawing it
-    // would take the CUPS API (cupsCancelJob). Does nothing when no document is open.
+    // Nothing of the job is kept or sent: an earlier file at the PDF's path stays as it was, and
+    // the CUPS queue never sees the job. Does nothing when no document is open.
     void AbortDocument() override;
 
     PageOrientation Orientation() const override;
@@ -58,6 +61,9 @@ class PrinterTarget : public TestPageTarget {
     bool StopPainting();
     void PutPdfInPlace(bool painted);
     void DropPdfTemporary();
+    void OpenSpoolFile();
+    void SubmitSpoolFile(bool painted);
+    void DropSpoolFile();
 
     QPrinter& printer_;
     QPainter painter_;
@@ -66,6 +72,7 @@ class PrinterTarget : public TestPageTarget {
     QString face_;
     QString pdfPath_;      // PDF output: the file the job is for, while a document is open
     QString pdfTemporary_; // and the file being written
+    std::unique_ptr<QTemporaryFile> spool_; // a CUPS job's pages, while a document is open
 };
 
 } // namespace print

@@ -5,11 +5,13 @@
 #include "print/PrinterMetrics.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
+#include "support/PrivateCups.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 
 namespace {
 
@@ -66,6 +69,37 @@ class PrintCli : public ::testing::Test {
                                        "-l", QString::number(page), "-singlefile", pdf, prefix});
         return QImage(prefix + ".png");
     }
+
+    // One page titled "Barcode Test Page" whose top quarter holds a readable Code 128 sample.
+    void ExpectTestPage(const QString& pdf) const {
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        info.waitForFinished();
+        const QString text = QString::fromLatin1(info.readAllStandardOutput());
+        EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n"))) << text.toStdString();
+        EXPECT_TRUE(text.contains("Barcode Test Page")) << text.toStdString();
+        const QImage page = RenderPage(pdf);
+        EXPECT_TRUE(DecodeImage(page.copy(0, 0, page.width(), page.height() / 4),
+                                ZXing::BarcodeFormat::Code128)
+                        .found);
+    }
+
+    // Runs the CLI and presses Ctrl+C 0.7 s later; its temporary files go to `tmp`.
+    CliRun RunInterrupted(const QStringList& args) const {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TMPDIR", tmp.path());
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TALLYRUNE_CLI), args);
+        if (!process.waitForStarted()) return {};
+        QThread::msleep(700);
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        process.waitForFinished(120000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, "",
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QTemporaryDir tmp;
 };
 
 // The text of every label cell on a 600 dpi Letter page rendered at 300 dpi, row by row, and
@@ -148,17 +182,7 @@ TEST_F(PrintCli, TheTestPagePrintsOnePage) {
     const QString pdf = Path("test.pdf");
     const CliRun run = RunCli({"testpage", "-o", pdf, "--dpi", "600"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QProcess info;
-    info.start("pdfinfo", {pdf});
-    info.waitForFinished();
-    const QString text = QString::fromLatin1(info.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n"))) << text.toStdString();
-    EXPECT_TRUE(text.contains("Barcode Test Page")) << text.toStdString();
-    const QImage page = RenderPage(pdf);
-    EXPECT_EQ(
-        DecodeImage(page.copy(0, 0, page.width(), page.height() / 4), ZXing::BarcodeFormat::Code128)
-            .found,
-        true);
+    ExpectTestPage(pdf);
 }
 
 TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
@@ -210,16 +234,10 @@ TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
 TEST_F(PrintCli, InterruptCancelsAtTheNextPageAndKeepsNothing) {
     const QString doc = WriteDocument(SheetDocument(0));
     const QString pdf = Path("cancel.pdf");
-    QProcess process;
-    process.start(QStringLiteral(TALLYRUNE_CLI),
-                  {"print", doc, "-o", pdf, "--pages", "3000", "--save-sequence"});
-    ASSERT_TRUE(process.waitForStarted());
-    QThread::msleep(700);
-    ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-    ASSERT_TRUE(process.waitForFinished(120000));
-    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
-    ASSERT_EQ(process.exitCode(), 1) << err.toStdString();
-    EXPECT_TRUE(err.contains("cancelled")) << err.toStdString();
+    const CliRun run =
+        RunInterrupted({"print", doc, "-o", pdf, "--pages", "3000", "--save-sequence"});
+    ASSERT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("cancelled")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // the document
     const QByteArray saved = Contents(doc);
@@ -227,6 +245,48 @@ TEST_F(PrintCli, InterruptCancelsAtTheNextPageAndKeepsNothing) {
     const int current = saved.mid(at, saved.indexOf('\r', at) - at).toInt();
     EXPECT_GT(current, 30);        // at least one page was numbered
     EXPECT_LT(current, 3000 * 30); // and the job stopped early
+}
+
+// The same commands on a real CUPS queue: a scheduler of the test's own, whose Generic PDF
+// printer writes what it receives to a file.
+class PrintCliOnCups : public PrintCli {
+  protected:
+    void SetUp() override {
+        const std::string missing = testing_support::PrivateCups::Unavailable();
+        if (!missing.empty()) GTEST_SKIP() << "no CUPS scheduler: " << missing;
+        cups.emplace(); // the CLI finds it through CUPS_SERVER
+        ASSERT_EQ(cups->Error(), "");
+    }
+    void TearDown() override { cups.reset(); }
+
+    std::optional<testing_support::PrivateCups> cups;
+};
+
+// Without --paper and --dpi the job takes the queue's paper (Letter) and prints there.
+TEST_F(PrintCliOnCups, PrintAndTestPageReachTheQueue) {
+    const QString doc = WriteDocument(SheetDocument(0));
+    const CliRun print = RunCli({"print", doc, "--printer", "FilePDF", "--pages", "1"});
+    ASSERT_EQ(print.exitCode, 0) << print.err.toStdString();
+    ASSERT_TRUE(cups->WaitUntilIdle());
+    const SheetReading reading = ReadSheet(RenderPage(cups->OutputPdf()), LetterSheet());
+    EXPECT_EQ(reading.texts, Numbers(1, 30));
+    EXPECT_FALSE(reading.inkOutsideCells);
+
+    const CliRun test = RunCli({"testpage", "--printer", "FilePDF"});
+    ASSERT_EQ(test.exitCode, 0) << test.err.toStdString();
+    ASSERT_TRUE(cups->WaitUntilIdle());
+    EXPECT_EQ(cups->JobCount(true), 2);
+    ExpectTestPage(cups->OutputPdf());
+}
+
+TEST_F(PrintCliOnCups, InterruptSendsNothingToTheQueue) {
+    const QString doc = WriteDocument(SheetDocument(0));
+    const CliRun run = RunInterrupted({"print", doc, "--printer", "FilePDF", "--pages", "3000"});
+    ASSERT_EQ(run.exitCode, 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("cancelled")) << run.err.toStdString();
+    EXPECT_EQ(cups->JobCount(), 0);
+    EXPECT_FALSE(QFile::exists(cups->OutputPdf()));
+    EXPECT_TRUE(QDir(tmp.path()).isEmpty()); // no spool file left
 }
 
 } // namespace

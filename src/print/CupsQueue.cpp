@@ -1,0 +1,59 @@
+#include "print/CupsQueue.h"
+
+#include "platform/Errors.h"
+
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cups/cups.h>
+
+#include <string>
+
+namespace print {
+namespace {
+
+struct JobOptions {
+    int count = 0;
+    cups_option_t* options = nullptr;
+
+    JobOptions() = default;
+    JobOptions(const JobOptions&) = delete;
+    JobOptions& operator=(const JobOptions&) = delete;
+    ~JobOptions() { cupsFreeOptions(count, options); }
+
+    void Add(const char* name, const QByteArray& value) {
+        count = cupsAddOption(name, value.constData(), count, &options);
+    }
+};
+
+void AddPrinterSettings(const QPrinter& printer, JobOptions& job) {
+    job.Add("media", printer.pageLayout().pageSize().key().toUtf8());
+    if (printer.copyCount() > 1) {
+        job.Add("copies", QByteArray::number(printer.copyCount()));
+        if (printer.collateCopies()) job.Add("Collate", "True");
+    }
+    if (printer.pageLayout().orientation() == QPageLayout::Landscape) job.Add("landscape", "");
+    // Bars were placed on this resolution's dots; a printer that offers it should print at it.
+    const QPrinterInfo info = QPrinterInfo::printerInfo(printer.printerName());
+    if (info.supportedResolutions().contains(printer.resolution()))
+        job.Add("Resolution", QByteArray::number(printer.resolution()) + "dpi");
+}
+
+} // namespace
+
+int SubmitPrintFile(const QPrinter& printer, const QString& file) {
+    JobOptions job;
+    AddPrinterSettings(printer, job);
+    // A queue's instance ("queue/instance") only chooses the settings; CUPS takes the queue name.
+    const QByteArray queue = printer.printerName().section('/', 0, 0).toLocal8Bit();
+    const int id = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(),
+                                 printer.docName().toUtf8().constData(), job.count, job.options);
+    if (id == 0)
+        throw platform::Failure("Unable to print on " + printer.printerName().toStdString() + ": " +
+                                cupsLastErrorString());
+    return id;
+}
+
+} // namespace print

@@ -1,0 +1,16 @@
+#pragma once
+// Hands a finished print file to a CUPS queue with the printer's settings, as Qt's own CUPS engine
+// would: the paper, copies, orientation, and the resolution the job was drawn at. Tallyrune sends
+// the file itself so that a cancelled job never reaches the queue.
+
+#include <QString>
+
+class QPrinter;
+
+namespace print {
+
+// The job's id on the queue `printer` names; throws platform::Failure ("Unable to print on
+// <name>: <reason>") when the scheduler refuses the file.
+int SubmitPrintFile(const QPrinter& printer, const QString& file);
+
+} // namespace print

@@ -1,0 +1,136 @@
+#include "support/PrivateCups.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cups/cups.h>
+
+#include <functional>
+
+namespace testing_support {
+namespace {
+
+constexpr char kPpd[] = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
+constexpr int kWaitMs = 5000;
+
+QString FindTool(const QString& name) {
+    const QString onPath = QStandardPaths::findExecutable(name);
+    return onPath.isEmpty() ? QStandardPaths::findExecutable(name, {"/usr/sbin", "/sbin"}) : onPath;
+}
+
+bool WriteText(const QString& path, const QString& text) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text.toUtf8()) == text.toUtf8().size();
+}
+
+// Everything the scheduler writes stays under `dir`. The file device is off unless asked for;
+// the User stays the default (lp): cupsd refuses root there.
+QString FilesConf(const QString& dir) {
+    return QString("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/tmp\nCacheDir %1/cache\n"
+                   "StateDir %1/state\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                   "PageLog %1/log/page_log\nPrintcap %1/printcap\nFileDevice Yes\n")
+        .arg(dir);
+}
+
+// Only the socket: no network port, no printer sharing or browsing.
+QString SchedulerConf(const QString& socket) {
+    return QString("Listen %1\nBrowsing No\nLogLevel warn\n"
+                   "<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
+        .arg(socket);
+}
+
+bool WaitFor(const std::function<bool()>& ready) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!ready()) {
+        if (timer.elapsed() > kWaitMs) return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
+
+// The queue's jobs in one of CUPS's which-jobs states, or -1.
+int Jobs(int which) {
+    cups_job_t* jobs = nullptr;
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, PrivateCups::kQueue, 0, which);
+    cupsFreeJobs(count, jobs);
+    return count;
+}
+
+} // namespace
+
+std::string PrivateCups::Unavailable() {
+    for (const char* tool : {"cupsd", "lpadmin"})
+        if (FindTool(tool).isEmpty()) return std::string(tool) + " is not installed (package cups)";
+    if (!QFile::exists(kPpd)) return std::string(kPpd) + " is missing (package cups-filters)";
+    return "";
+}
+
+PrivateCups::PrivateCups() {
+    error_ = Start();
+    if (!error_.empty()) return;
+    if (qEnvironmentVariableIsSet("CUPS_SERVER")) previousServer_ = qgetenv("CUPS_SERVER");
+    qputenv("CUPS_SERVER", QFile::encodeName(Socket()));
+    cupsSetServer(QFile::encodeName(Socket()).constData()); // the client keeps the server it found
+}
+
+PrivateCups::~PrivateCups() {
+    if (cupsd_.state() != QProcess::NotRunning) {
+        cupsd_.terminate(); // SIGTERM to the PID started
+        if (!cupsd_.waitForFinished(kWaitMs)) cupsd_.kill();
+        cupsd_.waitForFinished(kWaitMs);
+    }
+    if (!error_.empty()) return; // the client was never pointed here
+    if (previousServer_)
+        qputenv("CUPS_SERVER", *previousServer_);
+    else
+        qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
+}
+
+std::string PrivateCups::Start() {
+    const QString dir = dir_.path();
+    // The filters run as lp and must reach the spool folders inside.
+    QFile::setPermissions(dir,
+                          QFile::permissions(dir) | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    for (const char* sub : {"spool", "tmp", "cache", "state", "log"})
+        QDir(dir).mkdir(sub);
+    if (!WriteText(dir + "/cups-files.conf", FilesConf(dir)) ||
+        !WriteText(dir + "/cupsd.conf", SchedulerConf(Socket())))
+        return "cannot write the scheduler's configuration in " + dir.toStdString();
+    cupsd_.setStandardOutputFile(QProcess::nullDevice()); // it logs to log/error_log
+    cupsd_.setStandardErrorFile(QProcess::nullDevice());
+    cupsd_.start(FindTool("cupsd"),
+                 {"-f", "-c", dir + "/cupsd.conf", "-s", dir + "/cups-files.conf"});
+    WaitFor([&] { return QFile::exists(Socket()) || cupsd_.state() == QProcess::NotRunning; });
+    if (cupsd_.state() == QProcess::NotRunning || !QFile::exists(Socket()))
+        return "cupsd did not start: " + ErrorLog();
+    if (!Run("lpadmin", {"-p", kQueue, "-E", "-v", "file://" + OutputPdf(), "-P", kPpd}))
+        return "lpadmin could not add the queue: " + ErrorLog();
+    return "";
+}
+
+bool PrivateCups::Run(const QString& tool, const QStringList& arguments) const {
+    QProcess process;
+    process.start(FindTool(tool), QStringList{"-h", Socket()} << arguments);
+    return process.waitForFinished(kWaitMs) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+bool PrivateCups::WaitUntilIdle() const {
+    return WaitFor([] { return Jobs(CUPS_WHICHJOBS_ACTIVE) == 0; });
+}
+
+int PrivateCups::JobCount(bool completedOnly) const {
+    return Jobs(completedOnly ? CUPS_WHICHJOBS_COMPLETED : CUPS_WHICHJOBS_ALL);
+}
+
+std::string PrivateCups::ErrorLog() const {
+    QFile log(dir_.filePath("log/error_log"));
+    return log.open(QIODevice::ReadOnly) ? log.readAll().trimmed().toStdString() : "no error log";
+}
+
+} // namespace testing_support

@@ -1,0 +1,52 @@
+#pragma once
+// A CUPS scheduler of the test's own in a temporary folder, with one queue, FilePDF (the Generic
+// PDF driver), that writes each job to out.pdf there: the PDF after a PJL header that names the
+// job, paper and resolution. While it runs, this process's CUPS client, Qt's included, and the
+// programs it starts use it and see no other printer. Its folder is made under TMPDIR, which the
+// filters, running as lp, must be able to enter.
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <optional>
+#include <string>
+
+namespace testing_support {
+
+class PrivateCups {
+  public:
+    static constexpr char kQueue[] = "FilePDF";
+
+    // Why no scheduler can run here (cupsd, lpadmin or the PPD missing), or "".
+    static std::string Unavailable();
+
+    // Starts cupsd and adds the queue; Error() says what failed.
+    PrivateCups();
+    // Stops cupsd by the PID it was started with; the CUPS client goes back to its own server.
+    ~PrivateCups();
+    PrivateCups(const PrivateCups&) = delete;
+    PrivateCups& operator=(const PrivateCups&) = delete;
+
+    const std::string& Error() const { return error_; }
+    QString Socket() const { return dir_.filePath("cups.sock"); }
+    QString OutputPdf() const { return dir_.filePath("out.pdf"); }
+    // Runs a CUPS command-line tool against this scheduler; true when it exits 0.
+    bool Run(const QString& tool, const QStringList& arguments) const;
+    // Waits, at most 5 s, until the queue holds no unfinished job.
+    bool WaitUntilIdle() const;
+    // The jobs the queue was given, or only those completed; -1 when it cannot be asked.
+    int JobCount(bool completedOnly = false) const;
+
+  private:
+    std::string Start(); // "" or what failed
+    std::string ErrorLog() const;
+
+    QTemporaryDir dir_;
+    QProcess cupsd_;
+    std::optional<QByteArray> previousServer_;
+    std::string error_;
+};
+
+} // namespace testing_support
