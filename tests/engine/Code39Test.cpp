@@ -1,11 +1,10 @@
 #include "engine/Code39.h"
 #include "engine/Barcode.h"
 
-#include "RecordingSurface.h"
+#include "EncoderChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <iterator>
 #include <random>
 #include <string>
@@ -14,11 +13,7 @@
 namespace {
 
 using namespace engine;
-using testing_support::ModulesFromBars;
-using testing_support::RecordedRect;
-using testing_support::RecordingSurface;
-
-constexpr int kBarLength = 40;
+using namespace testing_support;
 
 // ISO/IEC 16388:2007 Table 1 drawn with narrow = 1 and wide = 2 modules, each followed by the
 // 1-module inter-character gap (13 modules).
@@ -37,34 +32,6 @@ const std::string N5 = "1101001101010";
 const std::string N9 = "1011001011010";
 const std::string PLUS = "1001010010010";
 const std::string SLASH = "1001001010010";
-
-// Bars of 90° and 270° run along x; swapping the axes reads them like 0° bars.
-std::vector<RecordedRect> AlongX(std::vector<RecordedRect> bars, Orientation orientation) {
-    if (AdvancesAlongY(orientation))
-        for (auto& b : bars)
-            b = {b.top, b.left, b.bottom, b.right, b.fill};
-    return bars;
-}
-
-// The modules from the bar start up to the end of the last bar.
-std::string DrawnModules(Encoder draw, std::string_view text, int module = 1,
-                         Orientation orientation = Orientation::Deg0) {
-    RecordingSurface dc;
-    const int start = 10 * module;
-    draw(dc, start, start, kBarLength, module, text, orientation);
-    const auto bars = AlongX(dc.Bars(), orientation);
-    int end = start;
-    for (const auto& b : bars)
-        end = std::max(end, b.right);
-    return ModulesFromBars(bars, start, module, (end - start) / module);
-}
-
-// A symbol's last module is the stop character's gap, which draws nothing.
-std::string UpToLastBar(std::string modules) {
-    while (!modules.empty() && modules.back() == '0')
-        modules.pop_back();
-    return modules;
-}
 
 struct SymbolCase {
     const char* source;
@@ -90,7 +57,7 @@ TEST(Code39, SymbolsModuleByModule) {
     };
     for (const auto& c : cases) {
         for (int module = 1; module <= 4; ++module)
-            EXPECT_EQ(DrawnModules(c.draw, c.text, module), UpToLastBar(c.expected))
+            EXPECT_EQ(SymbolModules(c.draw, c.text, module), UpToLastBar(c.expected))
                 << c.source << ": " << c.text << " at module " << module;
     }
 }
@@ -111,13 +78,8 @@ TEST(Code39, SymbolLengthsAndBoxes) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BarcodeExtent(1, c.code, c.text), c.symbolModules + 20) << c.source;
-        RecordingSurface dc;
-        DrawBarcode(dc, c.code, 0, 0, 1, 60, c.text, false, Orientation::Deg0, false);
-        int end = 0;
-        for (const auto& b : dc.Bars())
-            end = std::max(end, b.right);
         // The stop's gap module closes the symbol.
-        EXPECT_EQ(end, 10 + c.symbolModules - 1) << c.source;
+        ExpectExtentMatchesTheBars(c.code, c.text, 60, Orientation::Deg0, false, 1);
     }
     EXPECT_EQ(BarcodeExtent(1, SymbologyCode::Code39, "ABC"), 85);
 }
@@ -145,12 +107,9 @@ TEST(Code39, PatternTableMatchesTheStandard) {
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const auto [ch, modules] = rows[i];
         EXPECT_EQ(Code39Index(static_cast<unsigned char>(ch)), static_cast<int>(i) + 1) << ch;
-        std::string fromTable;
-        for (int bit = 0; bit < 16; ++bit)
-            fromTable += (Code39Patterns[i] & (0x8000u >> bit)) ? '1' : '0';
-        EXPECT_EQ(fromTable, std::string(modules) + "000") << ch;
+        EXPECT_EQ(Bits(Code39Patterns[i], 16), std::string(modules) + "000") << ch;
         if (ch != '*') {
-            EXPECT_EQ(DrawnModules(DrawCode39, std::string(1, ch)),
+            EXPECT_EQ(SymbolModules(DrawCode39, std::string(1, ch)),
                       UpToLastBar(STAR + modules + STAR))
                 << ch;
         }
@@ -197,8 +156,8 @@ TEST(Code39Extended, EveryCodeDrawsItsPairBetweenAsterisks) {
     for (int c = 0; c < 128; ++c) {
         const std::string pair = ExtPair(static_cast<unsigned char>(c));
         ASSERT_FALSE(pair.empty()) << c;
-        EXPECT_EQ(DrawnModules(DrawCode39Extended, std::string(1, static_cast<char>(c))),
-                  DrawnModules(DrawCode39, pair))
+        EXPECT_EQ(SymbolModules(DrawCode39Extended, std::string(1, static_cast<char>(c))),
+                  SymbolModules(DrawCode39, pair))
             << c;
         EXPECT_EQ(Code39ExtendedWidth(std::string(1, static_cast<char>(c))),
                   static_cast<int>(pair.size()))
@@ -240,100 +199,39 @@ TEST(Code39, UnencodableCharacterStopsTheDrawing) {
         {"byte 255", DrawCode39Extended, "\xff", STAR},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DrawnModules(c.draw, c.text), UpToLastBar(c.expected))
+        EXPECT_EQ(SymbolModules(c.draw, c.text), UpToLastBar(c.expected))
             << c.source << ": " << c.text;
 }
 
 TEST(Code39, EveryOrientationDrawsTheSameBars) {
-    const Encoder encoders[] = {DrawCode39, DrawCode39Mod43, DrawCode39Mod10, DrawCode39Extended};
-    using enum Orientation;
-    for (Encoder draw : encoders)
-        for (int module = 1; module <= 4; ++module) {
-            const std::string upright = DrawnModules(draw, "AB-9", module, Deg0);
-            for (Orientation o : {Deg90, Deg180, Deg270})
-                EXPECT_EQ(DrawnModules(draw, "AB-9", module, o), upright) << module;
-            RecordingSurface dc;
-            draw(dc, 5, 7, kBarLength, module, "AB-9", Deg90);
-            for (const auto& b : dc.Bars()) {
-                EXPECT_EQ(b.left, 5);
-                EXPECT_EQ(b.Width(), kBarLength);
-                EXPECT_EQ(b.Height() % module, 0);
-            }
-        }
+    for (Encoder draw : {DrawCode39, DrawCode39Mod43, DrawCode39Mod10, DrawCode39Extended})
+        for (int module = 1; module <= 4; ++module)
+            ExpectSameBarsInEveryOrientation(draw, "AB-9", module);
 }
 
-struct CodeEncoder {
+const struct {
     SymbologyCode code;
     Encoder draw;
-};
-
-const CodeEncoder kEncoders[] = {
+} kEncoders[] = {
     {SymbologyCode::Code39, DrawCode39},
     {SymbologyCode::Code39Mod43, DrawCode39Mod43},
     {SymbologyCode::Code39Mod10, DrawCode39Mod10},
     {SymbologyCode::Code39Extended, DrawCode39Extended},
 };
 
-// Bars stay in the box that BarcodeExtent gives the text, whatever bytes the text holds.
-void ExpectInsideBox(const CodeEncoder& e, const std::string& text, Orientation o) {
-    const int module = 2;
-    const int extent = BarcodeExtent(module, e.code, text);
-    RecordingSurface dc;
-    const int along = 10 * module;
-    const bool alongY = AdvancesAlongY(o);
-    e.draw(dc, alongY ? 0 : along, alongY ? along : 0, kBarLength, module, text, o);
-    for (const auto& bar : AlongX(dc.Bars(), o)) {
-        ASSERT_GE(bar.left, along) << static_cast<int>(e.code) << " " << text;
-        ASSERT_LE(bar.right, extent - along) << static_cast<int>(e.code) << " " << text;
-        ASSERT_GE(bar.top, 0);
-        ASSERT_LE(bar.bottom, kBarLength);
-    }
-}
-
 TEST(Code39, AnyBytesStayInsideTheBox) {
     std::mt19937 random(39);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> length(1, 40);
-    for (const auto& e : kEncoders) {
-        for (int c = 0; c < 256; ++c) {
-            const char ch = static_cast<char>(c);
-            ExpectInsideBox(e, std::string(1, ch), Orientation::Deg0);
-            ExpectInsideBox(e, std::string("A") + ch + "B", Orientation::Deg90);
-        }
-        for (int i = 0; i < 300; ++i) {
-            std::string text(static_cast<std::size_t>(length(random)), ' ');
-            for (auto& ch : text)
-                ch = static_cast<char>(byte(random));
-            ExpectInsideBox(e, text, static_cast<Orientation>(i % 4));
-        }
-    }
+    for (const auto& e : kEncoders)
+        ExpectAnyBytesInsideTheSymbol(e.draw, e.code, "AB", random, 300);
 }
 
 TEST(Code39, ExtentMatchesTheDrawnSymbol) {
     std::mt19937 random(1939);
-    std::uniform_int_distribution<int> byte(1, 255);
-    std::uniform_int_distribution<int> length(0, 60);
     for (const auto& e : kEncoders)
-        for (int i = 0; i < 200; ++i) {
-            std::string typed(static_cast<std::size_t>(length(random)), ' ');
-            for (auto& ch : typed)
-                ch = static_cast<char>(byte(random));
-            const std::string text = FilterBarcodeText(e.code, typed);
-            const int extent = BarcodeExtent(1, e.code, text);
-            RecordingSurface dc;
-            DrawBarcode(dc, e.code, 0, 0, 1, 50, text, false, Orientation::Deg0, false);
-            const auto bars = dc.Bars();
-            if (text.empty()) {
-                EXPECT_TRUE(bars.empty());
-                EXPECT_EQ(extent, 20);
-                continue;
-            }
-            int end = 0;
-            for (const auto& b : bars)
-                end = std::max(end, b.right);
-            // The last module before the quiet zone is the stop's gap.
-            EXPECT_EQ(end, extent - 10 - 1) << static_cast<int>(e.code) << " " << text;
-        }
+        for (int i = 0; i < 200; ++i) // the last module before the quiet zone is the stop's gap
+            ExpectExtentMatchesTheBars(
+                e.code, FilterBarcodeText(e.code, RandomBytes(random, 0, 60, 1, 255)), 50,
+                Orientation::Deg0, false, 1);
 }
 
 } // namespace

@@ -2,11 +2,10 @@
 #include "engine/Barcode.h"
 #include "engine/CheckDigits.h"
 
-#include "RecordingSurface.h"
+#include "EncoderChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <iterator>
 #include <random>
 #include <string>
@@ -15,11 +14,7 @@
 namespace {
 
 using namespace engine;
-using testing_support::ModulesFromBars;
-using testing_support::RecordedRect;
-using testing_support::RecordingSurface;
-
-constexpr int kBarLength = 40;
+using namespace testing_support;
 
 // ANSI/AIM BC5-1995 character set, element widths written out as modules (9 each).
 const std::string START = "101011110";
@@ -37,32 +32,6 @@ const std::string T = "110100110";
 const std::string PLUS = "101110110";       // value 41
 const std::string SHIFT_PLUS = "100110010"; // (+), value 46
 
-std::vector<RecordedRect> AlongX(std::vector<RecordedRect> bars, Orientation orientation) {
-    if (AdvancesAlongY(orientation))
-        for (auto& b : bars)
-            b = {b.top, b.left, b.bottom, b.right, b.fill};
-    return bars;
-}
-
-// The modules from the bar start up to the end of the last bar.
-std::string DrawnModules(std::string_view text, int module = 1,
-                         Orientation orientation = Orientation::Deg0) {
-    RecordingSurface dc;
-    const int start = 10 * module;
-    DrawCode93(dc, start, start, kBarLength, module, text, orientation);
-    const auto bars = AlongX(dc.Bars(), orientation);
-    int end = start;
-    for (const auto& b : bars)
-        end = std::max(end, b.right);
-    return ModulesFromBars(bars, start, module, (end - start) / module);
-}
-
-std::string UpToLastBar(std::string modules) {
-    while (!modules.empty() && modules.back() == '0')
-        modules.pop_back();
-    return modules;
-}
-
 TEST(Code93, Test93ModuleByModule) {
     // T E S T 9 3 = 29 14 28 29 9 3: C = 464 mod 47 = 41 (+), K = 617 mod 47 = 6.
     const std::string expected = START + T + E + S + T + N9 + N3 + PLUS + N6 + STOP;
@@ -70,7 +39,7 @@ TEST(Code93, Test93ModuleByModule) {
     EXPECT_EQ(Code93CheckC("TEST93"), 41);
     EXPECT_EQ(Code93CheckK("TEST93"), 6);
     for (int module = 1; module <= 4; ++module)
-        EXPECT_EQ(DrawnModules("TEST93", module), expected) << module;
+        EXPECT_EQ(SymbolModules(DrawCode93, "TEST93", module), expected) << module;
     EXPECT_EQ(BarcodeExtent(1, SymbologyCode::Code93, "TEST93"), 111);
 }
 
@@ -92,7 +61,7 @@ TEST(Code93, Symbols) {
         {"byte 255 first", "\xff", START},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DrawnModules(c.text), UpToLastBar(c.expected)) << c.source;
+        EXPECT_EQ(SymbolModules(DrawCode93, c.text), UpToLastBar(c.expected)) << c.source;
 }
 
 TEST(Code93, PatternTableMatchesTheStandard) {
@@ -113,10 +82,8 @@ TEST(Code93, PatternTableMatchesTheStandard) {
     static_assert(std::size(rows) == kCode93PatternCount);
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const std::string expected = rows[i];
-        std::string fromTable;
-        for (std::size_t bit = 0; bit < 16; ++bit)
-            fromTable += (Code93Patterns[i] & (0x8000u >> bit)) ? '1' : '0';
-        EXPECT_EQ(fromTable, expected + std::string(16 - expected.size(), '0')) << i;
+        EXPECT_EQ(Bits(Code93Patterns[i], 16), expected + std::string(16 - expected.size(), '0'))
+            << i;
     }
 }
 
@@ -188,76 +155,28 @@ TEST(Code93, CheckWeightsStartAgain) {
 }
 
 TEST(Code93, EveryOrientationDrawsTheSameBars) {
-    using enum Orientation;
-    for (int module = 1; module <= 4; ++module) {
-        const std::string upright = DrawnModules("Ab-9\x01", module, Deg0);
-        for (Orientation o : {Deg90, Deg180, Deg270})
-            EXPECT_EQ(DrawnModules("Ab-9\x01", module, o), upright) << module;
-        RecordingSurface dc;
-        DrawCode93(dc, 5, 7, kBarLength, module, "Ab-9", Deg270);
-        for (const auto& b : dc.Bars()) {
-            EXPECT_EQ(b.left, 5);
-            EXPECT_EQ(b.Width(), kBarLength);
-            EXPECT_EQ(b.Height() % module, 0);
-        }
-    }
-}
-
-void ExpectInsideBox(const std::string& text, Orientation o) {
-    const int module = 2;
-    const int extent = BarcodeExtent(module, SymbologyCode::Code93, text);
-    RecordingSurface dc;
-    const int along = 10 * module;
-    const bool alongY = AdvancesAlongY(o);
-    DrawCode93(dc, alongY ? 0 : along, alongY ? along : 0, kBarLength, module, text, o);
-    for (const auto& bar : AlongX(dc.Bars(), o)) {
-        ASSERT_GE(bar.left, along) << text;
-        ASSERT_LE(bar.right, extent - along) << text;
-        ASSERT_GE(bar.top, 0);
-        ASSERT_LE(bar.bottom, kBarLength);
-    }
+    for (int module = 1; module <= 4; ++module)
+        for (const char* text : {"Ab-9\x01", "Ab-9"})
+            ExpectSameBarsInEveryOrientation(DrawCode93, text, module);
 }
 
 TEST(Code93, AnyBytesStayInsideTheBox) {
-    for (int c = 0; c < 256; ++c) {
-        const char ch = static_cast<char>(c);
-        ExpectInsideBox(std::string(1, ch), Orientation::Deg0);
-        ExpectInsideBox(std::string("A") + ch + "b", Orientation::Deg90);
-    }
     std::mt19937 random(93);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> length(1, 40);
-    for (int i = 0; i < 500; ++i) {
-        std::string text(static_cast<std::size_t>(length(random)), ' ');
-        for (auto& ch : text)
-            ch = static_cast<char>(byte(random));
-        ExpectInsideBox(text, static_cast<Orientation>(i % 4));
-    }
+    ExpectAnyBytesInsideTheSymbol(DrawCode93, SymbologyCode::Code93, "Ab", random, 500);
 }
 
 TEST(Code93, ExtentMatchesTheDrawnSymbol) {
     std::mt19937 random(1993);
-    std::uniform_int_distribution<int> byte(1, 255);
-    std::uniform_int_distribution<int> length(0, 60);
     for (int i = 0; i < 300; ++i) {
-        std::string typed(static_cast<std::size_t>(length(random)), ' ');
-        for (auto& ch : typed)
-            ch = static_cast<char>(byte(random));
-        const std::string text = FilterBarcodeText(SymbologyCode::Code93, typed);
-        const int extent = BarcodeExtent(1, SymbologyCode::Code93, text);
-        RecordingSurface dc;
-        DrawBarcode(dc, SymbologyCode::Code93, 0, 0, 1, 50, text, false, Orientation::Deg0, false);
-        const auto bars = dc.Bars();
-        if (text.empty()) {
-            EXPECT_TRUE(bars.empty());
-            continue;
-        }
-        int end = 0;
-        for (const auto& b : bars)
-            end = std::max(end, b.right);
+        const std::string text =
+            FilterBarcodeText(SymbologyCode::Code93, RandomBytes(random, 0, 60, 1, 255));
         // The termination bar is the symbol's last module.
-        EXPECT_EQ(end, extent - 10) << text;
-        EXPECT_EQ(extent, 9 * Code93Width(text) + 37 + 20) << text;
+        ExpectExtentMatchesTheBars(SymbologyCode::Code93, text, 50);
+        if (!text.empty()) {
+            EXPECT_EQ(BarcodeExtent(1, SymbologyCode::Code93, text),
+                      9 * Code93Width(text) + 37 + 20)
+                << text;
+        }
     }
 }
 

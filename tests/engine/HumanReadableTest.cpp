@@ -86,6 +86,17 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+// Drawn from (x0, y0), `h` high, `text` makes one piece in each orientation, at `expected[o]`.
+void ExpectOnePieceAt(SymbologyCode code, const char* text, int x0, int y0, int m, int h,
+                      const Point (&expected)[4]) {
+    for (int o = 0; o < 4; ++o) {
+        RecordingSurface dc;
+        DrawBarcode(dc, code, x0, y0, m, h, text, true, static_cast<Orientation>(o), false);
+        ASSERT_EQ(dc.texts.size(), 1u);
+        EXPECT_EQ((Point{dc.texts[0].x, dc.texts[0].y}), expected[o]) << o;
+    }
+}
+
 // One centred piece below: the recording surface makes cells 12 wide per character and 24 high
 // at module 2, so "ABCD" is 48 × 24.
 TEST(HumanReadable, CentredBelowInEveryOrientation) {
@@ -98,12 +109,7 @@ TEST(HumanReadable, CentredBelowInEveryOrientation) {
         {x0 + length / 2 + cx / 2, y0 + cy},     // 180°: upside down along the top
         {x0 + h - cy, y0 + length / 2 + cx / 2}, // 270°: along the right edge
     };
-    for (int o = 0; o < 4; ++o) {
-        RecordingSurface dc;
-        DrawBarcode(dc, Code128, x0, y0, m, h, "ABCD", true, static_cast<Orientation>(o), false);
-        ASSERT_EQ(dc.texts.size(), 1u);
-        EXPECT_EQ((Point{dc.texts[0].x, dc.texts[0].y}), expected[o]) << o;
-    }
+    ExpectOnePieceAt(Code128, "ABCD", x0, y0, m, h, expected);
 }
 
 TEST(HumanReadable, CentredAboveInEveryOrientation) {
@@ -116,12 +122,7 @@ TEST(HumanReadable, CentredAboveInEveryOrientation) {
         {x0 + length / 2 + cx / 2, y0 + h},
         {x0, y0 + length / 2 + cx / 2},
     };
-    for (int o = 0; o < 4; ++o) {
-        RecordingSurface dc;
-        DrawBarcode(dc, UpcExt2, x0, y0, m, h, "12", true, static_cast<Orientation>(o), false);
-        ASSERT_EQ(dc.texts.size(), 1u);
-        EXPECT_EQ((Point{dc.texts[0].x, dc.texts[0].y}), expected[o]) << o;
-    }
+    ExpectOnePieceAt(UpcExt2, "12", x0, y0, m, h, expected);
 }
 
 // UPC-A's four groups: start corner, before and after the centre guard, end corner.

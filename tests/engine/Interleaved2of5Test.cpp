@@ -1,21 +1,19 @@
 #include "engine/Interleaved2of5.h"
 #include "engine/Barcode.h"
 
-#include "RecordingSurface.h"
+#include "EncoderChecks.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
 using namespace engine;
-using testing_support::RecordedRect;
-using testing_support::RecordingSurface;
+using namespace testing_support;
 
 // Module strings written out from the character table of ISO/IEC 16390: a pair puts its first
 // digit's elements in the bars and its second digit's in the spaces (narrow "1"/"0", wide x3).
@@ -41,64 +39,6 @@ std::string Repeat(const std::string& piece, int times) {
     return out;
 }
 
-// A recorded bar in the barcode's own frame: along the sequence and across it, both measured
-// from the bar start, so every orientation can be compared with 0°.
-struct Span {
-    int along0, along1, across0, across1;
-    bool operator==(const Span&) const = default;
-    bool operator<(const Span& o) const {
-        return std::tie(along0, across0, along1, across1) <
-               std::tie(o.along0, o.across0, o.along1, o.across1);
-    }
-};
-
-std::vector<Span> Spans(const std::vector<RecordedRect>& bars, int x0, int y0, Orientation o) {
-    std::vector<Span> spans;
-    for (const auto& r : bars) {
-        if (AdvancesAlongY(o))
-            spans.push_back({r.top - y0, r.bottom - y0, r.left - x0, r.right - x0});
-        else
-            spans.push_back({r.left - x0, r.right - x0, r.top - y0, r.bottom - y0});
-    }
-    std::sort(spans.begin(), spans.end());
-    return spans;
-}
-
-// "1"/"0" per module for the bars that span the whole bar length.
-std::string ModuleString(const std::vector<Span>& spans, int module, int barLength, int count) {
-    std::string modules(static_cast<std::size_t>(count), '0');
-    for (const auto& s : spans) {
-        if (s.across0 != 0 || s.across1 != barLength) continue;
-        for (int a = s.along0; a < s.along1; a += module)
-            if (a >= 0 && a / module < count) modules[static_cast<std::size_t>(a / module)] = '1';
-    }
-    return modules;
-}
-
-struct Drawing {
-    std::vector<Span> spans;
-    int module;
-    int barLength;
-};
-
-constexpr int kX0 = 7;
-constexpr int kY0 = 11;
-
-Drawing Draw(Encoder encoder, std::string_view text, int module, int barLength,
-             Orientation orientation) {
-    RecordingSurface surface;
-    encoder(surface, kX0, kY0, barLength, module, text, orientation);
-    return {Spans(surface.Bars(), kX0, kY0, orientation), module, barLength};
-}
-
-// Everything that does not span the whole bar length: the bearer bars.
-std::vector<Span> Bearers(const Drawing& d) {
-    std::vector<Span> out;
-    for (const auto& s : d.spans)
-        if (s.across0 != 0 || s.across1 != d.barLength) out.push_back(s);
-    return out;
-}
-
 TEST(Interleaved2of5Patterns, MatchTheStandardTable) {
     // ISO/IEC 16390 Table 1: N narrow, W wide; first element first.
     const struct {
@@ -109,15 +49,11 @@ TEST(Interleaved2of5Patterns, MatchTheStandardTable) {
         {6, "WNWNN"}, {7, "NWWNN"}, {8, "NNNWW"}, {9, "WNNWN"}, {10, "NWNWN"},
     };
     for (const auto& row : rows) {
-        std::string elements;
-        for (int bit = 0; bit < 8; ++bit) {
-            const bool wide = (ItfPatterns[row.index] & (0x80 >> bit)) != 0;
-            if (bit < 5)
-                elements += wide ? 'W' : 'N';
-            else
-                EXPECT_FALSE(wide) << "unused low bit set for index " << row.index;
-        }
-        EXPECT_EQ(elements, row.elements) << "digit " << row.index - 1;
+        std::string elements = Bits(ItfPatterns[row.index], 8);
+        std::ranges::replace(elements, '1', 'W');
+        std::ranges::replace(elements, '0', 'N');
+        EXPECT_EQ(elements, row.elements + std::string("NNN")) // the low three bits unused
+            << "digit " << row.index - 1;
     }
     // ISO/IEC 16390 start and stop characters as single modules.
     EXPECT_EQ(ItfPatterns[kItfStartIndex], 0b10100000);
@@ -138,13 +74,9 @@ TEST(Interleaved2of5, SymbolsAtEveryModuleAndOrientation) {
     };
     for (const auto& row : rows)
         for (int module : {1, 2, 3, 4})
-            for (Orientation o : engine::kAllOrientations) {
-                const int count = static_cast<int>(row.modules.size());
-                const Drawing d = Draw(DrawInterleaved2of5, row.text, module, 40, o);
-                EXPECT_EQ(ModuleString(d.spans, module, 40, count + 3), row.modules + "000")
+            for (Orientation o : engine::kAllOrientations)
+                EXPECT_EQ(SymbolModules(DrawInterleaved2of5, row.text, module, o), row.modules)
                     << row.text << " module " << module << " orientation " << int(o);
-                EXPECT_TRUE(Bearers(d).empty()) << row.text;
-            }
 }
 
 TEST(Interleaved2of5, EveryDigitPairInterleavesBarsAndSpaces) {
@@ -159,8 +91,9 @@ TEST(Interleaved2of5, EveryDigitPairInterleavesBarsAndSpaces) {
                 pair += table[b][e] == 'W' ? "000" : "0";
             }
             const std::string text{char('0' + a), char('0' + b)};
-            const Drawing d = Draw(DrawInterleaved2of5, text, 1, 10, Orientation::Deg0);
-            EXPECT_EQ(ModuleString(d.spans, 1, 10, 30), START + pair + STOP + "000") << text;
+            EXPECT_EQ(SymbolModules(DrawInterleaved2of5, text, 1, Orientation::Deg0, 10),
+                      START + pair + STOP)
+                << text;
         }
 }
 
@@ -169,9 +102,10 @@ TEST(Interleaved2of5, OddAndEvenLengthsGiveTheSameBox) {
     EXPECT_EQ(BarcodeExtent(1, SymbologyCode::Interleaved2of5, "123"), 65);
     EXPECT_EQ(BarcodeExtent(1, SymbologyCode::Interleaved2of5, "1234"), 65);
     for (const char* text : {"123", "1234"}) {
-        const Drawing d = Draw(DrawInterleaved2of5, text, 1, 10, Orientation::Deg0);
-        EXPECT_EQ(d.spans.front().along0, 0) << text;
-        EXPECT_EQ(d.spans.back().along1, 45) << text;
+        const std::vector<Span> bars =
+            DrawSpans(DrawInterleaved2of5, text, 1, Orientation::Deg0, 10);
+        EXPECT_EQ(bars.front().along0, 0) << text;
+        EXPECT_EQ(bars.back().along1, 45) << text;
     }
 }
 
@@ -186,12 +120,10 @@ TEST(Interleaved2of5, ANonDigitStopsAtItsPair) {
         {"/1", START},                                        // '/' precedes '0'
         {"12 3", START + P12},
     };
-    for (const auto& row : rows) {
-        const Drawing d = Draw(DrawInterleaved2of5, row.text, 2, 30, Orientation::Deg0);
-        const int count = static_cast<int>(row.modules.size());
-        EXPECT_EQ(ModuleString(d.spans, 2, 30, count + 60), row.modules + std::string(60, '0'))
+    for (const auto& row : rows)
+        EXPECT_EQ(SymbolModules(DrawInterleaved2of5, row.text, 2, Orientation::Deg0, 30),
+                  UpToLastBar(row.modules))
             << row.text;
-    }
 }
 
 // SSC-14: 5 modules of space, the digit symbol, 5 modules of space, with bearer bars.
@@ -215,9 +147,11 @@ TEST(Ssc14Itf, PadsAndAddsTheCheckDigit) {
     for (const auto& row : rows)
         for (int module : {1, 2, 3, 4})
             for (Orientation o : engine::kAllOrientations) {
-                const Drawing d = Draw(DrawSsc14Itf, row.text, module, 50 * module, o);
+                const int length = 50 * module;
                 ASSERT_EQ(row.modules.size(), 145u);
-                EXPECT_EQ(ModuleString(d.spans, module, 50 * module, 150), row.modules + "00000")
+                EXPECT_EQ(ModuleString(DrawSpans(DrawSsc14Itf, row.text, module, o, length), module,
+                                       length),
+                          UpToLastBar(row.modules))
                     << row.text << " module " << module << " orientation " << int(o);
             }
 }
@@ -226,14 +160,15 @@ TEST(Ssc14Itf, BearerBarsFrameTheSymbolInEveryOrientation) {
     for (int module : {1, 2, 3, 4})
         for (Orientation o : engine::kAllOrientations) {
             const int length = 40 * module;
-            const Drawing d = Draw(DrawSsc14Itf, "1", module, length, o);
+            const std::vector<Span> bars = DrawSpans(DrawSsc14Itf, "1", module, o, length);
             // Along the top and bottom (0° and 180°) or the left and right ends (90° and 270°)
             // of the bars, 3 modules thick, 145 modules long from the bar start.
             const std::vector<Span> expected = {
                 {0, 145 * module, 0, 3 * module},
                 {0, 145 * module, length - 3 * module, length},
             };
-            EXPECT_EQ(Bearers(d), expected) << "module " << module << " orientation " << int(o);
+            EXPECT_EQ(PartialBars(bars, length), expected)
+                << "module " << module << " orientation " << int(o);
         }
 }
 
@@ -302,101 +237,24 @@ TEST(Ssc14Itf, ANonDigitStopsWithoutStopOrBearers) {
         {"a123456789012", INNER + START},
     };
     for (const auto& row : rows)
-        for (Orientation o : engine::kAllOrientations) {
-            const Drawing d = Draw(DrawSsc14Itf, row.text, 1, 30, o);
-            const int count = static_cast<int>(row.modules.size());
-            EXPECT_EQ(ModuleString(d.spans, 1, 30, 150),
-                      row.modules + std::string(150 - count, '0'))
+        for (Orientation o : engine::kAllOrientations)
+            EXPECT_EQ(SymbolModules(DrawSsc14Itf, row.text, 1, o, 30), UpToLastBar(row.modules))
                 << row.text;
-            EXPECT_TRUE(Bearers(d).empty()) << row.text;
-        }
-}
-
-// Texts no filter has seen: every byte alone and among digits, and random bytes.
-std::vector<std::string> UnfilteredTexts() {
-    std::vector<std::string> texts;
-    for (int b = 0; b < 256; ++b) {
-        const std::string c(1, static_cast<char>(b));
-        for (const std::string& t : {c, "12" + c + "34", "1234" + c, c + "123", "123456789012" + c})
-            texts.push_back(t);
-    }
-    std::mt19937 random(1604);
-    std::uniform_int_distribution<int> length(1, 40);
-    std::uniform_int_distribution<int> byte(0, 255);
-    std::uniform_int_distribution<int> digit('0', '9');
-    for (int i = 0; i < 300; ++i) {
-        std::string t(static_cast<std::size_t>(length(random)), '0');
-        // Half the texts are all digits, so complete symbols are checked too.
-        for (char& c : t)
-            c = static_cast<char>(i % 2 ? digit(random) : byte(random));
-        texts.push_back(t);
-    }
-    return texts;
-}
-
-bool AllDigits(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 TEST(Interleaved2of5Family, AnyBytesStayInsideTheBox) {
-    const struct {
-        Encoder encoder;
-        SymbologyCode code;
-        std::size_t counted; // characters the encoder looks at
-    } encoders[] = {
-        {DrawInterleaved2of5, SymbologyCode::Interleaved2of5, std::string::npos},
-        {DrawSsc14Itf, SymbologyCode::Ssc14Itf, 13},
-    };
-    int n = 0;
-    for (const auto& e : encoders)
-        for (const std::string& text : UnfilteredTexts()) {
-            const int module = 1 + n % 4;
-            const Orientation o = engine::kAllOrientations[n++ % 4];
-            const int barLength = 30;
-            const Drawing d = Draw(e.encoder, text, module, barLength, o);
-            const int boxEnd = BarcodeExtent(module, e.code, text) - kQuietZoneModules * module;
-            const int symbolEnd = boxEnd - kQuietZoneModules * module;
-            int last = 0;
-            for (const auto& s : d.spans) {
-                EXPECT_GE(s.along0, -kQuietZoneModules * module);
-                EXPECT_LE(s.along1, boxEnd);
-                EXPECT_GE(s.across0, 0);
-                EXPECT_LE(s.across1, barLength);
-                last = std::max(last, s.along1);
-            }
-            // Complete symbols end at the symbol end; a stray byte leaves the end undrawn.
-            if (AllDigits(std::string_view(text).substr(0, e.counted)))
-                EXPECT_EQ(last, symbolEnd) << int(e.code) << " " << text;
-            else
-                EXPECT_LT(last, symbolEnd) << int(e.code) << " " << text;
-        }
+    const std::vector<std::string> texts = UnfilteredTexts(
+        {{"", ""}, {"12", "34"}, {"1234", ""}, {"", "123"}, {"123456789012", ""}}, 1604, 40);
+    ExpectOnlyDigitsCompleteTheSymbol(DrawInterleaved2of5, SymbologyCode::Interleaved2of5, texts,
+                                      30);
+    ExpectOnlyDigitsCompleteTheSymbol(DrawSsc14Itf, SymbologyCode::Ssc14Itf, texts, 30, 13);
 }
 
 TEST(Interleaved2of5Family, ExtentMatchesTheDrawing) {
+    // Both codes end on a bar (the stop's narrow bar or the bearer bars).
     std::mt19937 random(77);
-    std::uniform_int_distribution<int> length(0, 60);
-    std::uniform_int_distribution<int> printable(1, 127);
-    for (SymbologyCode code : {SymbologyCode::Interleaved2of5, SymbologyCode::Ssc14Itf})
-        for (int i = 0; i < 200; ++i) {
-            std::string typed(static_cast<std::size_t>(length(random)), '0');
-            for (char& c : typed)
-                c = static_cast<char>(i % 3 ? '0' + printable(random) % 10 : printable(random));
-            const std::string text = FilterBarcodeText(code, typed);
-            const Orientation o = engine::kAllOrientations[i % 4];
-            RecordingSurface surface;
-            DrawBarcode(surface, code, 0, 0, 1, 50, text, i % 2 == 0, o, true);
-            const std::vector<Span> spans = Spans(surface.Bars(), 0, 0, o);
-            if (text.empty()) {
-                EXPECT_TRUE(spans.empty());
-                continue;
-            }
-            int last = 0;
-            for (const auto& s : spans)
-                last = std::max(last, s.along1);
-            // Both codes end on a bar (the stop's narrow bar or the bearer bars).
-            EXPECT_EQ(last, BarcodeExtent(1, code, text) - kQuietZoneModules)
-                << int(code) << " " << text;
-        }
+    ExpectExtentMatchesMostlyDigits(SymbologyCode::Interleaved2of5, random, 200, 50);
+    ExpectExtentMatchesMostlyDigits(SymbologyCode::Ssc14Itf, random, 200, 50);
 }
 
 } // namespace

@@ -2,8 +2,11 @@
 // A surface that logs every call, so encoders and layout are tested without pixels.
 // Text is measured as a fixed-pitch font: each character is half the cell height wide.
 
+#include "engine/BarDrawing.h"
 #include "engine/Surface.h"
 
+#include <compare>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,7 @@ struct RecordedRect {
     engine::Fill fill;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    bool operator==(const RecordedRect&) const = default;
 };
 
 struct RecordedText {
@@ -62,8 +66,23 @@ class RecordingSurface : public engine::Surface {
     }
 };
 
-// The module string ("1" bar, "0" space) of bars drawn at 0° along y = any, from x0 onwards,
-// `count` modules long, at the given module width.
-std::string ModulesFromBars(const std::vector<RecordedRect>& bars, int x0, int module, int count);
+// A recorded rectangle in the symbol's own frame: along the bar sequence and across it, both
+// measured from the bar start, so every orientation reads like 0°.
+struct Span {
+    int along0, along1, across0, across1;
+    auto operator<=>(const Span&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Span& s);
+
+// The rectangles recorded from the bar start (x0, y0) in orientation `o`, as sorted spans.
+std::vector<Span> Spans(const std::vector<RecordedRect>& rects, int x0, int y0,
+                        engine::Orientation o);
+
+// "1" per module under a bar that crosses the whole bar length, "0" between them, from the bar
+// start to the end of the last such bar. Such a bar off the module grid fails the test.
+std::string ModuleString(const std::vector<Span>& bars, int module, int barLength);
+
+// The bars that do not cross the whole bar length: bearer bars, short bars.
+std::vector<Span> PartialBars(const std::vector<Span>& bars, int barLength);
 
 } // namespace testing_support

@@ -3,11 +3,10 @@
 #include "engine/CheckDigits.h"
 #include "engine/HumanReadable.h"
 
-#include "RecordingSurface.h"
+#include "EncoderChecks.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <string>
 #include <tuple>
@@ -16,8 +15,7 @@
 namespace {
 
 using namespace engine;
-using testing_support::RecordedRect;
-using testing_support::RecordingSurface;
+using namespace testing_support;
 
 // ISO/IEC 15420:2009 number sets A (L), B (G) and C (R), one row per digit 0-9.
 const std::string L[10] = {"0001101", "0011001", "0010011", "0111101", "0100011",
@@ -65,61 +63,6 @@ std::string AddOn(const std::string& digits, const std::string& parity) {
     return out;
 }
 
-// A recorded bar in the symbol's own frame, measured from the bar start.
-struct Span {
-    int along0, along1, across0, across1;
-    bool operator==(const Span&) const = default;
-    bool operator<(const Span& o) const {
-        return std::tie(along0, across0, along1, across1) <
-               std::tie(o.along0, o.across0, o.along1, o.across1);
-    }
-};
-
-std::vector<Span> Spans(const std::vector<RecordedRect>& bars, int x0, int y0, Orientation o) {
-    std::vector<Span> spans;
-    for (const auto& r : bars) {
-        if (AdvancesAlongY(o))
-            spans.push_back({r.top - y0, r.bottom - y0, r.left - x0, r.right - x0});
-        else
-            spans.push_back({r.left - x0, r.right - x0, r.top - y0, r.bottom - y0});
-    }
-    std::sort(spans.begin(), spans.end());
-    return spans;
-}
-
-constexpr int kX = 7;
-constexpr int kY = 11;
-constexpr int kBarLength = 40;
-constexpr int kWindow = 120; // modules inspected: more than the longest symbol
-
-struct Drawn {
-    std::string modules;    // kWindow modules, "1" bar
-    bool fullLength = true; // every bar spans exactly the bar length
-};
-
-Drawn DrawModules(Encoder encoder, std::string_view text, int module = 1,
-                  Orientation orientation = Orientation::Deg0) {
-    RecordingSurface dc;
-    encoder(dc, kX, kY, kBarLength, module, text, orientation);
-    Drawn out{std::string(kWindow, '0'), true};
-    for (const Span& s : Spans(dc.Bars(), kX, kY, orientation)) {
-        if (s.across0 != 0 || s.across1 != kBarLength) out.fullLength = false;
-        for (int a = s.along0; a < s.along1; ++a) {
-            const int index = a / module;
-            if (a < 0 || index >= kWindow)
-                out.fullLength = false;
-            else
-                out.modules[static_cast<std::size_t>(index)] = '1';
-        }
-    }
-    return out;
-}
-
-std::string Padded(std::string modules) {
-    modules.resize(kWindow, '0');
-    return modules;
-}
-
 struct SymbolCase {
     const char* text;
     std::string expected;
@@ -129,11 +72,9 @@ struct SymbolCase {
 void ExpectSymbols(Encoder encoder, const std::vector<SymbolCase>& cases, int modules) {
     for (const auto& c : cases) {
         ASSERT_EQ(c.expected.size(), static_cast<std::size_t>(modules)) << c.text;
-        for (int module = 1; module <= 3; ++module) {
-            const Drawn d = DrawModules(encoder, c.text, module);
-            EXPECT_EQ(d.modules, Padded(c.expected)) << c.text << " (" << c.source << ")";
-            EXPECT_TRUE(d.fullLength) << c.text;
-        }
+        for (int module = 1; module <= 3; ++module)
+            EXPECT_EQ(SymbolModules(encoder, c.text, module), UpToLastBar(c.expected))
+                << c.text << " (" << c.source << ")";
     }
 }
 
@@ -191,7 +132,7 @@ TEST(UpcEan, Ean13EveryLeadingDigitParity) {
         const std::string check = std::to_string((10 - d) % 10);
         const std::string expected =
             GUARD + LeftHalf("000000", parities[d]) + CENTRE + RightHalf("00000" + check) + GUARD;
-        EXPECT_EQ(DrawModules(DrawEan13, text).modules, Padded(expected)) << text;
+        EXPECT_EQ(SymbolModules(DrawEan13, text), UpToLastBar(expected)) << text;
     }
 }
 
@@ -224,9 +165,7 @@ TEST(UpcEan, UpcEEveryCheckDigitParity) {
         ASSERT_EQ(Mod10CheckDigit(ExpandUpcE(c.text)), c.check) << c.text;
         const std::string expected = GUARD + LeftHalf(c.text, c.parity) + UPCE_END;
         ASSERT_EQ(expected.size(), 51u);
-        const Drawn d = DrawModules(DrawUpcE, c.text, 2);
-        EXPECT_EQ(d.modules, Padded(expected)) << c.text;
-        EXPECT_TRUE(d.fullLength);
+        EXPECT_EQ(SymbolModules(DrawUpcE, c.text, 2), UpToLastBar(expected)) << c.text;
     }
 }
 
@@ -234,10 +173,10 @@ TEST(UpcEan, UpcE123456) {
     // Expands to 01234500006, check 5, parity EOOEEO.
     EXPECT_EQ(ExpandUpcE("123456"), "01234500006");
     const std::string expected = GUARD + G[1] + L[2] + L[3] + G[4] + G[5] + L[6] + UPCE_END;
-    EXPECT_EQ(DrawModules(DrawUpcE, "123456").modules, Padded(expected));
+    EXPECT_EQ(SymbolModules(DrawUpcE, "123456"), UpToLastBar(expected));
     // A short text is padded to six digits: 12 is 000012 (expansion 00000000012, check 5).
-    EXPECT_EQ(DrawModules(DrawUpcE, "12").modules,
-              Padded(GUARD + LeftHalf("000012", "EOOEEO") + UPCE_END));
+    EXPECT_EQ(SymbolModules(DrawUpcE, "12"),
+              UpToLastBar(GUARD + LeftHalf("000012", "EOOEEO") + UPCE_END));
 }
 
 TEST(UpcEan, AddOn2Parity) {
@@ -254,11 +193,8 @@ TEST(UpcEan, AddOn2Parity) {
     for (const auto& c : cases) {
         const std::string expected = AddOn(c.digits, c.parity);
         ASSERT_EQ(expected.size(), 20u);
-        for (int module = 1; module <= 2; ++module) {
-            const Drawn d = DrawModules(DrawUpcExt2, c.text, module);
-            EXPECT_EQ(d.modules, Padded(expected)) << c.text;
-            EXPECT_TRUE(d.fullLength);
-        }
+        for (int module = 1; module <= 2; ++module)
+            EXPECT_EQ(SymbolModules(DrawUpcExt2, c.text, module), UpToLastBar(expected)) << c.text;
     }
 }
 
@@ -280,9 +216,7 @@ TEST(UpcEan, AddOn5Parity) {
     for (const auto& c : cases) {
         const std::string expected = AddOn(c.digits, c.parity);
         ASSERT_EQ(expected.size(), 47u);
-        const Drawn d = DrawModules(DrawUpcExt5, c.text, 3);
-        EXPECT_EQ(d.modules, Padded(expected)) << c.text;
-        EXPECT_TRUE(d.fullLength);
+        EXPECT_EQ(SymbolModules(DrawUpcExt5, c.text, 3), UpToLastBar(expected)) << c.text;
     }
 }
 
@@ -311,10 +245,8 @@ TEST(UpcEan, NonDigitStopsAtThatCharacter) {
         // 3 x (5 + 49 + 5) + 9 x (2 + 9) = 276: checksum 6, LLLGG.
         {DrawUpcExt5, "52a95", ADDON_START + L[5] + ADDON_SEP + L[2] + ADDON_SEP},
     };
-    for (const auto& c : cases) {
-        const Drawn d = DrawModules(c.encoder, c.text, 2);
-        EXPECT_EQ(d.modules, Padded(c.expected)) << c.text;
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(SymbolModules(c.encoder, c.text, 2), UpToLastBar(c.expected)) << c.text;
 }
 
 TEST(UpcEan, UpcAEqualsEan13WithLeadingZero) {
@@ -323,12 +255,9 @@ TEST(UpcEan, UpcAEqualsEan13WithLeadingZero) {
         const std::string ean = "0" + PadLeft(upc, 11, '0');
         for (int module = 1; module <= 4; ++module)
             for (Orientation o : engine::kAllOrientations) {
-                RecordingSurface a;
-                RecordingSurface b;
-                DrawUpcA(a, kX, kY, kBarLength, module, upc, o);
-                DrawEan13(b, kX, kY, kBarLength, module, ean, o);
-                ASSERT_FALSE(a.rects.empty());
-                EXPECT_EQ(Spans(a.rects, 0, 0, o), Spans(b.rects, 0, 0, o)) << upc << " " << module;
+                const std::vector<Span> upcA = DrawSpans(DrawUpcA, upc, module, o);
+                ASSERT_FALSE(upcA.empty());
+                EXPECT_EQ(upcA, DrawSpans(DrawEan13, ean, module, o)) << upc << " " << module;
             }
     }
 }
@@ -348,29 +277,8 @@ const EncoderRow kEncoders[] = {
 
 TEST(UpcEan, EveryOrientationDrawsTheSameSequence) {
     for (const auto& row : kEncoders)
-        for (int module = 1; module <= 4; ++module) {
-            RecordingSurface upright;
-            row.encoder(upright, kX, kY, kBarLength, module, "1234567890123", Orientation::Deg0);
-            const auto reference = Spans(upright.rects, kX, kY, Orientation::Deg0);
-            ASSERT_FALSE(reference.empty());
-            for (Orientation o : engine::kAllOrientations) {
-                RecordingSurface dc;
-                row.encoder(dc, kX, kY, kBarLength, module, "1234567890123", o);
-                EXPECT_EQ(Spans(dc.rects, kX, kY, o), reference) << int(row.code);
-            }
-        }
-}
-
-// Every bar inside the symbol's rectangle from the bar start.
-void ExpectInsideBox(const EncoderRow& row, const std::string& text, int module, Orientation o) {
-    RecordingSurface dc;
-    row.encoder(dc, kX, kY, kBarLength, module, text, o);
-    for (const Span& s : Spans(dc.rects, kX, kY, o)) {
-        EXPECT_GE(s.along0, 0);
-        EXPECT_LE(s.along1, row.modules * module) << int(row.code) << " [" << text << "]";
-        EXPECT_GE(s.across0, 0);
-        EXPECT_LE(s.across1, kBarLength);
-    }
+        for (int module = 1; module <= 4; ++module)
+            ExpectSameBarsInEveryOrientation(row.encoder, "1234567890123", module);
 }
 
 TEST(UpcEan, AnyByteStaysInsideTheBox) {
@@ -379,14 +287,15 @@ TEST(UpcEan, AnyByteStaysInsideTheBox) {
         for (int byte = 0; byte < 256; ++byte) {
             const char c = static_cast<char>(byte);
             const std::string valid = std::string("1234567890123").substr(0, row.length);
-            ExpectInsideBox(row, std::string(1, c), 1, Orientation::Deg0);
+            ExpectInsideTheSymbol(row.encoder, std::string(1, c), 1, Orientation::Deg0,
+                                  row.modules);
             for (std::size_t at = 0; at <= valid.size(); ++at) {
                 std::string text = valid;
                 text.insert(at, 1, c);
-                ExpectInsideBox(row, text, 2, engine::kAllOrientations[at % 4]);
+                ExpectInsideTheSymbol(row.encoder, text, 2, kAllOrientations[at % 4], row.modules);
                 text = valid;
                 if (at < text.size()) text[at] = c;
-                ExpectInsideBox(row, text, 1, Orientation::Deg0);
+                ExpectInsideTheSymbol(row.encoder, text, 1, Orientation::Deg0, row.modules);
             }
         }
     for (const auto& row : kEncoders)
@@ -394,7 +303,8 @@ TEST(UpcEan, AnyByteStaysInsideTheBox) {
             std::string text(random() % 40, '\0');
             for (char& ch : text)
                 ch = static_cast<char>(random() % 256);
-            ExpectInsideBox(row, text, 1 + static_cast<int>(random() % 3), engine::kAllOrientations[i % 4]);
+            ExpectInsideTheSymbol(row.encoder, text, 1 + static_cast<int>(random() % 3),
+                                  kAllOrientations[i % 4], row.modules);
         }
 }
 
@@ -406,26 +316,11 @@ TEST(UpcEan, ExtentAgreesWithTheBars) {
             for (char& ch : raw)
                 ch = static_cast<char>(random() % 3 ? '0' + random() % 10 : random() % 128);
             const std::string text = FilterBarcodeText(row.code, raw);
-            RecordingSurface dc;
-            DrawBarcode(dc, row.code, 0, 0, 1, 60, text, false, Orientation::Deg0, false);
-            const int extent = BarcodeExtent(1, row.code, text);
-            const auto bars = dc.Bars();
-            if (text.empty()) {
-                EXPECT_EQ(extent, 20);
-                EXPECT_TRUE(bars.empty());
-                continue;
-            }
-            EXPECT_EQ(extent, row.modules + 20);
-            ASSERT_FALSE(bars.empty()) << text;
-            int first = extent;
-            int last = 0;
-            for (const auto& b : bars) {
-                first = std::min(first, b.left);
-                last = std::max(last, b.right);
-            }
             // Every symbol of the family starts and ends with a bar.
-            EXPECT_EQ(first, 10) << int(row.code) << " " << text;
-            EXPECT_EQ(last, extent - 10) << int(row.code) << " " << text;
+            ExpectExtentMatchesTheBars(row.code, text, 60);
+            if (!text.empty()) {
+                EXPECT_EQ(BarcodeExtent(1, row.code, text), row.modules + 20);
+            }
         }
 }
 

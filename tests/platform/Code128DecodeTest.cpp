@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
+#include <string>
 
 namespace {
 
@@ -43,16 +43,11 @@ const Code128Case kPlainCases[] = {
 };
 
 TEST(Code128Decode, PlainTextsEveryModuleAndOrientation) {
-    for (const auto& c : kPlainCases)
-        for (int module = 1; module <= 4; ++module)
-            for (Orientation o : engine::kAllOrientations)
-                for (bool showText : {true, false}) {
-                    RenderRequest r{
-                        SymbologyCode::Code128, c.text, module, 40 * module, showText, o};
-                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
-                    ASSERT_TRUE(d.found) << c.name << " module " << module << " o " << int(o);
-                    EXPECT_EQ(d.text, c.text) << c.name << " module " << module;
-                }
+    for (const auto& c : kPlainCases) {
+        SCOPED_TRACE(c.name);
+        ExpectReadEverywhere(SymbologyCode::Code128, c.text, Reader(ZXing::BarcodeFormat::Code128),
+                             c.text);
+    }
 }
 
 struct Gs1Case {
@@ -72,31 +67,16 @@ const Gs1Case kGs1Cases[] = {
 };
 
 TEST(Code128Decode, Gs1SymbolsCarryFnc1AndTheirData) {
+    // "]C1": FNC1 in first position.
     for (const auto& c : kGs1Cases)
-        for (int module = 1; module <= 4; ++module)
-            for (Orientation o : engine::kAllOrientations)
-                for (bool showText : {true, false}) {
-                    RenderRequest r{c.code, c.text, module, 50 * module, showText, o};
-                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
-                    ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o);
-                    EXPECT_EQ(d.symbologyIdentifier, "]C1") << c.text; // FNC1 in first position
-                    EXPECT_EQ(d.text, c.expectedData) << c.text;
-                }
+        ExpectReadEverywhere(c.code, c.text, Reader(ZXing::BarcodeFormat::Code128), c.expectedData,
+                             50, "]C1");
 }
 
 TEST(Code128Decode, RandomAsciiTexts) {
-    std::mt19937 rng(2026);
-    std::uniform_int_distribution<int> length(1, 40);
-    std::uniform_int_distribution<int> character(1, 127);
-    for (int i = 0; i < 60; ++i) {
-        std::string text;
-        for (int n = length(rng); n > 0; --n)
-            text += static_cast<char>(character(rng));
-        RenderRequest r{SymbologyCode::Code128, text, 2, 80, true, Orientation::Deg0};
-        const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code128);
-        ASSERT_TRUE(d.found) << i;
-        EXPECT_EQ(d.text, text) << i;
-    }
+    for (const std::string& text : RandomAsciiTexts(2026, 60, 1, 40))
+        ExpectRead(RenderBarcode({SymbologyCode::Code128, text, 2, 80, true, Orientation::Deg0}),
+                   Reader(ZXing::BarcodeFormat::Code128), text);
 }
 
 } // namespace

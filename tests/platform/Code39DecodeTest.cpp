@@ -2,7 +2,6 @@
 
 #include "support/Decode.h"
 
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -45,15 +44,7 @@ const DecodeCase kCases[] = {
 TEST(Code39Decode, PlainAndCheckedEveryModuleAndOrientation) {
     for (const auto& c : kCases) {
         ASSERT_EQ(engine::FilterBarcodeText(c.code, c.text), c.text);
-        for (int module = 1; module <= 4; ++module)
-            for (Orientation o : engine::kAllOrientations)
-                for (bool showText : {true, false}) {
-                    const RenderRequest r{c.code, c.text, module, 40 * module, showText, o};
-                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39);
-                    ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o);
-                    EXPECT_EQ(d.format, "Code39");
-                    EXPECT_EQ(d.text, c.expected) << c.text << " module " << module;
-                }
+        ExpectReadEverywhere(c.code, c.text, Reader(ZXing::BarcodeFormat::Code39), c.expected);
     }
 }
 
@@ -61,31 +52,9 @@ TEST(Code39Decode, PlainAndCheckedEveryModuleAndOrientation) {
 TEST(Code39Decode, Mod43CheckCharacterValidates) {
     for (const auto& c : kCases) {
         if (c.code != SymbologyCode::Code39Mod43) continue;
-        const QImage image =
-            RenderBarcode(RenderRequest{c.code, c.text, 2, 80, true, Orientation::Deg0});
-        const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-        const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
-                                    ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
-        ZXing::DecodeHints hints;
-        hints.setFormats(ZXing::BarcodeFormat::Code39);
-        hints.setValidateCode39CheckSum(true);
-        const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-        ASSERT_TRUE(result.isValid()) << c.text;
-        const ZXing::ByteArray& bytes = result.bytes();
-        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.text);
+        ExpectRead(RenderBarcode({c.code, c.text, 2, 80, true, Orientation::Deg0}),
+                   Reader(ZXing::BarcodeFormat::Code39).setValidateCode39CheckSum(true), c.text);
     }
-}
-
-// All of ASCII 1..127, in slices short enough for one symbol each.
-std::vector<std::string> AsciiSlices() {
-    std::vector<std::string> slices;
-    for (int first = 1; first < 128; first += 16) {
-        std::string slice;
-        for (int c = first; c < first + 16 && c < 128; ++c)
-            slice += static_cast<char>(c);
-        slices.push_back(slice);
-    }
-    return slices;
 }
 
 TEST(Code39Decode, ExtendedReadsEveryAsciiCharacter) {
@@ -93,15 +62,9 @@ TEST(Code39Decode, ExtendedReadsEveryAsciiCharacter) {
     texts.insert(texts.end(), {"abc", "a-b", "Hello, World!", "x.y-z", "$%+/*"});
     for (const auto& text : texts) {
         ASSERT_EQ(engine::FilterBarcodeText(SymbologyCode::Code39Extended, text), text);
-        for (int module = 1; module <= 4; ++module)
-            for (Orientation o : engine::kAllOrientations)
-                for (bool showText : {true, false}) {
-                    const RenderRequest r{
-                        SymbologyCode::Code39Extended, text, module, 40 * module, showText, o};
-                    const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39, true);
-                    ASSERT_TRUE(d.found) << int(text[0]) << " module " << module << " o " << int(o);
-                    EXPECT_EQ(d.text, text) << int(text[0]) << " module " << module;
-                }
+        ExpectReadEverywhere(SymbologyCode::Code39Extended, text,
+                             Reader(ZXing::BarcodeFormat::Code39).setTryCode39ExtendedMode(true),
+                             text);
     }
 }
 
@@ -110,12 +73,10 @@ TEST(Code39Decode, ExtendedPairsReadAsPlainCode39) {
     const std::pair<const char*, const char*> rows[] = {
         {"abc", "+A+B+C"}, {"a-b", "+A/M+B"}, {"1.5", "1/N5"}, {"\x01Z", "$AZ"}, {"@", "%V"},
     };
-    for (const auto& [text, pairs] : rows) {
-        const RenderRequest r{SymbologyCode::Code39Extended, text, 2, 80, true, Orientation::Deg0};
-        const DecodeResult d = RenderAndDecode(r, ZXing::BarcodeFormat::Code39, false);
-        ASSERT_TRUE(d.found) << text;
-        EXPECT_EQ(d.text, pairs) << text;
-    }
+    for (const auto& [text, pairs] : rows)
+        ExpectRead(
+            RenderBarcode({SymbologyCode::Code39Extended, text, 2, 80, true, Orientation::Deg0}),
+            Reader(ZXing::BarcodeFormat::Code39), pairs);
 }
 
 } // namespace

@@ -8,8 +8,6 @@
 
 #include <QImage>
 #include <QPainter>
-#include <ZXing/GTIN.h>
-#include <ZXing/ReadBarcode.h>
 
 #include <gtest/gtest.h>
 
@@ -47,28 +45,15 @@ const DecodeCase kCases[] = {
 
 TEST(UpcEanDecode, EveryModuleOrientationAndText) {
     for (const auto& c : kCases)
-        for (int module = 1; module <= 4; ++module)
-            for (Orientation o : engine::kAllOrientations)
-                for (bool showText : {true, false}) {
-                    const RenderRequest r{c.code, c.text, module, 40 * module, showText, o};
-                    const DecodeResult d = RenderAndDecode(r, c.format);
-                    ASSERT_TRUE(d.found) << c.text << " module " << module << " o " << int(o)
-                                         << " text " << showText;
-                    EXPECT_EQ(d.format, ZXing::ToString(c.format)) << c.text;
-                    EXPECT_EQ(d.text, c.expected) << c.text << " module " << module;
-                }
+        ExpectReadEverywhere(c.code, c.text, Reader(c.format), c.expected);
 }
 
 TEST(UpcEanDecode, EveryEan13LeadingDigitAndUpcEParity) {
     for (int lead = 0; lead < 10; ++lead) {
         const std::string text = std::to_string(lead) + "00000000000";
-        const std::string expected = text + std::to_string((10 - lead) % 10);
-        for (Orientation o : engine::kAllOrientations) {
-            const DecodeResult d =
-                RenderAndDecode({SymbologyCode::Ean13, text, 2, 80, true, o}, BarcodeFormat::EAN13);
-            ASSERT_TRUE(d.found) << text;
-            EXPECT_EQ(d.text, expected);
-        }
+        for (Orientation o : engine::kAllOrientations)
+            ExpectRead(RenderBarcode({SymbologyCode::Ean13, text, 2, 80, true, o}),
+                       Reader(BarcodeFormat::EAN13), text + std::to_string((10 - lead) % 10));
     }
     // One text per UPC-E check digit 0-9, so every parity row is read back.
     const char* upcE[][2] = {{"000000", "00000000"}, {"123453", "01234531"}, {"999999", "09999992"},
@@ -76,12 +61,9 @@ TEST(UpcEanDecode, EveryEan13LeadingDigitAndUpcEParity) {
                              {"444444", "04444446"}, {"654321", "06543217"}, {"123455", "01234558"},
                              {"543210", "05432109"}};
     for (const auto& c : upcE)
-        for (Orientation o : engine::kAllOrientations) {
-            const DecodeResult d =
-                RenderAndDecode({SymbologyCode::UpcE, c[0], 2, 80, true, o}, BarcodeFormat::UPCE);
-            ASSERT_TRUE(d.found) << c[0];
-            EXPECT_EQ(d.text, c[1]);
-        }
+        for (Orientation o : engine::kAllOrientations)
+            ExpectRead(RenderBarcode({SymbologyCode::UpcE, c[0], 2, 80, true, o}),
+                       Reader(BarcodeFormat::UPCE), c[1]);
 }
 
 // A main symbol and an add-on, each in its own box, on one image. The add-on box starts
@@ -113,26 +95,6 @@ QImage RenderWithAddOn(const RenderRequest& main, SymbologyCode addOnCode, const
     return image;
 }
 
-struct AddOnRead {
-    bool found = false;
-    std::string text;  // main data, a space, the add-on
-    std::string addOn; // the add-on alone
-};
-
-AddOnRead DecodeWithAddOn(const QImage& image, BarcodeFormat format) {
-    const ZXing::ImageView view(image.constBits(), image.width(), image.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(image.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryRotate(true);
-    hints.setTryHarder(true);
-    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid()) return {};
-    const ZXing::ByteArray& bytes = result.bytes();
-    return {true, std::string(bytes.begin(), bytes.end()), ZXing::GTIN::EanAddOn(result)};
-}
-
 struct AddOnCase {
     SymbologyCode mainCode;
     const char* mainText;
@@ -157,32 +119,25 @@ const AddOnCase kAddOnCases[] = {
 // symbol, so of the 7 to 12 modules the standard allows, 7 to 10 are read.
 TEST(UpcEanDecode, AddOnBesideTheMainSymbol) {
     for (const auto& c : kAddOnCases)
-        for (int gap = 7; gap <= 10; ++gap)
-            for (int module = 1; module <= 4; ++module)
-                for (Orientation o : engine::kAllOrientations)
-                    for (bool showText : {true, false}) {
-                        const RenderRequest main{c.mainCode,  c.mainText, module,
-                                                 40 * module, showText,   o};
-                        const AddOnRead read = DecodeWithAddOn(
-                            RenderWithAddOn(main, c.addOnCode, c.addOn, gap), c.format);
-                        ASSERT_TRUE(read.found) << c.mainText << " gap " << gap << " module "
-                                                << module << " o " << int(o);
-                        EXPECT_EQ(read.text, c.expected)
-                            << "gap " << gap << " module " << module << " o " << int(o);
-                        EXPECT_EQ(
-                            read.addOn,
-                            std::string(c.expected).substr(std::string(c.expected).find(' ') + 1));
-                    }
+        for (int gap = 7; gap <= 10; ++gap) {
+            SCOPED_TRACE("gap " + std::to_string(gap));
+            const std::string expected = c.expected;
+            ForEveryRendering(c.mainCode, c.mainText, 40, [&](const RenderRequest& main) {
+                const DecodeResult read = ExpectRead(
+                    RenderWithAddOn(main, c.addOnCode, c.addOn, gap),
+                    Reader(c.format).setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read), expected);
+                EXPECT_EQ(read.addOn, expected.substr(expected.find(' ') + 1));
+            });
+        }
 }
 
 TEST(UpcEanDecode, MainSymbolStillReadsWithAnAddOnUpTo12ModulesAway) {
     for (const auto& c : kAddOnCases)
         for (int gap = 7; gap <= 12; ++gap) {
+            SCOPED_TRACE("gap " + std::to_string(gap));
             const RenderRequest main{c.mainCode, c.mainText, 2, 80, true, Orientation::Deg0};
-            const DecodeResult d =
-                DecodeImage(RenderWithAddOn(main, c.addOnCode, c.addOn, gap), c.format);
-            ASSERT_TRUE(d.found) << c.mainText << " gap " << gap;
-            EXPECT_EQ(d.text, std::string(c.expected).substr(0, std::string(c.expected).find(' ')));
+            ExpectRead(RenderWithAddOn(main, c.addOnCode, c.addOn, gap), Reader(c.format),
+                       std::string(c.expected).substr(0, std::string(c.expected).find(' ')));
         }
 }
 

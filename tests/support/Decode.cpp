@@ -3,7 +3,11 @@
 #include "platform/BarcodeBitmap.h"
 
 #include <QPainter>
+#include <ZXing/GTIN.h>
 #include <ZXing/ReadBarcode.h>
+#include <gtest/gtest.h>
+
+#include <random>
 
 namespace testing_support {
 
@@ -24,15 +28,14 @@ QImage RenderBarcode(const RenderRequest& r, int margin) {
     return platform::PackToMono(framed);
 }
 
-DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats, bool fullAscii) {
+ZXing::DecodeHints Reader(ZXing::BarcodeFormats formats) {
+    return ZXing::DecodeHints().setFormats(formats).setTryRotate(true).setTryHarder(true);
+}
+
+DecodeResult DecodeImage(const QImage& image, const ZXing::DecodeHints& hints) {
     const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
     const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
                                 ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(formats);
-    hints.setTryRotate(true);
-    hints.setTryHarder(true);
-    hints.setTryCode39ExtendedMode(fullAscii);
     const ZXing::Result result = ZXing::ReadBarcode(view, hints);
     DecodeResult out;
     out.found = result.isValid();
@@ -41,13 +44,78 @@ DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats, boo
         const ZXing::ByteArray& bytes = result.bytes();
         out.text.assign(bytes.begin(), bytes.end());
         out.symbologyIdentifier = result.symbologyIdentifier();
+        out.addOn = ZXing::GTIN::EanAddOn(result);
     }
     return out;
+}
+
+DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats, bool fullAscii) {
+    return DecodeImage(image, Reader(formats).setTryCode39ExtendedMode(fullAscii));
 }
 
 DecodeResult RenderAndDecode(const RenderRequest& request, ZXing::BarcodeFormats formats,
                              bool fullAscii) {
     return DecodeImage(RenderBarcode(request), formats, fullAscii);
+}
+
+DecodeResult ExpectRead(const QImage& image, const ZXing::DecodeHints& hints,
+                        const std::string& expected, const std::string& identifier) {
+    const DecodeResult d = DecodeImage(image, hints);
+    const std::string what = "reading " + ::testing::PrintToString(expected);
+    if (!d.found) {
+        ADD_FAILURE() << "nothing found " << what;
+        return d;
+    }
+    EXPECT_EQ(d.format, ZXing::ToString(hints.formats())) << what;
+    EXPECT_EQ(d.text, expected) << what;
+    if (!identifier.empty()) {
+        EXPECT_EQ(d.symbologyIdentifier, identifier) << what;
+    }
+    return d;
+}
+
+void ForEveryRendering(engine::SymbologyCode code, const std::string& text, int modulesHigh,
+                       const std::function<void(const RenderRequest&)>& check) {
+    for (int module = 1; module <= 4; ++module)
+        for (engine::Orientation o : engine::kAllOrientations)
+            for (bool showText : {true, false}) {
+                SCOPED_TRACE("code " + std::to_string(static_cast<int>(code)) + " " +
+                             ::testing::PrintToString(text) + " at module " +
+                             std::to_string(module) + ", orientation " +
+                             std::to_string(static_cast<int>(o)) +
+                             (showText ? ", text shown" : ", text hidden"));
+                check({code, text, module, modulesHigh * module, showText, o});
+            }
+}
+
+void ExpectReadEverywhere(engine::SymbologyCode code, const std::string& text,
+                          const ZXing::DecodeHints& hints, const std::string& expected,
+                          int modulesHigh, const std::string& identifier) {
+    ForEveryRendering(code, text, modulesHigh, [&](const RenderRequest& r) {
+        ExpectRead(RenderBarcode(r), hints, expected, identifier);
+    });
+}
+
+std::vector<std::string> AsciiSlices() {
+    std::vector<std::string> slices;
+    for (int first = 1; first < 128; first += 16) {
+        std::string slice;
+        for (int c = first; c < first + 16 && c < 128; ++c)
+            slice += static_cast<char>(c);
+        slices.push_back(slice);
+    }
+    return slices;
+}
+
+std::vector<std::string> RandomAsciiTexts(unsigned seed, int count, int shortest, int longest) {
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<int> length(shortest, longest);
+    std::uniform_int_distribution<int> character(1, 127);
+    std::vector<std::string> texts(static_cast<std::size_t>(count));
+    for (std::string& text : texts)
+        for (int n = length(random); n > 0; --n)
+            text += static_cast<char>(character(random));
+    return texts;
 }
 
 } // namespace testing_support

@@ -6,8 +6,11 @@
 
 #include <QImage>
 #include <ZXing/BarcodeFormat.h>
+#include <ZXing/DecodeHints.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -28,7 +31,14 @@ struct DecodeResult {
     std::string format;              // zxing-cpp's name, e.g. "Code128"
     std::string text;                // the decoded content as zxing-cpp reports it
     std::string symbologyIdentifier; // e.g. "]C1" for GS1-128
+    std::string addOn;               // an EAN/UPC add-on read with the main symbol
 };
+
+// zxing-cpp's reader for `formats`, trying rotations as a scanner would; a test adds to it.
+ZXing::DecodeHints Reader(ZXing::BarcodeFormats formats);
+
+// Decodes one symbol as `hints` say.
+DecodeResult DecodeImage(const QImage& image, const ZXing::DecodeHints& hints);
 
 // Decodes one symbol of the given formats; tries rotations as a scanner would. `fullAscii`
 // reads Code 39 in its full-ASCII (Extended) mode.
@@ -38,5 +48,27 @@ DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats,
 // Render + decode in one step.
 DecodeResult RenderAndDecode(const RenderRequest& request, ZXing::BarcodeFormats formats,
                              bool fullAscii = false);
+
+// Reads `image` with `hints`: a symbol must be found, in the one format `hints` asks for, and
+// read as `expected`, with the symbology identifier `identifier` when one is given.
+DecodeResult ExpectRead(const QImage& image, const ZXing::DecodeHints& hints,
+                        const std::string& expected, const std::string& identifier = {});
+
+// Calls `check` with `text` as `code`, `modulesHigh` modules high, at modules 1 to 4, in all
+// four orientations, with its text shown and hidden; a failure names the rendering.
+void ForEveryRendering(engine::SymbologyCode code, const std::string& text, int modulesHigh,
+                       const std::function<void(const RenderRequest&)>& check);
+
+// ExpectRead for every rendering of ForEveryRendering.
+void ExpectReadEverywhere(engine::SymbologyCode code, const std::string& text,
+                          const ZXing::DecodeHints& hints, const std::string& expected,
+                          int modulesHigh = 40, const std::string& identifier = {});
+
+// All of ASCII 1..127, in slices short enough for one symbol each.
+std::vector<std::string> AsciiSlices();
+
+// `count` texts of ASCII 1..127 from `seed`, each of a random length from `shortest` to
+// `longest`, drawn before its characters.
+std::vector<std::string> RandomAsciiTexts(unsigned seed, int count, int shortest, int longest);
 
 } // namespace testing_support
