@@ -46,11 +46,11 @@ QByteArray Exporter::Encode(const ExportDocument& document, const PictureGeometr
         return encode(canvas_.Draw(document, picture), picture.dpi);
     switch (format) {
     case ExportFormat::Svg:
-        return EncodeSvg(document, picture);
+        return EncodeSvg(document, picture, fonts_);
     case ExportFormat::Pdf:
-        return EncodePdf(document, picture);
+        return EncodePdf(document, picture, fonts_);
     default:
-        return EncodeMetafile(document, picture, format == ExportFormat::Wmf);
+        return EncodeMetafile(document, picture, format == ExportFormat::Wmf, fonts_);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "export/ExportFormat.h"
 #include "export/Picture.h"
 #include "export/RasterCanvas.h"
+#include "platform/PainterSurface.h"
 
 #include <QString>
 
@@ -13,9 +14,14 @@ namespace exporting {
 // placeable Windows metafile when a metafile is asked for.
 ExportFormat WrittenFormat(ExportFormat chosen, const QString& path);
 
-// Keeps the raster canvas between pictures, so a batch of exports draws without reallocating.
+// Keeps the raster canvas and the sized fonts between pictures, so a batch of exports draws
+// without reallocating and measures each character of a font once.
 class Exporter {
   public:
+    Exporter() = default;
+    Exporter(const Exporter&) = delete; // the canvas refers to this exporter's fonts
+    Exporter& operator=(const Exporter&) = delete;
+
     // Draws `document` at `module` dots per narrow bar and `dpi` and writes it to `path`.
     // Failures: platform::Failure for a picture that cannot be made (empty, too large, out of
     // memory); platform::WriteFailure when the file cannot be created, and once it is open,
@@ -26,7 +32,8 @@ class Exporter {
   private:
     QByteArray Encode(const ExportDocument& document, const PictureGeometry& picture,
                       ExportFormat format);
-    RasterCanvas canvas_;
+    platform::FontCache fonts_;
+    RasterCanvas canvas_{fonts_};
 };
 
 // One export with a canvas of its own.

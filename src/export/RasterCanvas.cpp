@@ -24,9 +24,9 @@ void Prepare(QImage& image, QSize size, QImage::Format format) {
 
 } // namespace
 
-MonoSurface::MonoSurface(QImage& mono, QImage& scratch, QPainter& scratchPainter,
-                         const QString& face)
-    : mono_(mono), rows_(mono), scratch_(scratch), text_(scratchPainter, face) {}
+MonoSurface::MonoSurface(QImage& mono, QImage& scratch, platform::FontCache& fonts,
+                         GlyphStamps& stamps, const QString& face)
+    : mono_(mono), rows_(mono), scratch_(scratch), fonts_(fonts), stamps_(stamps), face_(face) {}
 
 void MonoSurface::FillRect(int left, int top, int right, int bottom, engine::Fill fill) {
     left = std::max(left, 0);
@@ -38,23 +38,78 @@ void MonoSurface::FillRect(int left, int top, int right, int bottom, engine::Fil
     rows_.ForEachRun(top, bottom, [&](uchar* row) { FillBits(row, 0, 1, left, right, value); });
 }
 
+std::string MonoSurface::FontFace() const {
+    if (!selected_.empty()) return selected_.back().font->Font().family().toStdString();
+    return face_.isEmpty() ? Painter().FontFace() : face_.toStdString();
+}
+
 void MonoSurface::PushFont(const engine::FontSpec& font) {
-    text_.PushFont(font);
-    escapements_.push_back(font.escapement);
+    selected_.push_back({font, fonts_.Get(font)});
+    if (text_) text_->PushFont(font);
 }
 
 void MonoSurface::PopFont() {
-    text_.PopFont();
-    if (escapements_.size() > 1) escapements_.pop_back();
+    if (!selected_.empty()) selected_.pop_back();
+    if (text_) text_->PopFont();
+}
+
+engine::TextExtent MonoSurface::MeasureText(std::string_view text) const {
+    if (selected_.empty()) return Painter().MeasureText(text);
+    const platform::SizedFont& font = *selected_.back().font;
+    return {font.Width(text), font.CellHeight()};
 }
 
 void MonoSurface::DrawText(int x, int y, std::string_view text) {
-    const engine::TextExtent extent = text_.MeasureText(text);
+    if (!StampText(x, y, text)) PaintText(x, y, text);
+}
+
+platform::PainterSurface& MonoSurface::Painter() const {
+    if (!text_) {
+        painter_.emplace(&scratch_);
+        text_.emplace(*painter_, fonts_, face_);
+        for (const SelectedFont& font : selected_)
+            text_->PushFont(font.asked);
+    }
+    return *text_;
+}
+
+// Upright text of a face whose characters sit where their widths put them: the white cell,
+// then each character's stamp at its pen.
+bool MonoSurface::StampText(int x, int y, std::string_view text) {
+    if (selected_.empty() || selected_.back().asked.escapement != 0) return false;
+    const std::shared_ptr<const platform::SizedFont>& font = selected_.back().font;
+    if (!font->PenPositions(text, pens_)) return false;
+    glyphs_.clear();
+    int top = y, bottom = y + font->CellHeight();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const GlyphStamp* stamp =
+            stamps_.Get(font, static_cast<unsigned char>(text[i]), pens_[i] & 63);
+        if (!stamp) return false;
+        glyphs_.push_back(stamp);
+        top = std::min(top, y + stamp->top);
+        bottom = std::max(bottom, y + stamp->top + stamp->height);
+    }
+    rows_.Separate(std::max(top, 0), std::min(bottom, mono_.height()));
+    const int cellTop = std::max(y, 0);
+    const int cellBottom = std::min(y + font->CellHeight(), mono_.height());
+    const int left = std::max(x, 0), right = std::min(x + font->Width(text), mono_.width());
+    if (cellTop < cellBottom && left < right)
+        FillBits(mono_.scanLine(cellTop), mono_.bytesPerLine(), cellBottom - cellTop, left, right,
+                 kWhiteByte);
+    for (std::size_t i = 0; i < glyphs_.size(); ++i)
+        StampGlyph(mono_, *glyphs_[i], x + (pens_[i] >> 6), y);
+    return true;
+}
+
+void MonoSurface::PaintText(int x, int y, std::string_view text) {
+    platform::PainterSurface& painter = Painter();
+    const engine::TextExtent extent = painter.MeasureText(text);
+    const int escapement = selected_.empty() ? 0 : selected_.back().asked.escapement;
     // The turned text cell, with room for glyphs that reach past it (a quarter of the cell is
     // far more than any text face's overhang).
     QTransform turn;
     turn.translate(x, y);
-    turn.rotate(-escapements_.back() / 10.0);
+    turn.rotate(-escapement / 10.0);
     const int margin = extent.height / 4 + 2;
     QRect area = turn.mapRect(QRectF(0, 0, extent.width, extent.height))
                      .toAlignedRect()
@@ -67,7 +122,7 @@ void MonoSurface::DrawText(int x, int y, std::string_view text) {
     const int width = mono_.width();
     for (int row = area.top(); row <= area.bottom(); ++row)
         ExpandBits(mono_.constScanLine(row), scratch_.scanLine(row), firstByte, endByte, width);
-    text_.DrawText(x, y, text);
+    painter.DrawText(x, y, text);
     for (int row = area.top(); row <= area.bottom(); ++row)
         PackBits(scratch_.constScanLine(row), mono_.scanLine(row), firstByte, endByte, width);
 }
@@ -76,8 +131,7 @@ const QImage& RasterCanvas::Draw(const ExportDocument& document, const PictureGe
     Prepare(mono_, picture.size, QImage::Format_Mono);
     Prepare(scratch_, picture.size, QImage::Format_Grayscale8);
     {
-        QPainter painter(&scratch_);
-        MonoSurface surface(mono_, scratch_, painter, document.FontFace);
+        MonoSurface surface(mono_, scratch_, fonts_, stamps_, document.FontFace);
         DrawPicture(surface, document, picture);
         surface.Finish();
     }

@@ -124,8 +124,14 @@ QByteArray EncodeBmp(const QImage& mono, int dpi) {
     QByteArray out;
     out.reserve(kBmpFileHeader + kBmpInfoHeader + kBmpPalette + imageBytes);
     AppendBmpHeaders(out, mono, dpi, imageBytes);
-    for (int y = mono.height() - 1; y >= 0; --y)
-        out.append(reinterpret_cast<const char*>(mono.constScanLine(y)), stride);
+    const qsizetype headers = out.size();
+    out.resize(headers + imageBytes);
+    // Copied row by row, bottom-up, without appending: the rows are most of the file.
+    char* row = out.data() + headers;
+    const uchar* bits = mono.constBits();
+    const qsizetype monoStride = mono.bytesPerLine();
+    for (int y = mono.height() - 1; y >= 0; --y, row += stride)
+        std::memcpy(row, bits + y * monoStride, static_cast<std::size_t>(stride));
     return out;
 }
 

@@ -1,9 +1,5 @@
 #include "export/SvgSurface.h"
 
-#include "platform/PainterSurface.h"
-
-#include <QFontMetrics>
-
 #include <algorithm>
 #include <charconv>
 #include <string_view>
@@ -13,48 +9,68 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-QString Latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 const char* Colour(engine::Fill fill) {
     return fill == engine::Fill::Black ? "#000000" : "#ffffff";
 }
 
-// Character data for XML: markup characters escaped, control characters XML cannot carry
-// left out, Latin-1 as UTF-8.
-QByteArray Escaped(std::string_view text) {
-    QString escaped;
-    for (const QChar c : Latin1(text)) {
-        if (c == QLatin1Char('&'))
-            escaped += QStringLiteral("&amp;");
-        else if (c == QLatin1Char('<'))
-            escaped += QStringLiteral("&lt;");
-        else if (c == QLatin1Char('>'))
-            escaped += QStringLiteral("&gt;");
-        else if (c.unicode() >= 0x20 || c == QLatin1Char('\t'))
-            escaped += c;
+// Latin-1, as the engine passes text, as UTF-8.
+std::string Utf8(std::string_view latin1) {
+    std::string utf8;
+    utf8.reserve(latin1.size());
+    for (const char ch : latin1) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80)
+            utf8 += ch;
+        else
+            utf8 += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
     }
-    return escaped.toUtf8();
+    return utf8;
 }
 
-QByteArray Number(double value) {
-    return QByteArray::number(value, 'g', 10);
+// Character data for XML from UTF-8: markup characters escaped, control characters XML cannot
+// carry left out.
+std::string Escaped(std::string_view utf8) {
+    std::string escaped;
+    escaped.reserve(utf8.size());
+    for (const char c : utf8) {
+        if (c == '&')
+            escaped += "&amp;";
+        else if (c == '<')
+            escaped += "&lt;";
+        else if (c == '>')
+            escaped += "&gt;";
+        else if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+            escaped += c;
+    }
+    return escaped;
+}
+
+std::string Number(double value) {
+    return QByteArray::number(value, 'g', 10).toStdString();
+}
+
+std::string Number(int value) {
+    return std::to_string(value);
 }
 
 } // namespace
 
-SvgSurface::SvgSurface(const QString& face) {
+SvgSurface::SvgSurface(const QString& face, platform::FontCache& fonts)
+    : cache_(fonts), face_(face) {
     body_.reserve(16 * 1024);
-    QFont base;
-    base.setFamily(face);
-    fonts_.push_back({base, 0});
+    fonts_.push_back({nullptr, 0});
+}
+
+const platform::SizedFont& SvgSurface::Current() const {
+    if (const platform::SizedFont* font = fonts_.back().font.get()) return *font;
+    if (!base_) base_ = std::make_shared<const platform::SizedFont>(QFont(face_));
+    return *base_;
 }
 
 void SvgSurface::OpenGroup(engine::Fill fill) {
     if (group_ == fill) return;
     CloseGroup();
-    body_ += QByteArray("<g fill=\"") + Colour(fill) + "\">\n";
+    body_ += std::string("<g fill=\"") + Colour(fill) + "\">\n";
     group_ = fill;
 }
 
@@ -66,31 +82,28 @@ void SvgSurface::CloseGroup() {
 void SvgSurface::FillRect(int left, int top, int right, int bottom, engine::Fill fill) {
     if (right <= left || bottom <= top) return;
     OpenGroup(fill);
-    // Formatted in place: bars are most of the file.
-    char line[96];
-    char* end = line;
-    const auto put = [&](std::string_view text) { end = std::copy(text.begin(), text.end(), end); };
-    const auto number = [&](int value) { end = std::to_chars(end, line + sizeof line, value).ptr; };
-    put("<rect x=\"");
+    // Appended in place: bars are most of the file.
+    const auto number = [&](int value) {
+        char digits[16];
+        body_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    };
+    body_ += "<rect x=\"";
     number(left);
-    put("\" y=\"");
+    body_ += "\" y=\"";
     number(top);
-    put("\" width=\"");
+    body_ += "\" width=\"";
     number(right - left);
-    put("\" height=\"");
+    body_ += "\" height=\"";
     number(bottom - top);
-    put("\"/>\n");
-    body_.append(line, end - line);
+    body_ += "\"/>\n";
 }
 
 std::string SvgSurface::FontFace() const {
-    return fonts_.back().font.family().toStdString();
+    return (fonts_.back().font ? fonts_.back().font->Font().family() : face_).toStdString();
 }
 
-void SvgSurface::PushFont(const engine::FontSpec& spec) {
-    fonts_.push_back({platform::FontForCellHeight(QString::fromStdString(spec.face),
-                                                  spec.cellHeight, spec.weight),
-                      spec.escapement});
+void SvgSurface::PushFont(const engine::FontSpec& asked) {
+    fonts_.push_back({cache_.Get(asked), asked.escapement});
 }
 
 void SvgSurface::PopFont() {
@@ -98,26 +111,24 @@ void SvgSurface::PopFont() {
 }
 
 engine::TextExtent SvgSurface::MeasureText(std::string_view text) const {
-    const QFontMetrics metrics(fonts_.back().font);
-    return {metrics.horizontalAdvance(Latin1(text)), metrics.ascent() + metrics.descent()};
+    const platform::SizedFont& font = Current();
+    return {font.Width(text), font.CellHeight()};
 }
 
 void SvgSurface::DrawText(int x, int y, std::string_view text) {
     CloseGroup();
-    const SelectedFont& selected = fonts_.back();
-    const QFontMetrics metrics(selected.font);
-    const engine::TextExtent extent = MeasureText(text);
+    const platform::SizedFont& font = Current();
+    const QFont& face = font.Font();
     // Escapement turns counter-clockwise on the page; SVG turns clockwise with y pointing down.
-    const QByteArray turn = "translate(" + QByteArray::number(x) + " " + QByteArray::number(y) +
-                            ") rotate(" + Number(-selected.escapement / 10.0) + ")";
-    body_ += "<rect fill=\"#ffffff\" width=\"" + QByteArray::number(extent.width) + "\" height=\"" +
-             QByteArray::number(extent.height) + "\" transform=\"" + turn + "\"/>\n";
+    const std::string turn = "translate(" + Number(x) + " " + Number(y) + ") rotate(" +
+                             Number(-fonts_.back().escapement / 10.0) + ")";
+    body_ += "<rect fill=\"#ffffff\" width=\"" + Number(font.Width(text)) + "\" height=\"" +
+             Number(font.CellHeight()) + "\" transform=\"" + turn + "\"/>\n";
     body_ += "<text xml:space=\"preserve\" fill=\"#000000\" font-family=\"" +
-             Escaped(selected.font.family().toStdString()) + "\" font-size=\"" +
-             QByteArray::number(selected.font.pixelSize()) + "\" font-weight=\"" +
-             QByteArray::number(selected.font.weight()) + "\" y=\"" +
-             QByteArray::number(metrics.ascent()) + "\" transform=\"" + turn + "\">" +
-             Escaped(text) + "</text>\n";
+             Escaped(face.family().toUtf8().toStdString()) + "\" font-size=\"" +
+             Number(face.pixelSize()) + "\" font-weight=\"" + Number(face.weight()) + "\" y=\"" +
+             Number(font.Ascent()) + "\" transform=\"" + turn + "\">" + Escaped(Utf8(text)) +
+             "</text>\n";
 }
 
 QByteArray SvgSurface::Document(QSize picture, int dpi) {
@@ -125,11 +136,13 @@ QByteArray SvgSurface::Document(QSize picture, int dpi) {
     const double millimetresPerDot = kMillimetresPerInch / dpi;
     QByteArray svg = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"no\"?>\n"
                      "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" +
-                     Number(picture.width() * millimetresPerDot) + "mm\" height=\"" +
-                     Number(picture.height() * millimetresPerDot) + "mm\" viewBox=\"0 0 " +
-                     QByteArray::number(picture.width()) + " " +
+                     QByteArray::fromStdString(Number(picture.width() * millimetresPerDot)) +
+                     "mm\" height=\"" +
+                     QByteArray::fromStdString(Number(picture.height() * millimetresPerDot)) +
+                     "mm\" viewBox=\"0 0 " + QByteArray::number(picture.width()) + " " +
                      QByteArray::number(picture.height()) + "\">\n";
-    svg += body_;
+    svg.reserve(svg.size() + static_cast<qsizetype>(body_.size()) + 8);
+    svg.append(body_.data(), static_cast<qsizetype>(body_.size()));
     svg += "</svg>\n";
     return svg;
 }

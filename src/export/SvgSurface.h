@@ -5,12 +5,13 @@
 // formatting numbers and wraps every fill in a group of its own.
 
 #include "engine/Surface.h"
+#include "platform/PainterSurface.h"
 
 #include <QByteArray>
-#include <QFont>
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,7 +20,8 @@ namespace exporting {
 
 class SvgSurface final : public engine::Surface {
   public:
-    explicit SvgSurface(const QString& face);
+    // Takes its fonts and their measurements from `fonts`, which must outlive the surface.
+    SvgSurface(const QString& face, platform::FontCache& fonts);
 
     void FillRect(int left, int top, int right, int bottom, engine::Fill fill) override;
     std::string FontFace() const override;
@@ -33,14 +35,18 @@ class SvgSurface final : public engine::Surface {
 
   private:
     struct SelectedFont {
-        QFont font;
+        std::shared_ptr<const platform::SizedFont> font; // none for the base font
         int escapement = 0;
     };
+    const platform::SizedFont& Current() const;
     void OpenGroup(engine::Fill fill);
     void CloseGroup();
 
+    platform::FontCache& cache_;
+    QString face_;
     std::vector<SelectedFont> fonts_; // never empty: the base font is at the bottom
-    QByteArray body_;
+    mutable std::shared_ptr<const platform::SizedFont> base_; // made when first measured
+    std::string body_;
     std::optional<engine::Fill> group_; // the fill of the open <g>
 };
 

@@ -2,7 +2,6 @@
 
 #include "export/SvgSurface.h"
 #include "platform/MetafileSurface.h"
-#include "platform/PainterSurface.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -21,7 +20,8 @@ constexpr double kPointsPerInch = 72.0;
 // PainterSurface draws it.
 class ShapeSurface final : public engine::Surface {
   public:
-    ShapeSurface(QPainter& painter, const QString& face) : painter_(painter), text_(painter, face) {
+    ShapeSurface(QPainter& painter, platform::FontCache& fonts, const QString& face)
+        : painter_(painter), text_(painter, fonts, face) {
         painter_.setPen(Qt::NoPen);
     }
 
@@ -47,21 +47,24 @@ class ShapeSurface final : public engine::Surface {
     std::optional<engine::Fill> fill_;
 };
 
-void Draw(QPaintDevice& device, const ExportDocument& document, const PictureGeometry& picture) {
+void Draw(QPaintDevice& device, const ExportDocument& document, const PictureGeometry& picture,
+          platform::FontCache& fonts) {
     QPainter painter(&device);
-    ShapeSurface surface(painter, document.FontFace);
+    ShapeSurface surface(painter, fonts, document.FontFace);
     DrawPicture(surface, document, picture);
 }
 
 } // namespace
 
-QByteArray EncodeSvg(const ExportDocument& document, const PictureGeometry& picture) {
-    SvgSurface surface(document.FontFace);
+QByteArray EncodeSvg(const ExportDocument& document, const PictureGeometry& picture,
+                     platform::FontCache& fonts) {
+    SvgSurface surface(document.FontFace, fonts);
     DrawPicture(surface, document, picture);
     return surface.Document(picture.size, picture.dpi);
 }
 
-QByteArray EncodePdf(const ExportDocument& document, const PictureGeometry& picture) {
+QByteArray EncodePdf(const ExportDocument& document, const PictureGeometry& picture,
+                     platform::FontCache& fonts) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -75,14 +78,14 @@ QByteArray EncodePdf(const ExportDocument& document, const PictureGeometry& pict
         pdf.setPageSize(QPageSize(page, QPageSize::Point, QString(), QPageSize::ExactMatch));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(picture.dpi);
-        Draw(pdf, document, picture);
+        Draw(pdf, document, picture, fonts);
     }
     return buffer.data();
 }
 
 QByteArray EncodeMetafile(const ExportDocument& document, const PictureGeometry& picture,
-                          bool placeable) {
-    platform::MetafileSurface surface(picture.size, picture.dpi, document.FontFace);
+                          bool placeable, platform::FontCache& fonts) {
+    platform::MetafileSurface surface(picture.size, picture.dpi, document.FontFace, fonts);
     DrawPicture(surface, document, picture);
     return placeable ? surface.ToPlaceableWmf() : surface.ToEmf();
 }

@@ -1,12 +1,12 @@
 #include "platform/AtomicFile.h"
 
-#include "platform/Errors.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,34 +27,64 @@ void SetFinalPermissions(const QString& temporary, const QString& target) {
     ::chmod(QFile::encodeName(temporary).constData(), mode);
 }
 
-} // namespace
+// Opens `name` for writing only if nothing is there yet, with the usual permissions. Returns the
+// descriptor, or -1 when something is (errno EEXIST); throws for any other failure. Asking
+// first whether the file exists would cost a call per file and still race with others.
+int CreateNew(const QString& path, const QByteArray& name) {
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0 && errno != EEXIST) throw WriteFailure(path.toStdString());
+    return fd;
+}
 
-namespace {
-
-// QFile::remove does nothing when closing fails to flush, so close first and remove by name.
-void Discard(QFile& file, const QString& path) {
-    file.close();
-    QFile::remove(path);
+bool WriteAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<std::size_t>(size));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= written;
+    }
+    return true;
 }
 
 // Nothing to protect when the target does not exist yet: write it in place, and remove what
-// was written if anything fails. Returns false when the file appeared meanwhile.
+// was written if anything fails (closing included). Returns false when the file exists.
 bool WriteNewFile(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        if (QFileInfo::exists(path)) return false;
-        throw WriteFailure(path.toStdString());
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = CreateNew(path, name);
+    if (fd < 0) return false;
+    QFile file;
+    file.setFileName(path);
+    if (!file.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        ::unlink(name.constData());
+        throw WriteFailureAfterOpen(path.toStdString());
     }
     bool written = false;
     try {
-        written = write(file) && file.flush() && file.error() == QFileDevice::NoError;
+        written = write(file) && file.flush();
     } catch (...) {
-        Discard(file, path); // a writer that throws must not leave half a file behind either
+        // A writer that throws must not leave half a file behind either.
+        file.close();
+        ::unlink(name.constData());
         throw;
     }
-    if (!written) {
-        Discard(file, path);
-        throw WriteFailure(path.toStdString());
+    file.close(); // a failure to close shows in error()
+    if (!written || file.error() != QFileDevice::NoError) {
+        ::unlink(name.constData());
+        throw WriteFailureAfterOpen(path.toStdString());
+    }
+    return true;
+}
+
+bool WriteNewFile(const QString& path, const QByteArray& contents) {
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = CreateNew(path, name);
+    if (fd < 0) return false;
+    const bool written = WriteAll(fd, contents.constData(), contents.size());
+    if (::close(fd) != 0 || !written) {
+        ::unlink(name.constData());
+        throw WriteFailureAfterOpen(path.toStdString());
     }
     return true;
 }
@@ -64,14 +94,16 @@ void ReplaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
     const QFileInfo target(path);
     QTemporaryFile file(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
     file.setAutoRemove(true);
-    const bool written = file.open() && write(file) && file.flush() &&
+    if (!file.open()) throw WriteFailure(path.toStdString());
+    const bool written = write(file) && file.flush() &&
                          (durability == Durability::Renamed || ::fsync(file.handle()) == 0);
-    if (!written || file.error() != QFileDevice::NoError) throw WriteFailure(path.toStdString());
+    if (!written || file.error() != QFileDevice::NoError)
+        throw WriteFailureAfterOpen(path.toStdString());
     file.close();
     SetFinalPermissions(file.fileName(), path);
     if (std::rename(QFile::encodeName(file.fileName()).constData(),
                     QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-        throw WriteFailure(path.toStdString());
+        throw WriteFailureAfterOpen(path.toStdString());
     file.setAutoRemove(false); // renamed: nothing left to remove
 }
 
@@ -79,13 +111,13 @@ void ReplaceFile(const QString& path, const std::function<bool(QIODevice&)>& wri
 
 void WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          Durability durability) {
-    if (durability == Durability::Renamed && !QFileInfo::exists(path) && WriteNewFile(path, write))
-        return;
+    if (durability == Durability::Renamed && WriteNewFile(path, write)) return;
     ReplaceFile(path, write, durability);
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& contents, Durability durability) {
-    WriteFileAtomically(
+    if (durability == Durability::Renamed && WriteNewFile(path, contents)) return;
+    ReplaceFile(
         path, [&](QIODevice& device) { return device.write(contents) == contents.size(); },
         durability);
 }

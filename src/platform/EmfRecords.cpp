@@ -210,7 +210,7 @@ QByteArray EmfStream::Finish(int handles) {
     out_.PatchU32(kHeaderBytesOffset, static_cast<std::uint32_t>(out_.Size()));
     out_.PatchU32(kHeaderBytesOffset + 4, records_);
     out_.PatchU16(kHeaderBytesOffset + 8, static_cast<std::uint16_t>(handles));
-    return out_.Data();
+    return out_.Take();
 }
 
 QByteArray WriteEmf(const MetafileDrawing& drawing) {

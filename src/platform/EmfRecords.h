@@ -58,7 +58,7 @@ class EmfStream {
     // `scale`: hundredths of a millimetre per pixel, for readers in compatible graphics mode.
     void ExtTextOutW(const TextRun& run, float scaleX, float scaleY);
     void Eof();
-    // The file image with the header's byte, record and handle counts filled in.
+    // The file image with the header's byte, record and handle counts filled in; call once.
     QByteArray Finish(int handles);
 
   private:

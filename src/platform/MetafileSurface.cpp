@@ -5,7 +5,6 @@
 #include "platform/PainterSurface.h"
 #include "platform/WmfRecords.h"
 
-#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -13,10 +12,6 @@ namespace platform {
 namespace {
 
 constexpr double kMillimetresPerPixelAt96Dpi = 0.2646;
-
-QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 } // namespace
 
@@ -40,19 +35,36 @@ ReferenceScreen CurrentReferenceScreen() {
 
 struct MetafileSurface::Recording {
     struct SelectedFont {
-        QFont font; // measures as the raster surfaces draw
+        std::shared_ptr<const SizedFont> font; // measures as the raster surfaces draw
         std::string face;
         int escapement = 0;
     };
+    FontCache own; // for a surface not given a batch's cache
+    FontCache* fonts = &own;
     MetafileDrawing drawing;
-    std::vector<SelectedFont> fonts; // never empty: the base font is at the bottom
+    std::vector<SelectedFont> stack; // never empty: the base font is at the bottom
+    std::shared_ptr<const SizedFont> base;
+
+    const SizedFont& Current() {
+        const SelectedFont& top = stack.back();
+        if (top.font) return *top.font;
+        // The face's default size, made only if the engine measures before choosing a font.
+        if (!base) base = std::make_shared<const SizedFont>(QFont(drawing.fontFace));
+        return *base;
+    }
 };
 
 MetafileSurface::MetafileSurface(QSize picture, int dotsPerInch, const QString& fontFace,
                                  const ReferenceScreen& screen)
     : recording_(std::make_unique<Recording>()) {
     recording_->drawing = {picture.expandedTo(QSize(0, 0)), dotsPerInch, fontFace, screen, {}};
-    recording_->fonts.push_back({QFont(fontFace), fontFace.toStdString(), 0});
+    recording_->stack.push_back({nullptr, fontFace.toStdString(), 0});
+}
+
+MetafileSurface::MetafileSurface(QSize picture, int dotsPerInch, const QString& fontFace,
+                                 FontCache& fonts, const ReferenceScreen& screen)
+    : MetafileSurface(picture, dotsPerInch, fontFace, screen) {
+    recording_->fonts = &fonts;
 }
 
 MetafileSurface::~MetafileSurface() = default;
@@ -62,49 +74,41 @@ void MetafileSurface::FillRect(int left, int top, int right, int bottom, engine:
     std::vector<DrawingStep>& steps = recording_->drawing.steps;
     auto* run = steps.empty() ? nullptr : std::get_if<FillRun>(&steps.back());
     if (!run || run->fill != fill || run->rects.size() >= kMaxRectsPerRun) {
-        steps.push_back(FillRun{fill, {}});
-        run = &std::get<FillRun>(steps.back());
+        run = &std::get<FillRun>(steps.emplace_back(std::in_place_type<FillRun>));
+        run->fill = fill;
     }
     run->rects.push_back({left, top, right, bottom});
 }
 
 std::string MetafileSurface::FontFace() const {
-    return recording_->fonts.back().face;
+    return recording_->stack.back().face;
 }
 
 void MetafileSurface::PushFont(const engine::FontSpec& font) {
-    recording_->fonts.push_back(
-        {FontForCellHeight(QString::fromStdString(font.face), font.cellHeight, font.weight),
-         font.face, font.escapement});
+    recording_->stack.push_back({recording_->fonts->Get(font), font.face, font.escapement});
     recording_->drawing.steps.push_back(FontPush{font});
 }
 
 void MetafileSurface::PopFont() {
-    if (recording_->fonts.size() <= 1) return;
-    recording_->fonts.pop_back();
+    if (recording_->stack.size() <= 1) return;
+    recording_->stack.pop_back();
     recording_->drawing.steps.emplace_back(std::in_place_type<FontPop>);
 }
 
 engine::TextExtent MetafileSurface::MeasureText(std::string_view text) const {
-    const QFontMetrics metrics(recording_->fonts.back().font);
-    return {metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent()};
+    const SizedFont& font = recording_->Current();
+    return {font.Width(text), font.CellHeight()};
 }
 
 void MetafileSurface::DrawText(int x, int y, std::string_view text) {
     if (text.empty()) return;
-    const Recording::SelectedFont& selected = recording_->fonts.back();
-    const QFontMetrics metrics(selected.font);
-    const QString string = ToQString(text);
+    const SizedFont& font = recording_->Current();
     // Advances from the widths of growing prefixes add up to exactly the measured width.
-    TextRun run{x, y, std::string(text), {}, {}};
-    int previous = 0;
-    for (qsizetype i = 1; i <= string.size(); ++i) {
-        const int width = metrics.horizontalAdvance(string.left(i));
-        run.advances.push_back(width - previous);
-        previous = width;
-    }
-    run.cell =
-        TurnedCell(x, y, previous, metrics.ascent() + metrics.descent(), selected.escapement);
+    TextRun run{x, y, std::string(text), font.PrefixAdvances(text), {}};
+    int width = 0;
+    for (int advance : run.advances)
+        width += advance;
+    run.cell = TurnedCell(x, y, width, font.CellHeight(), recording_->stack.back().escapement);
     recording_->drawing.steps.push_back(std::move(run));
 }
 

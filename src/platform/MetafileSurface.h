@@ -12,6 +12,8 @@
 
 namespace platform {
 
+class FontCache;
+
 // The reference screen: its size in pixels and millimetres (96 dpi and 0.2646 mm per pixel
 // when there is no display).
 struct ReferenceScreen {
@@ -28,6 +30,9 @@ class MetafileSurface : public engine::Surface {
   public:
     // `picture` in pixels (device units of the drawing); `dotsPerInch` becomes the units per inch.
     MetafileSurface(QSize picture, int dotsPerInch, const QString& fontFace,
+                    const ReferenceScreen& screen = CurrentReferenceScreen());
+    // Takes its fonts and their measurements from `fonts`, which must outlive the surface.
+    MetafileSurface(QSize picture, int dotsPerInch, const QString& fontFace, FontCache& fonts,
                     const ReferenceScreen& screen = CurrentReferenceScreen());
     ~MetafileSurface() override;
 

@@ -2,8 +2,6 @@
 
 #include <QFontMetrics>
 
-#include <algorithm>
-
 namespace platform {
 namespace {
 
@@ -11,38 +9,22 @@ QString ToQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int CellHeightAt(QFont font, int pixelSize) {
-    font.setPixelSize(pixelSize);
-    const QFontMetrics metrics(font);
-    return metrics.ascent() + metrics.descent();
-}
-
 } // namespace
 
-QFont FontForCellHeight(const QString& face, int cellHeight, int weight) {
-    QFont font(face);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
-    const int target = std::max(cellHeight, 1);
-    // Start from the face's proportions, then step to the largest size that still fits.
-    const int reference = 100;
-    const int referenceHeight = std::max(CellHeightAt(font, reference), 1);
-    int size = std::max(1, target * reference / referenceHeight);
-    while (size > 1 && CellHeightAt(font, size) > target)
-        --size;
-    while (CellHeightAt(font, size + 1) <= target)
-        ++size;
-    font.setPixelSize(size);
-    return font;
-}
+// --- PainterSurface ---
 
 PainterSurface::PainterSurface(QPainter& painter, const QString& face) : painter_(painter) {
     QFont base = painter.font();
     if (!face.isEmpty()) base.setFamily(face);
-    fonts_.push_back({base, 0});
+    fonts_.push_back({base, 0, nullptr});
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+PainterSurface::PainterSurface(QPainter& painter, FontCache& fonts, const QString& face)
+    : PainterSurface(painter, face) {
+    cache_ = &fonts;
 }
 
 PainterSurface::~PainterSurface() {
@@ -59,10 +41,15 @@ std::string PainterSurface::FontFace() const {
     return Current().font.family().toStdString();
 }
 
-void PainterSurface::PushFont(const engine::FontSpec& spec) {
+void PainterSurface::PushFont(const engine::FontSpec& asked) {
+    if (cache_) {
+        std::shared_ptr<const SizedFont> sized = cache_->Get(asked);
+        fonts_.push_back({sized->Font(), asked.escapement, std::move(sized)});
+        return;
+    }
     fonts_.push_back(
-        {FontForCellHeight(QString::fromStdString(spec.face), spec.cellHeight, spec.weight),
-         spec.escapement});
+        {FontForCellHeight(QString::fromStdString(asked.face), asked.cellHeight, asked.weight),
+         asked.escapement, nullptr});
 }
 
 void PainterSurface::PopFont() {
@@ -70,24 +57,25 @@ void PainterSurface::PopFont() {
 }
 
 engine::TextExtent PainterSurface::MeasureText(std::string_view text) const {
+    if (const SizedFont* sized = Current().sized.get())
+        return {sized->Width(text), sized->CellHeight()};
     const QFontMetrics metrics(Current().font);
     return {metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent()};
 }
 
 void PainterSurface::DrawText(int x, int y, std::string_view text) {
     const SelectedFont& selected = Current();
-    const QFontMetrics metrics(selected.font);
-    const QString string = ToQString(text);
+    const engine::TextExtent extent = MeasureText(text);
+    const int ascent =
+        selected.sized ? selected.sized->Ascent() : QFontMetrics(selected.font).ascent();
     painter_.save();
     painter_.translate(x, y);
     // Escapement turns counter-clockwise on the page; Qt turns clockwise with y pointing down.
     painter_.rotate(-selected.escapement / 10.0);
-    painter_.fillRect(
-        QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
-        Qt::white);
+    painter_.fillRect(QRect(0, 0, extent.width, extent.height), Qt::white);
     painter_.setFont(selected.font);
     painter_.setPen(Qt::black);
-    painter_.drawText(QPoint(0, metrics.ascent()), string);
+    painter_.drawText(QPoint(0, ascent), ToQString(text));
     painter_.restore();
 }
 

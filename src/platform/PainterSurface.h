@@ -2,11 +2,12 @@
 // An engine::Surface over a QPainter: bitmaps, printers, SVG and PDF all draw through it.
 // Fonts are sized by cell height (ascent + descent), as the engine measures them.
 
-#include "engine/Surface.h"
+#include "platform/SizedFont.h"
 
-#include <QFont>
 #include <QPainter>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -15,6 +16,8 @@ class PainterSurface : public engine::Surface {
   public:
     // The painter's current font family is the face the engine starts from unless one is given.
     explicit PainterSurface(QPainter& painter, const QString& face = {});
+    // Takes its fonts and their measurements from `fonts`, which must outlive the surface.
+    PainterSurface(QPainter& painter, FontCache& fonts, const QString& face = {});
     ~PainterSurface() override;
 
     void FillRect(int left, int top, int right, int bottom, engine::Fill fill) override;
@@ -28,15 +31,13 @@ class PainterSurface : public engine::Surface {
     struct SelectedFont {
         QFont font;
         int escapement = 0;
+        std::shared_ptr<const SizedFont> sized; // none for the base font and without a cache
     };
     const SelectedFont& Current() const { return fonts_.back(); }
 
     QPainter& painter_;
+    FontCache* cache_ = nullptr;
     std::vector<SelectedFont> fonts_; // never empty: the base font is at the bottom
 };
-
-// The font of `face` whose ascent + descent is as close to `cellHeight` pixels as it can be
-// without exceeding it; drawn without antialiasing so text stays pure black and white.
-QFont FontForCellHeight(const QString& face, int cellHeight, int weight);
 
 } // namespace platform

@@ -214,7 +214,7 @@ QByteArray WmfStream::Finish(int objects) {
     out_.PatchU32(headerStart + 6, static_cast<std::uint32_t>((out_.Size() - headerStart) / 2));
     out_.PatchU16(headerStart + 10, static_cast<std::uint16_t>(objects));
     out_.PatchU32(headerStart + 12, largestRecord_);
-    return out_.Data();
+    return out_.Take();
 }
 
 QByteArray WritePlaceableWmf(const MetafileDrawing& drawing) {

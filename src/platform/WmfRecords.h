@@ -51,7 +51,8 @@ class WmfStream {
     void PolyPolygon(const std::vector<PixelRect>& rects);
     void ExtTextOut(const TextRun& run);
     void Eof();
-    // The file image with the header's size, object count and largest record filled in.
+    // The file image with the header's size, object count and largest record filled in; call
+    // once.
     QByteArray Finish(int objects);
 
   private:

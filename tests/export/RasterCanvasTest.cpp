@@ -33,7 +33,8 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 }
 
 TEST(RasterCanvas, SamePixelsAsPainterSurfaceForEverySymbologyAndOrientation) {
-    exporting::RasterCanvas canvas; // reused throughout, as a batch does
+    platform::FontCache fonts;
+    exporting::RasterCanvas canvas(fonts); // reused throughout, as a batch does
     for (const auto& row : engine::SymbologyCatalogue())
         for (engine::Orientation o : engine::kAllOrientations)
             for (const auto& [module, interpret, face] :
@@ -55,7 +56,8 @@ TEST(RasterCanvas, SamePixelsAsPainterSurfaceForEverySymbologyAndOrientation) {
 }
 
 TEST(RasterCanvas, TextNearEveryEdgeAndPaddingBitsStayWhite) {
-    exporting::RasterCanvas canvas;
+    platform::FontCache fonts;
+    exporting::RasterCanvas canvas(fonts);
     exporting::ExportDocument d;
     d.BarcodeText = "X";
     d.BarHeight = 0.2; // a short picture: the text cell reaches both long edges
@@ -71,6 +73,31 @@ TEST(RasterCanvas, TextNearEveryEdgeAndPaddingBitsStayWhite) {
         for (int y = 0; y < drawn.height(); ++y)
             ASSERT_EQ(drawn.constScanLine(y)[width / 8] & padding, padding) << int(o) << " y " << y;
     }
+}
+
+// A batch: one canvas, stamps made in one picture reused in the next, at the benchmark's sizes.
+TEST(RasterCanvas, ABatchOfStampedTextsMatchesPainterSurface) {
+    platform::FontCache fonts;
+    exporting::RasterCanvas canvas(fonts);
+    const struct {
+        engine::SymbologyCode code;
+        const char* texts[3];
+    } rows[] = {
+        {SymbologyCode::Ean13, {"400638133393", "590123412345", "000000000000"}},
+        {SymbologyCode::Code128, {"TALLYRUNE-2026-00042", "TALLYRUNE-0000000001", "Ab 12 Yz"}},
+    };
+    for (const auto& row : rows)
+        for (const char* face : {"Courier New", "Noto Mono"})
+            for (int module : {1, 2, 3, 4})
+                for (const char* text : row.texts) {
+                    exporting::ExportDocument d;
+                    d.Symbology = row.code;
+                    d.BarcodeText = text;
+                    d.FontFace = face;
+                    const auto p = exporting::PictureFor(d, module, 300);
+                    EXPECT_EQ(DifferingPixels(canvas.Draw(d, p), Reference(d, p)), 0)
+                        << face << " module " << module << " " << text;
+                }
 }
 
 } // namespace

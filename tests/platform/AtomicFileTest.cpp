@@ -3,9 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 namespace {
 
@@ -95,6 +100,94 @@ TEST(AtomicFile, AWriterThatThrowsLeavesNoFile) {
     EXPECT_THROW(WriteFileAtomically(path, throwing, Durability::Renamed), std::bad_alloc);
     EXPECT_EQ(Contents(path), "previous");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+} // namespace
+
+namespace {
+
+// Files may grow to `bytes` only, as on a full disk: writes past it fail with EFBIG.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = nullptr;
+};
+
+enum class Failed { Creating, AfterOpen };
+
+Failed Failure(const std::function<void()>& write) {
+    try {
+        write();
+    } catch (const platform::WriteFailureAfterOpen&) {
+        return Failed::AfterOpen;
+    } catch (const platform::WriteFailure&) {
+        return Failed::Creating;
+    }
+    ADD_FAILURE() << "no failure";
+    return Failed::Creating;
+}
+
+// Whether the file could not be made at all, or failed once open (which an export reports
+// differently), for bytes at hand and for a writer, new files and replaced ones; nothing is
+// left behind and an earlier file is kept.
+TEST(AtomicFile, FailuresSayWhetherTheFileWasOpen) {
+    const QByteArray big(4096, 'x');
+    const auto bytes = [&](const QString& path) {
+        WriteFileAtomically(path, big, Durability::Renamed);
+    };
+    const auto device = [&](const QString& path) {
+        WriteFileAtomically(
+            path, [&](QIODevice& d) { return d.write(big) == big.size(); }, Durability::Renamed);
+    };
+    const struct {
+        const char* name;
+        const char* existing; // contents of an earlier file, or null
+        bool full;            // the disk fills up after 64 bytes
+        Failed expected;
+    } rows[] = {
+        {"missing/x.bmp", nullptr, false, Failed::Creating},
+        {"new.bmp", nullptr, true, Failed::AfterOpen},
+        {"old.bmp", "earlier", true, Failed::AfterOpen},
+    };
+    for (const auto& row : rows)
+        for (const auto& write : {std::function<void(const QString&)>(bytes), {device}}) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(row.name);
+            if (row.existing) WriteFileAtomically(path, QByteArray(row.existing));
+            {
+                std::optional<FileSizeLimit> limit;
+                if (row.full) limit.emplace(64);
+                EXPECT_EQ(Failure([&] { write(path); }), row.expected) << row.name;
+            }
+            EXPECT_EQ(Contents(path), row.existing ? QByteArray(row.existing) : "<missing>");
+            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                      row.existing ? 1 : 0)
+                << row.name;
+        }
+}
+
+// A folder where the file should go is an existing name: the write goes by rename and fails.
+TEST(AtomicFile, AFolderInTheWayIsKept) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("folder.png");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.png"));
+    EXPECT_EQ(Failure([&] { WriteFileAtomically(path, QByteArray("x"), Durability::Renamed); }),
+              Failed::AfterOpen);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
 } // namespace

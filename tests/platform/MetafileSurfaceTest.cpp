@@ -236,6 +236,34 @@ TEST(MetafileSurface, MeasuresAndNamesFontsAsTheRasterSurface) {
     EXPECT_EQ(metafile.FontFace(), "Arial");
 }
 
+// Surfaces of a batch share one font cache: each records the bytes a surface of its own would,
+// and its text's advances are the steps of QFontMetrics' widths of the growing prefixes.
+TEST(MetafileSurface, ABatchsFontCacheRecordsTheSameBytes) {
+    platform::FontCache fonts;
+    for (const char* face : {"Courier New", "Arial", "DejaVu Sans"})
+        for (const std::string text : {"Tally 2026", "AVAW To ffi", "TALLYRUNE-0000000001"}) {
+            const QSize size(800, 200);
+            platform::MetafileSurface own(size, 300, face, kLaptopScreen);
+            platform::MetafileSurface shared(size, 300, face, fonts, kLaptopScreen);
+            for (platform::MetafileSurface* surface : {&own, &shared})
+                engine::DrawBarcode(*surface, SymbologyCode::Code128, 0, 0, 2, 120, text, true,
+                                    Orientation::Deg0, false);
+            const QByteArray emf = shared.ToEmf();
+            EXPECT_EQ(emf, own.ToEmf()) << face << " " << text;
+            EXPECT_EQ(shared.ToPlaceableWmf(), own.ToPlaceableWmf()) << face << " " << text;
+            const std::vector<Record> texts = OfType(emf, kExtTextOutW);
+            ASSERT_EQ(texts.size(), 1u);
+            const qsizetype advances = texts[0].offset + U32(emf, texts[0].offset + 72);
+            const QFontMetrics metrics(platform::FontForCellHeight(face, 24, 400));
+            const QString string = QString::fromStdString(text);
+            for (qsizetype i = 0, previous = 0; i < string.size(); ++i) {
+                const int width = metrics.horizontalAdvance(string.left(i + 1));
+                EXPECT_EQ(I32(emf, advances + 4 * i), width - previous) << face << " " << i;
+                previous = width;
+            }
+        }
+}
+
 TEST(MetafileSurface, ReferenceScreenIsThePrimaryScreen) {
     const platform::ReferenceScreen screen = platform::CurrentReferenceScreen();
     const QScreen* primary = QGuiApplication::primaryScreen();

@@ -1,0 +1,124 @@
+#include "export/GlyphStamps.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace exporting {
+namespace {
+
+constexpr std::size_t kMaxFonts = 8;
+constexpr int kFractions = 64;
+constexpr int kUnknown = -1;
+constexpr int kNone = -2; // reaches the edge of the capture: drawn through Qt instead
+
+// The ink of the captured 8-bit drawing inside `box`, as rows of bits.
+GlyphStamp InkOf(const QImage& gray, const QRect& box, int margin) {
+    GlyphStamp stamp{box.left() - margin, box.top() - margin,    box.width(),
+                     box.height(),        (box.width() + 7) / 8, {}};
+    stamp.ink.assign(static_cast<std::size_t>(stamp.bytesPerRow * stamp.height), 0);
+    for (int y = 0; y < stamp.height; ++y) {
+        const uchar* in = gray.constScanLine(box.top() + y) + box.left();
+        uchar* out = stamp.ink.data() + y * stamp.bytesPerRow;
+        for (int x = 0; x < stamp.width; ++x)
+            if (in[x] < 128) out[x / 8] |= static_cast<uchar>(0x80 >> (x % 8));
+    }
+    return stamp;
+}
+
+// The smallest rectangle holding every black pixel; empty for none.
+QRect InkBox(const QImage& gray) {
+    const int width = gray.width(), height = gray.height();
+    int left = width, top = height, right = -1, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const uchar* row = gray.constScanLine(y);
+        for (int x = 0; x < width; ++x)
+            if (row[x] < 128) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = y;
+            }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+} // namespace
+
+const GlyphStamp* GlyphStamps::Get(const std::shared_ptr<const platform::SizedFont>& font,
+                                   unsigned char c, int fraction) {
+    auto found = std::find_if(fonts_.begin(), fonts_.end(),
+                              [&](const FontStamps& f) { return f.font == font; });
+    if (found == fonts_.end()) {
+        if (fonts_.size() >= kMaxFonts) fonts_.erase(fonts_.begin());
+        fonts_.push_back({font, std::vector<int>(256 * kFractions, kUnknown), {}});
+        found = fonts_.end() - 1;
+    } else if (found + 1 != fonts_.end()) {
+        std::rotate(found, found + 1, fonts_.end());
+        found = fonts_.end() - 1;
+    }
+    int& slot =
+        found->index[static_cast<std::size_t>(c) * kFractions + static_cast<std::size_t>(fraction)];
+    if (slot == kUnknown) {
+        std::optional<GlyphStamp> stamp = Capture(*font, c, fraction);
+        slot = stamp ? static_cast<int>(found->stamps.size()) : kNone;
+        if (stamp) found->stamps.push_back(std::move(*stamp));
+    }
+    return slot >= 0 ? &found->stamps[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+// Drawn as PainterSurface draws text, upright, with room on every side far beyond any face's
+// overhang; ink that reaches the edge might have been cut, so that character is not stamped.
+std::optional<GlyphStamp> GlyphStamps::Capture(const platform::SizedFont& font, unsigned char c,
+                                               int fraction) {
+    const char character = static_cast<char>(c);
+    const int margin = font.CellHeight() / 2 + 4;
+    const QSize size(font.Width(std::string_view(&character, 1)) + 2 * margin,
+                     font.CellHeight() + 2 * margin);
+    if (capture_.size() != size) capture_ = QImage(size, QImage::Format_Grayscale8);
+    capture_.fill(255);
+    {
+        QPainter painter(&capture_);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.translate(margin, margin);
+        painter.setFont(font.Font());
+        painter.setPen(Qt::black);
+        painter.drawText(QPointF(fraction / double(kFractions), font.Ascent()),
+                         QString(QChar(char16_t{c})));
+    }
+    const QRect box = InkBox(capture_);
+    if (box.isEmpty()) return GlyphStamp{};
+    if (!capture_.rect().adjusted(1, 1, -1, -1).contains(box)) return std::nullopt;
+    return InkOf(capture_, box, margin);
+}
+
+void StampGlyph(QImage& mono, const GlyphStamp& stamp, int x, int y) {
+    const int width = mono.width(), height = mono.height();
+    const qsizetype stride = mono.bytesPerLine();
+    uchar* bits = mono.bits();
+    const int left = x + stamp.left;
+    const bool inside = left >= 0 && left + stamp.width <= width;
+    const int shift = left & 7;
+    for (int r = 0; r < stamp.height; ++r) {
+        const int row = y + stamp.top + r;
+        if (row < 0 || row >= height) continue;
+        uchar* out = bits + row * stride;
+        const uchar* ink = stamp.ink.data() + r * stamp.bytesPerRow;
+        if (inside) {
+            // A set bit is black ink; in the picture black is 0.
+            uchar* at = out + left / 8;
+            for (int b = 0; b < stamp.bytesPerRow; ++b) {
+                at[b] &= static_cast<uchar>(~(ink[b] >> shift));
+                const auto spill = static_cast<uchar>(ink[b] << (8 - shift));
+                if (shift != 0 && spill != 0) at[b + 1] &= static_cast<uchar>(~spill);
+            }
+            continue;
+        }
+        for (int i = 0; i < stamp.width; ++i) {
+            const int px = left + i;
+            if (px >= 0 && px < width && (ink[i / 8] & (0x80 >> (i % 8))))
+                out[px / 8] &= static_cast<uchar>(~(0x80 >> (px % 8)));
+        }
+    }
+}
+
+} // namespace exporting

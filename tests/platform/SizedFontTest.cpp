@@ -1,0 +1,143 @@
+// SizedFont and FontCache: every width and prefix step is the one QFontMetrics gives, whatever
+// the face does with pairs, ligatures or control characters; pens are offered only for faces
+// whose characters never depend on their neighbours; the cache hands out one font per size.
+
+#include "platform/PainterSurface.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using platform::FontCache;
+using platform::SizedFont;
+
+QString Latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+struct FaceCase {
+    const char* face;
+    const char* why;
+    bool plain; // no kerning, ligatures or contextual forms
+};
+const FaceCase kFaces[] = {
+    {"Courier New", "Liberation Mono: no kerning", true},
+    {"Arial", "Liberation Sans: pair kerning", false},
+    {"Liberation Serif", "pair kerning", false},
+    {"DejaVu Sans", "ligatures (liga)", false},
+    {"C059", "three-letter ligatures (ffi)", false},
+    {"Noto Mono", "no layout tables at all", true},
+};
+
+const std::string kTexts[] = {
+    "0",
+    "400638133393",
+    "TALLYRUNE-2026-00042",
+    "AVAWAY To Ty Wa. LT'",       // kerning pairs
+    "ffi ffl fi fl office",       // ligatures
+    "(00) 0 0000000 000012345 3", // spaces
+    "Tall\xE9 \xC6\xF8\xDF \xB5", // Latin-1 letters
+    "tab\there",                  // a control character: laid out by Qt
+    "soft\xADhyphen",             // laid out by rules of its own
+    "stop\x9C here",              // Qt's string separator ends the measured text
+};
+
+// Width and prefix steps against QFontMetrics for every face, size and text.
+TEST(SizedFont, MeasuresAsQFontMetrics) {
+    FontCache cache;
+    for (const FaceCase& face : kFaces)
+        for (int cell : {14, 24, 37, 120})
+            for (int weight : {400, 800}) {
+                const auto font = cache.Get({face.face, cell, weight, 0});
+                const QFontMetrics metrics(font->Font());
+                EXPECT_EQ(font->CellHeight(), metrics.ascent() + metrics.descent());
+                EXPECT_EQ(font->Ascent(), metrics.ascent());
+                for (const std::string& text : kTexts) {
+                    const QString string = Latin1(text);
+                    EXPECT_EQ(font->Width(text), metrics.horizontalAdvance(string))
+                        << face.face << " " << cell << " " << weight << " " << text;
+                    std::vector<int> steps;
+                    for (qsizetype i = 1, previous = 0; i <= string.size(); ++i) {
+                        const int width = metrics.horizontalAdvance(string.left(i));
+                        steps.push_back(width - static_cast<int>(previous));
+                        previous = width;
+                    }
+                    EXPECT_EQ(font->PrefixAdvances(text), steps)
+                        << face.face << " " << cell << " " << weight << " " << text;
+                }
+            }
+}
+
+// Pens in 64ths of a pixel are the unrounded prefix widths; only plain faces offer them, and
+// only for printable text.
+TEST(SizedFont, PenPositionsForPlainFacesOnly) {
+    FontCache cache;
+    for (const FaceCase& face : kFaces) {
+        const auto font = cache.Get({face.face, 36, 400, 0});
+        const QFontMetricsF metrics(font->Font());
+        const std::string text = "Tally-2026 AV";
+        std::vector<int> pens;
+        ASSERT_EQ(font->PenPositions(text, pens), face.plain) << face.face << ": " << face.why;
+        if (!face.plain) continue;
+        ASSERT_EQ(pens.size(), text.size());
+        for (std::size_t i = 0; i < text.size(); ++i)
+            EXPECT_EQ(pens[i], qRound(metrics.horizontalAdvance(Latin1(text.substr(0, i))) * 64))
+                << face.face << " " << i;
+        for (const char* unusual : {"tab\there", "soft\xADhyphen", "x\x9C"})
+            EXPECT_FALSE(font->PenPositions(unusual, pens)) << face.face << " " << unusual;
+    }
+}
+
+TEST(FontCache, OneFontPerFaceCellAndWeight) {
+    FontCache cache;
+    const auto first = cache.Get({"Courier New", 36, 400, 0});
+    EXPECT_EQ(cache.Get({"Courier New", 36, 400, 900}), first) << "the escapement only turns";
+    const engine::FontSpec others[] = {
+        {"Courier New", 37, 400, 0}, {"Courier New", 36, 800, 0}, {"Arial", 36, 400, 0}};
+    for (const engine::FontSpec& other : others)
+        EXPECT_NE(cache.Get(other), first) << other.face << " " << other.cellHeight;
+    EXPECT_EQ(cache.Get({"Courier New", 36, 400, 0}), first);
+    // The font is the one FontForCellHeight chooses.
+    const QFont expected = platform::FontForCellHeight("Courier New", 36, 400);
+    EXPECT_EQ(first->Font(), expected);
+}
+
+// A batch of many sizes keeps the most recent fonts only; those handed out stay valid.
+TEST(FontCache, KeepsTheMostRecentSixteen) {
+    FontCache cache;
+    const auto oldest = cache.Get({"Arial", 20, 400, 0});
+    for (int cell = 21; cell <= 36; ++cell)
+        cache.Get({"Arial", cell, 400, 0});
+    EXPECT_EQ(cache.Get({"Arial", 36, 400, 0}), cache.Get({"Arial", 36, 400, 0}));
+    EXPECT_NE(cache.Get({"Arial", 20, 400, 0}), oldest);
+    EXPECT_EQ(oldest->Width("Tally"), QFontMetrics(oldest->Font()).horizontalAdvance("Tally"));
+}
+
+// A PainterSurface on a cache draws the pixels of one without, in every turn.
+TEST(FontCache, PainterSurfaceDrawsTheSamePixels) {
+    FontCache cache;
+    for (const char* face : {"Courier New", "Arial"})
+        for (int escapement : {0, 900, 1800, 2700}) {
+            QImage images[2];
+            for (int cached = 0; cached < 2; ++cached) {
+                images[cached] = QImage(240, 240, QImage::Format_Grayscale8);
+                images[cached].fill(128);
+                QPainter painter(&images[cached]);
+                auto surface = cached ? std::make_unique<platform::PainterSurface>(painter, cache)
+                                      : std::make_unique<platform::PainterSurface>(painter);
+                surface->PushFont({face, 30, 400, escapement});
+                surface->DrawText(120, 120, "AVA To 42");
+                surface->PopFont();
+            }
+            EXPECT_EQ(images[0], images[1]) << face << " " << escapement;
+        }
+}
+
+} // namespace
