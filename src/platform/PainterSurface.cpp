@@ -68,15 +68,21 @@ void PainterSurface::DrawText(int x, int y, std::string_view text) {
     const engine::TextExtent extent = MeasureText(text);
     const int ascent =
         selected.sized ? selected.sized->Ascent() : QFontMetrics(selected.font).ascent();
-    painter_.save();
-    painter_.translate(x, y);
+    DrawTextCell(painter_, {x, y}, ToQString(text), selected.font, selected.escapement,
+                 {QSize(extent.width, extent.height), ascent, Qt::white, Qt::black});
+}
+
+void DrawTextCell(QPainter& painter, QPoint reference, const QString& text, const QFont& font,
+                  int escapement, const TextCell& cell) {
+    painter.save();
+    painter.translate(reference);
     // Escapement turns counter-clockwise on the page; Qt turns clockwise with y pointing down.
-    painter_.rotate(-selected.escapement / 10.0);
-    painter_.fillRect(QRect(0, 0, extent.width, extent.height), Qt::white);
-    painter_.setFont(selected.font);
-    painter_.setPen(Qt::black);
-    painter_.drawText(QPoint(0, ascent), ToQString(text));
-    painter_.restore();
+    painter.rotate(-escapement / 10.0);
+    painter.fillRect(QRect(QPoint(0, 0), cell.size), cell.background);
+    painter.setFont(font);
+    painter.setPen(cell.ink);
+    painter.drawText(QPoint(0, cell.ascent), text);
+    painter.restore();
 }
 
 } // namespace platform

@@ -40,4 +40,16 @@ class PainterSurface : public engine::Surface {
     std::vector<SelectedFont> fonts_; // never empty: the base font is at the bottom
 };
 
+// A text cell as the surfaces draw it: the cell filled with its background, then the text from
+// the reference point (where reading starts on the top line), all turned by the escapement
+// (tenths of a degree, counter-clockwise).
+struct TextCell {
+    QSize size;
+    int ascent = 0;
+    QColor background = Qt::white;
+    QColor ink = Qt::black;
+};
+void DrawTextCell(QPainter& painter, QPoint reference, const QString& text, const QFont& font,
+                  int escapement, const TextCell& cell);
+
 } // namespace platform

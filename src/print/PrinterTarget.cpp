@@ -136,16 +136,11 @@ void PrinterTarget::DrawStyledText(int x, int y, std::string_view text,
     face.setUnderline(style.underline);
     const QFontMetrics metrics(face);
     const QString string = ToQString(text);
-    painter_.save();
-    painter_.translate(x, y);
-    painter_.rotate(-font.escapement / 10.0); // counter-clockwise on the page, as on the surface
-    painter_.fillRect(
-        QRect(0, 0, metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent()),
-        style.whiteOnBlack ? Qt::black : Qt::white);
-    painter_.setFont(face);
-    painter_.setPen(style.whiteOnBlack ? Qt::white : Qt::black);
-    painter_.drawText(QPoint(0, metrics.ascent()), string);
-    painter_.restore();
+    const QSize size(metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent());
+    const QColor paper = style.whiteOnBlack ? Qt::black : Qt::white;
+    const QColor ink = style.whiteOnBlack ? Qt::white : Qt::black;
+    platform::DrawTextCell(painter_, {x, y}, string, face, font.escapement,
+                           {size, metrics.ascent(), paper, ink});
 }
 
 void PrinterTarget::RequireOpen() const {
