@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,16 +28,8 @@ using app::BarcodeDocument;
 using app::DocumentRecord;
 using engine::SymbologyCode;
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
 
 class DocumentFileTest : public ::testing::Test {
   protected:
@@ -212,20 +206,13 @@ TEST_F(DocumentFileTest, BinaryAndHugeFilesOpenWithDefaults) {
 // The save's error text, or "saved". Files cannot grow beyond `fileLimit` bytes meanwhile, as
 // on a full disk; unlike folder permissions, this binds root too.
 std::string SaveError(BarcodeDocument& d, const QString& path, rlim_t fileLimit = RLIM_INFINITY) {
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const rlimit limited{std::min(fileLimit, saved.rlim_max), saved.rlim_max};
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &limited);
-    std::string error = "saved";
+    const testing_support::FileSizeLimit limit(fileLimit);
     try {
         d.SaveToFile(path, u'.');
     } catch (const platform::WriteFailure& e) {
-        error = e.what();
+        return e.what();
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    return error;
+    return "saved";
 }
 
 TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile) {

@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -33,25 +35,7 @@ std::string MessageOf(const std::function<void()>& run) {
     return "no failure";
 }
 
-// Files may grow to `bytes` only, as on a disk that is full: writes past it fail with EFBIG.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
+using testing_support::FileSizeLimit;
 
 TEST(ExportFailure, AFullDiskKeepsTheEarlierFileAndLeavesNoPart) {
     const struct {

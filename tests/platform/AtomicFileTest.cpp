@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -106,25 +108,7 @@ TEST(AtomicFile, AWriterThatThrowsLeavesNoFile) {
 
 namespace {
 
-// Files may grow to `bytes` only, as on a full disk: writes past it fail with EFBIG.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = saved_;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
+using testing_support::FileSizeLimit;
 
 enum class Failed { Creating, AfterOpen };
 

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -16,16 +18,8 @@ namespace {
 
 using platform::ProfileFile;
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
 
 TEST(ProfileFileWrite, WritesTheExactBytesOfASmallDocument) {
     ProfileFile profile;

@@ -7,22 +7,16 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/TestFiles.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 using print::LabelSheet;
 
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
 
 TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
     const LabelSheet sheets[] = {
