@@ -84,7 +84,15 @@ class PrintCli : public ::testing::Test {
                         .found);
     }
 
-    // Runs the CLI and presses Ctrl+C 0.7 s later; its temporary files go to `tmp`.
+    // True once a job has begun: its pages go to a hidden file beside the PDF or to `tmp`.
+    bool JobBegun() const {
+        const auto hidden = QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot;
+        return !QDir(tmp.path()).entryList(hidden).isEmpty() ||
+               !QDir(dir.path()).entryList({".*"}, hidden).isEmpty();
+    }
+
+    // Runs the CLI and presses Ctrl+C once its job has begun (0.7 s at the latest after it
+    // began, 10 s after the start at most); its temporary files go to `tmp`.
     CliRun RunInterrupted(const QStringList& args) const {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -92,7 +100,8 @@ class PrintCli : public ::testing::Test {
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TALLYRUNE_CLI), args);
         if (!process.waitForStarted()) return {};
-        QThread::msleep(700);
+        for (int waited = 0; waited < 10000 && !JobBegun(); waited += 20) QThread::msleep(20);
+        QThread::msleep(200);
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         process.waitForFinished(120000);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, "",
