@@ -3,7 +3,6 @@
 
 #include "platform/BarcodeBitmap.h"
 
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -36,12 +35,3 @@ void BM_BarcodeExtent(benchmark::State& state) {
 BENCHMARK(BM_BarcodeExtent);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
