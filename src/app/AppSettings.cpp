@@ -28,28 +28,28 @@ constexpr WindowField kWindowFields[] = {
     {"BarcodeType", &WindowSettings::BarcodeType},
 };
 
-using LabelMember = std::variant<double print::LabelSheet::*, bool print::LabelSheet::*,
-                                 int print::PrintSettings::*, bool print::PrintSettings::*>;
+using LabelMember = std::variant<double app::LabelSheet::*, bool app::LabelSheet::*,
+                                 int app::PrintSettings::*, bool app::PrintSettings::*>;
 struct LabelField {
     const char* name;
     LabelMember member;
 };
 // In the order they are read.
 constexpr LabelField kLabelFields[] = {
-    {"MarginTop", &print::LabelSheet::MarginTop},
-    {"MarginLeft", &print::LabelSheet::MarginLeft},
-    {"LabelHeight", &print::LabelSheet::LabelHeight},
-    {"LabelWidth", &print::LabelSheet::LabelWidth},
-    {"GapHeight", &print::LabelSheet::GapHeight},
-    {"GapWidth", &print::LabelSheet::GapWidth},
-    {"Pages", &print::PrintSettings::Pages},
-    {"PrintScale", &print::PrintSettings::PrintScale},
-    {"Copies", &print::PrintSettings::Copies},
-    {"BP", &print::PrintSettings::BP},
-    {"PR", &print::PrintSettings::PR},
-    {"MetricLabel", &print::LabelSheet::MetricLabel},
-    {"HAlign", &print::PrintSettings::HAlign},
-    {"VAlign", &print::PrintSettings::VAlign},
+    {"MarginTop", &app::LabelSheet::MarginTop},
+    {"MarginLeft", &app::LabelSheet::MarginLeft},
+    {"LabelHeight", &app::LabelSheet::LabelHeight},
+    {"LabelWidth", &app::LabelSheet::LabelWidth},
+    {"GapHeight", &app::LabelSheet::GapHeight},
+    {"GapWidth", &app::LabelSheet::GapWidth},
+    {"Pages", &app::PrintSettings::Pages},
+    {"PrintScale", &app::PrintSettings::PrintScale},
+    {"Copies", &app::PrintSettings::Copies},
+    {"BP", &app::PrintSettings::BP},
+    {"PR", &app::PrintSettings::PR},
+    {"MetricLabel", &app::LabelSheet::MetricLabel},
+    {"HAlign", &app::PrintSettings::HAlign},
+    {"VAlign", &app::PrintSettings::VAlign},
 };
 // They are written in another order.
 constexpr std::string_view kLabelSaveOrder[] = {
@@ -58,10 +58,10 @@ constexpr std::string_view kLabelSaveOrder[] = {
 };
 static_assert(std::size(kLabelSaveOrder) == std::size(kLabelFields));
 
-template <class Settings, class T> auto& Member(Settings& s, T print::LabelSheet::*member) {
+template <class Settings, class T> auto& Member(Settings& s, T app::LabelSheet::*member) {
     return s.Labels.*member;
 }
-template <class Settings, class T> auto& Member(Settings& s, T print::PrintSettings::*member) {
+template <class Settings, class T> auto& Member(Settings& s, T app::PrintSettings::*member) {
     return s.Printing.*member;
 }
 
@@ -137,8 +137,8 @@ void LoadWindowGroup(const Registry& registry, const RegKey& key, AppSettings& s
 void LoadLabelGroup(const Registry& registry, const RegKey& key, AppSettings& settings) {
     for (const LabelField& field : kLabelFields) {
         if (!DecodeField(registry.ReadValue(key, field.name), field, settings)) {
-            settings.Labels = print::LabelSheet();
-            settings.Printing = print::PrintSettings();
+            settings.Labels = app::LabelSheet();
+            settings.Printing = app::PrintSettings();
             return;
         }
     }

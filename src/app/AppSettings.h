@@ -3,9 +3,9 @@
 // the main window's placement and type list choice, the unit, the label sheet, the print
 // dialog's last choices and the folder recorded by the file-type association.
 
+#include "app/LabelSheet.h"
+#include "app/PrintSettings.h"
 #include "platform/Registry.h"
-#include "print/LabelSheet.h"
-#include "print/PrintSettings.h"
 
 #include <QString>
 
@@ -28,9 +28,9 @@ struct WindowSettings {
 struct AppSettings {
     WindowSettings Window;
     bool Metric = false; // unit of new documents: true = centimetres
-    print::LabelSheet Labels;
-    print::PrintSettings Printing; // a PrintScale of 0 is replaced by the layout, not here
-    QString Path;                  // program folder at the last file-type association
+    app::LabelSheet Labels;
+    app::PrintSettings Printing; // a PrintScale of 0 is replaced by the layout, not here
+    QString Path;                // program folder at the last file-type association
 
     // Reads the three groups (window, label and print, Path), each falling back on its own;
     // never fails. `programFolder` is what a Path of the wrong type gives, with a trailing "/".

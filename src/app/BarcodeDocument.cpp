@@ -61,8 +61,8 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
     return metric ? height * engine::kCentimetresPerInch : height;
 }
 
-BarcodeDocument::BarcodeDocument(const print::PrinterMetrics& metrics, bool metric,
-                                 const print::LabelSheet& sheet, QObject* parent)
+BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric,
+                                 const app::LabelSheet& sheet, QObject* parent)
     : QObject(parent), Labels(sheet), BarcodeFont(QStringLiteral("Courier New"), 8),
       metrics_(metrics), metric_(metric), bitmap_(WhitePicture(QSize(1, 1))) {
     Refresh();

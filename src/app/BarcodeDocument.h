@@ -3,11 +3,11 @@
 // document window shows it; the toolbar writes into it through the setters, which redraw.
 
 #include "app/DocumentFile.h"
+#include "app/LabelSheet.h"
+#include "app/PrinterMetrics.h"
+#include "app/SequenceSettings.h"
 #include "engine/Symbology.h"
 #include "platform/NumberFormat.h"
-#include "print/LabelSheet.h"
-#include "print/PrinterMetrics.h"
-#include "print/Sequence.h"
 
 #include <QFont>
 #include <QImage>
@@ -39,8 +39,8 @@ class BarcodeDocument : public QObject {
   public:
     // Takes what a new document copies from the process: the unit of its bar height and the
     // current label sheet. `metrics` is kept by reference for the screen resolution.
-    BarcodeDocument(const print::PrinterMetrics& metrics, bool metric,
-                    const print::LabelSheet& sheet, QObject* parent = nullptr);
+    BarcodeDocument(const app::PrinterMetrics& metrics, bool metric, const app::LabelSheet& sheet,
+                    QObject* parent = nullptr);
 
     // Each setter stores its value, then calls Refresh.
     void SetSymbology(engine::SymbologyCode code); // also re-filters the stored text
@@ -76,8 +76,8 @@ class BarcodeDocument : public QObject {
     // changes BarcodeFont calls Refresh afterwards.
     bool AutoSize = true;
     double BarWidth = 10.0; // mils
-    print::SequenceSettings Sequence;
-    print::LabelSheet Labels;
+    app::SequenceSettings Sequence;
+    app::LabelSheet Labels;
     QFont BarcodeFont;
 
     // Updates the hint and, unless suspended, renders; Redrawing is set meanwhile.
@@ -123,7 +123,7 @@ class BarcodeDocument : public QObject {
     void Restore(const DocumentRecord& record);
     long long BarHeightPixels(int scale) const;
 
-    const print::PrinterMetrics& metrics_;
+    const app::PrinterMetrics& metrics_;
     engine::SymbologyCode symbology_ = engine::SymbologyCode::Code128;
     std::string text_;
     double barHeight_ = 0.0; // height, scale and the like stay zero until NewDocument fills them

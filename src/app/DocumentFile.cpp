@@ -35,7 +35,7 @@ void WriteBarcodeSection(ProfileFile& p, const DocumentRecord& r, QChar separato
     p.WriteReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
 }
 
-void WriteSequenceSection(ProfileFile& p, const print::SequenceSettings& s) {
+void WriteSequenceSection(ProfileFile& p, const app::SequenceSettings& s) {
     p.WriteBool(kSequence, "USE", s.SeqUse);
     p.WriteInteger(kSequence, "MIN", s.SeqMin);
     p.WriteInteger(kSequence, "MAX", s.SeqMax);
@@ -58,7 +58,7 @@ void ReadBarcodeSection(const ProfileFile& p, DocumentRecord& r, QChar separator
     r.BarWidth = p.ReadReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
 }
 
-void ReadSequenceSection(const ProfileFile& p, print::SequenceSettings& s) {
+void ReadSequenceSection(const ProfileFile& p, app::SequenceSettings& s) {
     s.SeqUse = p.ReadBool(kSequence, "USE", s.SeqUse);
     s.SeqMin = p.ReadInteger(kSequence, "MIN", s.SeqMin);
     s.SeqMax = p.ReadInteger(kSequence, "MAX", s.SeqMax);
@@ -74,7 +74,7 @@ ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar decimalSepar
     ProfileFile profile;
     WriteBarcodeSection(profile, record, decimalSeparator);
     WriteSequenceSection(profile, record.Sequence);
-    print::WriteFormatSection(profile, record.Labels, decimalSeparator);
+    app::WriteFormatSection(profile, record.Labels, decimalSeparator);
     return profile;
 }
 
@@ -84,7 +84,7 @@ DocumentRecord ReadDocumentRecord(const ProfileFile& profile, bool currentMetric
     record.Metric = currentMetric;
     ReadBarcodeSection(profile, record, decimalSeparator);
     ReadSequenceSection(profile, record.Sequence);
-    record.Labels = print::ReadFormatSection(profile, decimalSeparator);
+    record.Labels = app::ReadFormatSection(profile, decimalSeparator);
     return record;
 }
 

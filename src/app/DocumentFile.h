@@ -2,10 +2,10 @@
 // The document file (".TLR"): a profile file with the sections BARCODE, SEQUENCE and FORMAT,
 // holding every value of a document but its font, window and name.
 
+#include "app/LabelSheet.h"
+#include "app/SequenceSettings.h"
 #include "engine/Symbology.h"
 #include "platform/ProfileFile.h"
-#include "print/LabelFormatFile.h"
-#include "print/Sequence.h"
 
 #include <QChar>
 #include <QString>
@@ -29,8 +29,8 @@ struct DocumentRecord {
     std::string BarcodeText; // Latin-1 bytes
     bool AutoSize = true;
     double BarWidth = 10.0; // mils
-    print::SequenceSettings Sequence;
-    print::LabelSheet Labels = print::kLabelFormatDefaults;
+    app::SequenceSettings Sequence;
+    app::LabelSheet Labels = app::kLabelFormatDefaults;
 
     bool operator==(const DocumentRecord&) const = default;
 };

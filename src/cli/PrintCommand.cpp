@@ -19,7 +19,7 @@ namespace {
 constexpr int kMaxCount = std::numeric_limits<int>::max();
 
 // Values from the command line go where the print dialog would put them before it opens.
-void ApplyRange(const CliArguments& args, print::PrintSettings& printing) {
+void ApplyRange(const CliArguments& args, app::PrintSettings& printing) {
     const int ranges = args.Has("--single") + args.Has("--pages") + args.Has("--labels");
     if (ranges > 1) throw UsageError("give only one of --single, --pages N and --labels N");
     printing.BP = args.Has("--pages") || args.Has("--labels") ? 1 : 0;
@@ -52,7 +52,7 @@ void ApplySkip(const CliArguments& args, print::PrintOptions& options, int label
 // Only the sequence's next number goes back into the file, so nothing else the job touched
 // (such as the module width rounded to printer dots) is saved.
 void SaveSequence(const QString& path, const app::BarcodeDocument& printed,
-                  const print::PrinterMetrics& metrics) {
+                  const app::PrinterMetrics& metrics) {
     app::BarcodeDocument stored(metrics, printed.Metric(), printed.Labels);
     stored.LoadFromFile(path, printed.Metric());
     stored.Sequence.SeqCurrent = printed.Sequence.SeqCurrent;
@@ -70,7 +70,7 @@ void RunPrint(const Words& words, std::ostream&) {
     const QString path = QString::fromStdString(args.Positional()[0]);
 
     app::AppSettings settings; // the print dialog's defaults, not this user's last choices
-    print::PrinterMetrics metrics;
+    app::PrinterMetrics metrics;
     app::BarcodeDocument document(metrics, settings.Metric, settings.Labels);
     if (!document.LoadFromFile(path, settings.Metric))
         throw platform::Failure("Unable to read " + path.toStdString());
@@ -101,7 +101,7 @@ void RunTestPage(const Words& words, std::ostream&) {
     const CliArguments args(words, spec);
     if (!args.Positional().empty()) throw UsageError("unexpected argument " + args.Positional()[0]);
     const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
-    print::PrinterMetrics metrics;
+    app::PrinterMetrics metrics;
     print::ReadPrinterCapabilities(*printer, metrics);
     print::PrinterTarget target(*printer);
     print::PrintTestPage(target, metrics);

@@ -2,12 +2,12 @@
 // Everything the export dialog shows and does, without a window: the resolution and narrow bar
 // width in dots, the mils label, the spin buttons, the file name's extension and Save.
 
+#include "app/PrinterMetrics.h"
 #include "export/ExportFormat.h"
 #include "export/ExportSettings.h"
 #include "export/Exporter.h"
 #include "export/Picture.h"
 #include "platform/NumberFormat.h"
-#include "print/PrinterMetrics.h"
 
 #include <QString>
 
@@ -26,7 +26,7 @@ int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);
 class ExportModel {
   public:
     // `metrics` gives ScreenDpiX and the PrinterDpiX of the last refresh; it must outlive this.
-    explicit ExportModel(const print::PrinterMetrics& metrics) : metrics_(metrics) {}
+    explicit ExportModel(const app::PrinterMetrics& metrics) : metrics_(metrics) {}
 
     ExportSettings Settings;                         // the choices, kept between runs
     QString FileName;                                // eFileName
@@ -70,7 +70,7 @@ class ExportModel {
     std::optional<QString> Save(const ExportDocument& document, Exporter& exporter);
 
   private:
-    const print::PrinterMetrics& metrics_;
+    const app::PrinterMetrics& metrics_;
 };
 
 } // namespace exporting

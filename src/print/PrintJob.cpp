@@ -4,7 +4,7 @@
 #include "engine/Barcode.h"
 #include "engine/Units.h"
 #include "platform/Errors.h"
-#include "print/PrinterMetrics.h"
+#include "print/DeviceMetrics.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ engine::Orientation OrientationOf(std::uint8_t rotation) {
 
 // The start of `size` centred in `room` from `start`; each half is truncated by itself.
 int Centred(int start, int room, int size) {
-    return SaturateToInt(static_cast<long long>(start) + room / 2 - size / 2);
+    return app::SaturateToInt(static_cast<long long>(start) + room / 2 - size / 2);
 }
 
 struct ProgressFinisher {
@@ -29,14 +29,14 @@ struct ProgressFinisher {
     ~ProgressFinisher() { progress.Finish(); }
 };
 
-int ScreenDpi(const PrinterMetrics& metrics) {
-    return metrics.ScreenDpiX > 0 ? metrics.ScreenDpiX : kDefaultScreenDpi;
+int ScreenDpi(const app::PrinterMetrics& metrics) {
+    return metrics.ScreenDpiX > 0 ? metrics.ScreenDpiX : app::kDefaultScreenDpi;
 }
 
 } // namespace
 
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
-                    const PrinterMetrics& metrics) {
+                    const app::PrinterMetrics& metrics) {
     const int dpi = metrics.PrinterDpiX;
     int dots = options.CustomDots;
     if (options.Width == BarWidthChoice::AutoSize) {
@@ -49,7 +49,7 @@ int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& doc
     return std::max(dots, 1); // a bar must be at least one dot wide to print at all
 }
 
-int BarHeightDots(const app::BarcodeDocument& document, const PrinterMetrics& metrics) {
+int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics) {
     const double dpi = metrics.PrinterDpiX;
     const double height = document.Metric()
                               ? dpi * document.BarHeight() / engine::kCentimetresPerInch
@@ -61,12 +61,12 @@ int CopiesPerText(const PrintOptions& options) {
     return options.UseSequence ? options.Copies : 1;
 }
 
-std::string NextLabelText(const PrintOptions& options, SequenceSettings& sequence) {
+std::string NextLabelText(const PrintOptions& options, app::SequenceSettings& sequence) {
     return options.UseSequence ? TakeSequenceNumber(sequence) : options.Text;
 }
 
 PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::BarcodeDocument& document,
-                   const LabelSheet& sheet, const PrinterMetrics& metrics)
+                   const app::LabelSheet& sheet, const app::PrinterMetrics& metrics)
     : target_(target), options_(options), document_(document), sheet_(sheet), metrics_(metrics),
       symbology_(document.Symbology()), module_(ModuleWidthDots(options, document, metrics)),
       barHeight_(BarHeightDots(document, metrics)),
@@ -136,7 +136,7 @@ bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progre
 
 void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
     if (options_.Range == PrintRange::Single) {
-        DrawInCell({0, 0, PrintableWidth(metrics_), PrintableHeight(metrics_)}, text);
+        DrawInCell({0, 0, app::PrintableWidth(metrics_), app::PrintableHeight(metrics_)}, text);
         return;
     }
     const LabelCell cell = LabelCellAt(sheet_, metrics_, column, row);
@@ -158,8 +158,8 @@ void PrintJob::DrawInCell(const LabelCell& cell, std::string_view text) {
 }
 
 void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,
-                 app::BarcodeDocument& document, const LabelSheet& sheet,
-                 const PrinterMetrics& metrics) {
+                 app::BarcodeDocument& document, const app::LabelSheet& sheet,
+                 const app::PrinterMetrics& metrics) {
     PrintJob(target, options, document, sheet, metrics).Run(progress);
 }
 

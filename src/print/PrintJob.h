@@ -4,7 +4,7 @@
 
 #include "engine/BarDrawing.h"
 #include "engine/Symbology.h"
-#include "print/LabelSheet.h"
+#include "print/LabelLayout.h"
 #include "print/PrintOptions.h"
 #include "print/PrintTarget.h"
 #include "print/Sequence.h"
@@ -25,21 +25,21 @@ inline constexpr char kNoLabelFits[] =
 // The module width for every label of the job, in printer dots: 10 mils (22 for POSTNET) with
 // Auto Size, the screen's physical size with Screen Ratio, else the custom width; at least 1.
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
-                    const PrinterMetrics& metrics);
+                    const app::PrinterMetrics& metrics);
 // The document's bar height at the printer's horizontal resolution, whatever the rotation;
 // never negative.
-int BarHeightDots(const app::BarcodeDocument& document, const PrinterMetrics& metrics);
+int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics);
 // Labels that share one text: the copies with "Sequence", else 1.
 int CopiesPerText(const PrintOptions& options);
 // The text, or the next sequence number, which is consumed now.
-std::string NextLabelText(const PrintOptions& options, SequenceSettings& sequence);
+std::string NextLabelText(const PrintOptions& options, app::SequenceSettings& sequence);
 
 class PrintJob {
   public:
     // Every reference must outlive the job; the document's sequence advances as labels are
     // taken. `sheet` is the current label sheet, `metrics` holds its layout.
     PrintJob(PrintTarget& target, const PrintOptions& options, app::BarcodeDocument& document,
-             const LabelSheet& sheet, const PrinterMetrics& metrics);
+             const app::LabelSheet& sheet, const app::PrinterMetrics& metrics);
 
     // Throws platform::Failure before anything is printed for a zero count in use
     // (kZeroNotAllowed) or, on a sheet, when no label fits (kNoLabelFits).
@@ -66,8 +66,8 @@ class PrintJob {
     PrintTarget& target_;
     const PrintOptions& options_;
     app::BarcodeDocument& document_;
-    const LabelSheet& sheet_;
-    const PrinterMetrics& metrics_;
+    const app::LabelSheet& sheet_;
+    const app::PrinterMetrics& metrics_;
     engine::SymbologyCode symbology_;
     int module_;
     int barHeight_;
@@ -81,7 +81,7 @@ class PrintJob {
 
 // Runs one job from start to end (see PrintJob::Run).
 void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,
-                 app::BarcodeDocument& document, const LabelSheet& sheet,
-                 const PrinterMetrics& metrics);
+                 app::BarcodeDocument& document, const app::LabelSheet& sheet,
+                 const app::PrinterMetrics& metrics);
 
 } // namespace print

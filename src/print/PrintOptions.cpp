@@ -4,7 +4,7 @@
 #include "app/BarcodeDocument.h"
 #include "engine/Units.h"
 #include "platform/Errors.h"
-#include "print/PrinterMetrics.h"
+#include "print/LabelLayout.h"
 
 #include <algorithm>
 #include <limits>
@@ -39,7 +39,7 @@ int ClampSkip(int skip, int labelsPerPage) {
 }
 
 void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
-                               PrinterMetrics& metrics) {
+                               app::PrinterMetrics& metrics) {
     UseSequence = document.Sequence.SeqUse;
     Width = document.AutoSize ? BarWidthChoice::AutoSize : BarWidthChoice::None;
     const int dpi = metrics.PrinterDpiX;
@@ -49,7 +49,7 @@ void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings&
     // as the 10 mils that the layout puts in its place.
     settings.Labels = document.Labels;
     RecomputeLayout(settings.Labels, metrics, settings.Printing.PrintScale);
-    const PrintSettings& printing = settings.Printing;
+    const app::PrintSettings& printing = settings.Printing;
     CustomDots = printing.PrintScale;
     Pages = printing.Pages;
     Copies = printing.Copies;
@@ -61,11 +61,11 @@ void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings&
 }
 
 void PrintOptions::StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
-                                const PrinterMetrics& metrics) const {
+                                const app::PrinterMetrics& metrics) const {
     document.Sequence.SeqUse = UseSequence;
     document.AutoSize = Width == BarWidthChoice::AutoSize;
     document.BarWidth = DotsToMils(CustomDots, metrics.PrinterDpiX, document.BarWidth);
-    PrintSettings& printing = settings.Printing;
+    app::PrintSettings& printing = settings.Printing;
     printing.PrintScale = CustomDots;
     printing.Pages = Pages;
     printing.Copies = Copies;
@@ -75,7 +75,7 @@ void PrintOptions::StoreOptions(app::BarcodeDocument& document, app::AppSettings
     printing.PR = Range == PrintRange::Pages ? 0 : 1;
 }
 
-void PrintOptions::UpdateCounts(const PrinterMetrics& metrics, QChar decimalSeparator) {
+void PrintOptions::UpdateCounts(const app::PrinterMetrics& metrics, QChar decimalSeparator) {
     Labels = metrics.LabelsPerPage;
     const double mils = DotsToMils(CustomDots, metrics.PrinterDpiX, 0.0);
     BarWidthText = platform::FormatFloat("##0.0", mils, decimalSeparator) + QStringLiteral(" mils");

@@ -13,11 +13,10 @@
 namespace app {
 class BarcodeDocument;
 struct AppSettings;
+struct PrinterMetrics;
 } // namespace app
 
 namespace print {
-
-struct PrinterMetrics;
 
 enum class PrintRange { Single, Pages, Labels };
 
@@ -79,14 +78,14 @@ class PrintOptions {
     // whole printer dots, makes the document's sheet the current one (settings.Labels) and
     // lays it out.
     void LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
-                     PrinterMetrics& metrics);
+                     app::PrinterMetrics& metrics);
     // Writes the choices back (on "&Ok"): SeqUse, AutoSize and BarWidth into the document,
     // the print settings into `settings`.
     void StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
-                      const PrinterMetrics& metrics) const;
+                      const app::PrinterMetrics& metrics) const;
 
     // The label count becomes one full sheet; the mils read-out follows the custom width.
-    void UpdateCounts(const PrinterMetrics& metrics,
+    void UpdateCounts(const app::PrinterMetrics& metrics,
                       QChar decimalSeparator = platform::LocaleDecimalSeparator());
     PrintEnabling UpdateEnabling() const;
 

@@ -3,14 +3,14 @@
 // its progress (the progress window and the command line both implement it).
 
 #include "engine/Surface.h"
-#include "print/LabelSheet.h"
+#include "print/LabelLayout.h"
 
 #include <string>
 
 namespace print {
 
 class PrintTarget {
-public:
+  public:
     virtual ~PrintTarget() = default;
 
     virtual std::string PrinterName() const = 0;
@@ -29,7 +29,7 @@ public:
 };
 
 class PrintProgress {
-public:
+  public:
     virtual ~PrintProgress() = default;
 
     virtual void StartProgress(const std::string& printerName) = 0;

@@ -2,8 +2,8 @@
 
 #include "platform/Errors.h"
 #include "print/CupsQueue.h"
+#include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
-#include "print/PrinterMetrics.h"
 
 #include <QDir>
 #include <QFile>
@@ -123,9 +123,9 @@ void PrinterTarget::SetCopies(int copies) {
 }
 
 PageSize PrinterTarget::PrintableSize() const {
-    PrinterMetrics metrics;
+    app::PrinterMetrics metrics;
     ReadPrinterCapabilities(printer_, metrics);
-    return {PrintableWidth(metrics), PrintableHeight(metrics)};
+    return {app::PrintableWidth(metrics), app::PrintableHeight(metrics)};
 }
 
 void PrinterTarget::DrawStyledText(int x, int y, std::string_view text,

@@ -20,7 +20,7 @@ std::string FormatSequenceText(int number, int minSize, std::string_view prefix,
 
 // The advance runs in 64 bits: at the largest 32-bit number it wraps to SeqMin instead of
 // overflowing into the negative numbers.
-std::string TakeSequenceNumber(SequenceSettings& sequence) {
+std::string TakeSequenceNumber(app::SequenceSettings& sequence) {
     std::string text = FormatSequenceText(sequence.SeqCurrent, sequence.SeqMinSize,
                                           sequence.SeqPrefix, sequence.SeqSuffix);
     const long long next = static_cast<long long>(sequence.SeqCurrent) + 1;

@@ -1,25 +1,12 @@
 #pragma once
-// A document's running numbers: labels can carry prefix + zero-padded number + suffix instead
-// of the document's text, each label taking the next number.
+// Sequence texts: a document's running number formatted and advanced for each label.
+
+#include "app/SequenceSettings.h"
 
 #include <string>
 #include <string_view>
 
 namespace print {
-
-// The document's sequence values, with a new document's initial values. Values read from a file
-// are kept as they are: nothing here holds min ≤ current ≤ max.
-struct SequenceSettings {
-    bool SeqUse = false; // labels carry numbers instead of the text
-    int SeqMin = 0;      // the number wraps back to this
-    int SeqMax = 999999999;
-    int SeqCurrent = 1; // the number the next label carries
-    int SeqMinSize = 0; // minimum digit count, padded with leading "0"
-    std::string SeqPrefix;
-    std::string SeqSuffix;
-
-    bool operator==(const SequenceSettings&) const = default;
-};
 
 // Padding stops at this many characters, so a corrupt minimum size cannot build a huge text.
 inline constexpr int kMaxSequencePadding = 255;
@@ -31,6 +18,6 @@ std::string FormatSequenceText(int number, int minSize, std::string_view prefix,
 
 // The next label's text from SeqCurrent; SeqCurrent then advances by one and wraps to SeqMin
 // once past SeqMax, so SeqMax itself is printed.
-std::string TakeSequenceNumber(SequenceSettings& sequence);
+std::string TakeSequenceNumber(app::SequenceSettings& sequence);
 
 } // namespace print

@@ -206,7 +206,7 @@ TextPosition CaptionPosition(const TestPageMeasures& m, const TestPageSample& s,
     return {m.col + kTextMargin + extent, s.y + m.band / 2 - caption.height / 2};
 }
 
-void PrintTestPage(TestPageTarget& target, const PrinterMetrics& metrics) {
+void PrintTestPage(TestPageTarget& target, const app::PrinterMetrics& metrics) {
     target.SetCopies(1);
     const OrientationKeeper keeper(target);
     target.SetOrientation(PageOrientation::Portrait);

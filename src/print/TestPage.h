@@ -6,8 +6,8 @@
 
 #include "engine/Surface.h"
 #include "engine/Symbology.h"
+#include "print/DeviceMetrics.h"
 #include "print/PrintTarget.h"
-#include "print/PrinterMetrics.h"
 
 #include <string>
 #include <string_view>
@@ -107,6 +107,6 @@ TextPosition CaptionPosition(const TestPageMeasures& measures, const TestPageSam
 // Prints the page once, in portrait, as the job "Barcode Test Page", at the resolution of
 // `metrics`; the target's orientation is put back afterwards, also when printing fails (the
 // document is then aborted and the failure passed on).
-void PrintTestPage(TestPageTarget& target, const PrinterMetrics& metrics);
+void PrintTestPage(TestPageTarget& target, const app::PrinterMetrics& metrics);
 
 } // namespace print

@@ -116,8 +116,8 @@ TEST_F(AppSettingsTest, FirstRunGivesEveryDefault) {
     settings.Load(registry, kProgramFolder);
     EXPECT_EQ(settings.Window, (app::WindowSettings{50, 50, 361, 482, 0}));
     EXPECT_FALSE(settings.Metric);
-    EXPECT_EQ(settings.Labels, (print::LabelSheet{1.5, 2.0, 0.25, 0.25, 0.0, 0.0, false}));
-    EXPECT_EQ(settings.Printing, (print::PrintSettings{1, 0, 1, 0, 0, true, true}));
+    EXPECT_EQ(settings.Labels, (app::LabelSheet{1.5, 2.0, 0.25, 0.25, 0.0, 0.0, false}));
+    EXPECT_EQ(settings.Printing, (app::PrintSettings{1, 0, 1, 0, 0, true, true}));
     EXPECT_EQ(settings.Path, "");
     EXPECT_TRUE(registry.KeyExists(RegRoot::CurrentUser, kKey));
 }

@@ -47,12 +47,12 @@ bool AllWhite(const QImage& image) {
 
 class BarcodeDocumentTest : public ::testing::Test {
   protected:
-    print::PrinterMetrics metrics; // 96 dots per inch on the screen
-    BarcodeDocument doc{metrics, false, print::LabelSheet{}};
+    app::PrinterMetrics metrics; // 96 dots per inch on the screen
+    BarcodeDocument doc{metrics, false, app::LabelSheet{}};
 };
 
 TEST_F(BarcodeDocumentTest, CreationCopiesTheUnitAndTheSheet) {
-    const print::LabelSheet sheet{3.0, 5.0, 1.0, 0.5, 0.2, 0.1, true};
+    const app::LabelSheet sheet{3.0, 5.0, 1.0, 0.5, 0.2, 0.1, true};
     const BarcodeDocument created(metrics, true, sheet);
     // Until NewDocument fills them, the drawing values are zero.
     const app::DocumentRecord expected{true, 0.0, 0, false, kCode128, 0, "", true, 10.0, {}, sheet};

@@ -44,8 +44,8 @@ class DocumentFileTest : public ::testing::Test {
     QString Path(const char* name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
-    print::PrinterMetrics metrics;
-    BarcodeDocument doc{metrics, false, print::LabelSheet{}};
+    app::PrinterMetrics metrics;
+    BarcodeDocument doc{metrics, false, app::LabelSheet{}};
 };
 
 TEST_F(DocumentFileTest, SavesTheExampleByteForByteOverAnyFile) {
@@ -116,7 +116,7 @@ TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
         for (int round = 0; round < 25; ++round) {
             Randomise(doc, rng);
             doc.SaveToFile(Path("first.tlr"), separator);
-            BarcodeDocument loaded(metrics, round % 2 == 0, print::LabelSheet{});
+            BarcodeDocument loaded(metrics, round % 2 == 0, app::LabelSheet{});
             loaded.SetSuspended(true); // pictures of absurd heights take time, not bytes
             ASSERT_TRUE(loaded.LoadFromFile(Path("first.tlr"), round % 3 == 0, separator));
             EXPECT_EQ(loaded.BarcodeText(), doc.BarcodeText());
@@ -244,7 +244,7 @@ TEST_F(DocumentFileTest, AReadOnlyFolderKeepsThePreviousFile) {
 }
 
 TEST_F(DocumentFileTest, ASaveKilledHalfWayLeavesAWholeFile) {
-    BarcodeDocument other(metrics, true, print::LabelSheet{});
+    BarcodeDocument other(metrics, true, app::LabelSheet{});
     doc.Sequence.SeqPrefix = std::string(3 << 20, 'A');
     other.Sequence.SeqSuffix = std::string(3 << 20, 'B');
     BarcodeDocument* documents[2] = {&doc, &other};

@@ -1,8 +1,8 @@
 // tallyrune-cli print and testpage: real PDFs rendered by poppler, every label read back by
 // zxing-cpp in its own cell.
 
-#include "print/LabelSheet.h"
-#include "print/PrinterMetrics.h"
+#include "print/DeviceMetrics.h"
+#include "print/LabelLayout.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
 #include "support/PrivateCups.h"
@@ -41,7 +41,7 @@ QByteArray SheetDocument(int rotation, const char* labelWidth = "2.625") {
            "0\r\n";
 }
 
-print::LabelSheet LetterSheet() {
+app::LabelSheet LetterSheet() {
     return {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
 }
 
@@ -100,7 +100,8 @@ class PrintCli : public ::testing::Test {
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TALLYRUNE_CLI), args);
         if (!process.waitForStarted()) return {};
-        for (int waited = 0; waited < 10000 && !JobBegun(); waited += 20) QThread::msleep(20);
+        for (int waited = 0; waited < 10000 && !JobBegun(); waited += 20)
+            QThread::msleep(20);
         QThread::msleep(200);
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
         process.waitForFinished(120000);
@@ -118,8 +119,8 @@ struct SheetReading {
     bool inkOutsideCells = false;
 };
 
-SheetReading ReadSheet(const QImage& page, const print::LabelSheet& sheet) {
-    print::PrinterMetrics metrics;
+SheetReading ReadSheet(const QImage& page, const app::LabelSheet& sheet) {
+    app::PrinterMetrics metrics;
     metrics.PrinterDpiX = metrics.PrinterDpiY = 600;
     metrics.PhysicalWidth = 5100;
     metrics.PhysicalHeight = 6600;

@@ -16,8 +16,8 @@ using exporting::DpiKind;
 using exporting::ExportFormat;
 using exporting::ExportModel;
 
-print::PrinterMetrics Metrics(int screenDpi = 96, int printerDpi = 600) {
-    print::PrinterMetrics metrics;
+app::PrinterMetrics Metrics(int screenDpi = 96, int printerDpi = 600) {
+    app::PrinterMetrics metrics;
     metrics.ScreenDpiX = screenDpi;
     metrics.PrinterDpiX = printerDpi;
     return metrics;
@@ -46,7 +46,7 @@ TEST(ExportModel, ExportDpiByKind) {
         {DpiKind::Other, "99999", 96, 600, 99999}, {DpiKind::Printer, "300", 96, 0, 1},
     };
     for (const auto& c : cases) {
-        const print::PrinterMetrics metrics = Metrics(c.screen, c.printer);
+        const app::PrinterMetrics metrics = Metrics(c.screen, c.printer);
         ExportModel model(metrics);
         model.Settings.DpiType = c.kind;
         model.Settings.DpiText = c.text;
@@ -60,7 +60,7 @@ TEST(ExportModel, AutoSizeIsTenMilsOrTwentyTwoForPostnet) {
         int module;
         int postnet;
     } cases[] = {{96, 1, 2}, {250, 2, 6}, {300, 3, 7}, {450, 4, 10}, {600, 6, 13}};
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     ExportModel model(metrics);
     model.Settings.DpiType = DpiKind::Other;
     for (const auto& c : cases) {
@@ -91,7 +91,7 @@ TEST(ExportModel, MilsLabelShowsTheCustomWidthAtTheResolution) {
         {DpiKind::Other, "300", "3", true, '.', "10.0 mils"},
         {DpiKind::Other, "0", "100", true, '.', "100000.0 mils"},
     };
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     for (const auto& c : cases) {
         ExportModel model(metrics);
         model.Settings = {c.kind, c.dpi, c.autoSize, c.scale, 0};
@@ -100,7 +100,7 @@ TEST(ExportModel, MilsLabelShowsTheCustomWidthAtTheResolution) {
 }
 
 TEST(ExportModel, EmptyNumberBoxesFailWithTheConversionError) {
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     ExportModel model(metrics);
     model.Settings.ScaleText = "";
     EXPECT_THROW(
@@ -141,7 +141,7 @@ TEST(ExportModel, SpinButtonsStopAtTheirLimits) {
         {&ExportModel::DpiUp, false, "99999", "99999"},
         {&ExportModel::DpiUp, false, "0", "1"},
     };
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     for (const auto& c : cases) {
         ExportModel model(metrics);
         QString& box = c.scale ? model.Settings.ScaleText : model.Settings.DpiText;
@@ -170,7 +170,7 @@ TEST(ExportModel, PictureSizeFollowsHeightUnitAndRotation) {
         {0.999, false, Orientation::Deg0, 300, 3, 231, 299}, // truncated, not rounded
         {1.0, false, Orientation::Deg0, 1, 1, 77, 1},
     };
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     for (const auto& c : cases) {
         ExportModel model(metrics);
         model.Settings = {DpiKind::Other, QString::number(c.dpi), false, QString::number(c.module),
@@ -204,7 +204,7 @@ TEST(ExportModel, FormatListTable) {
         {7, "PDF - Portable Document Format", "pdf", "Portable Document Format (*.pdf)|*.pdf"},
     };
     ASSERT_EQ(exporting::ExportFormats().size(), std::size(cases));
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     ExportModel model(metrics);
     for (const auto& c : cases) {
         EXPECT_EQ(exporting::ExportFormats()[c.index].listItem, c.item);
@@ -231,7 +231,7 @@ TEST(ExportModel, FileNameTakesTheFormatsExtension) {
         {"a.b.c", 7, "a.b.pdf"},
         {"x.wmf", -1, "x.wmf"}, // no format chosen: unchanged
     };
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     for (const auto& c : cases) {
         ExportModel model(metrics);
         model.Settings.Format = c.format;
@@ -243,7 +243,7 @@ TEST(ExportModel, FileNameTakesTheFormatsExtension) {
 }
 
 TEST(ExportModel, NewDocumentNameThenTiff) {
-    const print::PrinterMetrics metrics = Metrics();
+    const app::PrinterMetrics metrics = Metrics();
     ExportModel model(metrics);
     exporting::ExportDocument document;
     document.FileName = "barcode_1";
@@ -255,7 +255,7 @@ TEST(ExportModel, NewDocumentNameThenTiff) {
 }
 
 TEST(ExportModel, MilsLabelFollowsResolutionButNotTypedWidths) {
-    const print::PrinterMetrics metrics = Metrics(96, 600);
+    const app::PrinterMetrics metrics = Metrics(96, 600);
     ExportModel model(metrics);
     EXPECT_EQ(model.MilsLabel, "10.0 mils"); // until first refreshed
     const QChar point = platform::LocaleDecimalSeparator();
@@ -280,14 +280,14 @@ TEST(ExportModel, MilsLabelFollowsResolutionButNotTypedWidths) {
 }
 
 TEST(ExportModel, PrinterCaptionShowsTheLastRefresh) {
-    const print::PrinterMetrics metrics = Metrics(96, 600);
+    const app::PrinterMetrics metrics = Metrics(96, 600);
     EXPECT_EQ(ExportModel(metrics).PrinterDpiCaption(), "Printer DPI (600)");
 }
 
 class ExportModelSave : public ::testing::Test {
   protected:
     QTemporaryDir dir;
-    print::PrinterMetrics metrics = Metrics();
+    app::PrinterMetrics metrics = Metrics();
     ExportModel model{metrics};
     exporting::Exporter exporter;
     exporting::ExportDocument document;

@@ -171,8 +171,8 @@ TEST_F(CupsPrinter, AFinishedJobReachesTheQueueWithItsSettings) {
 // A cancelled job, or one whose target goes mid-job, never reaches the queue; the printer then
 // prints the next job as usual.
 TEST_F(CupsPrinter, ACancelledJobNeverReachesTheQueue) {
-    const print::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
-    print::PrinterMetrics metrics;
+    const app::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+    app::PrinterMetrics metrics;
     app::BarcodeDocument document(metrics, false, sheet);
     document.SetBarcodeText("CANCEL");
     testing_support::RecordingProgress progress;

@@ -13,20 +13,20 @@
 
 namespace {
 
-using print::LabelSheet;
+using app::LabelSheet;
 
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
 
 TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
-    const LabelSheet sheets[] = {
+    const app::LabelSheet sheets[] = {
         {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false},
         {3.81, 6.985, 1.27, 0.476, 0.0, 0.3175, true},
         {-0.25, 1e-5, 123456.789, 0.1, 1e20, 0.0, false},
     };
     QTemporaryDir dir;
     for (char16_t separator : {u'.', u','})
-        for (const LabelSheet& sheet : sheets) {
+        for (const app::LabelSheet& sheet : sheets) {
             print::SaveLabelFormat(dir.filePath("sheet.fmt"), sheet, separator);
             EXPECT_EQ(print::LoadLabelFormat(dir.filePath("sheet.fmt"), separator), sheet);
         }
@@ -46,11 +46,11 @@ struct ReadCase {
     const char* what;
     const char* name;
     QByteArray contents; // none: no file
-    LabelSheet expected;
+    app::LabelSheet expected;
 };
 
 TEST(LabelFormatFile, ReadsWithDefaults) {
-    const LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false};
+    const app::LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false};
     const ReadCase cases[] = {
         {"missing file", "none.fmt", {}, defaults},
         {"not a profile file", "junk.fmt", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), defaults},

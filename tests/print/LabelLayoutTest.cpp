@@ -1,7 +1,7 @@
 // Label sheet arithmetic: lengths to dots, the fit count, the layout and the label cells.
 // Expected values are worked by hand in the comments.
 
-#include "print/LabelSheet.h"
+#include "print/LabelLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,15 @@
 
 namespace {
 
+using app::LabelSheet;
+using app::PrinterMetrics;
 using print::LabelCell;
-using print::LabelSheet;
-using print::PrinterMetrics;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Letter at 600 dpi: 5100 × 6600 dots.
-PrinterMetrics Letter600(int offsetX = 0, int offsetY = 0) {
-    PrinterMetrics m;
+app::PrinterMetrics Letter600(int offsetX = 0, int offsetY = 0) {
+    app::PrinterMetrics m;
     m.PrinterDpiX = m.PrinterDpiY = 600;
     m.PhysicalWidth = 5100;
     m.PhysicalHeight = 6600;
@@ -30,7 +30,7 @@ PrinterMetrics Letter600(int offsetX = 0, int offsetY = 0) {
 }
 
 // Labels 1.0 × 2.625 in, margins 0.5 top and 0.1875 left, gaps 0 and 0.125.
-const LabelSheet kLetterSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kLetterSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
 
 std::array<int, 4> Box(const LabelCell& c) {
     return {c.left, c.top, c.width, c.height};
@@ -115,34 +115,35 @@ TEST(LabelLayout, CountFitAgreesWithSteppingOnSmallSheets) {
 
 struct LayoutCase {
     const char* what;
-    LabelSheet sheet;
+    app::LabelSheet sheet;
     int rows, columns, labels;
 };
 
 TEST(LabelLayout, RecomputeLayoutOnLetter) {
-    LabelSheet marginsOnEdge = kLetterSheet;
+    app::LabelSheet marginsOnEdge = kLetterSheet;
     marginsOnEdge.MarginTop = 11.0;
     marginsOnEdge.MarginLeft = 8.5;
-    LabelSheet topBeyond = kLetterSheet;
+    app::LabelSheet topBeyond = kLetterSheet;
     topBeyond.MarginTop = 12.0;
     const LayoutCase cases[] = {
         {"the Letter example", kLetterSheet, 10, 3, 30},
         // rows: 150 + 900k ends 1050..6450; columns: 150 + 1200k ends 1350..4950
-        {"the default sheet", LabelSheet{}, 7, 4, 28},
+        {"the default sheet", app::LabelSheet{}, 7, 4, 28},
         {"margins equal to the paper", marginsOnEdge, 0, 0, 0},
         {"top margin beyond the paper", topBeyond, 0, 3, 0},
         // 1.27 cm = 300 dots, 2.54 cm = 600; columns 118 + 1535, then + 70 + 1535: 3 fit
-        {"centimetres", LabelSheet{2.54, 6.5, 1.27, 0.5, 0.0, 0.3, true}, 10, 3, 30},
-        {"not a number: one label of 0 dots", LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}, 1, 1,
-         1},
-        {"huge margins", LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0}, 0, 0, 0},
-        {"negative label: the first one only", LabelSheet{-1.0, -2.0, 0.5, 0.5, 0.0, 0.0}, 1, 1, 1},
+        {"centimetres", app::LabelSheet{2.54, 6.5, 1.27, 0.5, 0.0, 0.3, true}, 10, 3, 30},
+        {"not a number: one label of 0 dots", app::LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN},
+         1, 1, 1},
+        {"huge margins", app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0}, 0, 0, 0},
+        {"negative label: the first one only", app::LabelSheet{-1.0, -2.0, 0.5, 0.5, 0.0, 0.0}, 1,
+         1, 1},
         // 1-dot labels from INT_MIN: 2^32 - 1 each way, saturated
-        {"absurd counts saturate", LabelSheet{0.002, 0.002, -1e300, -1e300, 0.0, 0.0, false},
+        {"absurd counts saturate", app::LabelSheet{0.002, 0.002, -1e300, -1e300, 0.0, 0.0, false},
          INT_MAX, INT_MAX, INT_MAX},
     };
     for (const auto& c : cases) {
-        PrinterMetrics m = Letter600();
+        app::PrinterMetrics m = Letter600();
         int printScale = 8;
         print::RecomputeLayout(c.sheet, m, printScale);
         EXPECT_EQ(m.Rows, c.rows) << c.what;
@@ -165,7 +166,7 @@ TEST(LabelLayout, RecomputeLayoutSetsTenMilsOnlyWhenUnset) {
         {1200, 0, 12}, {600, 8, 8}, {600, -1, -1},
     };
     for (const auto& c : cases) {
-        PrinterMetrics m = Letter600();
+        app::PrinterMetrics m = Letter600();
         m.PrinterDpiX = c.dpi;
         int printScale = c.printScale;
         print::RecomputeLayout(kLetterSheet, m, printScale);
@@ -175,14 +176,14 @@ TEST(LabelLayout, RecomputeLayoutSetsTenMilsOnlyWhenUnset) {
 
 struct CellCase {
     const char* what;
-    LabelSheet sheet;
+    app::LabelSheet sheet;
     int column, row;
     std::array<int, 4> expected; // left, top, width, height
 };
 
 // Uneven lengths at 600 dpi: the index multiplies before truncation, so column 3 is
 // Trunc(0.3333 × 600 × 3) = 599, not 3 × Trunc(199.98) = 597.
-const LabelSheet kUneven{0.2222, 0.3333, 0.05, 0.1, 0.0007, 0.0111, false};
+const app::LabelSheet kUneven{0.2222, 0.3333, 0.05, 0.1, 0.0007, 0.0111, false};
 
 TEST(LabelLayout, LabelCellInPrinterCoordinates) {
     const CellCase cases[] = {
@@ -191,25 +192,29 @@ TEST(LabelLayout, LabelCellInPrinterCoordinates) {
         {"Letter (2, 9)", kLetterSheet, 2, 9, {112 + 150 + 3150 - 75, 300 + 5400 - 50, 1575, 600}},
         // left 60 + Trunc(19.98) + Trunc(599.94); top 30 + Trunc(0.84) + Trunc(266.64)
         {"uneven (3, 2)", kUneven, 3, 2, {60 + 19 + 599 - 75, 30 + 0 + 266 - 50, 199, 133}},
-        {"not a number", LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}, 4, 4, {-75, -50, 0, 0}},
+        {"not a number",
+         app::LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN},
+         4,
+         4,
+         {-75, -50, 0, 0}},
         {"negative label",
-         LabelSheet{-1.0, -2.625, 0.5, 0.1875, 0.0, 0.125},
+         app::LabelSheet{-1.0, -2.625, 0.5, 0.1875, 0.0, 0.125},
          2,
          1,
          {112 + 150 - 3150 - 75, 300 - 600 - 50, -1575, -600}},
         {"huge margins",
-         LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0},
+         app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0},
          0,
          0,
          {INT_MAX - 75, INT_MAX - 50, 600, 600}},
         {"huge index", kLetterSheet, INT_MAX, INT_MAX, {INT_MAX, INT_MAX, 1575, 600}},
         {"huge negative margins",
-         LabelSheet{1.0, 1.0, -1e300, -1e300, 0.0, 0.0},
+         app::LabelSheet{1.0, 1.0, -1e300, -1e300, 0.0, 0.0},
          0,
          0,
          {INT_MIN, INT_MIN, 600, 600}},
     };
-    const PrinterMetrics m = Letter600(75, 50);
+    const app::PrinterMetrics m = Letter600(75, 50);
     for (const auto& c : cases)
         EXPECT_EQ(Box(print::LabelCellAt(c.sheet, m, c.column, c.row)), c.expected) << c.what;
 }
@@ -217,16 +222,16 @@ TEST(LabelLayout, LabelCellInPrinterCoordinates) {
 TEST(LabelLayout, CentimetreCellOnEachAxisOwnResolution) {
     // 300 dpi across, 600 down; each length is divided by 2.54 first:
     // left 118.11 + 70.87 (0.3 × 2) + 590.55 (2.5 × 2); top 283.46 + 141.73 + 2480.31
-    PrinterMetrics m = Letter600(10, 20);
+    app::PrinterMetrics m = Letter600(10, 20);
     m.PrinterDpiX = 300;
-    const LabelSheet sheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true};
+    const app::LabelSheet sheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true};
     const std::array<int, 4> expected{118 + 70 + 590 - 10, 283 + 141 + 2480 - 20, 295, 826};
     EXPECT_EQ(Box(print::LabelCellAt(sheet, m, 2, 3)), expected);
 }
 
 struct PreviewCase {
     const char* what;
-    LabelSheet sheet;
+    app::LabelSheet sheet;
     int px, py, column, row;
     int left, top, right, bottom;
 };
@@ -237,10 +242,10 @@ TEST(LabelLayout, PreviewCellHasNoOffset) {
         {"Letter (1, 2) at 15", kLetterSheet, 15, 15, 1, 2, 42, 37, 81, 52},
         {"Letter (0, 0) at 15 × 18", kLetterSheet, 15, 18, 0, 0, 2, 9, 41, 27},
         // 7.87 + 4.72 + 39.37, width 19.69; 9.45 + 4.72 + 82.68, height 27.56
-        {"centimetres (2, 3) at 20", LabelSheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true}, 20, 20, 2, 3,
-         50, 95, 69, 122},
-        {"huge margins saturate the far edge", LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0}, 15, 15,
-         0, 0, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
+        {"centimetres (2, 3) at 20", app::LabelSheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true}, 20, 20, 2,
+         3, 50, 95, 69, 122},
+        {"huge margins saturate the far edge", app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0},
+         15, 15, 0, 0, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
     };
     for (const auto& c : cases) {
         const LabelCell cell = print::PreviewCellAt(c.sheet, c.px, c.py, c.column, c.row);

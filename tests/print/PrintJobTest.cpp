@@ -24,13 +24,13 @@ using enum print::PrintRange;
 
 // Letter at 600 dpi. Thirty: 10 rows of 3 (1.0 x 2.625 in, margins 0.5 and 0.1875, gaps 0 and
 // 0.125); ten: 5 rows of 2 (2.0 x 4.0 in, margins 0.5 and 0.25).
-const print::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
-const print::LabelSheet kTen{2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false};
-const print::LabelSheet kNoRow{1.0, 2.0, 12.0, 0.25, 0.0, 0.0, false};
-const print::LabelSheet kNoColumn{1.0, 2.0, 0.5, 9.0, 0.0, 0.0, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kTen{2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false};
+const app::LabelSheet kNoRow{1.0, 2.0, 12.0, 0.25, 0.0, 0.0, false};
+const app::LabelSheet kNoColumn{1.0, 2.0, 0.5, 9.0, 0.0, 0.0, false};
 
 // The cells worked out by hand: left = Trunc(margin) + Trunc(gap x c) + Trunc(label x c).
-LabelCell CellOf(const print::LabelSheet& sheet, int column, int row) {
+LabelCell CellOf(const app::LabelSheet& sheet, int column, int row) {
     if (&sheet == &kThirty) return {112 + 1650 * column, 300 + 600 * row, 1575, 600};
     return {150 + 2400 * column, 300 + 1200 * row, 2400, 1200};
 }
@@ -51,7 +51,7 @@ class PrintJobTest : public ::testing::Test {
         options.Range = range;
         (range == Pages ? options.Pages : options.Labels) = count;
     }
-    void Print(const print::LabelSheet& sheet, int cancelAtPage = 0) {
+    void Print(const app::LabelSheet& sheet, int cancelAtPage = 0) {
         int printScale = 6;
         print::RecomputeLayout(sheet, metrics, printScale);
         target.emplace();
@@ -80,7 +80,7 @@ class PrintJobTest : public ::testing::Test {
         return counts;
     }
 
-    print::PrinterMetrics metrics;
+    app::PrinterMetrics metrics;
     app::BarcodeDocument doc{metrics, false, kThirty};
     print::PrintOptions options;
     std::optional<testing_support::RecordingPrintTarget> target; // afresh for every job
@@ -89,7 +89,7 @@ class PrintJobTest : public ::testing::Test {
 
 struct SheetCase {
     const char* what;
-    const print::LabelSheet& sheet;
+    const app::LabelSheet& sheet;
     print::PrintRange range;
     int count; // pages or labels
     int skip;
@@ -142,13 +142,13 @@ struct SequenceCase {
     int count;
     bool useSequence;
     int copies;
-    print::SequenceSettings sequence;
+    app::SequenceSettings sequence;
     const char* texts; // page by page
     int currentAfter;
 };
 
 TEST_F(PrintJobTest, EachTextIsTakenBeforeItsLabelAndCopiesRestartOnEachPage) {
-    using Seq = print::SequenceSettings;
+    using Seq = app::SequenceSettings;
     const SequenceCase cases[] = {
         {"copies 3", Pages, 2, true, 3, Seq{}, "1 1 1 2 2 2 3 3 3 4|5 5 5 6 6 6 7 7 7 8", 9},
         {"wrap", Labels, 5, true, 1, Seq{true, 1, 3, 1, 0, "", ""}, "1 2 3 1 2", 3},
@@ -290,7 +290,7 @@ TEST_F(PrintJobTest, RefusedRequestsPrintNothing) {
     const char* noLabel = print::kNoLabelFits;
     const char* zero = print::kZeroNotAllowed;
     const struct {
-        const print::LabelSheet& sheet;
+        const app::LabelSheet& sheet;
         print::PrintRange range;
         int pages, labels, copies;
         const char* message;

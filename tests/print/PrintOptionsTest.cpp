@@ -13,12 +13,12 @@
 
 namespace {
 
+using app::PrintSettings;
 using print::BarWidthChoice;
 using print::PrintRange;
-using print::PrintSettings;
 
 // Letter at 600 dpi; the thirty-label sheet gives 10 rows of 3.
-const print::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
 
 // Every choice on one line, so a whole model compares at once: range, pages (p), labels (l),
 // text or sequence, copies (x), width and custom dots (d), alignments, text, mils read-out.
@@ -42,8 +42,8 @@ class PrintOptionsTest : public ::testing::Test {
         doc.SetSuspended(true);
         doc.SetBarcodeText("ABC");
     }
-    print::PrinterMetrics metrics;
-    app::BarcodeDocument doc{metrics, false, print::LabelSheet{}};
+    app::PrinterMetrics metrics;
+    app::BarcodeDocument doc{metrics, false, app::LabelSheet{}};
     app::AppSettings settings;
     print::PrintOptions options;
 };
@@ -52,7 +52,7 @@ class PrintOptionsTest : public ::testing::Test {
 // shows the layout's 10 mils.
 TEST_F(PrintOptionsTest, LoadOptionsFillsFromSettingsAndDocument) {
     const struct {
-        PrintSettings printing;
+        app::PrintSettings printing;
         bool autoSize, seqUse;
         const char* expected;
     } cases[] = {
@@ -104,7 +104,7 @@ TEST_F(PrintOptionsTest, StoreOptionsRoundTrip) {
         BarWidthChoice width;
         bool sequence;
         int dots;
-        PrintSettings stored;
+        app::PrintSettings stored;
         double barWidth;
     } cases[] = {
         {PrintRange::Single, AutoSize, true, 8, {12, 8, 4, 0, 1, false, true}, 8000.0 / 600},

@@ -1,8 +1,8 @@
 // Printer metrics read from a PDF QPrinter at 600 dpi on Letter (5100 × 6600 dots), where page
 // margins stand for a printer's nonprintable border.
 
-#include "print/PrinterMetrics.h"
-#include "print/LabelSheet.h"
+#include "print/DeviceMetrics.h"
+#include "print/LabelLayout.h"
 
 #include <QGuiApplication>
 #include <QMarginsF>
@@ -18,7 +18,7 @@
 
 namespace {
 
-using print::PrinterMetrics;
+using app::PrinterMetrics;
 
 struct PageCase {
     const char* what;
@@ -63,20 +63,20 @@ std::unique_ptr<QPrinter> PdfPrinter(const PageCase& page) {
 TEST(PrinterMetrics, ReadsPdfPrinterAt600DpiOnLetter) {
     for (const auto& page : kPages) {
         const auto printer = PdfPrinter(page);
-        PrinterMetrics m;
+        app::PrinterMetrics m;
         print::ReadPrinterCapabilities(*printer, m);
         EXPECT_EQ(m.PrinterDpiX, 600) << page.what;
         EXPECT_EQ(m.PrinterDpiY, 600) << page.what;
-        const std::array<int, 8> actual{m.PhysicalWidth,          m.PhysicalHeight,
-                                        m.PhysicalOffsetX,        m.PhysicalOffsetY,
-                                        m.NonprintableRight,      m.NonprintableBottom,
-                                        print::PrintableWidth(m), print::PrintableHeight(m)};
+        const std::array<int, 8> actual{m.PhysicalWidth,        m.PhysicalHeight,
+                                        m.PhysicalOffsetX,      m.PhysicalOffsetY,
+                                        m.NonprintableRight,    m.NonprintableBottom,
+                                        app::PrintableWidth(m), app::PrintableHeight(m)};
         EXPECT_EQ(actual, page.expected) << page.what;
     }
 }
 
 TEST(PrinterMetrics, ScreenResolutionOrDefault) {
-    PrinterMetrics m;
+    app::PrinterMetrics m;
     m.ScreenDpiX = m.ScreenDpiY = 1;
     print::ReadScreenResolution(nullptr, m);
     EXPECT_EQ(m.ScreenDpiX, 96);
@@ -93,8 +93,8 @@ TEST(PrinterMetrics, RefreshLaysOutTheSheet) {
     const auto printer = PdfPrinter(kPages[0]);
     // The default sheet, 1.5 × 2.0 in with 0.25 margins: rows end 1050, 1950, ..., 6450 (7);
     // columns 1350, 2550, 3750, 4950 (4).
-    const print::LabelSheet sheet;
-    PrinterMetrics m;
+    const app::LabelSheet sheet;
+    app::PrinterMetrics m;
     int printScale = 0;
     print::RefreshPrinterMetrics(*printer, sheet, m, printScale);
     EXPECT_EQ(m.PhysicalOffsetX, 150);

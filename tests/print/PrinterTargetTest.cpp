@@ -407,7 +407,7 @@ TEST(PrinterTarget, TheTestPagePrintsOncePortraitAndItsSamplesDecode) {
     const auto printer = print::OpenPdfPrinter(pdf, print::Paper::Letter, 600);
     printer->setPageOrientation(QPageLayout::Landscape);
     printer->setCopyCount(3);
-    print::PrinterMetrics metrics;
+    app::PrinterMetrics metrics;
     print::ReadPrinterCapabilities(*printer, metrics);
     print::PrinterTarget target(*printer);
     print::PrintTestPage(target, metrics);

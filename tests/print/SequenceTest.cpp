@@ -10,7 +10,7 @@
 
 namespace {
 
-using print::SequenceSettings;
+using app::SequenceSettings;
 
 struct FormatCase {
     int number;
@@ -44,7 +44,7 @@ TEST(Sequence, CorruptMinimumSizeStopsPadding) {
 }
 
 TEST(Sequence, NewDocumentValues) {
-    const SequenceSettings s;
+    const app::SequenceSettings s;
     EXPECT_FALSE(s.SeqUse);
     EXPECT_EQ(s.SeqMin, 0);
     EXPECT_EQ(s.SeqMax, 999999999);
@@ -76,7 +76,7 @@ TEST(Sequence, TakeSequenceNumberAdvancesAndWraps) {
         {"max below min: every advance wraps", 5, 3, 5, {"5", "5"}, 5},
     };
     for (const auto& c : cases) {
-        SequenceSettings s;
+        app::SequenceSettings s;
         s.SeqMin = c.min;
         s.SeqMax = c.max;
         s.SeqCurrent = c.current;
@@ -89,7 +89,7 @@ TEST(Sequence, TakeSequenceNumberAdvancesAndWraps) {
 }
 
 TEST(Sequence, TakenTextCarriesPrefixPaddingAndSuffix) {
-    SequenceSettings s;
+    app::SequenceSettings s;
     s.SeqCurrent = 7;
     s.SeqMinSize = 4;
     s.SeqPrefix = "A-";

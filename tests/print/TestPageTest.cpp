@@ -189,8 +189,8 @@ class RecordingTarget : public print::TestPageTarget {
     }
 };
 
-print::PrinterMetrics At600Dpi() {
-    print::PrinterMetrics m;
+app::PrinterMetrics At600Dpi() {
+    app::PrinterMetrics m;
     m.PrinterDpiX = m.PrinterDpiY = 600;
     return m;
 }

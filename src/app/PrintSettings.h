@@ -1,7 +1,7 @@
 #pragma once
 // The print dialog's last choices, kept between runs.
 
-namespace print {
+namespace app {
 
 struct PrintSettings {
     int Pages = 1;
@@ -15,4 +15,4 @@ struct PrintSettings {
     bool operator==(const PrintSettings&) const = default;
 };
 
-} // namespace print
+} // namespace app

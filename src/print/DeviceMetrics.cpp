@@ -1,10 +1,10 @@
 // Printer and screen metrics from Qt: the printer's page layout stands in for the device
 // capabilities (resolution, physical size and offset, printable size).
 
-#include "print/PrinterMetrics.h"
+#include "print/DeviceMetrics.h"
 
 #include "engine/Units.h"
-#include "print/LabelSheet.h"
+#include "print/LabelLayout.h"
 
 #include <QGuiApplication>
 #include <QPageLayout>
@@ -14,20 +14,10 @@
 
 namespace print {
 
-int PrintableWidth(const PrinterMetrics& m) {
-    return SaturateToInt(static_cast<long long>(m.PhysicalWidth) - m.PhysicalOffsetX -
-                         m.NonprintableRight);
-}
-
-int PrintableHeight(const PrinterMetrics& m) {
-    return SaturateToInt(static_cast<long long>(m.PhysicalHeight) - m.PhysicalOffsetY -
-                         m.NonprintableBottom);
-}
-
 // Qt printers have one resolution for both axes; the page rectangles are in device pixels at it.
 // In full-page mode the paint rectangle is the whole paper, so the painter's origin, which the
 // offsets describe, is the paper's corner.
-void ReadPrinterCapabilities(const QPrinter& printer, PrinterMetrics& metrics) {
+void ReadPrinterCapabilities(const QPrinter& printer, app::PrinterMetrics& metrics) {
     const int dpi = printer.resolution();
     const QPageLayout layout = printer.pageLayout();
     const QRect paper = layout.fullRectPixels(dpi);
@@ -42,15 +32,15 @@ void ReadPrinterCapabilities(const QPrinter& printer, PrinterMetrics& metrics) {
     metrics.NonprintableBottom = paper.height() - (printable.height() + metrics.PhysicalOffsetY);
 }
 
-void ReadScreenResolution(const QScreen* screen, PrinterMetrics& metrics) {
+void ReadScreenResolution(const QScreen* screen, app::PrinterMetrics& metrics) {
     metrics.ScreenDpiX =
-        screen ? engine::RoundHalfEven(screen->logicalDotsPerInchX()) : kDefaultScreenDpi;
+        screen ? engine::RoundHalfEven(screen->logicalDotsPerInchX()) : app::kDefaultScreenDpi;
     metrics.ScreenDpiY =
-        screen ? engine::RoundHalfEven(screen->logicalDotsPerInchY()) : kDefaultScreenDpi;
+        screen ? engine::RoundHalfEven(screen->logicalDotsPerInchY()) : app::kDefaultScreenDpi;
 }
 
-void RefreshPrinterMetrics(const QPrinter& printer, const LabelSheet& sheet,
-                           PrinterMetrics& metrics, int& printScale) {
+void RefreshPrinterMetrics(const QPrinter& printer, const app::LabelSheet& sheet,
+                           app::PrinterMetrics& metrics, int& printScale) {
     ReadScreenResolution(QGuiApplication::primaryScreen(), metrics);
     ReadPrinterCapabilities(printer, metrics);
     RecomputeLayout(sheet, metrics, printScale);

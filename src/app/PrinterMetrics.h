@@ -5,12 +5,7 @@
 #include <algorithm>
 #include <climits>
 
-class QPrinter;
-class QScreen;
-
-namespace print {
-
-struct LabelSheet;
+namespace app {
 
 struct PrinterMetrics {
     int PrinterDpiX = 0;
@@ -40,17 +35,13 @@ inline int SaturateToInt(long long value) {
 }
 
 // The printable area in dots, as the printer's painter sees it.
-int PrintableWidth(const PrinterMetrics& metrics);
-int PrintableHeight(const PrinterMetrics& metrics);
+inline int PrintableWidth(const PrinterMetrics& m) {
+    return SaturateToInt(static_cast<long long>(m.PhysicalWidth) - m.PhysicalOffsetX -
+                         m.NonprintableRight);
+}
+inline int PrintableHeight(const PrinterMetrics& m) {
+    return SaturateToInt(static_cast<long long>(m.PhysicalHeight) - m.PhysicalOffsetY -
+                         m.NonprintableBottom);
+}
 
-// Resolution, paper and printable rectangle of the printer's current page layout.
-void ReadPrinterCapabilities(const QPrinter& printer, PrinterMetrics& metrics);
-
-// Logical resolution of the screen, or kDefaultScreenDpi when there is none.
-void ReadScreenResolution(const QScreen* screen, PrinterMetrics& metrics);
-
-// Reads the printer and the primary screen, then lays out `sheet` (see RecomputeLayout).
-void RefreshPrinterMetrics(const QPrinter& printer, const LabelSheet& sheet,
-                           PrinterMetrics& metrics, int& printScale);
-
-} // namespace print
+} // namespace app

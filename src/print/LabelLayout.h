@@ -1,21 +1,10 @@
 #pragma once
-// A page of equal labels in a grid: six lengths in the sheet's own unit and that unit.
+// Where the labels of a sheet fall on the paper: rows, columns and each label's cell.
 
-#include "print/PrinterMetrics.h"
+#include "app/LabelSheet.h"
+#include "app/PrinterMetrics.h"
 
 namespace print {
-
-struct LabelSheet {
-    double LabelHeight = 1.5;
-    double LabelWidth = 2.0;
-    double MarginTop = 0.25;  // paper edge to the first row
-    double MarginLeft = 0.25; // paper edge to the first column
-    double GapHeight = 0.0;   // between rows
-    double GapWidth = 0.0;    // between columns
-    bool MetricLabel = false; // false: inches, true: centimetres
-
-    bool operator==(const LabelSheet&) const = default;
-};
 
 // One label's rectangle in device units (printer dots or preview pixels).
 struct LabelCell {
@@ -24,8 +13,8 @@ struct LabelCell {
     int width = 0;
     int height = 0;
 
-    int Right() const { return SaturateToInt(static_cast<long long>(left) + width); }
-    int Bottom() const { return SaturateToInt(static_cast<long long>(top) + height); }
+    int Right() const { return app::SaturateToInt(static_cast<long long>(left) + width); }
+    int Bottom() const { return app::SaturateToInt(static_cast<long long>(top) + height); }
     bool operator==(const LabelCell&) const = default;
 };
 
@@ -39,13 +28,14 @@ int CountFit(int start, int size, int gap, int limit);
 
 // Rows, Columns and LabelsPerPage of `sheet` on the cached paper; a printScale of 0 (no module
 // width chosen yet) becomes the dot count of 10 mils.
-void RecomputeLayout(const LabelSheet& sheet, PrinterMetrics& metrics, int& printScale);
+void RecomputeLayout(const app::LabelSheet& sheet, app::PrinterMetrics& metrics, int& printScale);
 
 // The label at (column, row), counted from 0, in printer coordinates: the origin is the
 // printable area's corner.
-LabelCell LabelCellAt(const LabelSheet& sheet, const PrinterMetrics& metrics, int column, int row);
+LabelCell LabelCellAt(const app::LabelSheet& sheet, const app::PrinterMetrics& metrics, int column,
+                      int row);
 
 // The same label on a preview of px by py pixels per inch, relative to the drawn paper's corner.
-LabelCell PreviewCellAt(const LabelSheet& sheet, int px, int py, int column, int row);
+LabelCell PreviewCellAt(const app::LabelSheet& sheet, int px, int py, int column, int row);
 
 } // namespace print

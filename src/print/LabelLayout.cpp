@@ -1,7 +1,7 @@
 // Label sheet arithmetic. Each length becomes dots and is truncated on its own; sums run in
 // 64 bits and saturate, so absurd sheets (huge, negative, NaN) still give defined results.
 
-#include "print/LabelSheet.h"
+#include "print/LabelLayout.h"
 
 #include "engine/Units.h"
 
@@ -18,10 +18,10 @@ struct Axis {
     double gap;
 };
 
-Axis Horizontal(const LabelSheet& sheet) {
+Axis Horizontal(const app::LabelSheet& sheet) {
     return {sheet.MarginLeft, sheet.LabelWidth, sheet.GapWidth};
 }
-Axis Vertical(const LabelSheet& sheet) {
+Axis Vertical(const app::LabelSheet& sheet) {
     return {sheet.MarginTop, sheet.LabelHeight, sheet.GapHeight};
 }
 
@@ -41,7 +41,7 @@ Span SpanAt(const Axis& axis, bool metric, int scale, int index, int offset) {
     const long long start = static_cast<long long>(ScaledDots(axis.margin, metric, scale, 1)) +
                             ScaledDots(axis.gap, metric, scale, index) +
                             ScaledDots(axis.label, metric, scale, index) - offset;
-    return {SaturateToInt(start), ScaledDots(axis.label, metric, scale, 1)};
+    return {app::SaturateToInt(start), ScaledDots(axis.label, metric, scale, 1)};
 }
 
 int FitAlong(const Axis& axis, bool metric, int dpi, int limit) {
@@ -67,26 +67,28 @@ int CountFit(int start, int size, int gap, int limit) {
     if (firstEnd > limit) return 0;
     const long long pitch = static_cast<long long>(gap) + size;
     if (firstEnd == limit || pitch <= 0) return 1;
-    return SaturateToInt(1 + (limit - firstEnd) / pitch);
+    return app::SaturateToInt(1 + (limit - firstEnd) / pitch);
 }
 
-void RecomputeLayout(const LabelSheet& sheet, PrinterMetrics& metrics, int& printScale) {
+void RecomputeLayout(const app::LabelSheet& sheet, app::PrinterMetrics& metrics, int& printScale) {
     metrics.Rows =
         FitAlong(Vertical(sheet), sheet.MetricLabel, metrics.PrinterDpiY, metrics.PhysicalHeight);
     metrics.Columns =
         FitAlong(Horizontal(sheet), sheet.MetricLabel, metrics.PrinterDpiX, metrics.PhysicalWidth);
-    metrics.LabelsPerPage = SaturateToInt(static_cast<long long>(metrics.Rows) * metrics.Columns);
+    metrics.LabelsPerPage =
+        app::SaturateToInt(static_cast<long long>(metrics.Rows) * metrics.Columns);
     if (printScale == 0) printScale = engine::MilsToDots(metrics.PrinterDpiX, kAutoSizeMils);
 }
 
-LabelCell LabelCellAt(const LabelSheet& sheet, const PrinterMetrics& metrics, int column, int row) {
+LabelCell LabelCellAt(const app::LabelSheet& sheet, const app::PrinterMetrics& metrics, int column,
+                      int row) {
     const bool metric = sheet.MetricLabel;
     return CellOf(
         SpanAt(Horizontal(sheet), metric, metrics.PrinterDpiX, column, metrics.PhysicalOffsetX),
         SpanAt(Vertical(sheet), metric, metrics.PrinterDpiY, row, metrics.PhysicalOffsetY));
 }
 
-LabelCell PreviewCellAt(const LabelSheet& sheet, int px, int py, int column, int row) {
+LabelCell PreviewCellAt(const app::LabelSheet& sheet, int px, int py, int column, int row) {
     const bool metric = sheet.MetricLabel;
     return CellOf(SpanAt(Horizontal(sheet), metric, px, column, 0),
                   SpanAt(Vertical(sheet), metric, py, row, 0));

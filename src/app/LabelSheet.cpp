@@ -1,0 +1,38 @@
+#include "app/LabelSheet.h"
+
+namespace app {
+namespace {
+
+const QString kSection = QStringLiteral("FORMAT");
+
+struct LengthKey {
+    const char* key;
+    double LabelSheet::*member;
+};
+// The file's order.
+constexpr LengthKey kLengthKeys[] = {
+    {"HEIGHT", &LabelSheet::LabelHeight},  {"WIDTH", &LabelSheet::LabelWidth},
+    {"TOPMARGIN", &LabelSheet::MarginTop}, {"LEFTMARGIN", &LabelSheet::MarginLeft},
+    {"GAPHEIGHT", &LabelSheet::GapHeight}, {"GAPWIDTH", &LabelSheet::GapWidth},
+};
+const QString kMetricKey = QStringLiteral("METRIC");
+
+} // namespace
+
+LabelSheet ReadFormatSection(const platform::ProfileFile& profile, QChar decimalSeparator) {
+    LabelSheet sheet = kLabelFormatDefaults;
+    for (const LengthKey& k : kLengthKeys)
+        sheet.*k.member = profile.ReadReal(kSection, QLatin1String(k.key),
+                                           kLabelFormatDefaults.*k.member, decimalSeparator);
+    sheet.MetricLabel = profile.ReadBool(kSection, kMetricKey, kLabelFormatDefaults.MetricLabel);
+    return sheet;
+}
+
+void WriteFormatSection(platform::ProfileFile& profile, const LabelSheet& sheet,
+                        QChar decimalSeparator) {
+    for (const LengthKey& k : kLengthKeys)
+        profile.WriteReal(kSection, QLatin1String(k.key), sheet.*k.member, decimalSeparator);
+    profile.WriteBool(kSection, kMetricKey, sheet.MetricLabel);
+}
+
+} // namespace app
