@@ -1,10 +1,17 @@
-// Test entry point for programs that render text: fonts need a QGuiApplication, created once
-// before any test runs, on the offscreen platform so no display is needed.
+// Test entry point for programs that render text: fonts need a QGuiApplication (a QApplication
+// for the window tests), created once before any test runs, on the offscreen platform so no
+// display is needed.
 
 #include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#ifdef TALLYRUNE_WIDGET_TESTS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+using TestApplication = QGuiApplication;
+#endif
 
 #include <gtest/gtest.h>
 
@@ -19,7 +26,7 @@ class GuiEnvironment : public ::testing::Environment {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         runtimeDir_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_->path()));
-        app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+        app_ = std::make_unique<TestApplication>(argc_, argv_);
     }
     void TearDown() override { app_.reset(); }
 
@@ -27,7 +34,7 @@ class GuiEnvironment : public ::testing::Environment {
     int& argc_;
     char** argv_;
     std::unique_ptr<QTemporaryDir> runtimeDir_;
-    std::unique_ptr<QGuiApplication> app_;
+    std::unique_ptr<TestApplication> app_;
 };
 
 } // namespace

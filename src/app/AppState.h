@@ -1,0 +1,23 @@
+#pragma once
+// The process-wide values of the designer, owned by the application and handed by reference to
+// the windows and dialogs that need them: the settings kept between runs (whose label sheet is
+// the current one that new documents copy, and whose unit new documents take), the cached
+// printer and screen metrics with the layout results, the selected printer and the export
+// dialog's choices.
+
+#include "app/AppSettings.h"
+#include "app/PrinterMetrics.h"
+#include "export/ExportSettings.h"
+
+#include <QPrinter>
+
+namespace app {
+
+struct AppState {
+    AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
+    PrinterMetrics Metrics;
+    exporting::ExportSettings Export;
+    QPrinter Printer; // the printer that Print Setup chose; printing and the test page use it
+};
+
+} // namespace app

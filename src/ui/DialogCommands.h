@@ -1,0 +1,40 @@
+#pragma once
+// The main window's commands that open a dialog: each runs its dialog over `owner` for the
+// document it is handed. The export dialog is created once, hidden, and reused by every export;
+// destroying this object destroys it and saves the export choices.
+
+#include <memory>
+
+class QWidget;
+
+namespace app {
+class BarcodeDocument;
+struct AppState;
+} // namespace app
+
+namespace ui {
+
+class DialogCommands {
+  public:
+    DialogCommands(QWidget& owner, app::AppState& state);
+    ~DialogCommands();
+    DialogCommands(const DialogCommands&) = delete;
+    DialogCommands& operator=(const DialogCommands&) = delete;
+
+    void Export(app::BarcodeDocument& document);
+    void Print(app::BarcodeDocument& document);
+    void PrintTestPage(app::BarcodeDocument& document);
+    void PrintSetup();
+    // With a document, its label sheet is edited (through the current sheet); without one,
+    // the current sheet that new documents take.
+    void LabelSettings(app::BarcodeDocument* document);
+    void SequenceSettings(app::BarcodeDocument& document);
+
+  private:
+    struct Dialogs;
+    QWidget& owner_;
+    app::AppState& state_;
+    std::unique_ptr<Dialogs> dialogs_;
+};
+
+} // namespace ui
