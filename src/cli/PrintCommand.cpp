@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/PrinterChoice.h"
 #include "platform/Errors.h"
+#include "platform/ProfileFile.h"
 #include "print/PrintJob.h"
 #include "print/PrinterTarget.h"
 #include "print/TestPage.h"
@@ -49,14 +50,19 @@ void ApplySkip(const CliArguments& args, print::PrintOptions& options, int label
     options.SetSkip(args.IntValue("--skip", 0, 0, last), labelsPerPage);
 }
 
-// Only the sequence's next number goes back into the file, so nothing else the job touched
-// (such as the module width rounded to printer dots) is saved.
-void SaveSequence(const QString& path, const app::BarcodeDocument& printed,
-                  const app::PrinterMetrics& metrics) {
-    app::BarcodeDocument stored(metrics, printed.Metric(), printed.Labels);
-    stored.LoadFromFile(path, printed.Metric());
-    stored.Sequence.SeqCurrent = printed.Sequence.SeqCurrent;
-    stored.SaveToFile(path);
+// The job's next sequence number goes into the document in place: every other line stays as it
+// was, whatever this machine's decimal separator and whichever keys or comments the file holds.
+// It is written once the job has ended: finished, with its output safe (the PDF in place, the job
+// on the queue), or cancelled (the numbers taken count as used). A job that failed leaves the
+// document as it was, so no number is skipped for labels that never came out. Should this write
+// fail, the printed labels stay (a printer's pages cannot be taken back either) and the failure
+// names the document, which still holds the first number those labels carry.
+void SaveSequence(const QString& path, int next) {
+    platform::ProfileFile document;
+    if (document.Load(path) != platform::ProfileFile::LoadResult::Loaded)
+        throw platform::Failure("Unable to read " + path.toStdString());
+    document.WriteInteger(QStringLiteral("SEQUENCE"), QStringLiteral("CURRENT"), next);
+    document.Save(path);
 }
 
 } // namespace
@@ -90,7 +96,7 @@ void RunPrint(const Words& words, std::ostream&) {
     print::PrinterTarget target(*printer);
     CliProgress progress;
     print::RunPrintJob(target, progress, options, document, settings.Labels, metrics);
-    if (args.Has("--save-sequence")) SaveSequence(path, document, metrics);
+    if (args.Has("--save-sequence")) SaveSequence(path, document.Sequence.SeqCurrent);
     if (progress.CancelRequested())
         throw platform::Failure("printing cancelled at page " + std::to_string(progress.Page()));
 }

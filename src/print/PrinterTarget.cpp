@@ -1,36 +1,55 @@
 #include "print/PrinterTarget.h"
 
+#include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 #include "print/CupsQueue.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QRandomGenerator>
+#include <QTemporaryFile>
 
-#include <cstdio>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace print {
-namespace {
 
-// A hidden name beside the target, so the rename that puts it in place stays on one file system.
-QString TemporaryNameBeside(const QFileInfo& target) {
-    QString name;
-    do {
-        name = target.absolutePath() + "/." + target.fileName() + "." +
-               QString::number(QRandomGenerator::global()->generate64(), 36) + ".part";
-    } while (QFileInfo::exists(name));
-    return name;
-}
+// The pages go to memory through Qt's PDF writer, set up as the printer would draw them.
+struct PrinterTarget::Pages {
+    explicit Pages(const QPrinter& printer) {
+        buffer.open(QIODevice::WriteOnly);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        writer.setPdfVersion(printer.pdfVersion());
+    }
+
+    QByteArray pdf;
+    QBuffer buffer{&pdf};
+    QPdfWriter writer{&buffer};
+};
+
+namespace {
 
 QString ToQString(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A PDF that cannot be written is refused before the job runs, not after all its pages; what
+// only the writing can tell (a full disk) is found when the job ends.
+void RequireWritablePdfPath(const QString& path) {
+    const QFileInfo target(path);
+    const QByteArray folder = QFile::encodeName(target.absolutePath());
+    if (path.isEmpty() || target.isDir() || ::access(folder.constData(), W_OK) != 0)
+        throw platform::WriteFailure(path.toStdString());
 }
 
 } // namespace
@@ -42,31 +61,25 @@ PrinterTarget::~PrinterTarget() {
 }
 
 std::string PrinterTarget::PrinterName() const {
-    if (!IsPdfOutput(printer_)) return printer_.printerName().toStdString();
-    return (pdfPath_.isEmpty() ? printer_.outputFileName() : pdfPath_).toStdString();
+    return (IsPdfOutput(printer_) ? printer_.outputFileName() : printer_.printerName())
+        .toStdString();
 }
 
 void PrinterTarget::BeginDocument(const std::string& title) {
-    if (painter_.isActive()) throw std::logic_error("PrinterTarget: a document is already open");
+    if (pages_) throw std::logic_error("PrinterTarget: a document is already open");
     printer_.setDocName(QString::fromStdString(title));
-    if (IsPdfOutput(printer_))
-        OpenPdfTemporary();
-    else
-        OpenSpoolFile();
-    if (!painter_.begin(&printer_)) {
-        const std::string name = PrinterName();
-        const bool pdf = !pdfPath_.isEmpty();
-        DropPdfTemporary();
-        DropSpoolFile();
-        if (pdf) throw platform::WriteFailure(name);
-        throw platform::Failure("Unable to print on " + name);
+    if (IsPdfOutput(printer_)) RequireWritablePdfPath(printer_.outputFileName());
+    pages_ = std::make_unique<Pages>(printer_);
+    if (!painter_.begin(&pages_->writer)) {
+        pages_.reset();
+        throw platform::Failure("Unable to print on " + PrinterName());
     }
     StartPainting();
 }
 
 void PrinterTarget::NewPage() {
     RequireOpen();
-    if (!printer_.newPage())
+    if (!pages_->writer.newPage())
         throw platform::Failure("Unable to start a new page on " + PrinterName());
 }
 
@@ -95,16 +108,18 @@ void PrinterTarget::SetFontFace(const std::string& face) {
 void PrinterTarget::EndDocument() {
     RequireOpen();
     const bool painted = StopPainting();
-    if (!pdfPath_.isEmpty()) return PutPdfInPlace(painted);
-    SubmitSpoolFile(painted);
+    const std::unique_ptr<Pages> pages = std::move(pages_);
+    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+    if (IsPdfOutput(printer_))
+        platform::WriteFileAtomically(printer_.outputFileName(), pages->pdf);
+    else
+        SpoolAndSubmit(pages->pdf);
 }
 
 void PrinterTarget::AbortDocument() {
-    if (!painter_.isActive()) return;
-    printer_.abort(); // PDF and CUPS engines ignore it; other platforms' drivers discard the job
+    if (!pages_) return;
     StopPainting();
-    DropPdfTemporary();
-    DropSpoolFile();
+    pages_.reset();
 }
 
 PageOrientation PrinterTarget::Orientation() const {
@@ -147,15 +162,6 @@ void PrinterTarget::RequireOpen() const {
     if (!surface_) throw std::logic_error("PrinterTarget: no document is open");
 }
 
-void PrinterTarget::OpenPdfTemporary() {
-    const QString path = printer_.outputFileName();
-    const QFileInfo target(path);
-    if (path.isEmpty() || target.isDir()) throw platform::WriteFailure(path.toStdString());
-    pdfPath_ = path;
-    pdfTemporary_ = TemporaryNameBeside(target);
-    printer_.setOutputFileName(pdfTemporary_);
-}
-
 void PrinterTarget::StartPainting() {
     surface_.reset();
     surface_.emplace(painter_, face_);
@@ -168,45 +174,12 @@ bool PrinterTarget::StopPainting() {
     return painter_.end();
 }
 
-void PrinterTarget::PutPdfInPlace(bool painted) {
-    const QString path = pdfPath_;
-    if (painted && std::rename(QFile::encodeName(pdfTemporary_).constData(),
-                               QFile::encodeName(path).constData()) == 0)
-        pdfTemporary_.clear(); // in place: nothing left to remove
-    const bool placed = pdfTemporary_.isEmpty();
-    DropPdfTemporary();
-    if (!placed) throw platform::WriteFailure(path.toStdString());
-}
-
-void PrinterTarget::DropPdfTemporary() {
-    if (pdfPath_.isEmpty()) return;
-    if (!pdfTemporary_.isEmpty()) QFile::remove(pdfTemporary_);
-    printer_.setOutputFileName(pdfPath_);
-    pdfPath_.clear();
-    pdfTemporary_.clear();
-}
-
-// The printer's own engine writes the pages to a file instead of sending them (a name without
-// the ".pdf" suffix keeps it the CUPS engine, with the queue's paper and printable area).
-void PrinterTarget::OpenSpoolFile() {
-    auto spool = std::make_unique<QTemporaryFile>(QDir::tempPath() + "/tallyrune-XXXXXX.job");
-    if (!spool->open()) throw platform::Failure("Unable to print on " + PrinterName());
-    spool->close(); // the name stays taken until the object goes
-    printer_.setOutputFileName(spool->fileName());
-    spool_ = std::move(spool);
-}
-
-void PrinterTarget::SubmitSpoolFile(bool painted) {
-    const std::unique_ptr<QTemporaryFile> spool = std::move(spool_); // removed on return
-    printer_.setOutputFileName(QString());
-    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
-    SubmitPrintFile(printer_, spool->fileName());
-}
-
-void PrinterTarget::DropSpoolFile() {
-    if (!spool_) return;
-    printer_.setOutputFileName(QString());
-    spool_.reset(); // removes the file
+// CUPS takes a file; one cut short by a full temporary folder never reaches the queue.
+void PrinterTarget::SpoolAndSubmit(const QByteArray& pdf) {
+    QTemporaryFile spool(QDir::tempPath() + "/tallyrune-XXXXXX.job");
+    const bool spooled = spool.open() && spool.write(pdf) == pdf.size() && spool.flush();
+    if (!spooled) throw platform::Failure("Unable to print on " + PrinterName());
+    SubmitPrintFile(printer_, spool.fileName());
 }
 
 } // namespace print

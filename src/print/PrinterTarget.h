@@ -1,17 +1,20 @@
 #pragma once
 // A print job's target over a QPrinter: a CUPS queue or a PDF file. The page's origin is the
 // painter's, the printable area's top-left corner when the printer is not in full-page mode.
-// QPrinter::abort() does nothing for PDF output nor for CUPS, whose engine sends the job when the
-// painter ends. So the pages go to a temporary file, and only when the document ends is a PDF put
-// in place or the file handed to the CUPS queue; an aborted job's file is deleted.
+// Qt's PDF engine reports no write error (a full disk gives a cut-off file and a painter that
+// ends well) and ignores QPrinter::abort(); its CUPS engine sends the job when the painter ends.
+// So the pages are drawn as a PDF in memory, with the printer's page layout and resolution, and
+// only a finished job leaves it: through an atomic replacement into the PDF file (a failed write
+// keeps the earlier file and leaves nothing), or through a spool file handed to the CUPS queue.
+// A job aborted or failed half way has written nothing anywhere.
 
 #include "platform/PainterSurface.h"
 #include "print/TestPage.h"
 
+#include <QByteArray>
 #include <QPainter>
 #include <QRect>
 #include <QString>
-#include <QTemporaryFile>
 
 #include <memory>
 #include <optional>
@@ -31,8 +34,9 @@ class PrinterTarget : public TestPageTarget {
 
     // The queue's name, or the PDF file's path.
     std::string PrinterName() const override;
-    // Throws platform::WriteFailure ("Unable to write to <path>") when the PDF cannot be
-    // created, platform::Failure when the printer cannot start the job; nothing is left then.
+    // Throws platform::WriteFailure ("Unable to write to <path>") when the PDF's folder is
+    // missing or not writable or the path is a folder, platform::Failure when the job cannot
+    // start.
     void BeginDocument(const std::string& title) override;
     void NewPage() override;
     void SetClip(const LabelCell& cell) override;
@@ -40,8 +44,9 @@ class PrinterTarget : public TestPageTarget {
     // Only while a document is open.
     engine::Surface& Surface() override;
     void SetFontFace(const std::string& face) override;
-    // Puts the PDF in place (replacing an earlier file) or sends the job to the CUPS queue;
-    // throws like BeginDocument, or platform::Failure when the queue refuses the job.
+    // Puts the PDF in place (replacing an earlier file) or sends the job to the CUPS queue.
+    // Throws platform::WriteFailure when the PDF cannot be written in full (an earlier file then
+    // stays as it was), platform::Failure when the job cannot be spooled or the queue refuses it.
     void EndDocument() override;
     // Nothing of the job is kept or sent: an earlier file at the PDF's path stays as it was, and
     // the CUPS queue never sees the job. Does nothing when no document is open.
@@ -55,24 +60,19 @@ class PrinterTarget : public TestPageTarget {
                         TextStyle style) override;
 
   private:
+    struct Pages; // an open document's PDF in memory
+
     void RequireOpen() const;
-    void OpenPdfTemporary();
     void StartPainting();
     bool StopPainting();
-    void PutPdfInPlace(bool painted);
-    void DropPdfTemporary();
-    void OpenSpoolFile();
-    void SubmitSpoolFile(bool painted);
-    void DropSpoolFile();
+    void SpoolAndSubmit(const QByteArray& pdf);
 
     QPrinter& printer_;
-    QPainter painter_;
+    std::unique_ptr<Pages> pages_;                    // while a document is open
+    QPainter painter_;                                // on pages_, so it ends first
     std::optional<platform::PainterSurface> surface_; // while a document is open
     std::optional<QRect> clip_;
     QString face_;
-    QString pdfPath_;      // PDF output: the file the job is for, while a document is open
-    QString pdfTemporary_; // and the file being written
-    std::unique_ptr<QTemporaryFile> spool_; // a CUPS job's pages, while a document is open
 };
 
 } // namespace print

@@ -6,6 +6,7 @@
 #include "support/CliRunner.h"
 #include "support/Decode.h"
 #include "support/PrivateCups.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,15 +85,18 @@ class PrintCli : public ::testing::Test {
                         .found);
     }
 
-    // True once a job has begun: its pages go to a hidden file beside the PDF or to `tmp`.
-    bool JobBegun() const {
-        const auto hidden = QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot;
-        return !QDir(tmp.path()).entryList(hidden).isEmpty() ||
-               !QDir(dir.path()).entryList({".*"}, hidden).isEmpty();
+    // True once the program listens for Ctrl+C, which it does right before its job begins.
+    static bool ListensForInterrupt(qint64 pid) {
+        QFile status(QString("/proc/%1/status").arg(pid));
+        if (!status.open(QIODevice::ReadOnly)) return false;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("SigCgt:"))
+                return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1;
+        return false;
     }
 
-    // Runs the CLI and presses Ctrl+C once its job has begun (0.7 s at the latest after it
-    // began, 10 s after the start at most); its temporary files go to `tmp`.
+    // Runs the CLI and presses Ctrl+C once its job has begun (0.2 s after it began to listen,
+    // 10 s after the start at most); its temporary files go to `tmp`.
     CliRun RunInterrupted(const QStringList& args) const {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -100,7 +104,8 @@ class PrintCli : public ::testing::Test {
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(TALLYRUNE_CLI), args);
         if (!process.waitForStarted()) return {};
-        for (int waited = 0; waited < 10000 && !JobBegun(); waited += 20)
+        for (int waited = 0; waited < 10000 && !ListensForInterrupt(process.processId());
+             waited += 20)
             QThread::msleep(20);
         QThread::msleep(200);
         ::kill(static_cast<pid_t>(process.processId()), SIGINT);
@@ -244,17 +249,98 @@ TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
 TEST_F(PrintCli, InterruptCancelsAtTheNextPageAndKeepsNothing) {
     const QString doc = WriteDocument(SheetDocument(0));
     const QString pdf = Path("cancel.pdf");
+    testing_support::WriteBytes(pdf, "the earlier file");
     const CliRun run =
         RunInterrupted({"print", doc, "-o", pdf, "--pages", "3000", "--save-sequence"});
     ASSERT_EQ(run.exitCode, 1) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("cancelled")) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(pdf));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // the document
+    EXPECT_EQ(Contents(pdf), "the earlier file");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     const QByteArray saved = Contents(doc);
     const auto at = saved.indexOf("CURRENT=") + 8;
     const int current = saved.mid(at, saved.indexOf('\r', at) - at).toInt();
     EXPECT_GT(current, 30);        // at least one page was numbered
     EXPECT_LT(current, 3000 * 30); // and the job stopped early
+}
+
+// Files may grow to a few kilobytes only, as on a full disk. A PDF that cannot be written in full
+// fails the job and leaves the earlier PDF and the document as they were; a document that cannot
+// take the next number after its PDF is safe fails naming it, the PDF staying.
+TEST_F(PrintCli, AFullDiskFailsClearlyAndKeepsTheEarlierFiles) {
+    const QString pdf = Path("out.pdf");
+    const QByteArray padded = // bigger than the limit below, its one-page PDF smaller
+        SheetDocument(0) + QByteArray(40, ';').append("\r\n").repeated(1000);
+    const struct {
+        const char* command;
+        QByteArray document;
+        QStringList extra;
+        rlim_t limit;
+        bool documentFails;
+    } cases[] = {
+        {"print", SheetDocument(0), {"--pages", "1"}, 4096, false},
+        {"print", SheetDocument(0), {"--pages", "1", "--save-sequence"}, 4096, false},
+        {"testpage", {}, {}, 4096, false},
+        {"print", padded, {"--pages", "1", "--save-sequence"}, 24 * 1024, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.extra.join(' ').toStdString() + " " + c.command);
+        const QString doc = WriteDocument(c.document);
+        testing_support::WriteBytes(pdf, "the earlier file");
+        QStringList args{c.command, "-o", pdf};
+        if (!c.document.isEmpty()) args.insert(1, doc);
+        CliRun run;
+        {
+            const testing_support::FileSizeLimit limit(c.limit);
+            run = RunCli(args << c.extra);
+        }
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(
+            run.err.trimmed().toStdString(),
+            ("tallyrune-cli: Unable to write to " + (c.documentFails ? doc : pdf)).toStdString());
+        EXPECT_EQ(Contents(doc), c.document);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  (QStringList{"out.pdf", "sheet.tlr"}));
+        if (!c.documentFails) {
+            EXPECT_EQ(Contents(pdf), "the earlier file");
+        } else {
+            EXPECT_EQ(ReadSheet(RenderPage(pdf), LetterSheet()).texts, Numbers(1, 30));
+        }
+    }
+}
+
+// Only the next number changes, in its line: reals written with points survive a comma locale,
+// and comments, unknown keys and the key's own spelling stay. Qt takes the separator from LANG
+// with its own locale data, so the machine needs no de_DE locale installed.
+TEST_F(PrintCli, SavingTheSequenceChangesOnlyItsNumber) {
+    const QByteArray kept = "; made by hand\r\n[BARCODE]\r\nHEIGHT=0.75\r\nTYPE=0\r\n"
+                            "TEXT=HELLO\r\nAUTOSIZE=0\r\nBAR_WIDTH=13.3\r\nCOLOUR=blue\r\n";
+    const QByteArray sheet = "[FORMAT]\r\nHEIGHT=1\r\nWIDTH=2.625\r\nTOPMARGIN=0.5\r\n"
+                             "LEFTMARGIN=0.1875\r\nGAPWIDTH=0.125\r\nMETRIC=0\r\n";
+    const struct {
+        const char* lang;
+        QByteArray before, after;
+    } cases[] = {
+        {"de_DE.UTF-8", kept + "[SEQUENCE]\r\nUSE=1\r\nCURRENT=7\r\nX=1\r\n" + sheet,
+         kept + "[SEQUENCE]\r\nUSE=1\r\nCURRENT=12\r\nX=1\r\n" + sheet},
+        {"de_DE.UTF-8", kept + "[sequence]\r\nuse=1\r\n current = 7 \r\n" + sheet,
+         kept + "[sequence]\r\nuse=1\r\ncurrent=12\r\n" + sheet},
+        {"C.UTF-8", kept + "[SEQUENCE]\r\nUSE=1\r\nCURRENT=7\r\n" + sheet,
+         kept + "[SEQUENCE]\r\nUSE=1\r\nCURRENT=12\r\n" + sheet},
+        // --sequence on a document without numbers: they start at 1 and the key is added.
+        {"de_DE.UTF-8", kept + sheet, kept + sheet + "[SEQUENCE]\r\nCURRENT=6\r\n"},
+    };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("LC_ALL");
+    environment.remove("LC_NUMERIC");
+    for (const auto& c : cases) {
+        environment.insert("LANG", c.lang);
+        const QString doc = WriteDocument(c.before);
+        const CliRun run = RunCli(
+            {"print", doc, "-o", Path("out.pdf"), "--labels", "5", "--sequence", "--save-sequence"},
+            environment);
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(Contents(doc), c.after) << c.lang;
+    }
 }
 
 // The same commands on a real CUPS queue: a scheduler of the test's own, whose Generic PDF

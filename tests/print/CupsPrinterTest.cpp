@@ -11,6 +11,7 @@
 #include "print/PrintJob.h"
 #include "support/Decode.h"
 #include "support/PrivateCups.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -219,21 +220,37 @@ TEST_F(CupsPrinter, ACancelledJobNeverReachesTheQueue) {
               "NEXT");
 }
 
-TEST_F(CupsPrinter, AQueueThatRefusesJobsFailsClearly) {
-    ASSERT_TRUE(cups->Run("cupsreject", {"FilePDF"}));
-    const auto printer = print::OpenNamedPrinter("FilePDF");
-    print::PrinterTarget target(*printer);
-    target.BeginDocument("Tallyrune");
-    DrawLabel(target, printer->resolution(), "REFUSED");
-    try {
-        target.EndDocument();
-        ADD_FAILURE() << "the refused job was taken as printed";
-    } catch (const platform::Failure& failure) {
-        EXPECT_EQ(std::string(failure.what()).rfind("Unable to print on FilePDF: ", 0), 0u)
-            << failure.what();
+// A job the queue refuses, or whose spool file a full disk cuts short, fails clearly and leaves
+// nothing on the queue nor in the spool folder.
+TEST_F(CupsPrinter, AJobThatCannotBeSentFailsClearly) {
+    const struct {
+        const char* how;
+        rlim_t fileSizeLimit; // none when 0
+        const char* message;
+    } cases[] = {
+        {"spool cut short", 1024, "Unable to print on FilePDF"},
+        {"queue refuses", 0, "Unable to print on FilePDF: "},
+    };
+    for (const auto& c : cases) {
+        if (c.fileSizeLimit == 0) {
+            ASSERT_TRUE(cups->Run("cupsreject", {"FilePDF"}));
+        }
+        const auto printer = print::OpenNamedPrinter("FilePDF");
+        print::PrinterTarget target(*printer);
+        target.BeginDocument("Tallyrune");
+        DrawLabel(target, printer->resolution(), "REFUSED");
+        std::optional<testing_support::FileSizeLimit> limit;
+        if (c.fileSizeLimit != 0) limit.emplace(c.fileSizeLimit);
+        try {
+            target.EndDocument();
+            ADD_FAILURE() << c.how << ": the job was taken as printed";
+        } catch (const platform::Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()).rfind(c.message, 0), 0u) << failure.what();
+        }
+        limit.reset();
+        EXPECT_EQ(cups->JobCount(), 0) << c.how;
+        EXPECT_TRUE(SpoolFiles().isEmpty()) << c.how;
     }
-    EXPECT_EQ(cups->JobCount(), 0);
-    EXPECT_TRUE(SpoolFiles().isEmpty());
 }
 
 } // namespace

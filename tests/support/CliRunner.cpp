@@ -4,8 +4,9 @@
 
 namespace testing_support {
 
-CliRun RunCli(const QStringList& args) {
+CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TALLYRUNE_CLI), args);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -1,6 +1,7 @@
 #pragma once
 // Runs tallyrune-cli as a user does and keeps what it said.
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,7 @@ struct CliRun {
     QString err;
 };
 
-CliRun RunCli(const QStringList& args);
+CliRun RunCli(const QStringList& args,
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 } // namespace testing_support
