@@ -3,6 +3,8 @@
 
 #include "export/GlyphStamps.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -48,11 +50,32 @@ std::vector<QPoint> MonoInk(const QImage& mono) {
     return ink;
 }
 
+// "Courier New" (Liberation Mono, always installed), then every other installed face that
+// offers pens, each once.
+std::vector<std::string> FacesWithPens(platform::FontCache& fonts, const std::string& text) {
+    std::vector<std::string> faces;
+    QStringList drawn;
+    std::vector<int> pens;
+    QStringList names = QFontDatabase::families();
+    names.prepend("Courier New");
+    for (const QString& name : names) {
+        const auto font = fonts.Get({name.toStdString(), 36, 400, 0});
+        const QString family = QFontInfo(font->Font()).family();
+        if (drawn.contains(family) || !font->PenPositions(text, pens)) continue;
+        drawn.append(family);
+        faces.push_back(name.toStdString());
+    }
+    return faces;
+}
+
 TEST(GlyphStamps, StampedTextIsTheTextQtDraws) {
     platform::FontCache fonts;
     exporting::GlyphStamps stamps;
     const std::string texts[] = {"400638133393", "TALLYRUNE-2026-00042", "(00) Tally 42 AVA"};
-    for (const char* face : {"Courier New", "Noto Mono"})
+    const std::vector<std::string> faces = FacesWithPens(fonts, texts[2]);
+    ASSERT_FALSE(faces.empty()) << "Liberation Mono offers pens";
+    EXPECT_EQ(faces.front(), "Courier New");
+    for (const std::string& face : faces)
         for (int cell : {14, 24, 36, 37, 120})
             for (const std::string& text : texts)
                 for (const QPoint at : {QPoint(3, 2), QPoint(-5, -4)}) { // the second cut off
