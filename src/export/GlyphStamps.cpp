@@ -11,11 +11,35 @@ constexpr std::size_t kMaxFonts = 8;
 constexpr int kFractions = 64;
 constexpr int kUnknown = -1;
 constexpr int kNone = -2; // reaches the edge of the capture: drawn through Qt instead
+// A capture larger than this, of which the picture shows less than a quarter, is left to Qt,
+// which draws only what falls in the picture: a one-dot-high picture of huge text would
+// otherwise capture every glyph whole.
+constexpr long long kCheapCapture = 256 * 256;
+constexpr long long kMostlyHidden = 4;
+const GlyphStamp kNothing{}; // for a glyph wholly outside the picture
 
-// The ink of the captured 8-bit drawing inside `box`, as rows of bits.
-GlyphStamp InkOf(const QImage& gray, const QRect& box, int margin) {
-    GlyphStamp stamp{box.left() - margin, box.top() - margin,    box.width(),
-                     box.height(),        (box.width() + 7) / 8, {}};
+long long Pixels(const QRect& r) {
+    return static_cast<long long>(r.width()) * r.height();
+}
+
+// The area a character is captured on, from the stamp's origin: its advance and text cell with
+// room on every side far beyond any face's overhang.
+QRect CaptureArea(const platform::SizedFont& font, unsigned char c) {
+    const char character = static_cast<char>(c);
+    const int margin = font.CellHeight() / 2 + 4;
+    return QRect(-margin, -margin, font.Width(std::string_view(&character, 1)) + 2 * margin,
+                 font.CellHeight() + 2 * margin);
+}
+
+// The ink of the captured 8-bit drawing inside `box`, as rows of bits; the capture's top left
+// pixel is `origin` from the stamp's origin.
+GlyphStamp InkOf(const QImage& gray, const QRect& box, QPoint origin) {
+    GlyphStamp stamp{box.left() + origin.x(),
+                     box.top() + origin.y(),
+                     box.width(),
+                     box.height(),
+                     (box.width() + 7) / 8,
+                     {}};
     stamp.ink.assign(static_cast<std::size_t>(stamp.bytesPerRow * stamp.height), 0);
     for (int y = 0; y < stamp.height; ++y) {
         const uchar* in = gray.constScanLine(box.top() + y) + box.left();
@@ -43,43 +67,48 @@ QRect InkBox(const QImage& gray) {
 
 } // namespace
 
-const GlyphStamp* GlyphStamps::Get(const std::shared_ptr<const platform::SizedFont>& font,
-                                   unsigned char c, int fraction) {
+GlyphStamps::FontStamps&
+GlyphStamps::StampsOf(const std::shared_ptr<const platform::SizedFont>& font) {
     auto found = std::find_if(fonts_.begin(), fonts_.end(),
                               [&](const FontStamps& f) { return f.font == font; });
     if (found == fonts_.end()) {
         if (fonts_.size() >= kMaxFonts) fonts_.erase(fonts_.begin());
         fonts_.push_back({font, std::vector<int>(256 * kFractions, kUnknown), {}});
-        found = fonts_.end() - 1;
     } else if (found + 1 != fonts_.end()) {
         std::rotate(found, found + 1, fonts_.end());
-        found = fonts_.end() - 1;
     }
-    int& slot =
-        found->index[static_cast<std::size_t>(c) * kFractions + static_cast<std::size_t>(fraction)];
-    if (slot == kUnknown) {
-        std::optional<GlyphStamp> stamp = Capture(*font, c, fraction);
-        slot = stamp ? static_cast<int>(found->stamps.size()) : kNone;
-        if (stamp) found->stamps.push_back(std::move(*stamp));
-    }
-    return slot >= 0 ? &found->stamps[static_cast<std::size_t>(slot)] : nullptr;
+    return fonts_.back();
 }
 
-// Drawn as PainterSurface draws text, upright, with room on every side far beyond any face's
-// overhang; ink that reaches the edge might have been cut, so that character is not stamped.
+const GlyphStamp* GlyphStamps::Get(const std::shared_ptr<const platform::SizedFont>& font,
+                                   unsigned char c, int fraction, const QRect& picture) {
+    const QRect area = CaptureArea(*font, c);
+    const QRect seen = area & picture;
+    if (seen.isEmpty()) return &kNothing;
+    FontStamps& stamps = StampsOf(font);
+    int& slot =
+        stamps.index[static_cast<std::size_t>(c) * kFractions + static_cast<std::size_t>(fraction)];
+    if (slot == kUnknown) {
+        if (Pixels(area) > kCheapCapture && Pixels(area) > kMostlyHidden * Pixels(seen))
+            return nullptr;
+        std::optional<GlyphStamp> stamp = Capture(*font, c, fraction, area);
+        slot = stamp ? static_cast<int>(stamps.stamps.size()) : kNone;
+        if (stamp) stamps.stamps.push_back(std::move(*stamp));
+    }
+    return slot >= 0 ? &stamps.stamps[static_cast<std::size_t>(slot)] : nullptr;
+}
+
+// Drawn as PainterSurface draws text, upright; ink that reaches the edge of the area might have
+// been cut, so that character is not stamped.
 std::optional<GlyphStamp> GlyphStamps::Capture(const platform::SizedFont& font, unsigned char c,
-                                               int fraction) {
-    const char character = static_cast<char>(c);
-    const int margin = font.CellHeight() / 2 + 4;
-    const QSize size(font.Width(std::string_view(&character, 1)) + 2 * margin,
-                     font.CellHeight() + 2 * margin);
-    if (capture_.size() != size) capture_ = QImage(size, QImage::Format_Grayscale8);
+                                               int fraction, const QRect& area) {
+    if (capture_.size() != area.size()) capture_ = QImage(area.size(), QImage::Format_Grayscale8);
     capture_.fill(255);
     {
         QPainter painter(&capture_);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.translate(margin, margin);
+        painter.translate(-area.topLeft());
         painter.setFont(font.Font());
         painter.setPen(Qt::black);
         painter.drawText(QPointF(fraction / double(kFractions), font.Ascent()),
@@ -88,7 +117,7 @@ std::optional<GlyphStamp> GlyphStamps::Capture(const platform::SizedFont& font, 
     const QRect box = InkBox(capture_);
     if (box.isEmpty()) return GlyphStamp{};
     if (!capture_.rect().adjusted(1, 1, -1, -1).contains(box)) return std::nullopt;
-    return InkOf(capture_, box, margin);
+    return InkOf(capture_, box, area.topLeft());
 }
 
 void StampGlyph(QImage& mono, const GlyphStamp& stamp, int x, int y) {

@@ -83,7 +83,8 @@ bool MonoSurface::StampText(int x, int y, std::string_view text) {
     int top = y, bottom = y + font->CellHeight();
     for (std::size_t i = 0; i < text.size(); ++i) {
         const GlyphStamp* stamp =
-            stamps_.Get(font, static_cast<unsigned char>(text[i]), pens_[i] & 63);
+            stamps_.Get(font, static_cast<unsigned char>(text[i]), pens_[i] & 63,
+                        mono_.rect().translated(-(x + (pens_[i] >> 6)), -y));
         if (!stamp) return false;
         glyphs_.push_back(stamp);
         top = std::min(top, y + stamp->top);

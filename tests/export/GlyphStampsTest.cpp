@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QTransform>
 
 #include <gtest/gtest.h>
 
@@ -86,14 +87,46 @@ TEST(GlyphStamps, StampedTextIsTheTextQtDraws) {
                     const QSize size(font->Width(text) * 3 / 4, cell + 8);
                     QImage mono = WhiteMono(size.width(), size.height());
                     for (std::size_t i = 0; i < text.size(); ++i) {
+                        const QPoint origin(at.x() + (pens[i] >> 6), at.y());
                         const GlyphStamp* stamp =
-                            stamps.Get(font, static_cast<unsigned char>(text[i]), pens[i] & 63);
+                            stamps.Get(font, static_cast<unsigned char>(text[i]), pens[i] & 63,
+                                       mono.rect().translated(-origin));
                         ASSERT_NE(stamp, nullptr) << face << " " << text[i];
-                        StampGlyph(mono, *stamp, at.x() + (pens[i] >> 6), at.y());
+                        StampGlyph(mono, *stamp, origin.x(), origin.y());
                     }
                     EXPECT_EQ(MonoInk(mono), QtInk(asked, text, size, at))
                         << face << " " << cell << " " << text << " at " << at.x();
                 }
+}
+
+// The picture, seen from the glyph's origin, in text cells: what it shows of the glyph decides
+// whether the glyph is stamped, needs nothing, or is left to Qt.
+TEST(GlyphStamps, GlyphWorkIsBoundedByThePicture) {
+    enum class Work { Stamp, Nothing, Qt };
+    const struct {
+        const char* what;
+        int cell;
+        QRectF picture; // x, y, width, height in text cells
+        Work work;
+    } cases[] = {
+        {"the whole cell and far around", 600, {-2, -2, 5, 5}, Work::Stamp},
+        {"the top half of the cell", 600, {-2, -2, 5, 2.5}, Work::Stamp},
+        {"the cell's last row", 600, {-2, 599 / 600.0, 5, 1 / 600.0}, Work::Qt},
+        {"a column through the cell", 600, {0.1, -2, 0.01, 5}, Work::Qt},
+        {"the last row of a small cell", 36, {-2, 35 / 36.0, 5, 1 / 36.0}, Work::Stamp},
+        {"right of the glyph", 600, {2, -2, 5, 5}, Work::Nothing},
+        {"above the glyph", 600, {-2, -4, 5, 2}, Work::Nothing},
+        {"below a small glyph", 36, {-2, 2, 5, 2}, Work::Nothing},
+    };
+    platform::FontCache fonts;
+    for (const auto& c : cases) {
+        exporting::GlyphStamps stamps; // nothing captured before
+        const auto font = fonts.Get({"Courier New", c.cell, 400, 0});
+        const QRect picture = QTransform::fromScale(c.cell, c.cell).mapRect(c.picture).toRect();
+        const GlyphStamp* stamp = stamps.Get(font, 'W', 0, picture);
+        const Work work = !stamp ? Work::Qt : stamp->ink.empty() ? Work::Nothing : Work::Stamp;
+        EXPECT_EQ(work, c.work) << c.what;
+    }
 }
 
 // A hand-made stamp, 10 x 2: row 0 all ink, row 1 ink at 0 and 9 only.
