@@ -22,7 +22,7 @@ constexpr std::array<RootInfo, 2> kRoots = {{
     {"HKEY_CLASSES_ROOT", "HKEY_CLASSES_ROOT.reg"},
 }};
 
-constexpr RegType kTypeOfData[] = {RegType::Dword, RegType::Binary, RegType::Sz};
+constexpr RegType kTypeOfData[] = {RegType::Dword, RegType::Binary, RegType::Sz, RegType::Other};
 
 // Windows always has HKEY_CURRENT_USER\Software; settings are opened below it without creating.
 constexpr QLatin1String kStandingKey("Software");
@@ -71,6 +71,9 @@ RegValue RegValue::Binary(QByteArray bytes) {
 RegValue RegValue::String(QString text) {
     return RegValue(Data(std::move(text)));
 }
+RegValue RegValue::Other(QByteArrayList lines) {
+    return RegValue(Data(FileLines{std::move(lines)}));
+}
 
 RegValue RegValue::Double(double value) {
     QByteArray bytes(sizeof(double), '\0');
@@ -100,6 +103,11 @@ std::optional<double> RegValue::ToDouble() const {
 
 std::optional<QString> RegValue::ToString() const {
     if (const auto* value = std::get_if<QString>(&data_)) return *value;
+    return std::nullopt;
+}
+
+std::optional<QByteArrayList> RegValue::ToFileLines() const {
+    if (const auto* value = std::get_if<FileLines>(&data_)) return value->lines;
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Errors.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 
@@ -21,7 +22,9 @@ namespace platform {
 
 enum class RegRoot { CurrentUser, ClassesRoot }; // HKEY_CURRENT_USER, HKEY_CLASSES_ROOT
 
-enum class RegType : std::uint32_t { Sz = 1, Binary = 3, Dword = 4 }; // winnt.h numbers
+// winnt.h numbers; Other stands for every type this program does not read (REG_EXPAND_SZ,
+// REG_MULTI_SZ, ...), kept as the file spelled it.
+enum class RegType : std::uint32_t { Sz = 1, Binary = 3, Dword = 4, Other = 0xFFFFFFFF };
 
 // "HKEY_CURRENT_USER" or "HKEY_CLASSES_ROOT".
 QString RegRootName(RegRoot root);
@@ -37,6 +40,9 @@ class RegValue {
     static RegValue Binary(QByteArray bytes);
     static RegValue Double(double value); // REG_BINARY: 8 bytes, IEEE 754, little-endian
     static RegValue String(QString text);
+    // A value of another type, as its lines in the file (without their line breaks) spell it,
+    // so that saving writes it back byte for byte.
+    static RegValue Other(QByteArrayList lines);
 
     RegType Type() const;
     // Each gives the data only when the value is of that type (a double: binary of 8 bytes).
@@ -44,11 +50,16 @@ class RegValue {
     std::optional<QByteArray> ToBinary() const;
     std::optional<double> ToDouble() const;
     std::optional<QString> ToString() const;
+    std::optional<QByteArrayList> ToFileLines() const; // of an Other value
 
     bool operator==(const RegValue&) const = default; // doubles compare bit for bit
 
   private:
-    using Data = std::variant<std::uint32_t, QByteArray, QString>; // Dword, Binary, Sz
+    struct FileLines {
+        QByteArrayList lines;
+        bool operator==(const FileLines&) const = default;
+    };
+    using Data = std::variant<std::uint32_t, QByteArray, QString, FileLines>; // in RegType order
     explicit RegValue(Data data) : data_(std::move(data)) {}
     Data data_;
 };

@@ -66,18 +66,27 @@ QString ValueLine(const RegNamedValue& named) {
         return line + HexData(*value.ToBinary(), line.size());
     case RegType::Sz:
         return line + Quoted(*value.ToString());
+    case RegType::Other:
+        break;
     }
     return line;
 }
 
-void AppendBlock(QString& out, const QString& path, const RegistryNode& node) {
-    out += QLatin1Char('[') + path + QLatin1Char(']') + kEol;
-    for (const RegNamedValue& named : node.values)
-        out += ValueLine(named) + kEol;
-    out += kEol;
+// A value of a type this program does not read goes back as it came, byte for byte.
+QByteArray ValueLines(const RegNamedValue& named) {
+    if (std::optional<QByteArrayList> lines = named.value.ToFileLines())
+        return lines->join(kEol.toLatin1());
+    return ValueLine(named).toUtf8();
 }
 
-void AppendSubKeys(QString& out, const QString& path, const RegistryNode& node) {
+void AppendBlock(QByteArray& out, const QString& path, const RegistryNode& node) {
+    out += (QLatin1Char('[') + path + QLatin1Char(']') + kEol).toUtf8();
+    for (const RegNamedValue& named : node.values)
+        out += ValueLines(named) + kEol.toLatin1();
+    out += kEol.toLatin1();
+}
+
+void AppendSubKeys(QByteArray& out, const QString& path, const RegistryNode& node) {
     for (const auto& [folded, child] : node.children) {
         const QString childPath = path + QLatin1Char('\\') + child->name;
         AppendBlock(out, childPath, *child);
@@ -87,37 +96,44 @@ void AppendSubKeys(QString& out, const QString& path, const RegistryNode& node) 
 
 // ---- reading ----
 
-// A line as text, trimmed; nothing when it is not clean UTF-8 or holds a NUL byte.
-std::optional<QString> DecodeLine(QByteArray raw) {
-    if (raw.endsWith('\r')) raw.chop(1);
+// One value or section, over one line or several continued ones.
+struct LogicalLine {
+    QString text;        // trimmed, continued lines joined
+    QByteArrayList file; // the lines as the file has them, without their line breaks
+};
+
+// A line as text, trimmed; nothing when it holds a NUL byte. Registry editors export in the
+// system's 8-bit code page: a line that is not UTF-8 is read as Latin-1.
+std::optional<QString> DecodeLine(const QByteArray& raw) {
     if (raw.contains('\0')) return std::nullopt;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString line = decoder(raw);
-    if (decoder.hasError()) return std::nullopt;
-    return line.trimmed();
+    return (decoder.hasError() ? QString::fromLatin1(raw) : line).trimmed();
 }
 
-// Lines with binary data continued over ",\" joined; a last line without its line break is
-// taken as cut off and dropped, as is a continuation that never ends.
-QStringList LogicalLines(const QByteArray& text) {
+// Lines with binary data continued over ",\" joined; a continuation that never ends is passed
+// over, as is a line holding a NUL byte.
+std::vector<LogicalLine> LogicalLines(const QByteArray& text) {
     QList<QByteArray> physical = text.split('\n');
-    physical.removeLast();
-    QStringList lines;
-    QString pending;
+    if (physical.last().isEmpty()) physical.removeLast(); // the last line break ends no line
+    std::vector<LogicalLine> lines;
+    LogicalLine pending;
     bool continuing = false;
-    for (const QByteArray& raw : physical) {
+    for (QByteArray& raw : physical) {
+        if (raw.endsWith('\r')) raw.chop(1);
         const std::optional<QString> line = DecodeLine(raw);
+        if (!continuing) pending = {};
         if (!line) {
             continuing = false;
             continue;
         }
-        if (!continuing) pending.clear();
-        pending += *line;
-        continuing = pending.endsWith(QStringLiteral(",\\"));
+        pending.text += *line;
+        pending.file.append(raw);
+        continuing = pending.text.endsWith(QStringLiteral(",\\"));
         if (continuing)
-            pending.chop(1);
+            pending.text.chop(1);
         else
-            lines.append(pending);
+            lines.push_back(std::move(pending));
     }
     return lines;
 }
@@ -196,37 +212,56 @@ std::optional<RegValue> ParseData(const QString& data) {
     return std::nullopt;
 }
 
+// Data of a type this reader does not know: a type word other than "dword" and "hex", with a
+// type number or without ("hex(2):", "hex(7):", "hex(b):", "str(2):").
+bool IsOtherType(const QString& data) {
+    const auto isLetter = [](QChar c) { return c.isLetter() && c.unicode() < 0x80; };
+    const qsizetype word = std::find_if_not(data.begin(), data.end(), isLetter) - data.begin();
+    qsizetype end = word;
+    if (end < data.size() && data[end] == QLatin1Char('(')) {
+        const qsizetype close = data.indexOf(QLatin1Char(')'), end);
+        if (close < 0 || !IsHex(data.mid(end + 1, close - end - 1), 8)) return false;
+        end = close + 1;
+    }
+    const QString type = data.left(end).toLower();
+    return word > 0 && end < data.size() && data[end] == QLatin1Char(':') &&
+           type != QStringLiteral("dword") && type != QStringLiteral("hex");
+}
+
 // `"name"=data` or `@=data` into `key`; anything malformed is passed over.
-void ParseValueLine(const QString& line, RegistryNode& key) {
+void ParseValueLine(const LogicalLine& line, RegistryNode& key) {
     qsizetype pos = 1;
     std::optional<QString> name = QString();
-    if (line[0] != QLatin1Char('@')) {
+    if (line.text[0] != QLatin1Char('@')) {
         pos = 0;
-        name = ParseQuoted(line, pos);
+        name = ParseQuoted(line.text, pos);
     }
     if (!name) return;
-    const QString rest = line.mid(pos).trimmed();
+    const QString rest = line.text.mid(pos).trimmed();
     if (!rest.startsWith(QLatin1Char('='))) return;
-    if (std::optional<RegValue> value = ParseData(rest.mid(1).trimmed()))
+    const QString data = rest.mid(1).trimmed();
+    if (std::optional<RegValue> value = ParseData(data))
         key.SetValue(*name, std::move(*value));
+    else if (IsOtherType(data))
+        key.SetValue(*name, RegValue::Other(line.file));
 }
 
 } // namespace
 
 QByteArray FormatRegistryText(const QString& rootName, const RegistryNode& root) {
-    QString out = kHeader + kEol + kEol;
+    QByteArray out = (kHeader + kEol + kEol).toLatin1();
     if (!root.values.empty()) AppendBlock(out, rootName, root); // the root has a block only then
     AppendSubKeys(out, rootName, root);
-    return out.toUtf8();
+    return out;
 }
 
 void ParseRegistryText(const QByteArray& text, const QString& rootName, RegistryNode& root) {
     RegistryNode* key = nullptr; // values before the first good section belong nowhere
-    for (const QString& line : LogicalLines(text)) {
-        if (line.startsWith(QLatin1Char('[')))
-            key = SectionKey(line, rootName, root);
+    for (const LogicalLine& line : LogicalLines(text)) {
+        if (line.text.startsWith(QLatin1Char('[')))
+            key = SectionKey(line.text, rootName, root);
         else if (key != nullptr &&
-                 (line.startsWith(QLatin1Char('"')) || line.startsWith(QLatin1Char('@'))))
+                 (line.text.startsWith(QLatin1Char('"')) || line.text.startsWith(QLatin1Char('@'))))
             ParseValueLine(line, *key);
     }
 }

@@ -5,7 +5,9 @@
 //   "MarginTop"=hex:00,00,00,00,00,00,d0,3f
 //   "Path"="C:\\Tallyrune\\"        (backslash and quote escaped; also \n, \r and \0)
 //   @="Tallyrune document"          (the key's default value)
-// Lines end in CR LF; long binary data goes on over lines that end in ",\".
+//   "Search"=hex(2):25,00,50,00,00,00   (a type this program does not read: kept as it is)
+// Lines end in CR LF; long binary data goes on over lines that end in ",\". Lines written
+// in UTF-8; a line read that is not UTF-8 is taken as Latin-1 (a registry editor's export).
 
 #include "platform/Registry.h"
 
@@ -16,8 +18,8 @@ namespace platform {
 
 QByteArray FormatRegistryText(const QString& rootName, const RegistryNode& root);
 
-// Adds to `root` what parses cleanly under `rootName`; anything else (other roots, garbled or
-// unknown lines, a last line cut off before its line break) is passed over.
+// Adds to `root` what parses cleanly under `rootName`, and values of other types as their lines;
+// anything else (other roots, garbled lines, a continuation that never ends) is passed over.
 void ParseRegistryText(const QByteArray& text, const QString& rootName, RegistryNode& root);
 
 } // namespace platform
