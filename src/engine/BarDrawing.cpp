@@ -1,20 +1,21 @@
 #include "engine/BarDrawing.h"
 
+#include "engine/Saturating.h"
+
 namespace engine {
 
 void DrawBar(Surface& dc, int x, int y, int thickness, int length, Orientation orientation) {
-    if (thickness <= 0 || length <= 0) return;
-    if (AdvancesAlongY(orientation))
-        dc.FillRect(x, y, x + length, y + thickness, Fill::Black);
-    else
-        dc.FillRect(x, y, x + thickness, y + length, Fill::Black);
+    const bool alongY = AdvancesAlongY(orientation);
+    const int right = AddSaturated(x, alongY ? length : thickness);
+    const int bottom = AddSaturated(y, alongY ? thickness : length);
+    // Also empty when a bar starts at the far end of the coordinate range.
+    if (right <= x || bottom <= y) return;
+    dc.FillRect(x, y, right, bottom, Fill::Black);
 }
 
 void AdvanceCursor(int& x, int& y, int step, Orientation orientation) {
-    if (AdvancesAlongY(orientation))
-        y += step;
-    else
-        x += step;
+    int& moving = AdvancesAlongY(orientation) ? y : x;
+    moving = AddSaturated(moving, step);
 }
 
 void BarCursor::Modules(std::uint16_t bits, int count) {
@@ -33,23 +34,20 @@ void BarCursor::Modules(std::uint16_t bits, int count) {
 }
 
 void BarCursor::Bar(int modules) {
-    DrawBar(dc_, x_, y_, modules * module_, barLength_, orientation_);
-    AdvanceCursor(x_, y_, modules * module_, orientation_);
+    DrawBar(dc_, x_, y_, MulSaturated(modules, module_), barLength_, orientation_);
+    Space(modules);
 }
 
 void BarCursor::BarAt(int modules, int offset, int length) {
     int x = x_;
     int y = y_;
     // Move across the sequence: along y for vertical bars, along x for horizontal ones.
-    if (AdvancesAlongY(orientation_))
-        x += offset;
-    else
-        y += offset;
-    DrawBar(dc_, x, y, modules * module_, length, orientation_);
+    AdvanceCursor(x, y, offset, Crosswise(orientation_));
+    DrawBar(dc_, x, y, MulSaturated(modules, module_), length, orientation_);
 }
 
 void BarCursor::Space(int modules) {
-    AdvanceCursor(x_, y_, modules * module_, orientation_);
+    AdvanceCursor(x_, y_, MulSaturated(modules, module_), orientation_);
 }
 
 } // namespace engine

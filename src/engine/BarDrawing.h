@@ -19,6 +19,12 @@ inline bool AdvancesAlongY(Orientation o) {
     return o == Orientation::Deg90 || o == Orientation::Deg270;
 }
 
+// The orientation whose sequence runs across the bars of `o`: bearer bars, offsets across.
+inline Orientation Crosswise(Orientation o) {
+    return AdvancesAlongY(o) ? Orientation::Deg0 : Orientation::Deg90;
+}
+
+// Coordinates saturate at the int range: a bar past its end is left out, a cursor stops there.
 void DrawBar(Surface& dc, int x, int y, int thickness, int length, Orientation orientation);
 void AdvanceCursor(int& x, int& y, int step, Orientation orientation);
 

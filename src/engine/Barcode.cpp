@@ -2,9 +2,9 @@
 
 #include "engine/CheckDigits.h"
 #include "engine/HumanReadable.h"
+#include "engine/Saturating.h"
 
 #include <cctype>
-#include <limits>
 
 namespace engine {
 namespace {
@@ -24,12 +24,34 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
     return false;
 }
 
-// Saturating product, so absurd module widths cannot overflow a box length.
-int ClampedProduct(long long a, long long b) {
-    const long long p = a * b;
-    if (p > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-    if (p < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-    return static_cast<int>(p);
+// The box length along the bars, before it is brought into the int range.
+long long BoxLength(int module, int symbolModules) {
+    return static_cast<long long>(module) * (symbolModules + 2LL * kQuietZoneModules);
+}
+
+// The white box, `length` along the bars and `height` across. Its far corner comes from the exact
+// length, so that bars whose positions saturate still end inside it.
+void FillBox(Surface& dc, int x, int y, long long length, int height, Orientation orientation) {
+    const bool alongY = AdvancesAlongY(orientation);
+    dc.FillRect(x, y, Saturated(x + (alongY ? height : length)),
+                Saturated(y + (alongY ? length : height)), Fill::White);
+}
+
+void DrawBars(Surface& dc, const SymbologyInfo& row, std::string_view text, int x, int y,
+              int module, int height, bool showText, Orientation orientation) {
+    const int quietZone = MulSaturated(kQuietZoneModules, module);
+    const bool alongY = AdvancesAlongY(orientation);
+    int barX = alongY ? x : AddSaturated(x, quietZone);
+    int barY = alongY ? AddSaturated(y, quietZone) : y;
+    const int strip = TextStripSize(row.code, module, showText);
+    // The bars move off the text strip, which lies on the box's edge for the orientation.
+    const bool above = row.textSide == TextSide::Above;
+    using enum Orientation;
+    if ((above && orientation == Deg0) || (!above && orientation == Deg180))
+        barY = AddSaturated(barY, strip);
+    if ((above && orientation == Deg270) || (!above && orientation == Deg90))
+        barX = AddSaturated(barX, strip);
+    row.draw(dc, barX, barY, SubSaturated(height, strip), module, text, orientation);
 }
 
 } // namespace
@@ -37,14 +59,14 @@ int ClampedProduct(long long a, long long b) {
 int TextStripSize(SymbologyCode symbology, int module, bool showText) {
     const SymbologyInfo* row = FindSymbology(symbology);
     if (!row || !showText) return 0;
-    return row->textStripModules * module;
+    return MulSaturated(row->textStripModules, module);
 }
 
 int BarcodeExtent(int module, SymbologyCode symbology, std::string_view text) {
-    if (text.empty()) return ClampedProduct(module, 2 * kQuietZoneModules);
+    if (text.empty()) return Saturated(BoxLength(module, 0));
     const SymbologyInfo* row = FindSymbology(symbology);
     if (!row) return 0;
-    return ClampedProduct(module, row->symbolModules(text) + 2 * kQuietZoneModules);
+    return Saturated(BoxLength(module, row->symbolModules(text)));
 }
 
 std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
@@ -64,29 +86,22 @@ std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
 
 void DrawBarcode(Surface& dc, SymbologyCode symbology, int x, int y, int module, int height,
                  std::string_view text, bool showText, Orientation orientation, bool noBackground) {
-    const int length = BarcodeExtent(module, symbology, text);
-    const bool alongY = AdvancesAlongY(orientation);
-    const int boxWidth = alongY ? height : length;
-    const int boxHeight = alongY ? length : height;
-    if (!noBackground) dc.FillRect(x, y, x + boxWidth, y + boxHeight, Fill::White);
-
     const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row || text.empty()) return;
-
-    int barX = x + (alongY ? 0 : kQuietZoneModules * module);
-    int barY = y + (alongY ? kQuietZoneModules * module : 0);
-    const int strip = TextStripSize(symbology, module, showText);
-    // The bars move off the text strip, which lies on the box's edge for the orientation.
-    const bool above = row->textSide == TextSide::Above;
-    using enum Orientation;
-    if (above && orientation == Deg0) barY += strip;
-    if (above && orientation == Deg270) barX += strip;
-    if (!above && orientation == Deg90) barX += strip;
-    if (!above && orientation == Deg180) barY += strip;
-
-    row->draw(dc, barX, barY, height - strip, module, text, orientation);
-    if (showText && row->textSide != TextSide::None)
+    if (!row || text.empty()) {
+        // The background alone: the quiet zones for an empty text, nothing for an unknown code.
+        const long long length = text.empty() ? BoxLength(module, 0) : 0;
+        if (!noBackground) FillBox(dc, x, y, length, height, orientation);
+        return;
+    }
+    const long long length = BoxLength(module, row->symbolModules(text));
+    if (!noBackground) FillBox(dc, x, y, length, height, orientation);
+    DrawBars(dc, *row, text, x, y, module, height, showText, orientation);
+    if (showText && row->textSide != TextSide::None) {
+        const bool alongY = AdvancesAlongY(orientation);
+        const int boxWidth = alongY ? height : Saturated(length);
+        const int boxHeight = alongY ? Saturated(length) : height;
         DrawHumanReadable(dc, symbology, module, orientation, text, boxHeight, boxWidth, y, x);
+    }
 }
 
 } // namespace engine

@@ -1,6 +1,7 @@
 #include "engine/HumanReadable.h"
 
 #include "engine/CheckDigits.h"
+#include "engine/Saturating.h"
 
 #include <algorithm>
 #include <array>
@@ -54,24 +55,26 @@ struct Box {
     int x0, y0, width, height;
 };
 
+// Worked out in 64 bits: a box at the edge of the coordinate range, or a text longer than the
+// box, puts the text at the range's edge instead of overflowing.
 Point ReferencePoint(TextPlacement placement, const OrientationFrame& f, const Box& box, int cx,
                      int cy, int module) {
-    const int alongStart = f.vertical ? box.y0 : box.x0;
-    const int alongLength = f.vertical ? box.height : box.width;
-    const int alongEnd = alongStart + alongLength;
-    const int mid = alongStart + alongLength / 2;
-    const int acrossStart = f.vertical ? box.x0 : box.y0;
-    const int acrossLength = f.vertical ? box.width : box.height;
-    const int s = f.readingSign;
+    const long long alongStart = f.vertical ? box.y0 : box.x0;
+    const long long alongLength = f.vertical ? box.height : box.width;
+    const long long alongEnd = alongStart + alongLength;
+    const long long mid = alongStart + alongLength / 2;
+    const long long acrossStart = f.vertical ? box.x0 : box.y0;
+    const long long acrossLength = f.vertical ? box.width : box.height;
+    const long long s = f.readingSign;
 
-    int along = mid;
+    long long along = mid;
     switch (placement) {
     case CentredBelow:
     case CentredAbove:
         along = mid - s * (cx / 2);
         break;
     case BeforeCentreBelow:
-        along = mid - s * (cx + 2 * module);
+        along = mid - s * (cx + 2LL * module);
         break;
     case AfterCentreBelow:
         along = mid + s * 2 * module;
@@ -83,12 +86,13 @@ Point ReferencePoint(TextPlacement placement, const OrientationFrame& f, const B
         along = (s > 0 ? alongEnd : alongStart) - s * cx;
         break;
     }
-    int across = 0;
+    long long across = 0;
     if (placement == CentredAbove)
         across = f.textEdgeFar ? acrossStart : acrossStart + acrossLength;
     else
         across = f.textEdgeFar ? acrossStart + acrossLength - cy : acrossStart + cy;
-    return f.vertical ? Point{across, along} : Point{along, across};
+    return f.vertical ? Point{Saturated(across), Saturated(along)}
+                      : Point{Saturated(along), Saturated(across)};
 }
 
 } // namespace
@@ -167,10 +171,11 @@ FontSpec HumanReadableFont(SymbologyCode symbology, int module, Orientation orie
     font.face = std::move(face);
     const bool shipping = symbology == Ssc14 || symbology == Ssc14Itf || symbology == Sscc18;
     if (shipping) {
-        font.cellHeight = std::max(11 * module, 13);
+        font.cellHeight = std::max(MulSaturated(11, module), 13);
         font.weight = 800;
     } else {
-        font.cellHeight = 12 * module <= 12 ? 14 : 12 * module;
+        const int cell = MulSaturated(12, module);
+        font.cellHeight = cell <= 12 ? 14 : cell;
         font.weight = 400;
     }
     const auto index = static_cast<std::size_t>(orientation);

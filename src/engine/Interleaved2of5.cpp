@@ -2,6 +2,7 @@
 
 #include "engine/CheckDigits.h"
 #include "engine/HumanReadable.h"
+#include "engine/Saturating.h"
 
 #include <algorithm>
 #include <string>
@@ -72,20 +73,15 @@ bool DrawDigitPairs(BarCursor& cursor, std::string_view digits) {
     return true;
 }
 
-// Bearers lie across the bars' ends, so they run in the crosswise direction.
-Orientation Crosswise(Orientation orientation) {
-    return AdvancesAlongY(orientation) ? Orientation::Deg0 : Orientation::Deg90;
-}
-
 void DrawBearerBars(Surface& dc, int x, int y, int barLength, int module, int length,
                     Orientation orientation) {
     // A box thinner than two bearers still keeps them inside the bars' length.
-    const int thickness = std::min(kBearerModules * module, barLength);
+    const int thickness = std::min(MulSaturated(kBearerModules, module), barLength);
     const Orientation across = Crosswise(orientation);
     DrawBar(dc, x, y, thickness, length, across);
     int farX = x;
     int farY = y;
-    AdvanceCursor(farX, farY, barLength - thickness, across);
+    AdvanceCursor(farX, farY, SubSaturated(barLength, thickness), across);
     DrawBar(dc, farX, farY, thickness, length, across);
 }
 
@@ -107,7 +103,8 @@ void DrawSsc14Itf(Surface& dc, int x, int y, int barLength, int module, std::str
     cursor.Space(kInnerQuietModules);
     if (!DrawDigitPairs(cursor, digits)) return;
     cursor.Space(kInnerQuietModules);
-    const int length = AdvancesAlongY(orientation) ? cursor.Y() - y : cursor.X() - x;
+    const int length =
+        AdvancesAlongY(orientation) ? SubSaturated(cursor.Y(), y) : SubSaturated(cursor.X(), x);
     DrawBearerBars(dc, x, y, barLength, module, length, orientation);
 }
 

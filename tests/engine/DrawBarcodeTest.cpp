@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 
 namespace {
@@ -228,6 +229,59 @@ TEST(DrawBarcode, BarsStayOnTheModuleGridInsideTheBox) {
                     }
                 }
         }
+}
+
+// Module widths, heights and positions at and near the ends of the int range, and plain ones.
+constexpr int kMax = std::numeric_limits<int>::max();
+constexpr int kMin = std::numeric_limits<int>::min();
+constexpr int kEdges[] = {kMin, kMin + 1, -1000,     -1,       0,        1,   2,
+                          7,    1000,     kMax / 64, kMax / 2, kMax - 1, kMax};
+
+// Worked out here in 64 bits and cut to the int range, as no drawing may pass it.
+long long ToIntRange(long long v) {
+    return std::clamp<long long>(v, kMin, kMax);
+}
+
+// Every module width against every height, at positions and with further values drawn from the
+// edges or anywhere in the int range: the background is the box, every bar lies inside it, and
+// (under the sanitizers) nothing overflows.
+TEST(DrawBarcode, ExtremeValuesKeepEveryBarInsideTheBox) {
+    std::mt19937 rng(2026);
+    std::uniform_int_distribution<int> anyInt(kMin, kMax);
+    std::uniform_int_distribution<std::size_t> anyEdge(0, std::size(kEdges) - 1);
+    const auto pick = [&] { return rng() % 2 ? kEdges[anyEdge(rng)] : anyInt(rng); };
+    constexpr std::size_t kPairs = std::size(kEdges) * std::size(kEdges);
+    for (const auto& row : SymbologyCatalogue())
+        for (Orientation o : engine::kAllOrientations)
+            for (std::size_t i = 0; i < kPairs + 100; ++i) {
+                const int module = i < kPairs ? kEdges[i / std::size(kEdges)] : pick();
+                const int height = i < kPairs ? kEdges[i % std::size(kEdges)] : pick();
+                const int x = pick(), y = pick();
+                const std::string text = SampleText(row.code);
+                RecordingSurface dc;
+                DrawBarcode(dc, row.code, x, y, module, height, text, i % 2 == 0, o, false);
+                const long long along = static_cast<long long>(module) *
+                                        (testing_support::SymbolLength(row.code, text) + 20);
+                const bool alongY = AdvancesAlongY(o);
+                const RecordedRect box{
+                    x, y, static_cast<int>(ToIntRange(x + (alongY ? height : along))),
+                    static_cast<int>(ToIntRange(y + (alongY ? along : height))), Fill::White};
+                SCOPED_TRACE(std::string(row.listItem) + " o" + std::to_string(int(o)) +
+                             " module " + std::to_string(module) + " height " +
+                             std::to_string(height) + " at " + std::to_string(x) + ", " +
+                             std::to_string(y));
+                ASSERT_FALSE(dc.rects.empty());
+                ASSERT_EQ(dc.rects.front(), box);
+                EXPECT_EQ(dc.pushes, dc.pops);
+                for (const auto& b : dc.Bars()) {
+                    ASSERT_LT(b.left, b.right);
+                    ASSERT_LT(b.top, b.bottom);
+                    ASSERT_GE(b.left, box.left);
+                    ASSERT_GE(b.top, box.top);
+                    ASSERT_LE(b.right, box.right);
+                    ASSERT_LE(b.bottom, box.bottom);
+                }
+            }
 }
 
 } // namespace

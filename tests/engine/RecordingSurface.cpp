@@ -7,6 +7,11 @@
 
 namespace testing_support {
 
+std::ostream& operator<<(std::ostream& out, const RecordedRect& r) {
+    return out << (r.fill == engine::Fill::Black ? "black" : "white") << " {" << r.left << ", "
+               << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
+
 std::ostream& operator<<(std::ostream& out, const Span& s) {
     return out << "{along " << s.along0 << ".." << s.along1 << ", across " << s.across0 << ".."
                << s.across1 << "}";

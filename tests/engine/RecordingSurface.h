@@ -3,6 +3,7 @@
 // Text is measured as a fixed-pitch font: each character is half the cell height wide.
 
 #include "engine/BarDrawing.h"
+#include "engine/Saturating.h"
 #include "engine/Surface.h"
 
 #include <compare>
@@ -19,6 +20,7 @@ struct RecordedRect {
     int Height() const { return bottom - top; }
     bool operator==(const RecordedRect&) const = default;
 };
+std::ostream& operator<<(std::ostream& out, const RecordedRect& r);
 
 struct RecordedText {
     int x, y;
@@ -51,7 +53,7 @@ class RecordingSurface : public engine::Surface {
     }
     engine::TextExtent MeasureText(std::string_view text) const override {
         const int h = fontStack.empty() ? 16 : fontStack.back().cellHeight;
-        return {static_cast<int>(text.size()) * (h / 2), h};
+        return {engine::MulSaturated(static_cast<int>(text.size()), h / 2), h};
     }
     void DrawText(int x, int y, std::string_view text) override {
         texts.push_back(
