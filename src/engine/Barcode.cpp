@@ -1,6 +1,7 @@
 #include "engine/Barcode.h"
 
 #include "engine/CheckDigits.h"
+#include "engine/Code128.h"
 #include "engine/HumanReadable.h"
 #include "engine/Saturating.h"
 
@@ -24,6 +25,30 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
     return false;
 }
 
+// A symbol worked out once from its text, so that measuring the box and drawing the bars never
+// encode twice: the Code 128 family's code characters, or the text itself for the others.
+class Symbol {
+  public:
+    Symbol(const SymbologyInfo& row, std::string_view text)
+        : row_(row), text_(text), codeChars_(row.codeChars ? row.codeChars(text) : "") {}
+
+    int Modules() const {
+        return row_.codeChars ? Code128Modules(codeChars_) : row_.symbolModules(text_);
+    }
+
+    void Draw(Surface& dc, int x, int y, int barLength, int module, Orientation o) const {
+        if (row_.codeChars)
+            DrawCodeChars(dc, x, y, barLength, module, codeChars_, o);
+        else
+            row_.draw(dc, x, y, barLength, module, text_, o);
+    }
+
+  private:
+    const SymbologyInfo& row_;
+    std::string_view text_;
+    std::string codeChars_;
+};
+
 // The box length along the bars, before it is brought into the int range.
 long long BoxLength(int module, int symbolModules) {
     return static_cast<long long>(module) * (symbolModules + 2LL * kQuietZoneModules);
@@ -37,8 +62,8 @@ void FillBox(Surface& dc, int x, int y, long long length, int height, Orientatio
                 Saturated(y + (alongY ? length : height)), Fill::White);
 }
 
-void DrawBars(Surface& dc, const SymbologyInfo& row, std::string_view text, int x, int y,
-              int module, int height, bool showText, Orientation orientation) {
+void DrawBars(Surface& dc, const SymbologyInfo& row, const Symbol& symbol, int x, int y, int module,
+              int height, bool showText, Orientation orientation) {
     const int quietZone = MulSaturated(kQuietZoneModules, module);
     const bool alongY = AdvancesAlongY(orientation);
     int barX = alongY ? x : AddSaturated(x, quietZone);
@@ -51,7 +76,7 @@ void DrawBars(Surface& dc, const SymbologyInfo& row, std::string_view text, int 
         barY = AddSaturated(barY, strip);
     if ((above && orientation == Deg270) || (!above && orientation == Deg90))
         barX = AddSaturated(barX, strip);
-    row.draw(dc, barX, barY, SubSaturated(height, strip), module, text, orientation);
+    symbol.Draw(dc, barX, barY, SubSaturated(height, strip), module, orientation);
 }
 
 } // namespace
@@ -66,7 +91,7 @@ int BarcodeExtent(int module, SymbologyCode symbology, std::string_view text) {
     if (text.empty()) return Saturated(BoxLength(module, 0));
     const SymbologyInfo* row = FindSymbology(symbology);
     if (!row) return 0;
-    return Saturated(BoxLength(module, row->symbolModules(text)));
+    return Saturated(BoxLength(module, Symbol(*row, text).Modules()));
 }
 
 std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
@@ -93,9 +118,10 @@ void DrawBarcode(Surface& dc, SymbologyCode symbology, int x, int y, int module,
         if (!noBackground) FillBox(dc, x, y, length, height, orientation);
         return;
     }
-    const long long length = BoxLength(module, row->symbolModules(text));
+    const Symbol symbol(*row, text);
+    const long long length = BoxLength(module, symbol.Modules());
     if (!noBackground) FillBox(dc, x, y, length, height, orientation);
-    DrawBars(dc, *row, text, x, y, module, height, showText, orientation);
+    DrawBars(dc, *row, symbol, x, y, module, height, showText, orientation);
     if (showText && row->textSide != TextSide::None) {
         const bool alongY = AdvancesAlongY(orientation);
         const int boxWidth = alongY ? height : Saturated(length);

@@ -2,9 +2,11 @@
 
 #include "engine/CheckDigits.h"
 #include "engine/HumanReadable.h"
+#include "engine/Saturating.h"
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace engine {
 namespace {
@@ -77,95 +79,89 @@ char EncodeInSet(char set, unsigned char c) {
     return kInvalidCodeChar;
 }
 
-std::size_t DigitRunFrom(std::string_view text, std::size_t i) {
-    std::size_t n = 0;
-    while (i + n < text.size() && IsDigit(text[i + n]))
-        ++n;
-    return n;
+// What lies ahead of a position, so that every choice of code set is one look-up: the digits
+// running from it, and the set ('A' or 'B') that the first control or lower-case character from
+// it on asks for ('B' when there is none).
+struct Ahead {
+    std::size_t digits;
+    char set;
+};
+
+// One backward pass; the entry past the end closes the text.
+std::vector<Ahead> LookAhead(std::string_view text) {
+    std::vector<Ahead> ahead(text.size() + 1, Ahead{0, 'B'});
+    for (std::size_t i = text.size(); i-- > 0;) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const Ahead& next = ahead[i + 1];
+        ahead[i].digits = IsDigit(c) ? next.digits + 1 : 0;
+        ahead[i].set = IsControl(c) ? 'A' : IsLowerRange(c) ? 'B' : next.set;
+    }
+    return ahead;
 }
 
 // Builds the code characters between the start character and the check character.
 class Code128Encoder {
   public:
-    Code128Encoder(std::string_view text, std::string& out) : text_(text), out_(out) {}
+    explicit Code128Encoder(std::string_view text) : text_(text), ahead_(LookAhead(text)) {}
 
-    void Run() {
-        set_ = Code128StartSet(text_);
+    // Four digits or more start in C, else the set the first special character asks for.
+    char StartSet() const { return ahead_.front().digits >= 4 ? 'C' : ahead_.front().set; }
+
+    void Run(std::string& out) {
+        set_ = StartSet();
         std::size_t i = 0;
         while (i < text_.size()) {
-            i = EncodeAt(i);
+            i = EncodeAt(i, out);
             if (i >= text_.size()) break;
             if (shifted_) {
                 set_ = set_ == 'A' ? 'B' : 'A';
                 shifted_ = false;
             }
-            ChooseSetFor(i);
+            ChooseSetFor(i, out);
         }
     }
 
   private:
-    std::size_t EncodeAt(std::size_t i) {
+    std::size_t EncodeAt(std::size_t i, std::string& out) const {
         if (set_ == 'C') {
-            const bool pair = i + 1 < text_.size() && IsDigit(text_[i]) && IsDigit(text_[i + 1]);
-            out_ +=
-                pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
+            const bool pair = ahead_[i].digits >= 2;
+            out += pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
             return i + 2;
         }
-        out_ += EncodeInSet(set_, static_cast<unsigned char>(text_[i]));
+        out += EncodeInSet(set_, static_cast<unsigned char>(text_[i]));
         return i + 1;
     }
 
-    void Switch(int code, char set) {
-        out_ += CodeChar(code);
+    void Switch(std::string& out, int code, char set) {
+        out += CodeChar(code);
         set_ = set;
     }
 
-    void ChooseSetFor(std::size_t i) {
+    void ChooseSetFor(std::size_t i, std::string& out) {
         const auto c = static_cast<unsigned char>(text_[i]);
         const bool hasNext = i + 1 < text_.size();
         const auto next = hasNext ? static_cast<unsigned char>(text_[i + 1]) : 0;
         if (set_ != 'C') {
-            const std::size_t digits = DigitRunFrom(text_, i);
-            if (digits >= 4 && digits % 2 == 0) return Switch(kCodeC, 'C');
+            const std::size_t digits = ahead_[i].digits;
+            if (digits >= 4 && digits % 2 == 0) return Switch(out, kCodeC, 'C');
         }
         if (set_ == 'B' && IsControl(c)) {
-            if (hasNext && IsLowerRange(next)) {
-                Switch(kShift, 'A');
-                shifted_ = true;
-            } else {
-                Switch(kCodeA, 'A');
-            }
+            shifted_ = hasNext && IsLowerRange(next);
+            Switch(out, shifted_ ? kShift : kCodeA, 'A');
         } else if (set_ == 'A' && IsLowerRange(c)) {
-            if (hasNext && IsControl(next)) {
-                Switch(kShift, 'B');
-                shifted_ = true;
-            } else {
-                Switch(kCodeB, 'B');
-            }
-        } else if (set_ == 'C') {
-            if (!hasNext) {
-                IsControl(c) ? Switch(kCodeA, 'A') : Switch(kCodeB, 'B');
-            } else if (!IsDigit(c) || !IsDigit(next)) {
-                Code128StartSet(text_.substr(i)) == 'A' ? Switch(kCodeA, 'A') : Switch(kCodeB, 'B');
-            }
+            shifted_ = hasNext && IsControl(next);
+            Switch(out, shifted_ ? kShift : kCodeB, 'B');
+        } else if (set_ == 'C' && ahead_[i].digits < 2) {
+            // A last digit or a non-digit leaves C for the set the rest of the text asks for.
+            Switch(out, ahead_[i].set == 'A' ? kCodeA : kCodeB, ahead_[i].set);
         }
     }
 
     std::string_view text_;
-    std::string& out_;
+    std::vector<Ahead> ahead_;
     char set_ = 'B';
     bool shifted_ = false;
 };
-
-void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::string_view chars,
-                   Orientation orientation) {
-    BarCursor cursor(dc, x, y, barLength, module, orientation);
-    for (char c : chars) {
-        const int value = static_cast<unsigned char>(c) - kCodeCharOffset;
-        if (value < 0 || value >= static_cast<int>(kCode128Patterns.size())) return;
-        cursor.Modules(kCode128Patterns[value].bits, kCode128Patterns[value].modules);
-    }
-}
 
 // Application identifier + container digits padded to `digits` + their check digit: always an
 // even run of digits, which EncodeCode128 sends as START C, FNC1 and digit pairs. Encoding the
@@ -188,43 +184,66 @@ std::string EncodeShippingCode(std::string_view ai, std::string_view text, std::
 } // namespace
 
 char Code128StartSet(std::string_view text) {
-    if (DigitRunFrom(text, 0) >= 4) return 'C';
-    for (char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (IsControl(c)) return 'A';
-        if (IsLowerRange(c)) return 'B';
-    }
-    return 'B';
+    return Code128Encoder(text).StartSet();
 }
 
 std::string EncodeCode128(std::string_view text, bool fnc1) {
-    const char set = Code128StartSet(text);
+    Code128Encoder encoder(text);
+    const char set = encoder.StartSet();
     std::string out(1, CodeChar(set == 'A' ? kStartA : set == 'B' ? kStartB : kStartC));
+    out.reserve(text.size() + 4);
     if (fnc1) out += CodeChar(kFnc1);
-    Code128Encoder(text, out).Run();
+    encoder.Run(out);
     out += Code128Checksum(out);
     out += CodeChar(kStop);
     return out;
 }
 
+std::string Code128CodeChars(std::string_view text) {
+    return EncodeCode128(text, false);
+}
+std::string Ean128CodeChars(std::string_view text) {
+    return EncodeCode128(text, true);
+}
+std::string Ssc14CodeChars(std::string_view text) {
+    return EncodeShippingCode("01", text, 13);
+}
+std::string Sscc18CodeChars(std::string_view text) {
+    return EncodeShippingCode("00", text, 17);
+}
+
+int Code128Modules(std::string_view codeChars) {
+    return Saturated(11 * static_cast<long long>(codeChars.size()) + 2);
+}
+
+void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::string_view chars,
+                   Orientation orientation) {
+    BarCursor cursor(dc, x, y, barLength, module, orientation);
+    for (char c : chars) {
+        const int value = static_cast<unsigned char>(c) - kCodeCharOffset;
+        if (value < 0 || value >= static_cast<int>(kCode128Patterns.size())) return;
+        cursor.Modules(kCode128Patterns[value].bits, kCode128Patterns[value].modules);
+    }
+}
+
 void DrawCode128(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                  Orientation orientation) {
-    DrawCodeChars(dc, x, y, barLength, module, EncodeCode128(text, false), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, Code128CodeChars(text), orientation);
 }
 
 void DrawEan128(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                 Orientation orientation) {
-    DrawCodeChars(dc, x, y, barLength, module, EncodeCode128(text, true), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, Ean128CodeChars(text), orientation);
 }
 
 void DrawSsc14(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                Orientation orientation) {
-    DrawCodeChars(dc, x, y, barLength, module, EncodeShippingCode("01", text, 13), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, Ssc14CodeChars(text), orientation);
 }
 
 void DrawSscc18(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                 Orientation orientation) {
-    DrawCodeChars(dc, x, y, barLength, module, EncodeShippingCode("00", text, 17), orientation);
+    DrawCodeChars(dc, x, y, barLength, module, Sscc18CodeChars(text), orientation);
 }
 
 } // namespace engine

@@ -28,8 +28,20 @@ inline constexpr char kInvalidCodeChar = static_cast<char>(0xFF);
 
 // 'A', 'B' or 'C'.
 char Code128StartSet(std::string_view text);
-// The code characters from the start character to STOP inclusive.
+// The code characters from the start character to STOP inclusive, in time linear in the text.
 std::string EncodeCode128(std::string_view text, bool fnc1);
+
+// The code characters each member of the family draws from its text.
+std::string Code128CodeChars(std::string_view text);
+std::string Ean128CodeChars(std::string_view text); // FNC1 first
+std::string Ssc14CodeChars(std::string_view text);
+std::string Sscc18CodeChars(std::string_view text);
+
+// A symbol's length: 11 modules per code character and 2 for the stop's final bar.
+int Code128Modules(std::string_view codeChars);
+// Draws code characters from the bar start; drawing stops at the first invalid one.
+void DrawCodeChars(Surface& dc, int x, int y, int barLength, int module, std::string_view chars,
+                   Orientation orientation);
 
 void DrawCode128(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                  Orientation orientation);

@@ -23,14 +23,13 @@ template <int N> int Constant(std::string_view) {
 int Length(std::string_view text) {
     return static_cast<int>(text.size());
 }
-// Code 128 counts 11 modules per code character and 2 for the stop's final bar.
-int Code128Modules(std::string_view text, bool fnc1) {
-    return 11 * static_cast<int>(EncodeCode128(text, fnc1).size()) + 2;
+template <CodeCharEncoder encode> int CodeCharModules(std::string_view text) {
+    return Code128Modules(encode(text));
 }
 
 const std::array<SymbologyInfo, kSymbologyCount> kCatalogue{{
     {Code128, "Code 128", 0, FullAscii, 0, 15, Below, DrawCode128,
-     [](std::string_view t) { return Code128Modules(t, false); }},
+     CodeCharModules<Code128CodeChars>, Code128CodeChars},
     {Code39, "Code 39", 1, Code39Upper, 0, 15, Below, DrawCode39,
      [](std::string_view t) { return 13 * (Length(t) + 2); }},
     {Code39Extended, "Code 39 Extended", 2, FullAscii, 0, 15, Below, DrawCode39Extended,
@@ -42,17 +41,17 @@ const std::array<SymbologyInfo, kSymbologyCount> kCatalogue{{
      [](std::string_view t) { return 9 * Code93Width(t) + 37; }},
     {Ean13, "EAN 13", 7, Digits, 12, 5, Below, DrawEan13, Constant<95>},
     {Ean8, "EAN 8", 8, Digits, 7, 5, Below, DrawEan8, Constant<67>},
-    {Ean128, "EAN 128", 6, FullAscii, 0, 15, Below, DrawEan128,
-     [](std::string_view t) { return Code128Modules(t, true); }},
+    {Ean128, "EAN 128", 6, FullAscii, 0, 15, Below, DrawEan128, CodeCharModules<Ean128CodeChars>,
+     Ean128CodeChars},
     {Postnet, "POSTNET", 12, Digits, 11, 0, None, DrawPostnet,
      [](std::string_view t) { return 10 * (Length(t) + 1) + 3; }},
     {UpcE, "UPC E", 5, Digits, 6, 5, Below, DrawUpcE, Constant<51>},
     {UpcExt2, "UPC 2 digit Ext", 9, Digits, 2, 15, Above, DrawUpcExt2, Constant<20>},
     {UpcExt5, "UPC 5 digit Ext", 10, Digits, 5, 15, Above, DrawUpcExt5, Constant<47>},
-    {Ssc14, "SSC-14", 13, Digits, 13, 15, Above, DrawSsc14, Constant<134>},
+    {Ssc14, "SSC-14", 13, Digits, 13, 15, Above, DrawSsc14, Constant<134>, Ssc14CodeChars},
     {Ssc14Itf, "SSC-14 (Interleaved 2 of 5)", 14, Digits, 13, 15, Below, DrawSsc14Itf,
      Constant<145>},
-    {Sscc18, "SSCC-18", 15, Digits, 17, 15, Above, DrawSscc18, Constant<156>},
+    {Sscc18, "SSCC-18", 15, Digits, 17, 15, Above, DrawSscc18, Constant<156>, Sscc18CodeChars},
     {Code39Mod43, "Code 39 (Mod43 Check Digit)", 16, Code39Upper, 0, 15, Below, DrawCode39Mod43,
      [](std::string_view t) { return 13 * (Length(t) + 3); }},
     {Code39Mod10, "Code 39 (Mod10 Check Digit)", 17, Code39Upper, 0, 15, Below, DrawCode39Mod10,

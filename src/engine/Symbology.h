@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -44,6 +45,8 @@ using Encoder = void (*)(Surface& dc, int x, int y, int barLength, int module,
                          std::string_view text, Orientation orientation);
 // Symbol length in modules, quiet zones excluded, for a non-empty text.
 using SymbolModuleCount = int (*)(std::string_view text);
+// The code characters the Code 128 family draws from (see Code128.h).
+using CodeCharEncoder = std::string (*)(std::string_view text);
 
 struct SymbologyInfo {
     SymbologyCode code;
@@ -55,6 +58,9 @@ struct SymbologyInfo {
     TextSide textSide;
     Encoder draw;
     SymbolModuleCount symbolModules;
+    // The Code 128 family's code characters, so that DrawBarcode encodes a text once and both
+    // measures and draws from them; null for the other codes, which draw from the text.
+    CodeCharEncoder codeChars = nullptr;
 };
 
 // The catalogue row of a code, or nullptr for a code above 17.

@@ -66,6 +66,8 @@ const EncodeCase kEncodeCases[] = {
      C({kStartC, 12, 34, kCodeA, A('\x01'), kStop})},
     {"C leaves for B before a letter pair", "1234AB", false,
      C({kStartC, 12, 34, kCodeB, B('A'), B('B'), kStop})},
+    {"C leaves for the set of a control further on", "1234AB\x01", false,
+     C({kStartC, 12, 34, kCodeA, A('A'), A('B'), A('\x01'), kStop})},
     {"DEL in set B", "a\x7F", false, C({kStartB, B('a'), B('\x7F'), kStop})},
     {"EAN 128 parentheses are data", "(01)123", true,
      C({kStartB, kFnc1, B('('), B('0'), B('1'), B(')'), B('1'), B('2'), B('3'), kStop})},
