@@ -14,7 +14,8 @@ constexpr int kRasterSide = 1 << 20;
 constexpr int kJpegSide = 65500; // libjpeg's JPEG_MAX_DIMENSION
 constexpr int kTiffSide = 65535; // ImageWidth and ImageLength are written as SHORT
 constexpr int kWmfSide = 32767;  // record coordinates are signed 16-bit
-constexpr int kVectorSide = INT_MAX;
+// The engine's box length stops at INT_MAX: a picture that long is longer than it can draw.
+constexpr int kVectorSide = INT_MAX - 1;
 
 constexpr std::array<FormatInfo, kFormatCount> kFormats{{
     {ExportFormat::Bitmap, "Bitmap", "bmp", "Bitmaps (*.bmp)", "*.bmp", "bmp", PictureKind::Raster,

@@ -213,6 +213,35 @@ TEST_F(Cli, PicturesTooLargeForMemoryOrFormatFailCleanly) {
     EXPECT_TRUE(tiff.err.contains("too large for TIFF")) << tiff.err.toStdString();
 }
 
+// A line too long for the format is refused from its size alone, before anything is drawn, and
+// the batch stops there. Its set changes in and out of Code 128's set C all along.
+TEST_F(Cli, BatchRefusesALineTooLongForTheFormat) {
+    const QString list = Path("long.txt");
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("SHORT\n" + QByteArray("TALLYRUNE-2026-00042").repeated(30000) + "\n");
+    file.close();
+    const struct {
+        QStringList options;
+        const char* extension;
+        const char* message;
+    } cases[] = {
+        // 20 code characters a piece, 11 modules each, and 3 dots a module at 300 dpi.
+        {{}, "png", "tallyrune-cli: The barcode picture is too large for PNG (19800132 x 225 dots"},
+        // 6.6 billion dots: beyond what a length in dots can hold.
+        {{"--module", "1000"}, "svg", "tallyrune-cli: The barcode picture is too large for SVG"},
+    };
+    for (const auto& c : cases) {
+        const QString pattern = Path(QStringLiteral("{n}.") + c.extension);
+        const CliRun run =
+            RunCli(QStringList{"export", "--batch", list, "-o", pattern} << c.options);
+        EXPECT_EQ(run.exitCode, 1) << c.extension;
+        EXPECT_TRUE(run.err.startsWith(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(QFile::exists(QString(pattern).replace("{n}", "1"))) << c.extension;
+        EXPECT_FALSE(QFile::exists(QString(pattern).replace("{n}", "2"))) << c.extension;
+    }
+}
+
 TEST_F(Cli, InfoComputesTheCheckDigit) {
     const CliRun run = RunCli({"info", "--type", "UPC E", "--text", "123456"});
     ASSERT_EQ(run.exitCode, 0);
