@@ -49,6 +49,10 @@ PicturePlan PlanPicture(int scale, int lengthAtOnePixel, long long across) {
 
 } // namespace
 
+int DrawnScale(int scale) {
+    return std::clamp(scale, kMinScale, kMaxScale);
+}
+
 std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
                                              bool metric, int screenDpiY) {
     if (scale < kMinScale || screenDpiY <= 0) return std::nullopt;
@@ -56,8 +60,8 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
         engine::AdvancesAlongY(DrawnOrientation(rotation)) ? client.width() : client.height();
     if (across < 0) return std::nullopt;
     // A scale beyond the list is drawn at its largest value, so it is measured at that too.
-    const double height = static_cast<double>(across) /
-                          (static_cast<double>(screenDpiY) * std::min(scale, kMaxScale));
+    const double height =
+        static_cast<double>(across) / (static_cast<double>(screenDpiY) * DrawnScale(scale));
     return metric ? height * engine::kCentimetresPerInch : height;
 }
 
@@ -122,7 +126,7 @@ long long BarcodeDocument::BarHeightPixels(int scale) const {
 
 void BarcodeDocument::Render() {
     const std::string drawn = engine::FilterBarcodeText(symbology_, text_);
-    const int scale = std::clamp(scale_, kMinScale, kMaxScale);
+    const int scale = DrawnScale(scale_);
     const PicturePlan plan =
         PlanPicture(scale, engine::BarcodeExtent(1, symbology_, drawn), BarHeightPixels(scale));
     const engine::Orientation orientation = DrawnOrientation(rotation_);

@@ -27,6 +27,11 @@ namespace app {
 inline constexpr int kMaxBitmapSide = 32767;
 inline constexpr long long kMaxBitmapPixels = 1LL << 26;
 
+// The screen scale a document is drawn at, in pixels per module: the stored scale within 1 to
+// 10. Printing at the screen's ratio takes the same one, so a file's out-of-range scale prints
+// as the window shows it.
+int DrawnScale(int scale);
+
 // The bar height that a document window's client area of `client` pixels stands for: the side
 // across the bars over ScreenDpiY × scale, in centimetres when `metric`. None while the
 // document has no usable scale (0 before it is first filled) or the screen no resolution.

@@ -7,29 +7,66 @@
 #include "print/LabelLayout.h"
 
 #include <QGuiApplication>
+#include <QMarginsF>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPrinter>
-#include <QRect>
 #include <QScreen>
+#include <QSizeF>
+
+#include <iterator>
 
 namespace print {
+namespace {
 
-// Qt printers have one resolution for both axes; the page rectangles are in device pixels at it.
+constexpr double kPointsPerInch = 72.0;
+
+// Points per unit, in the order of QPageSize::Unit and QPageLayout::Unit (Millimeter, Point,
+// Inch, Pica, Didot, Cicero), as Qt converts them.
+constexpr double kPointsPerUnit[] = {72.0 / 25.4, 1.0, 72.0, 12.0, 1.07000856496, 12.84010277952};
+static_assert(std::size(kPointsPerUnit) == QPageSize::Cicero + 1);
+static_assert(std::size(kPointsPerUnit) == QPageLayout::Cicero + 1);
+
+double InchesPerUnit(int unit) {
+    return kPointsPerUnit[unit] / kPointsPerInch;
+}
+
+// The paper as it is defined (A4 in millimetres, Letter in inches). Qt's point and pixel sizes
+// round A4 to 595 × 842 points, 4958 dots across at 600 dpi instead of 4960.6, which can cost a
+// sheet its last column at one resolution and not at another.
+QSizeF PaperInches(const QPageLayout& layout) {
+    const QPageSize& size = layout.pageSize();
+    const QSizeF inches = size.definitionSize() * InchesPerUnit(size.definitionUnits());
+    return layout.orientation() == QPageLayout::Landscape ? inches.transposed() : inches;
+}
+
 // In full-page mode the paint rectangle is the whole paper, so the painter's origin, which the
 // offsets describe, is the paper's corner.
+QMarginsF BorderInches(const QPageLayout& layout) {
+    if (layout.mode() == QPageLayout::FullPageMode) return {};
+    return layout.margins() * InchesPerUnit(layout.units());
+}
+
+int Dots(double inches, int dpi) {
+    return engine::RoundHalfEven(inches * dpi);
+}
+
+} // namespace
+
+// Qt printers have one resolution for both axes.
 void ReadPrinterCapabilities(const QPrinter& printer, app::PrinterMetrics& metrics) {
     const int dpi = printer.resolution();
     const QPageLayout layout = printer.pageLayout();
-    const QRect paper = layout.fullRectPixels(dpi);
-    const QRect printable = layout.paintRectPixels(dpi);
+    const QSizeF paper = PaperInches(layout);
+    const QMarginsF border = BorderInches(layout);
     metrics.PrinterDpiX = dpi;
     metrics.PrinterDpiY = dpi;
-    metrics.PhysicalWidth = paper.width();
-    metrics.PhysicalHeight = paper.height();
-    metrics.PhysicalOffsetX = printable.left() - paper.left();
-    metrics.PhysicalOffsetY = printable.top() - paper.top();
-    metrics.NonprintableRight = paper.width() - (printable.width() + metrics.PhysicalOffsetX);
-    metrics.NonprintableBottom = paper.height() - (printable.height() + metrics.PhysicalOffsetY);
+    metrics.PhysicalWidth = Dots(paper.width(), dpi);
+    metrics.PhysicalHeight = Dots(paper.height(), dpi);
+    metrics.PhysicalOffsetX = Dots(border.left(), dpi);
+    metrics.PhysicalOffsetY = Dots(border.top(), dpi);
+    metrics.NonprintableRight = Dots(border.right(), dpi);
+    metrics.NonprintableBottom = Dots(border.bottom(), dpi);
 }
 
 void ReadScreenResolution(const QScreen* screen, app::PrinterMetrics& metrics) {

@@ -44,8 +44,12 @@ Span SpanAt(const Axis& axis, bool metric, int scale, int index, int offset) {
     return {app::SaturateToInt(start), ScaledDots(axis.label, metric, scale, 1)};
 }
 
+// A label of less than one dot cannot carry a barcode: such a sheet has no label that fits,
+// rather than columns of nothing that would print blank and use up sequence numbers.
 int FitAlong(const Axis& axis, bool metric, int dpi, int limit) {
-    return CountFit(LengthToDots(axis.margin, metric, dpi), LengthToDots(axis.label, metric, dpi),
+    const int label = LengthToDots(axis.label, metric, dpi);
+    if (label < 1) return 0;
+    return CountFit(LengthToDots(axis.margin, metric, dpi), label,
                     LengthToDots(axis.gap, metric, dpi), limit);
 }
 

@@ -7,12 +7,16 @@
 #include "print/DeviceMetrics.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace print {
 namespace {
 
 constexpr double kAutoMils = 10.0;
 constexpr double kAutoPostnetMils = 22.0;
+// More takes than a sequence has numbers (2^32, and a first one above SeqMax): every text a
+// longer job takes has been taken before, so counts are cut here.
+constexpr double kEveryNumber = 4294967297.0;
 
 // A rotation that a file brought beyond 270° is drawn upright, as the document window does.
 engine::Orientation OrientationOf(std::uint8_t rotation) {
@@ -35,6 +39,13 @@ int ScreenDpi(const app::PrinterMetrics& metrics) {
 
 } // namespace
 
+std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text) {
+    const engine::SymbologyInfo* row = engine::FindSymbology(symbology);
+    const std::string name = row ? std::string(row->listItem) : "This barcode type";
+    return name + " cannot carry the sequence text \"" + std::string(text) +
+           "\" whole: check the sequence settings";
+}
+
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
                     const app::PrinterMetrics& metrics) {
     const int dpi = metrics.PrinterDpiX;
@@ -44,7 +55,8 @@ int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& doc
         dots = engine::MilsToDots(dpi, postnet ? kAutoPostnetMils : kAutoMils);
     } else if (options.Width == BarWidthChoice::ScreenRatio) {
         dots =
-            engine::RoundHalfEven(static_cast<double>(dpi) / ScreenDpi(metrics) * document.Scale());
+            engine::RoundHalfEven(static_cast<double>(dpi) / ScreenDpi(metrics) *
+                                  app::DrawnScale(document.Scale()));
     }
     return std::max(dots, 1); // a bar must be at least one dot wide to print at all
 }
@@ -78,6 +90,30 @@ void PrintJob::Check() const {
     // Without a label the page loop would never reach its count.
     if (options_.Range != PrintRange::Single && (metrics_.Rows <= 0 || metrics_.Columns <= 0))
         throw platform::Failure(kNoLabelFits);
+    if (!options_.UseSequence) return;
+    const auto notCarried =
+        FirstTextNotCarried(document_.Sequence, TextsTaken(LabelGrid()), symbology_);
+    if (notCarried) throw platform::Failure(SequenceNotCarried(symbology_, *notCarried));
+}
+
+// The labels sharing a text start afresh on every page, so a page of n labels takes
+// ceil(n / copies) texts. Counted in doubles, which hold every count below kEveryNumber exactly.
+long long PrintJob::TextsTaken(const Grid& grid) const {
+    const double copies = copies_;
+    auto texts = [&](double labels) { return std::ceil(labels / copies); };
+    const double perPage = static_cast<double>(grid.rows) * grid.columns;
+    const double onFirst = perPage - grid.skip;
+    double taken = 1; // Single
+    if (options_.Range == PrintRange::Pages) {
+        taken = texts(onFirst) + (options_.Pages - 1.0) * texts(perPage);
+    } else if (options_.Range == PrintRange::Labels) {
+        const double labels = options_.Labels;
+        const double rest = std::max(labels - onFirst, 0.0);
+        const double fullPages = std::floor(rest / perPage);
+        taken = texts(std::min(labels, onFirst)) + fullPages * texts(perPage) +
+                texts(rest - fullPages * perPage);
+    }
+    return static_cast<long long>(std::min(taken, kEveryNumber));
 }
 
 // "Single" draws one label whatever the sheet; a skip beyond the sheet is its last label.
@@ -145,7 +181,8 @@ void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
     target_.ClearClip();
 }
 
-void PrintJob::DrawInCell(const LabelCell& cell, std::string_view text) {
+void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
+    const std::string text = engine::FilterBarcodeText(symbology_, typed);
     const int extent = engine::BarcodeExtent(module_, symbology_, text);
     const bool lying = engine::AdvancesAlongY(orientation_);
     const int boxWidth = lying ? barHeight_ : extent;

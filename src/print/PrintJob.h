@@ -22,8 +22,12 @@ inline constexpr char kPrintJobTitle[] = "Tallyrune";
 inline constexpr char kNoLabelFits[] =
     "No label fits on the paper: check the label sheet setup and the printer's paper";
 
+// "<symbology> cannot carry the sequence text "<text>" whole: check the sequence settings".
+std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text);
+
 // The module width for every label of the job, in printer dots: 10 mils (22 for POSTNET) with
-// Auto Size, the screen's physical size with Screen Ratio, else the custom width; at least 1.
+// Auto Size, the screen's physical size at the document's drawn scale (1 to 10) with Screen
+// Ratio, else the custom width; at least 1.
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
                     const app::PrinterMetrics& metrics);
 // The document's bar height at the printer's horizontal resolution, whatever the rotation;
@@ -42,7 +46,9 @@ class PrintJob {
              const app::LabelSheet& sheet, const app::PrinterMetrics& metrics);
 
     // Throws platform::Failure before anything is printed for a zero count in use
-    // (kZeroNotAllowed) or, on a sheet, when no label fits (kNoLabelFits).
+    // (kZeroNotAllowed), on a sheet when no label fits (kNoLabelFits), and for a sequence when
+    // the symbology cannot carry one of the texts the job would take whole (SequenceNotCarried,
+    // naming the first), so that no number is used up by a job that cannot print it.
     void Check() const;
     // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page
     // (StartProgress itself reports no page), and Finish however the job ends. A cancel is
@@ -51,7 +57,8 @@ class PrintJob {
 
     // "Single": the whole printable area, unclipped; a sheet: the label's cell, clipped to it.
     void PrintLabelAt(int column, int row, std::string_view text);
-    // Draws the barcode at the cell's corner, or centred across and down it as aligned.
+    // Draws what the symbology carries of `text` (so the bars and the readable text agree) at
+    // the cell's corner, or centred across and down it as aligned.
     void DrawInCell(const LabelCell& cell, std::string_view text);
 
   private:
@@ -61,6 +68,7 @@ class PrintJob {
         int skip;
     };
     Grid LabelGrid() const;
+    long long TextsTaken(const Grid& grid) const;
     bool PrintPage(const Grid& grid, bool firstPage, PrintProgress& progress);
 
     PrintTarget& target_;

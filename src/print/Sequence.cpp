@@ -2,9 +2,49 @@
 
 #include "print/Sequence.h"
 
+#include "engine/Barcode.h"
+
 #include <algorithm>
+#include <array>
 
 namespace print {
+namespace {
+
+// Numbers taken one after the other, first to last, without a wrap between them.
+struct NumberSpan {
+    long long first;
+    long long last;
+};
+
+// Up to `takes` numbers from `first`: they run to SeqMax, or a first number above it is taken
+// alone, before the sequence wraps.
+NumberSpan SpanFrom(long long first, long long max, long long takes) {
+    return {first, std::min(std::max(first, max), first + takes - 1)};
+}
+
+// A filter keeps or drops each character and cuts a text to a fixed length. Along a span the
+// number's text changes its characters only where its sign goes (at 0) and grows only by a digit
+// (at a power of ten), so the first text of a span that is not carried is its first one or lies
+// at one of these points.
+constexpr std::array<long long, 10> kTurningPoints{
+    0, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
+
+std::optional<std::string> FirstInSpan(const NumberSpan& span, const app::SequenceSettings& seq,
+                                       engine::SymbologyCode symbology) {
+    auto notCarried = [&](long long number) -> std::optional<std::string> {
+        std::string text = FormatSequenceText(static_cast<int>(number), seq.SeqMinSize,
+                                              seq.SeqPrefix, seq.SeqSuffix);
+        if (CarriesWhole(symbology, text)) return std::nullopt;
+        return text;
+    };
+    if (auto text = notCarried(span.first)) return text;
+    for (long long point : kTurningPoints)
+        if (point > span.first && point <= span.last)
+            if (auto text = notCarried(point)) return text;
+    return std::nullopt;
+}
+
+} // namespace
 
 std::string FormatSequenceText(int number, int minSize, std::string_view prefix,
                                std::string_view suffix) {
@@ -26,6 +66,21 @@ std::string TakeSequenceNumber(app::SequenceSettings& sequence) {
     const long long next = static_cast<long long>(sequence.SeqCurrent) + 1;
     sequence.SeqCurrent = next > sequence.SeqMax ? sequence.SeqMin : static_cast<int>(next);
     return text;
+}
+
+bool CarriesWhole(engine::SymbologyCode symbology, std::string_view text) {
+    return engine::FilterBarcodeText(symbology, text).size() == text.size();
+}
+
+// Past the first span, every wrap starts again at SeqMin, so a second span covers the rest.
+std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequence,
+                                               long long takes, engine::SymbologyCode symbology) {
+    if (takes <= 0) return std::nullopt;
+    const NumberSpan first = SpanFrom(sequence.SeqCurrent, sequence.SeqMax, takes);
+    if (auto text = FirstInSpan(first, sequence, symbology)) return text;
+    const long long left = takes - (first.last - first.first + 1);
+    if (left <= 0) return std::nullopt;
+    return FirstInSpan(SpanFrom(sequence.SeqMin, sequence.SeqMax, left), sequence, symbology);
 }
 
 } // namespace print

@@ -2,7 +2,9 @@
 // Sequence texts: a document's running number formatted and advanced for each label.
 
 #include "app/SequenceSettings.h"
+#include "engine/Symbology.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,15 @@ std::string FormatSequenceText(int number, int minSize, std::string_view prefix,
 // The next label's text from SeqCurrent; SeqCurrent then advances by one and wraps to SeqMin
 // once past SeqMax, so SeqMax itself is printed.
 std::string TakeSequenceNumber(app::SequenceSettings& sequence);
+
+// True when the symbology's filter keeps every character of `text` (letters may change case, as
+// Code 39 upper-cases them): its bars and its readable text then say what the text says.
+bool CarriesWhole(engine::SymbologyCode symbology, std::string_view text);
+
+// The first of the next `takes` texts of the sequence, in the order TakeSequenceNumber gives
+// them (wraps included), that the symbology cannot carry whole; none when it carries them all.
+// The sequence does not advance.
+std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequence,
+                                               long long takes, engine::SymbologyCode symbology);
 
 } // namespace print

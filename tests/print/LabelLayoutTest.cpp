@@ -133,11 +133,14 @@ TEST(LabelLayout, RecomputeLayoutOnLetter) {
         {"top margin beyond the paper", topBeyond, 0, 3, 0},
         // 1.27 cm = 300 dots, 2.54 cm = 600; columns 118 + 1535, then + 70 + 1535: 3 fit
         {"centimetres", app::LabelSheet{2.54, 6.5, 1.27, 0.5, 0.0, 0.3, true}, 10, 3, 30},
-        {"not a number: one label of 0 dots", app::LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN},
-         1, 1, 1},
+        // A label of less than a dot carries nothing: none fits along that axis.
+        {"not a number: labels of 0 dots", app::LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}, 0,
+         0, 0},
+        {"0.001 in wide with 0.5 in gaps", app::LabelSheet{1.0, 0.001, 0.5, 0.0, 0.0, 0.5}, 10, 0,
+         0},
+        {"0.001 in high", app::LabelSheet{0.001, 1.0, 0.5, 0.0, 0.0, 0.0}, 0, 8, 0},
         {"huge margins", app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0}, 0, 0, 0},
-        {"negative label: the first one only", app::LabelSheet{-1.0, -2.0, 0.5, 0.5, 0.0, 0.0}, 1,
-         1, 1},
+        {"negative label", app::LabelSheet{-1.0, -2.0, 0.5, 0.5, 0.0, 0.0}, 0, 0, 0},
         // 1-dot labels from INT_MIN: 2^32 - 1 each way, saturated
         {"absurd counts saturate", app::LabelSheet{0.002, 0.002, -1e300, -1e300, 0.0, 0.0, false},
          INT_MAX, INT_MAX, INT_MAX},

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -260,6 +261,9 @@ TEST_F(PrintJobTest, ModuleWidthDots) {
         {ScreenRatio, SymbologyCode::Code128, 600, 3, 8, 19}, // 18.75
         {None, SymbologyCode::Code128, 600, 1, 9, 9},
         {Custom, SymbologyCode::Code128, 600, 1, 0, 1},
+        // A file's scale prints as the window draws it, within 1..10: 62.5, half to even.
+        {ScreenRatio, SymbologyCode::Code128, 600, INT_MAX, 8, 62},
+        {ScreenRatio, SymbologyCode::Code128, 600, -7, 8, 6},
     };
     for (const auto& c : cases) {
         metrics.PrinterDpiX = c.dpi;
@@ -329,6 +333,92 @@ TEST_F(PrintJobTest, AFailingPrinterAbortsTheJobAndClosesTheProgress) {
     EXPECT_EQ(failing.events, (std::vector<std::string>{"begin Tallyrune", "abort"}));
     EXPECT_EQ(failing.labels.size(), 10u);
     EXPECT_EQ(progress.finished, 1);
+}
+
+struct CarriedCase {
+    const char* what;
+    SymbologyCode code;
+    const char* prefix;
+    int current;
+    print::PrintRange range;
+    int count, copies, skip;
+    const char* refused; // the first text not carried, or nullptr when the job prints
+};
+
+// EAN 8 carries 7 digits, so 10000000 is refused wherever the job would reach it: the texts are
+// counted from the range, the copies restarting on every page and the start label (ten labels
+// a page).
+TEST_F(PrintJobTest, SequenceTextsNotCarriedWholeAreRefusedBeforePrinting) {
+    using enum SymbologyCode;
+    const CarriedCase cases[] = {
+        {"ten texts end at 9999999", Ean8, "", 9999990, Labels, 10, 1, 0, nullptr},
+        {"the eleventh", Ean8, "", 9999990, Labels, 11, 1, 0, "10000000"},
+        {"20 labels by twos", Ean8, "", 9999990, Labels, 20, 2, 0, nullptr},
+        {"21 labels by twos", Ean8, "", 9999990, Labels, 21, 2, 0, "10000000"},
+        {"two pages by twos from label 5: 3 + 5", Ean8, "", 9999992, Pages, 2, 2, 5, nullptr},
+        {"one text more", Ean8, "", 9999993, Pages, 2, 2, 5, "10000000"},
+        {"Single takes one", Ean8, "", 9999999, Single, 1, 3, 0, nullptr},
+        {"Single", Ean8, "", 10000000, Single, 1, 1, 0, "10000000"},
+        {"a letter prefix", Ean13, "A", 1, Labels, 1, 1, 0, "A1"},
+        {"5 + 9 digits on SSC-14", Ssc14, "12345", 123456789, Labels, 1, 1, 0, "12345123456789"},
+    };
+    for (const CarriedCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        doc.SetSymbology(c.code);
+        Use(c.range, c.count);
+        options.UseSequence = true;
+        options.Copies = c.copies;
+        options.SetSkip(c.skip, 10);
+        doc.Sequence = {true, 0, 999999999, c.current, 0, c.prefix, ""};
+        if (!c.refused) {
+            Print(kTen);
+            EXPECT_EQ(target->events.back(), "end");
+            continue;
+        }
+        try {
+            Print(kTen);
+            ADD_FAILURE() << "printed";
+        } catch (const platform::Failure& failure) {
+            EXPECT_EQ(failure.what(), print::SequenceNotCarried(c.code, c.refused));
+        }
+        EXPECT_TRUE(target->events.empty() && progress.printers.empty());
+        EXPECT_EQ(doc.Sequence.SeqCurrent, c.current); // no number used up
+    }
+    EXPECT_EQ(print::SequenceNotCarried(Ean13, "A1"),
+              "EAN 13 cannot carry the sequence text \"A1\" whole: check the sequence settings");
+}
+
+// A text that never passed the filter (a document file's) is drawn as the symbology carries it:
+// the same bars and readable text as the filtered text.
+TEST_F(PrintJobTest, EveryLabelIsDrawnFromTheFilteredText) {
+    const struct {
+        SymbologyCode code;
+        const char* typed;
+    } cases[] = {{SymbologyCode::Ean13, "12A456789012"},
+                 {SymbologyCode::Code39, "abc-1"},
+                 {SymbologyCode::Ssc14, "12345123456789"},
+                 {SymbologyCode::Code128, "caf\xe9"}};
+    int printScale = 6;
+    print::RecomputeLayout(kTen, metrics, printScale);
+    Use(Labels, 2);
+    auto printed = [&](const std::string& text) {
+        testing_support::RecordingPrintTarget recorder;
+        options.Text = text;
+        print::RunPrintJob(recorder, progress, options, doc, kTen, metrics);
+        return recorder;
+    };
+    for (const auto& c : cases) {
+        doc.SetSymbology(c.code);
+        const auto typed = printed(c.typed);
+        const auto filtered = printed(engine::FilterBarcodeText(c.code, c.typed));
+        ASSERT_EQ(typed.labels.size(), 2u) << c.typed;
+        EXPECT_EQ(typed.labels[1].text, filtered.labels[1].text) << c.typed;
+        EXPECT_TRUE(std::equal(typed.fills.begin(), typed.fills.end(), filtered.fills.begin(),
+                               filtered.fills.end(), [](const auto& a, const auto& b) {
+                                   return a.rect == b.rect && a.clip == b.clip;
+                               }))
+            << c.typed;
+    }
 }
 
 } // namespace

@@ -75,6 +75,40 @@ TEST(PrinterMetrics, ReadsPdfPrinterAt600DpiOnLetter) {
     }
 }
 
+// The paper in dots comes from its defined size, rounded half to even: A4 is 210 × 297 mm, not
+// the whole points (595 × 842) that would make it 4958 dots across at 600 dpi. Margins in mm.
+TEST(PrinterMetrics, PaperInDotsFromItsExactSize) {
+    using enum QPageSize::PageSizeId;
+    const struct {
+        QPageSize::PageSizeId paper;
+        int dpi;
+        QPageLayout::Orientation orientation;
+        QMarginsF margins;
+        std::array<int, 6> expected; // as in PageCase, without the printable size
+    } cases[] = {
+        {A4, 300, QPageLayout::Portrait, {}, {2480, 3508, 0, 0, 0, 0}},     // 2480.3, 3507.9
+        {A4, 600, QPageLayout::Portrait, {}, {4961, 7016, 0, 0, 0, 0}},     // 4960.6, 7015.7
+        {A4, 1200, QPageLayout::Portrait, {}, {9921, 14031, 0, 0, 0, 0}},   // 9921.3, 14031.5
+        {A4, 600, QPageLayout::Landscape, {}, {7016, 4961, 0, 0, 0, 0}},    //
+        {Letter, 1200, QPageLayout::Portrait, {}, {10200, 13200, 0, 0, 0, 0}}, //
+        // 118.1, 99.9, 150, 236.2
+        {A4, 600, QPageLayout::Portrait, {5, 4.23, 6.35, 10}, {4961, 7016, 118, 100, 150, 236}},
+    };
+    for (const auto& c : cases) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(c.dpi);
+        printer.setPageSize(QPageSize(c.paper));
+        printer.setPageOrientation(c.orientation);
+        printer.setPageMargins(c.margins, QPageLayout::Millimeter);
+        app::PrinterMetrics m;
+        print::ReadPrinterCapabilities(printer, m);
+        const std::array<int, 6> actual{m.PhysicalWidth,   m.PhysicalHeight,    m.PhysicalOffsetX,
+                                        m.PhysicalOffsetY, m.NonprintableRight, m.NonprintableBottom};
+        EXPECT_EQ(actual, c.expected) << c.paper << " at " << c.dpi;
+    }
+}
+
 TEST(PrinterMetrics, ScreenResolutionOrDefault) {
     app::PrinterMetrics m;
     m.ScreenDpiX = m.ScreenDpiY = 1;

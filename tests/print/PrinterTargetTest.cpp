@@ -229,10 +229,10 @@ TEST(PrinterAccess, PaperAndResolution) {
         print::PageSize printable;
         const char* pdfPage; // as pdfinfo reports it, in points
     };
-    // Qt keeps A4 in whole points, 595 × 842: 2479.2 × 3508.3 dots at 300 dpi.
+    // A4 is 210 × 297 mm, 2480.3 × 3507.9 dots at 300 dpi; the PDF keeps it in whole points.
     const Case cases[] = {{print::Paper::Letter, 600, {5100, 6600}, "612 x 792 pts (letter)"},
                           {print::Paper::Letter, 300, {2550, 3300}, "612 x 792 pts (letter)"},
-                          {print::Paper::A4, 300, {2479, 3508}, "595 x 842 pts (A4)"}};
+                          {print::Paper::A4, 300, {2480, 3508}, "595 x 842 pts (A4)"}};
     for (const auto& c : cases) {
         QTemporaryDir dir;
         const QString pdf = dir.filePath("paper.pdf");

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 using app::SequenceSettings;
+using engine::SymbologyCode;
 
 struct FormatCase {
     int number;
@@ -97,6 +99,64 @@ TEST(Sequence, TakenTextCarriesPrefixPaddingAndSuffix) {
     EXPECT_EQ(print::TakeSequenceNumber(s), "A-0007/X");
     EXPECT_EQ(print::TakeSequenceNumber(s), "A-0008/X");
     EXPECT_EQ(s.SeqCurrent, 9);
+}
+
+struct CarryCase {
+    const char* what;
+    SymbologyCode code;
+    int min, max, current, minSize;
+    const char* prefix;
+    long long takes;
+    std::optional<std::string> expected; // the first text not carried whole
+};
+
+// EAN 8 carries 7 digits, SSC-14 13, the 2-digit add-on 2; Code 39 upper-cases letters.
+TEST(Sequence, FirstTextNotCarriedNamesTheFirstInRunOrder) {
+    const CarryCase cases[] = {
+        {"digits only", SymbologyCode::Ean8, 0, 999999999, 1, 0, "", 1000, std::nullopt},
+        {"SSC-14: 5 + 9 digits", SymbologyCode::Ssc14, 0, 999999999, 123456789, 0, "12345", 1,
+         "12345123456789"},
+        {"a letter prefix on SSC-14", SymbologyCode::Ssc14, 0, 999999999, 1, 0, "A", 1, "A1"},
+        {"upper-cased, still whole", SymbologyCode::Code39, 0, 999999999, 1, 4, "lb", 1000,
+         std::nullopt},
+        {"the 8th digit arrives on the last take", SymbologyCode::Ean8, 0, 999999999, 9999990, 0,
+         "", 11, "10000000"},
+        {"one take short of it", SymbologyCode::Ean8, 0, 999999999, 9999990, 0, "", 10,
+         std::nullopt},
+        {"far into a long run", SymbologyCode::Ean8, 0, 999999999, 1, 0, "", 1LL << 40,
+         "10000000"},
+        {"padding too long from the start", SymbologyCode::Ean8, 0, 999999999, 1, 8, "", 1,
+         "00000001"},
+        {"a wrap to a negative minimum", SymbologyCode::UpcExt2, -5, 99, 98, 0, "", 3, "-5"},
+        {"a current above the maximum", SymbologyCode::UpcExt2, 0, 99, 150, 0, "", 1, "150"},
+        {"wraps that stay short", SymbologyCode::UpcExt2, 0, 99, 98, 0, "", 1000, std::nullopt},
+        {"no takes", SymbologyCode::Ssc14, 0, 9, 1, 0, "A", 0, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const SequenceSettings s{true, c.min, c.max, c.current, c.minSize, c.prefix, ""};
+        EXPECT_EQ(print::FirstTextNotCarried(s, c.takes, c.code), c.expected) << c.what;
+    }
+}
+
+// Against the texts taken one by one, on sequences small enough to walk.
+TEST(Sequence, FirstTextNotCarriedAgreesWithTakingEachText) {
+    for (SymbologyCode code : {SymbologyCode::UpcExt2, SymbologyCode::UpcExt5})
+        for (int min = -12; min <= 12; min += 4)
+            for (int max : {-3, 9, 99, 120})
+                for (int current = -15; current <= 130; current += 7)
+                    for (int minSize : {0, 2, 3}) {
+                        SequenceSettings s{true, min, max, current, minSize, "", ""};
+                        SequenceSettings walk = s;
+                        std::optional<std::string> firstWalked;
+                        for (int takes = 0; takes <= 150; ++takes) {
+                            ASSERT_EQ(print::FirstTextNotCarried(s, takes, code), firstWalked)
+                                << min << ".." << max << " from " << current << " size "
+                                << minSize << ", " << takes << " takes";
+                            const std::string next = print::TakeSequenceNumber(walk);
+                            if (!firstWalked && !print::CarriesWhole(code, next))
+                                firstWalked = next;
+                        }
+                    }
 }
 
 } // namespace
