@@ -26,9 +26,9 @@ int LengthToDots(double length, bool metric, int dpi);
 // would pile up on the first one, so only that one counts (if it fits).
 int CountFit(int start, int size, int gap, int limit);
 
-// Rows, Columns and LabelsPerPage of `sheet` on the cached paper (none along an axis where a
-// label is less than one dot long); a printScale of 0 (no module
-// width chosen yet) becomes the dot count of 10 mils.
+// Rows, Columns and LabelsPerPage of `sheet` on the cached paper, none along an axis where a
+// label is less than one dot long; a printScale of 0 (no module width chosen yet) becomes the
+// dot count of 10 mils.
 void RecomputeLayout(const app::LabelSheet& sheet, app::PrinterMetrics& metrics, int& printScale);
 
 // The label at (column, row), counted from 0, in printer coordinates: the origin is the

@@ -54,9 +54,8 @@ int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& doc
         const bool postnet = document.Symbology() == engine::SymbologyCode::Postnet;
         dots = engine::MilsToDots(dpi, postnet ? kAutoPostnetMils : kAutoMils);
     } else if (options.Width == BarWidthChoice::ScreenRatio) {
-        dots =
-            engine::RoundHalfEven(static_cast<double>(dpi) / ScreenDpi(metrics) *
-                                  app::DrawnScale(document.Scale()));
+        dots = engine::RoundHalfEven(static_cast<double>(dpi) / ScreenDpi(metrics) *
+                                     app::DrawnScale(document.Scale()));
     }
     return std::max(dots, 1); // a bar must be at least one dot wide to print at all
 }

@@ -86,11 +86,11 @@ TEST(PrinterMetrics, PaperInDotsFromItsExactSize) {
         QMarginsF margins;
         std::array<int, 6> expected; // as in PageCase, without the printable size
     } cases[] = {
-        {A4, 300, QPageLayout::Portrait, {}, {2480, 3508, 0, 0, 0, 0}},     // 2480.3, 3507.9
-        {A4, 600, QPageLayout::Portrait, {}, {4961, 7016, 0, 0, 0, 0}},     // 4960.6, 7015.7
-        {A4, 1200, QPageLayout::Portrait, {}, {9921, 14031, 0, 0, 0, 0}},   // 9921.3, 14031.5
-        {A4, 600, QPageLayout::Landscape, {}, {7016, 4961, 0, 0, 0, 0}},    //
-        {Letter, 1200, QPageLayout::Portrait, {}, {10200, 13200, 0, 0, 0, 0}}, //
+        {A4, 300, QPageLayout::Portrait, {}, {2480, 3508, 0, 0, 0, 0}},   // 2480.3, 3507.9
+        {A4, 600, QPageLayout::Portrait, {}, {4961, 7016, 0, 0, 0, 0}},   // 4960.6, 7015.7
+        {A4, 1200, QPageLayout::Portrait, {}, {9921, 14031, 0, 0, 0, 0}}, // 9921.3, 14031.5
+        {A4, 600, QPageLayout::Landscape, {}, {7016, 4961, 0, 0, 0, 0}},
+        {Letter, 1200, QPageLayout::Portrait, {}, {10200, 13200, 0, 0, 0, 0}},
         // 118.1, 99.9, 150, 236.2
         {A4, 600, QPageLayout::Portrait, {5, 4.23, 6.35, 10}, {4961, 7016, 118, 100, 150, 236}},
     };
@@ -103,8 +103,9 @@ TEST(PrinterMetrics, PaperInDotsFromItsExactSize) {
         printer.setPageMargins(c.margins, QPageLayout::Millimeter);
         app::PrinterMetrics m;
         print::ReadPrinterCapabilities(printer, m);
-        const std::array<int, 6> actual{m.PhysicalWidth,   m.PhysicalHeight,    m.PhysicalOffsetX,
-                                        m.PhysicalOffsetY, m.NonprintableRight, m.NonprintableBottom};
+        const std::array<int, 6> actual{m.PhysicalWidth,     m.PhysicalHeight,
+                                        m.PhysicalOffsetX,   m.PhysicalOffsetY,
+                                        m.NonprintableRight, m.NonprintableBottom};
         EXPECT_EQ(actual, c.expected) << c.paper << " at " << c.dpi;
     }
 }

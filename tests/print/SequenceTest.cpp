@@ -123,8 +123,7 @@ TEST(Sequence, FirstTextNotCarriedNamesTheFirstInRunOrder) {
          "", 11, "10000000"},
         {"one take short of it", SymbologyCode::Ean8, 0, 999999999, 9999990, 0, "", 10,
          std::nullopt},
-        {"far into a long run", SymbologyCode::Ean8, 0, 999999999, 1, 0, "", 1LL << 40,
-         "10000000"},
+        {"far into a long run", SymbologyCode::Ean8, 0, 999999999, 1, 0, "", 1LL << 40, "10000000"},
         {"padding too long from the start", SymbologyCode::Ean8, 0, 999999999, 1, 8, "", 1,
          "00000001"},
         {"a wrap to a negative minimum", SymbologyCode::UpcExt2, -5, 99, 98, 0, "", 3, "-5"},
@@ -150,8 +149,8 @@ TEST(Sequence, FirstTextNotCarriedAgreesWithTakingEachText) {
                         std::optional<std::string> firstWalked;
                         for (int takes = 0; takes <= 150; ++takes) {
                             ASSERT_EQ(print::FirstTextNotCarried(s, takes, code), firstWalked)
-                                << min << ".." << max << " from " << current << " size "
-                                << minSize << ", " << takes << " takes";
+                                << min << ".." << max << " from " << current << " size " << minSize
+                                << ", " << takes << " takes";
                             const std::string next = print::TakeSequenceNumber(walk);
                             if (!firstWalked && !print::CarriesWhole(code, next))
                                 firstWalked = next;
