@@ -14,7 +14,8 @@ namespace testing_support {
 namespace {
 
 constexpr char kPpd[] = "/usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd";
-constexpr int kWaitMs = 5000;
+// Generous: on a loaded two-core machine the scheduler and lpadmin can take seconds.
+constexpr int kWaitMs = 30000;
 
 QString FindTool(const QString& name) {
     const QString onPath = QStandardPaths::findExecutable(name);
@@ -108,7 +109,11 @@ std::string PrivateCups::Start() {
     WaitFor([&] { return QFile::exists(Socket()) || cupsd_.state() == QProcess::NotRunning; });
     if (cupsd_.state() == QProcess::NotRunning || !QFile::exists(Socket()))
         return "cupsd did not start: " + ErrorLog();
-    if (!Run("lpadmin", {"-p", kQueue, "-E", "-v", "file://" + OutputPdf(), "-P", kPpd}))
+    // The socket appears a moment before the scheduler answers on it: try until it does.
+    const QStringList addQueue{"-p", kQueue, "-E", "-v", "file://" + OutputPdf(), "-P", kPpd};
+    if (!WaitFor(
+            [&] { return Run("lpadmin", addQueue) || cupsd_.state() == QProcess::NotRunning; }) ||
+        cupsd_.state() == QProcess::NotRunning)
         return "lpadmin could not add the queue: " + ErrorLog();
     return "";
 }
