@@ -1,8 +1,14 @@
 #pragma once
 // Files are written beside their target and renamed over it only when complete, so a failed
 // or interrupted write never leaves a half-written file or destroys the previous one.
+//
+// A symbolic link (or a chain of them) is followed: its target is replaced, in the target's
+// own folder, and the link stays a link. A file with other hard links is replaced all the same,
+// so the other names keep the earlier contents: writing in place would keep the names together
+// but lose the file whenever the write fails half way.
 
 #include "platform/Errors.h"
+#include "platform/FileDescriptor.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -16,7 +22,7 @@ enum class Durability {
     // Exports: a file that does not exist yet is written in place (a failed write removes it);
     // an existing one is replaced by rename, so it is never lost half way.
     Renamed,
-    Synced, // also flushed to the disk before the rename (documents, settings)
+    Synced, // also flushed to the disk before the rename, and the rename after (documents)
 };
 
 // A WriteFailure once the file (or its temporary) was open: the disk filled up, an input/output
@@ -26,14 +32,36 @@ class WriteFailureAfterOpen : public WriteFailure {
     using WriteFailure::WriteFailure;
 };
 
-// Calls `write` with a device open on a temporary file beside `path`; when it returns true the
-// file replaces `path`. Throws WriteFailure ("Unable to write to <path>") on any failure, and
-// then removes the temporary file (WriteFailureAfterOpen once a file was open).
+// Writes files as above, keeping the folder of the last one open, so that a batch of files
+// into one folder looks the folder up once. One writer serves one thread, for one batch: a
+// folder renamed while it is held would still receive the files.
+class AtomicWriter {
+  public:
+    AtomicWriter() = default;
+    AtomicWriter(const AtomicWriter&) = delete;
+    AtomicWriter& operator=(const AtomicWriter&) = delete;
+
+    // Calls `write` with a device open on the new file; when it returns true the file replaces
+    // `path`. Throws WriteFailure ("Unable to write to <path>") on any failure, and then
+    // removes what it wrote (WriteFailureAfterOpen once a file was open).
+    void Write(const QString& path, const std::function<bool(QIODevice&)>& write,
+               Durability durability);
+    // The same for bytes at hand, without a device: its checks cost more than the writing of
+    // a small picture.
+    void Write(const QString& path, const QByteArray& contents, Durability durability);
+
+  private:
+    void Put(const QString& path, const std::function<bool(int fd)>& sink, Durability durability);
+    // The open folder `folder`, held for the next file.
+    int Folder(const QByteArray& folder, const QString& path);
+
+    QByteArray heldName_;
+    FileDescriptor held_;
+};
+
+// One file, with its folder looked up for it alone.
 void WriteFileAtomically(const QString& path, const std::function<bool(QIODevice&)>& write,
                          Durability durability = Durability::Synced);
-
-// The same for bytes at hand; a new file is written without Qt's file device, whose checks cost
-// more than the writing of a small picture.
 void WriteFileAtomically(const QString& path, const QByteArray& contents,
                          Durability durability = Durability::Synced);
 

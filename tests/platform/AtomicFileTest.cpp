@@ -13,6 +13,9 @@
 #include <csignal>
 #include <optional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -172,6 +175,116 @@ TEST(AtomicFile, AFolderInTheWayIsKept) {
               Failed::AfterOpen);
     EXPECT_TRUE(QFileInfo(path).isDir());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+struct Link {
+    const char* at;   // relative to the test folder
+    const char* text; // what it points to; "@" stands for the test folder's absolute path
+};
+
+QByteArray LinkText(const QString& path) {
+    char text[4096];
+    const ssize_t size = ::readlink(QFile::encodeName(path).constData(), text, sizeof text);
+    return size < 0 ? QByteArray("<not a link>") : QByteArray(text, size);
+}
+
+mode_t Mode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// What a new file gets: 0666 less the umask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+QStringList Temporaries(const QString& folder) {
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.removeIf([](const QString& name) { return !name.startsWith('.'); });
+    return names;
+}
+
+// Writing through a symbolic link replaces what the chain of links leads to, in its own folder,
+// with its permissions, and leaves every link as it was; a loop or a missing folder is refused
+// and changes nothing.
+TEST(AtomicFile, SymbolicLinksStayLinksAndTheirTargetIsReplaced) {
+    const struct {
+        const char* name;
+        std::vector<Link> links;
+        const char* reached; // the file the write must reach, or null when it must fail
+    } rows[] = {
+        {"same folder", {{"doc.tlr", "real.tlr"}}, "real.tlr"},
+        {"other folder", {{"doc.tlr", "other/real.tlr"}}, "other/real.tlr"},
+        {"up and over", {{"sub/doc.tlr", "../other/real.tlr"}}, "other/real.tlr"},
+        {"absolute", {{"doc.tlr", "@/other/real.tlr"}}, "other/real.tlr"},
+        {"chain",
+         {{"doc.tlr", "sub/hop.tlr"}, {"sub/hop.tlr", "../other/real.tlr"}},
+         "other/real.tlr"},
+        {"dangling", {{"doc.tlr", "other/new.tlr"}}, "other/new.tlr"},
+        {"dangling chain",
+         {{"doc.tlr", "sub/hop.tlr"}, {"sub/hop.tlr", "@/other/new.tlr"}},
+         "other/new.tlr"},
+        {"loop", {{"doc.tlr", "sub/hop.tlr"}, {"sub/hop.tlr", "../doc.tlr"}}, nullptr},
+        {"into a missing folder", {{"doc.tlr", "missing/real.tlr"}}, nullptr},
+    };
+    const char* const earlier[] = {"real.tlr", "other/real.tlr"};
+    for (const auto& row : rows)
+        for (Durability durability : {Durability::Renamed, Durability::Synced}) {
+            QTemporaryDir dir;
+            const QByteArray root = QFile::encodeName(dir.path());
+            QDir(dir.path()).mkpath("sub");
+            QDir(dir.path()).mkpath("other");
+            for (const char* file : earlier) {
+                testing_support::WriteBytes(dir.filePath(file), "earlier");
+                ::chmod(QFile::encodeName(dir.filePath(file)).constData(), 0640);
+            }
+            for (const Link& link : row.links)
+                ASSERT_EQ(::symlink(QByteArray(link.text).replace("@", root).constData(),
+                                    (root + '/' + link.at).constData()),
+                          0);
+            const QString via = dir.filePath(row.links.front().at);
+            const bool fails = row.reached == nullptr;
+            if (fails) {
+                EXPECT_THROW(WriteFileAtomically(via, QByteArray("new"), durability),
+                             platform::WriteFailure)
+                    << row.name;
+            } else {
+                WriteFileAtomically(via, QByteArray("new"), durability);
+                EXPECT_EQ(Contents(dir.filePath(row.reached)), "new") << row.name;
+                EXPECT_EQ(Mode(dir.filePath(row.reached)),
+                          QByteArray(row.reached).startsWith("other/new") ? NewFileMode() : 0640)
+                    << row.name;
+            }
+            for (const Link& link : row.links)
+                EXPECT_EQ(LinkText(dir.filePath(link.at)), QByteArray(link.text).replace("@", root))
+                    << row.name << ": " << link.at;
+            for (const char* file : earlier) {
+                const bool written = !fails && QByteArray(file) == row.reached;
+                EXPECT_EQ(Contents(dir.filePath(file)), written ? "new" : "earlier") << row.name;
+            }
+            for (const char* folder : {".", "sub", "other"})
+                EXPECT_TRUE(Temporaries(dir.filePath(folder)).isEmpty())
+                    << row.name << ": "
+                    << Temporaries(dir.filePath(folder)).join(' ').toStdString();
+        }
+}
+
+// Atomic replacement gives the written name a new file: a hard link elsewhere keeps the earlier
+// contents, as it would after any editor's safe save.
+TEST(AtomicFile, AHardLinkKeepsTheEarlierContents) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.tlr"), other = dir.filePath("other-name.tlr");
+    WriteFileAtomically(path, QByteArray("earlier"));
+    ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(other).constData()), 0);
+    WriteFileAtomically(path, QByteArray("new"));
+    EXPECT_EQ(Contents(path), "new");
+    EXPECT_EQ(Contents(other), "earlier");
 }
 
 } // namespace
