@@ -3,15 +3,16 @@
 #include "engine/Units.h"
 #include "export/MonoBits.h"
 #include "export/Picture.h"
+#include "export/RowDeflate.h"
 #include "export/TiffWriter.h"
 #include "platform/Errors.h"
 
 #include <QBuffer>
 #include <QtEndian>
 
-#include <array>
 #include <cstdint>
 #include <cstring>
+#include <zlib.h>
 
 namespace exporting {
 namespace {
@@ -58,31 +59,15 @@ void AppendBmpHeaders(QByteArray& out, const QImage& mono, int dpi, quint32 imag
 
 // --- PNG ---
 
-constexpr std::array<quint32, 256> kCrcTable = [] {
-    std::array<quint32, 256> table{};
-    for (quint32 n = 0; n < 256; ++n) {
-        quint32 c = n;
-        for (int k = 0; k < 8; ++k)
-            c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
-    }
-    return table;
-}();
-
-quint32 Crc32(const char* data, qsizetype size) {
-    quint32 c = 0xFFFFFFFFu;
-    for (qsizetype i = 0; i < size; ++i)
-        c = kCrcTable[(c ^ static_cast<uchar>(data[i])) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
-
 // Length, type, data and the CRC of type and data.
 void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
     AppendBig<quint32>(out, static_cast<quint32>(data.size()));
     const qsizetype typeAt = out.size();
     out.append(type, 4);
     out.append(data);
-    AppendBig<quint32>(out, Crc32(out.constData() + typeAt, out.size() - typeAt));
+    const auto* typed = reinterpret_cast<const Bytef*>(out.constData() + typeAt);
+    AppendBig<quint32>(
+        out, static_cast<quint32>(crc32_z(0, typed, static_cast<z_size_t>(out.size() - typeAt))));
 }
 
 QByteArray PngHeader(const QImage& mono) {
@@ -111,9 +96,7 @@ QByteArray PngImageData(const QImage& mono) {
         std::memcpy(out, mono.constScanLine(y), static_cast<std::size_t>(rowBytes));
         out += rowBytes;
     }
-    // qCompress puts the length in four bytes before the zlib stream that IDAT holds; rows of
-    // bars repeat, so the fastest level compresses them about as well as any.
-    return qCompress(raw, 1).mid(4);
+    return DeflateRows(raw.constData(), raw.size(), rowBytes + 1);
 }
 
 } // namespace
