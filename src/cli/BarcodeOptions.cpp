@@ -83,6 +83,10 @@ BarcodeDefaults DefaultsFromDocument(const QString& path) {
     return defaults;
 }
 
+bool ShowsText(const CliArguments& args, const BarcodeDefaults& defaults) {
+    return defaults.showText && !args.Has("--no-readable");
+}
+
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job;
     auto& d = job.drawing;
@@ -103,7 +107,7 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defau
     d.height = exporting::AcrossDots(job.barHeight, job.metric, job.dpi);
     if (d.height < 1) throw UsageError("--height is less than one dot at this resolution");
     d.module = ModuleDots(args, d.code, job.dpi);
-    d.showText = defaults.showText && !args.Has("--no-readable");
+    d.showText = ShowsText(args, defaults);
     const auto rotation = args.Value("--rotate");
     d.orientation = rotation ? ParseRotation(*rotation) : defaults.orientation;
     if (const auto font = args.Value("--font")) d.fontFace = QString::fromStdString(*font);

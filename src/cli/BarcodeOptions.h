@@ -31,6 +31,9 @@ struct BarcodeDefaults {
 // The values of a document file; throws platform::Failure when it cannot be read.
 BarcodeDefaults DefaultsFromDocument(const QString& path);
 
+// Whether the barcode shows its readable text.
+bool ShowsText(const CliArguments& args, const BarcodeDefaults& defaults);
+
 // The options over the defaults; 300 dpi and module auto = 10 mils (22 for POSTNET) unless
 // given. Throws UsageError on a bad value, platform::Failure for a document's unknown type.
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});

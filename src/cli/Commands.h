@@ -1,6 +1,7 @@
 #pragma once
 // The commands of tallyrune-cli; each takes the words after the command name.
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -9,10 +10,28 @@ namespace cli {
 
 using Words = std::vector<std::string>;
 
-void RunExport(const Words& args, std::ostream& out);
+// Creates the GUI application object, which fonts need, on the first call; a command calls it
+// before it draws text, so that one drawing bars alone starts without it.
+using StartGui = std::function<void()>;
+
+void RunExport(const Words& args, std::ostream& out, const StartGui& startGui);
 void RunInfo(const Words& args, std::ostream& out);
 void RunTypes(const Words& args, std::ostream& out);
 void RunPrint(const Words& args, std::ostream& out);
 void RunTestPage(const Words& args, std::ostream& out);
+
+// How a command was called: its name and the words after it, and the whole command line.
+struct Call {
+    const std::string& name;
+    const Words& words;
+    std::ostream& out;
+    const StartGui& startGui;
+    char** argv;
+};
+
+// print and testpage. tallyrune-cli hands them to tallyrune-cli-print, the same program with
+// the printing code, so that export, info and types start without loading Qt's printing
+// support and CUPS; tallyrune-cli-print runs them itself.
+void RunPrinting(const Call& call);
 
 } // namespace cli

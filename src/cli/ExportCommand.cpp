@@ -1,6 +1,7 @@
 // tallyrune-cli export: one barcode to a picture file, or one per line of a list (--batch).
 
 #include "cli/BarcodeOptions.h"
+#include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
@@ -9,6 +10,8 @@
 #include <QString>
 
 #include <fstream>
+#include <optional>
+#include <vector>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -16,6 +19,8 @@
 
 namespace cli {
 namespace {
+
+constexpr int kMaxJobs = 256;
 
 // "bmp, jpeg, tiff, wmf, emf, png, svg or pdf"
 std::string FormatNames() {
@@ -39,11 +44,6 @@ exporting::ExportFormat OutputFormat(const CliArguments& args, const QString& ou
                      "\": give --format " + FormatNames());
 }
 
-void ExportOne(exporting::Exporter& exporter, const BarcodeJob& job, const QString& path,
-               exporting::ExportFormat format) {
-    exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path);
-}
-
 std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw platform::Failure("Unable to read " + path);
@@ -64,32 +64,48 @@ void KeepFreedMemory() {
 #endif
 }
 
-// One file per non-empty line of the list; {n} in the pattern is the line number from 1.
+// What each thread of a batch keeps from one line to the next: its canvas and fonts, the
+// folder it writes into, and the options with the line's text.
+struct BatchWorker {
+    explicit BatchWorker(const CliArguments& args) : perLine(args) {}
+    exporting::Exporter exporter;
+    platform::AtomicWriter files;
+    CliArguments perLine;
+};
+
+// One file per non-empty line of the list; {n} in the pattern is the line number from 1. The
+// lines are shared among --jobs threads (by default one per processor); each file is the same
+// whichever thread draws it.
 void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, const std::string& list,
                  const QString& pattern, exporting::ExportFormat format, std::ostream& out) {
     if (!pattern.contains(QStringLiteral("{n}")))
         throw UsageError("with --batch, -o needs a pattern holding {n}");
-    const std::vector<std::string> lines = ReadLines(list);
+    const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
+    const std::vector<std::string> all = ReadLines(list);
+    std::vector<std::size_t> lines; // indexes of the non-empty lines
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!all[i].empty()) lines.push_back(i);
     KeepFreedMemory();
-    exporting::Exporter exporter; // one canvas for the whole list
-    int written = 0;
-    CliArguments perLine = args;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].empty()) continue;
-        perLine.SetValue("--text", lines[i]);
-        const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
-        ExportOne(exporter, job,
-                  QString(pattern).replace(QStringLiteral("{n}"), QString::number(i + 1)), format);
-        ++written;
-    }
-    out << "wrote " << written << " files\n";
+    std::vector<std::optional<BatchWorker>> workers(static_cast<std::size_t>(jobs));
+    RunBatch(lines.size(), jobs, [&](int worker, std::size_t item) {
+        std::optional<BatchWorker>& mine = workers[static_cast<std::size_t>(worker)];
+        if (!mine) mine.emplace(args);
+        const std::size_t line = lines[item];
+        mine->perLine.SetValue("--text", all[line]);
+        const BarcodeJob job = BarcodeJobFrom(mine->perLine, defaults);
+        const QString path =
+            QString(pattern).replace(QStringLiteral("{n}"), QString::number(line + 1));
+        mine->exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format,
+                              path, mine->files);
+    });
+    out << "wrote " << lines.size() << " files\n";
 }
 
 } // namespace
 
-void RunExport(const Words& words, std::ostream& out) {
+void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) {
     OptionSpec spec = BarcodeOptionSpec();
-    spec.withValue.insert({"-o", "--format", "--batch"});
+    spec.withValue.insert({"-o", "--format", "--batch", "--jobs"});
     const CliArguments args(words, spec);
     if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
     // A document file gives the barcode; the options given beside it override its values.
@@ -101,10 +117,15 @@ void RunExport(const Words& words, std::ostream& out) {
     if (!output || output->empty()) throw UsageError("export needs -o FILE");
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
+    // Text needs fonts, and so does every painter on a vector device; raster bars alone do not.
+    if (ShowsText(args, defaults) ||
+        exporting::InfoOf(format).kind != exporting::PictureKind::Raster)
+        startGui();
     if (const auto list = args.Value("--batch"))
         return ExportBatch(args, defaults, *list, path, format, out);
-    exporting::Exporter exporter;
-    ExportOne(exporter, BarcodeJobFrom(args, defaults), path, format);
+    if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch");
+    const BarcodeJob job = BarcodeJobFrom(args, defaults);
+    exporting::Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path);
 }
 
 } // namespace cli

@@ -11,6 +11,7 @@
 #include <array>
 #include <exception>
 #include <iostream>
+#include <optional>
 
 namespace {
 
@@ -19,7 +20,7 @@ constexpr const char* kUsage =
     "                            [--unit in|cm] [--rotate 0|90|180|270] [--no-readable]\n"
     "                            [--font FACE] [--dpi N] [--module N|auto]\n"
     "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf] -o FILE\n"
-    "       tallyrune-cli export ... --batch LIST -o PATTERN   (PATTERN holds {n})\n"
+    "       tallyrune-cli export ... --batch LIST [--jobs N] -o PATTERN   (PATTERN holds {n})\n"
     "       tallyrune-cli print DOC.TLR -o OUT.pdf [--single | --pages N | --labels N] [--skip N]\n"
     "                           [--sequence [--copies N]] [--module auto|screen|N] [--no-align-h]\n"
     "                           [--no-align-v] [--paper letter|a4] [--dpi N] [--printer NAME]\n"
@@ -30,15 +31,15 @@ constexpr const char* kUsage =
 
 struct Command {
     const char* name;
-    void (*run)(const cli::Words&, std::ostream&);
+    void (*run)(const cli::Call& call);
 };
 
 constexpr std::array<Command, 5> kCommands{{
-    {"export", cli::RunExport},
-    {"print", cli::RunPrint},
-    {"testpage", cli::RunTestPage},
-    {"info", cli::RunInfo},
-    {"types", cli::RunTypes},
+    {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
+    {"print", cli::RunPrinting},
+    {"testpage", cli::RunPrinting},
+    {"info", [](const cli::Call& c) { cli::RunInfo(c.words, c.out); }},
+    {"types", [](const cli::Call& c) { cli::RunTypes(c.words, c.out); }},
 }};
 
 // Qt wants a private runtime folder and complains on stderr when none is set.
@@ -54,10 +55,15 @@ void EnsureRuntimeDir() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Fonts need a GUI application, but the tool never opens a window.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    EnsureRuntimeDir();
-    const QGuiApplication app(argc, argv);
+    // Fonts need a GUI application, but the tool never opens a window; a command starts it
+    // only when it draws text, as loading the platform and the fonts is most of a start.
+    std::optional<QGuiApplication> app;
+    const cli::StartGui startGui = [&] {
+        if (app) return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        EnsureRuntimeDir();
+        app.emplace(argc, argv);
+    };
     const cli::Words words(argv + 1, argv + argc);
     try {
         if (words.empty() || words[0] == "--help" || words[0] == "help") {
@@ -66,7 +72,8 @@ int main(int argc, char** argv) {
         }
         for (const auto& command : kCommands)
             if (words[0] == command.name) {
-                command.run(cli::Words(words.begin() + 1, words.end()), std::cout);
+                const cli::Words rest(words.begin() + 1, words.end());
+                command.run({words[0], rest, std::cout, startGui, argv});
                 return 0;
             }
         throw cli::UsageError("unknown command " + words[0]);

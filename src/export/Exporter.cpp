@@ -56,6 +56,12 @@ QByteArray Exporter::Encode(const ExportDocument& document, const PictureGeometr
 
 void Exporter::Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
                       const QString& path) {
+    platform::AtomicWriter files;
+    Export(document, module, dpi, format, path, files);
+}
+
+void Exporter::Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+                      const QString& path, platform::AtomicWriter& files) {
     format = WrittenFormat(format, path);
     const PictureGeometry picture = PictureFor(document, module, dpi);
     CheckPicture(picture, format);
@@ -65,7 +71,7 @@ void Exporter::Export(const ExportDocument& document, int module, int dpi, Expor
     } catch (const std::bad_alloc&) {
         ThrowOutOfMemory(picture.size);
     }
-    WriteExportFile(path, file, InfoOf(format).kind == PictureKind::Raster);
+    WriteExportFile(files, path, file, InfoOf(format).kind == PictureKind::Raster);
 }
 
 void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,

@@ -4,6 +4,7 @@
 #include "export/ExportFormat.h"
 #include "export/Picture.h"
 #include "export/RasterCanvas.h"
+#include "platform/AtomicFile.h"
 #include "platform/PainterSurface.h"
 
 #include <QString>
@@ -28,6 +29,9 @@ class Exporter {
     // SaveFailure for the raster formats; the earlier file at `path` is then kept.
     void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
                 const QString& path);
+    // The same through `files`, which a batch keeps from one picture to the next.
+    void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
+                const QString& path, platform::AtomicWriter& files);
 
   private:
     QByteArray Encode(const ExportDocument& document, const PictureGeometry& picture,

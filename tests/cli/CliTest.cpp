@@ -281,6 +281,10 @@ TEST_F(Cli, MistakesGiveOneLineAndTheirExitStatus) {
          "too large"},
         {{"export", "--batch", Path("missing.txt"), "-o", Path("{n}.png")}, 1, "Unable to read"},
         {{"export", "--batch", Path("missing.txt"), "-o", png}, 2, "{n}"},
+        {{"export", "--batch", Path("missing.txt"), "--jobs", "0", "-o", Path("{n}.png")},
+         2,
+         "--jobs"},
+        {{"export", "--text", "1", "--jobs", "2", "-o", png}, 2, "--jobs goes with --batch"},
         {{"info", "--type", "UPC A"}, 2, "--text"},
         {{"frobnicate"}, 2, "unknown command"},
     };

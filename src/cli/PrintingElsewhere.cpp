@@ -1,0 +1,35 @@
+// tallyrune-cli: the printing commands run in tallyrune-cli-print, found beside this program,
+// which takes over this process (the same process ID, so signals still reach the job).
+
+#include "cli/Commands.h"
+#include "platform/Errors.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+namespace cli {
+namespace {
+
+constexpr const char* kPrintingProgram = "tallyrune-cli-print";
+
+// The folder this program's file is in, links resolved.
+std::string OwnFolder() {
+    char path[PATH_MAX];
+    const ssize_t size = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (size <= 0) return ".";
+    const std::string self(path, static_cast<std::size_t>(size));
+    return self.substr(0, self.rfind('/'));
+}
+
+} // namespace
+
+void RunPrinting(const Call& call) {
+    const std::string program = OwnFolder() + '/' + kPrintingProgram;
+    ::execv(program.c_str(), call.argv);
+    throw platform::Failure("Unable to start " + program + ": " + std::strerror(errno));
+}
+
+} // namespace cli

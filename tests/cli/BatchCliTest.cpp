@@ -1,0 +1,96 @@
+// A batch spread over several threads writes the same files, byte for byte, as on one thread,
+// and stops at the same failure.
+
+#include "support/CliRunner.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing_support::CliRun;
+using testing_support::ReadBytes;
+using testing_support::RunCli;
+
+// Each file of `folder` by name, with its bytes.
+std::map<QString, QByteArray> Files(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+        files[name] = ReadBytes(QDir(folder).filePath(name));
+    return files;
+}
+
+// Texts of different lengths with an empty line among them, so that the threads take lines of
+// different sizes and stamp different characters.
+QByteArray Texts(int count) {
+    QByteArray list;
+    for (int i = 1; i <= count; ++i)
+        list += i % 7 == 0 ? QByteArray("\n") : "T" + QByteArray::number(i * 7919) + "-x\n";
+    return list;
+}
+
+TEST(BatchCli, ThreadsWriteTheSameFilesAsOneThread) {
+    const struct {
+        const char* type;
+        const char* pattern;
+        QStringList options;
+    } rows[] = {
+        {"Code 128", "{n}.png", {}},
+        {"Code 128", "label-{n}.bmp", {"--rotate", "90"}},
+        {"Code 39", "{n}.tif", {"--dpi", "150"}},
+        {"Code 128", "{n}.svg", {}},
+        {"EAN 13", "{n}.png", {"--no-readable"}},
+    };
+    QTemporaryDir dir;
+    const QString list = dir.filePath("list.txt");
+    testing_support::WriteBytes(list, Texts(60));
+    int folder = 0;
+    for (const auto& row : rows) {
+        std::map<QString, QByteArray> outputs[2];
+        const char* jobs[] = {"1", "4"};
+        for (int i = 0; i < 2; ++i) {
+            const QString out = dir.filePath(QString("out-%1").arg(++folder));
+            ASSERT_TRUE(QDir().mkpath(out));
+            const CliRun run = RunCli(QStringList{"export", "--type", row.type, "--batch", list,
+                                                  "--jobs", jobs[i], "-o", out + '/' + row.pattern}
+                                      << row.options);
+            ASSERT_EQ(run.exitCode, 0) << row.pattern << ": " << run.err.toStdString();
+            EXPECT_EQ(run.out, "wrote 52 files\n") << row.pattern;
+            outputs[i] = Files(out);
+        }
+        EXPECT_EQ(outputs[0].size(), 52u) << row.pattern;
+        EXPECT_TRUE(outputs[0] == outputs[1]) << row.type << " " << row.pattern;
+    }
+}
+
+// Line 20 is far too long for a PNG (and slow to measure) and line 40 has nothing Code 128 can
+// encode: however soon a thread meets line 40, the run fails with line 20's message, as on one
+// thread, and keeps every file of the lines before it.
+TEST(BatchCli, ThreadsStopAtTheFirstFailingLineAsOneThreadDoes) {
+    QTemporaryDir dir;
+    const QString list = dir.filePath("list.txt");
+    QByteArray texts;
+    for (int i = 1; i <= 60; ++i)
+        texts += (i == 20   ? QByteArray(2000000, 'A')
+                  : i == 40 ? "\xE9"
+                            : QByteArray::number(i)) +
+                 "\n";
+    testing_support::WriteBytes(list, texts);
+    for (const char* jobs : {"1", "4"}) {
+        const QString out = dir.filePath(QString("out-") + jobs);
+        ASSERT_TRUE(QDir().mkpath(out));
+        const CliRun run =
+            RunCli({"export", "--batch", list, "--jobs", jobs, "-o", out + "/{n}.png"});
+        EXPECT_EQ(run.exitCode, 1) << jobs;
+        EXPECT_TRUE(run.err.startsWith("tallyrune-cli: ") && run.err.contains("too large"))
+            << jobs << ": " << run.err.toStdString();
+        for (int n = 1; n < 20; ++n)
+            EXPECT_TRUE(QFile::exists(QString("%1/%2.png").arg(out).arg(n))) << jobs << " " << n;
+        EXPECT_FALSE(QFile::exists(out + "/20.png")) << jobs;
+    }
+}
+
+} // namespace
