@@ -10,7 +10,6 @@
 #include <QString>
 
 #include <fstream>
-#include <optional>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -64,15 +63,6 @@ void KeepFreedMemory() {
 #endif
 }
 
-// What each thread of a batch keeps from one line to the next: its canvas and fonts, the
-// folder it writes into, and the options with the line's text.
-struct BatchWorker {
-    explicit BatchWorker(const CliArguments& args) : perLine(args) {}
-    exporting::Exporter exporter;
-    platform::AtomicWriter files;
-    CliArguments perLine;
-};
-
 // One file per non-empty line of the list; {n} in the pattern is the line number from 1. The
 // lines are shared among --jobs threads (by default one per processor); each file is the same
 // whichever thread draws it.
@@ -86,17 +76,20 @@ void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, cons
     for (std::size_t i = 0; i < all.size(); ++i)
         if (!all[i].empty()) lines.push_back(i);
     KeepFreedMemory();
-    std::vector<std::optional<BatchWorker>> workers(static_cast<std::size_t>(jobs));
-    RunBatch(lines.size(), jobs, [&](int worker, std::size_t item) {
-        std::optional<BatchWorker>& mine = workers[static_cast<std::size_t>(worker)];
-        if (!mine) mine.emplace(args);
-        const std::size_t line = lines[item];
-        mine->perLine.SetValue("--text", all[line]);
-        const BarcodeJob job = BarcodeJobFrom(mine->perLine, defaults);
-        const QString path =
-            QString(pattern).replace(QStringLiteral("{n}"), QString::number(line + 1));
-        mine->exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format,
-                              path, mine->files);
+    RunBatch(lines.size(), jobs, [&](BatchItems& items) {
+        // Each thread keeps its canvas, fonts and open folder from one line to the next.
+        exporting::Exporter exporter;
+        platform::AtomicWriter files;
+        CliArguments perLine = args;
+        while (const auto item = items.Next()) {
+            const std::size_t line = lines[*item];
+            perLine.SetValue("--text", all[line]);
+            const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
+            const QString path =
+                QString(pattern).replace(QStringLiteral("{n}"), QString::number(line + 1));
+            exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path,
+                            files);
+        }
     });
     out << "wrote " << lines.size() << " files\n";
 }
