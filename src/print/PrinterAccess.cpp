@@ -91,17 +91,21 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optiona
 }
 
 std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, Paper paper, int dpi) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SetUpPdfPrinter(*printer, path, paper, dpi);
+    return printer;
+}
+
+void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dpi) {
     if (path.isEmpty()) throw platform::Failure("No PDF file was named");
     CheckResolution(dpi);
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setCreator("Tallyrune");
-    printer->setResolution(dpi);
-    printer->setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
-                                       QMarginsF(0, 0, 0, 0), QPageLayout::Point));
-    printer->setFullPage(false);
-    return printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setCreator("Tallyrune");
+    printer.setResolution(dpi);
+    printer.setPageLayout(QPageLayout(PageSizeOf(paper), QPageLayout::Portrait,
+                                      QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    printer.setFullPage(false);
 }
 
 bool IsPdfOutput(const QPrinter& printer) {

@@ -37,6 +37,8 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name,
 // PDF output to `path` on `paper` at `dpi`, portrait, with no nonprintable border: a PDF can be
 // printed to its edges. PrinterTarget writes the file only when the job ends.
 std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, Paper paper, int dpi);
+// The same on a printer the caller keeps (the one Print Setup chose, say).
+void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dpi);
 
 bool IsPdfOutput(const QPrinter& printer);
 

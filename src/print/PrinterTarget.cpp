@@ -54,7 +54,8 @@ void RequireWritablePdfPath(const QString& path) {
 
 } // namespace
 
-PrinterTarget::PrinterTarget(QPrinter& printer) : printer_(printer) {}
+PrinterTarget::PrinterTarget(QPrinter& printer, PrinterOutput output)
+    : printer_(printer), output_(output) {}
 
 PrinterTarget::~PrinterTarget() {
     AbortDocument();
@@ -66,11 +67,13 @@ std::string PrinterTarget::PrinterName() const {
 }
 
 void PrinterTarget::BeginDocument(const std::string& title) {
-    if (pages_) throw std::logic_error("PrinterTarget: a document is already open");
+    if (painter_.isActive()) throw std::logic_error("PrinterTarget: a document is already open");
     printer_.setDocName(QString::fromStdString(title));
-    if (IsPdfOutput(printer_)) RequireWritablePdfPath(printer_.outputFileName());
-    pages_ = std::make_unique<Pages>(printer_);
-    if (!painter_.begin(&pages_->writer)) {
+    if (output_ == PrinterOutput::Held) {
+        if (IsPdfOutput(printer_)) RequireWritablePdfPath(printer_.outputFileName());
+        pages_ = std::make_unique<Pages>(printer_);
+    }
+    if (!painter_.begin(&Device())) {
         pages_.reset();
         throw platform::Failure("Unable to print on " + PrinterName());
     }
@@ -79,7 +82,7 @@ void PrinterTarget::BeginDocument(const std::string& title) {
 
 void PrinterTarget::NewPage() {
     RequireOpen();
-    if (!pages_->writer.newPage())
+    if (!Device().newPage())
         throw platform::Failure("Unable to start a new page on " + PrinterName());
 }
 
@@ -110,6 +113,7 @@ void PrinterTarget::EndDocument() {
     const bool painted = StopPainting();
     const std::unique_ptr<Pages> pages = std::move(pages_);
     if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+    if (!pages) return; // direct: the printer's engine has had the pages
     if (IsPdfOutput(printer_))
         platform::WriteFileAtomically(printer_.outputFileName(), pages->pdf);
     else
@@ -117,7 +121,7 @@ void PrinterTarget::EndDocument() {
 }
 
 void PrinterTarget::AbortDocument() {
-    if (!pages_) return;
+    if (!painter_.isActive()) return;
     StopPainting();
     pages_.reset();
 }
@@ -172,6 +176,11 @@ bool PrinterTarget::StopPainting() {
     surface_.reset();
     clip_.reset();
     return painter_.end();
+}
+
+QPagedPaintDevice& PrinterTarget::Device() {
+    if (pages_) return pages_->writer;
+    return printer_;
 }
 
 // CUPS takes a file; one cut short by a full temporary folder never reaches the queue.

@@ -19,14 +19,19 @@
 #include <memory>
 #include <optional>
 
+class QPagedPaintDevice;
 class QPrinter;
 
 namespace print {
 
+// Held: the pages are held back until the document ends (a printer or a PDF file). Direct: they
+// go to the printer's own engine as they are drawn, as a print preview's printer wants them.
+enum class PrinterOutput { Held, Direct };
+
 class PrinterTarget : public TestPageTarget {
   public:
     // `printer` is set up (PrinterAccess) and outlives the target.
-    explicit PrinterTarget(QPrinter& printer);
+    explicit PrinterTarget(QPrinter& printer, PrinterOutput output = PrinterOutput::Held);
     // A document still open is aborted.
     ~PrinterTarget() override;
     PrinterTarget(const PrinterTarget&) = delete;
@@ -66,8 +71,10 @@ class PrinterTarget : public TestPageTarget {
     void StartPainting();
     bool StopPainting();
     void SpoolAndSubmit(const QByteArray& pdf);
+    QPagedPaintDevice& Device();
 
     QPrinter& printer_;
+    PrinterOutput output_;
     std::unique_ptr<Pages> pages_;                    // while a document is open
     QPainter painter_;                                // on pages_, so it ends first
     std::optional<platform::PainterSurface> surface_; // while a document is open

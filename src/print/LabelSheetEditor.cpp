@@ -1,0 +1,101 @@
+#include "print/LabelSheetEditor.h"
+
+#include "engine/Units.h"
+#include "print/LabelLayout.h"
+
+namespace print {
+namespace {
+
+constexpr char kLengthPattern[] = "#0.0####";
+const QString kInchSign = QStringLiteral("\"");
+
+// The smallest label side the dialog takes, and what replaces a smaller or unreadable one.
+struct SizeRule {
+    double minimum;
+    double replacement;
+    const char* unreadablePattern; // the replacement written when the text is no number
+    const char* unitText;          // after the minimum in the message
+};
+
+SizeRule RuleFor(LabelBox box, bool metric) {
+    if (!metric) return {0.05, 0.25, "##0.0##", "\""};
+    return {0.1, 1.0, box == LabelBox::Height ? "0.0" : "##0.0##", " centimeter"};
+}
+
+double ValueOf(const QString& text, QChar separator) {
+    return platform::ParseReal(text, separator).value_or(0.0);
+}
+
+// A nonprintable margin of `dots` at `dpi`, as "#0.###" in the dialog's unit with its sign.
+QString MarginText(const char* side, int dots, int dpi, bool metric, QChar separator) {
+    const double inches = dpi > 0 ? static_cast<double>(dots) / dpi : 0.0;
+    const double value = metric ? engine::InchesToCentimetres(inches) : inches;
+    return QString::fromLatin1(side) + platform::FormatFloat("#0.###", value, separator) +
+           (metric ? QStringLiteral("ct") : kInchSign);
+}
+
+} // namespace
+
+LabelBoxes BoxesOfSheet(const app::LabelSheet& sheet, QChar separator) {
+    const double lengths[] = {sheet.LabelHeight, sheet.LabelWidth, sheet.MarginTop,
+                              sheet.MarginLeft,  sheet.GapHeight,  sheet.GapWidth};
+    LabelBoxes boxes;
+    boxes.Metric = sheet.MetricLabel;
+    for (int i = 0; i < kLabelBoxCount; ++i)
+        boxes.Text[i] = platform::FormatFloat(kLengthPattern, lengths[i], separator);
+    return boxes;
+}
+
+QString LeaveLengthBox(const QString& text, QChar separator) {
+    const std::optional<double> value = platform::ParseReal(text, separator);
+    return value ? platform::FormatFloat(kLengthPattern, *value, separator) : QStringLiteral("0.0");
+}
+
+SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, bool metric, QChar separator) {
+    const SizeRule rule = RuleFor(box, metric);
+    const std::optional<double> value = platform::ParseReal(text, separator);
+    if (!value)
+        return {platform::FormatFloat(rule.unreadablePattern, rule.replacement, separator), {}};
+    if (*value >= rule.minimum)
+        return {platform::FormatFloat(kLengthPattern, *value, separator), {}};
+    const bool height = box == LabelBox::Height;
+    const QString message = (height ? "Minimum label height is " : "Minimum label width is ") +
+                            platform::FormatFloat("##0.00", rule.minimum, separator) +
+                            rule.unitText + (height ? " tall!" : " wide!");
+    return {platform::FormatFloat(kLengthPattern, rule.replacement, separator), message};
+}
+
+void SwitchUnit(LabelBoxes& boxes, bool metric, QChar separator) {
+    for (QString& text : boxes.Text) {
+        const double value = ValueOf(text, separator);
+        const double converted =
+            metric ? engine::InchesToCentimetres(value) : engine::CentimetresToInches(value);
+        text = platform::FormatFloat(kLengthPattern, converted, separator);
+    }
+    boxes.Metric = metric;
+}
+
+LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& metrics,
+                         QChar separator) {
+    app::PrinterMetrics layout = metrics;
+    int printScale = 0; // a copy: the layout's 10-mil default must not reach the settings
+    RecomputeLayout(SheetOfBoxes(boxes, separator), layout, printScale);
+    const bool cm = boxes.Metric;
+    const int dpiX = metrics.PrinterDpiX;
+    const int dpiY = metrics.PrinterDpiY;
+    return {QStringLiteral("Rows: %1").arg(layout.Rows),
+            QStringLiteral("Columns: %1").arg(layout.Columns),
+            MarginText("Top: ", metrics.PhysicalOffsetY, dpiY, cm, separator),
+            MarginText("Left: ", metrics.PhysicalOffsetX, dpiX, cm, separator),
+            MarginText("Right: ", metrics.NonprintableRight, dpiX, cm, separator),
+            MarginText("Bottom: ", metrics.NonprintableBottom, dpiY, cm, separator)};
+}
+
+app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {
+    const auto value = [&](LabelBox box) { return ValueOf(boxes[box], separator); };
+    return {value(LabelBox::Height),    value(LabelBox::Width),    value(LabelBox::Top),
+            value(LabelBox::Left),      value(LabelBox::GapHeight), value(LabelBox::GapWidth),
+            boxes.Metric};
+}
+
+} // namespace print
