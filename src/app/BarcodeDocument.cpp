@@ -9,15 +9,15 @@
 #include <algorithm>
 
 namespace app {
+
+engine::Orientation DrawnOrientation(std::uint8_t rotation) {
+    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
+}
+
 namespace {
 
 constexpr int kMinScale = 1;
 constexpr int kMaxScale = 10;
-
-// The engine knows four orientations; any other stored value is drawn unturned.
-engine::Orientation DrawnOrientation(std::uint8_t rotation) {
-    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
-}
 
 QImage WhitePicture(QSize size) {
     QImage picture(size.expandedTo(QSize(1, 1)), QImage::Format_Mono);

@@ -38,6 +38,9 @@ int DrawnScale(int scale);
 std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
                                              bool metric, int screenDpiY);
 
+// The engine knows four orientations; any other stored rotation is drawn unturned.
+engine::Orientation DrawnOrientation(std::uint8_t rotation);
+
 class BarcodeDocument : public QObject {
     Q_OBJECT
 

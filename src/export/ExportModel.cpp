@@ -1,5 +1,7 @@
 #include "export/ExportModel.h"
 
+#include "app/BarcodeDocument.h"
+
 #include <algorithm>
 
 namespace exporting {
@@ -21,6 +23,13 @@ QString SteppedUp(const QString& text, int max) {
 }
 
 } // namespace
+
+ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
+    return {document.Symbology(),          document.BarcodeText(),
+            document.BarHeight(),          document.Metric(),
+            document.Interpret(),          app::DrawnOrientation(document.Rotation()),
+            document.BarcodeFont.family(), document.FileName()};
+}
 
 int AutoModuleWidth(int dpi, engine::SymbologyCode symbology) {
     const double mils = symbology == engine::SymbologyCode::Postnet ? kAutoPostnetMils : kAutoMils;

@@ -13,12 +13,19 @@
 
 #include <optional>
 
+namespace app {
+class BarcodeDocument;
+}
+
 namespace exporting {
 
 inline constexpr int kMinScale = 1; // width spin button
 inline constexpr int kMaxScale = 100;
 inline constexpr int kMinDpi = 1; // resolution spin button
 inline constexpr int kMaxDpi = 99999;
+
+// What an export reads of a document.
+ExportDocument ExportDocumentOf(const app::BarcodeDocument& document);
 
 // Auto Size: a bar of 10 mils, 22 for POSTNET, rounded half to even; never below one dot.
 int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);

@@ -93,8 +93,12 @@ LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& met
 
 app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {
     const auto value = [&](LabelBox box) { return ValueOf(boxes[box], separator); };
-    return {value(LabelBox::Height),    value(LabelBox::Width),    value(LabelBox::Top),
-            value(LabelBox::Left),      value(LabelBox::GapHeight), value(LabelBox::GapWidth),
+    return {value(LabelBox::Height),
+            value(LabelBox::Width),
+            value(LabelBox::Top),
+            value(LabelBox::Left),
+            value(LabelBox::GapHeight),
+            value(LabelBox::GapWidth),
             boxes.Metric};
 }
 

@@ -28,8 +28,8 @@ std::string Latin1(const QString& text) {
 } // namespace
 
 SequenceBoxes SequenceBoxesOf(const app::SequenceSettings& sequence) {
-    return {Latin1(sequence.SeqPrefix),          QString::number(sequence.SeqCurrent),
-            QString::number(sequence.SeqMin),    QString::number(sequence.SeqMax),
+    return {Latin1(sequence.SeqPrefix),           QString::number(sequence.SeqCurrent),
+            QString::number(sequence.SeqMin),     QString::number(sequence.SeqMax),
             QString::number(sequence.SeqMinSize), Latin1(sequence.SeqSuffix)};
 }
 
@@ -73,8 +73,8 @@ std::optional<QString> LeaveSeqMax(SequenceBoxes& boxes) {
         return std::nullopt;
     }
     if (maximum <= ValueOf(boxes.Minimum))
-        return "You must enter a value greater than the" + kBreak +
-               "the minimum sequeunce value " + boxes.Minimum + ".";
+        return "You must enter a value greater than the" + kBreak + "the minimum sequeunce value " +
+               boxes.Minimum + ".";
     return std::nullopt;
 }
 

@@ -2,24 +2,94 @@
 
 #include "app/AppState.h"
 #include "app/BarcodeDocument.h"
+#include "export/ExportSettings.h"
+#include "platform/Registry.h"
+#include "ui/DialogPlacement.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PrinterSetup.h"
+#include "ui/TFLabelSettings.h"
+#include "ui/TFPrintIt.h"
+#include "ui/TFSaveBarcode.h"
+#include "ui/TFSeqSettings.h"
 
+#include <QString>
 #include <QWidget>
 
 namespace ui {
+namespace {
 
-// The dialogs that live longer than one command (the export dialog).
-struct DialogCommands::Dialogs {};
+const QString kPreparingToPrint = QStringLiteral("Preparing to Print");
+
+// Shows "Preparing to Print" while it lives.
+class PrintStatus {
+  public:
+    explicit PrintStatus(const std::function<void(const QString&)>& show) : show_(show) {
+        if (show_) show_(kPreparingToPrint);
+    }
+    ~PrintStatus() {
+        if (show_) show_(QString());
+    }
+    PrintStatus(const PrintStatus&) = delete;
+    PrintStatus& operator=(const PrintStatus&) = delete;
+
+  private:
+    const std::function<void(const QString&)>& show_;
+};
+
+} // namespace
+
+// The dialogs that live longer than one command: the export dialog.
+struct DialogCommands::Dialogs {
+    TFSaveBarcode saveBarcode;
+    std::function<void(const QString&)> printStatus;
+
+    Dialogs(QWidget& owner, app::AppState& state)
+        : saveBarcode(&owner, state.Metrics, state.Export) {}
+};
 
 DialogCommands::DialogCommands(QWidget& owner, app::AppState& state)
-    : owner_(owner), state_(state), dialogs_(std::make_unique<Dialogs>()) {}
+    : owner_(owner), state_(state), dialogs_(std::make_unique<Dialogs>(owner, state)) {}
 
-DialogCommands::~DialogCommands() = default;
+// The export choices are kept for the next run as the export dialog goes.
+DialogCommands::~DialogCommands() {
+    state_.Export = dialogs_->saveBarcode.Settings();
+    dialogs_.reset();
+    platform::Registry registry;
+    exporting::SaveExportSettings(registry, state_.Export);
+}
 
-void DialogCommands::Export(app::BarcodeDocument&) {}
-void DialogCommands::Print(app::BarcodeDocument&) {}
-void DialogCommands::PrintTestPage(app::BarcodeDocument&) {}
-void DialogCommands::PrintSetup() {}
-void DialogCommands::LabelSettings(app::BarcodeDocument*) {}
-void DialogCommands::SequenceSettings(app::BarcodeDocument&) {}
+void DialogCommands::SetPrintStatus(std::function<void(const QString&)> show) {
+    dialogs_->printStatus = std::move(show);
+}
+
+void DialogCommands::Export(app::BarcodeDocument& document) {
+    CentreOver(dialogs_->saveBarcode, owner_);
+    dialogs_->saveBarcode.OpenExportDialog(document);
+}
+
+void DialogCommands::Print(app::BarcodeDocument& document) {
+    const PrintStatus status(dialogs_->printStatus);
+    TFPrintIt dialog(&owner_, state_);
+    CentreOver(dialog, owner_, Centring::HalfDifference);
+    RunShowingFailures(&owner_, [&] { dialog.Open(document); });
+}
+
+void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
+    const PrintStatus status(dialogs_->printStatus);
+    TFPrintIt dialog(&owner_, state_);
+    RunShowingFailures(&owner_, [&] { dialog.PrintTestPage(); });
+}
+
+void DialogCommands::PrintSetup() {
+    RunShowingFailures(&owner_, [this] { RunPrinterSetup(&owner_, state_); });
+}
+
+void DialogCommands::LabelSettings(app::BarcodeDocument* document) {
+    RunShowingFailures(&owner_, [&] { EditLabelSheet(owner_, state_, document); });
+}
+
+void DialogCommands::SequenceSettings(app::BarcodeDocument& document) {
+    RunShowingFailures(&owner_, [&] { EditSequence(owner_, document); });
+}
 
 } // namespace ui

@@ -3,8 +3,10 @@
 // document it is handed. The export dialog is created once, hidden, and reused by every export;
 // destroying this object destroys it and saves the export choices.
 
+#include <functional>
 #include <memory>
 
+class QString;
 class QWidget;
 
 namespace app {
@@ -29,6 +31,10 @@ class DialogCommands {
     // the current sheet that new documents take.
     void LabelSettings(app::BarcodeDocument* document);
     void SequenceSettings(app::BarcodeDocument& document);
+
+    // Where "Preparing to Print" is shown while a print job or the test page runs (the main
+    // window's status panel 1), and cleared afterwards; nothing is shown without it.
+    void SetPrintStatus(std::function<void(const QString&)> show);
 
   private:
     struct Dialogs;

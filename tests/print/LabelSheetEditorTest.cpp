@@ -15,7 +15,8 @@ const QChar kDot('.');
 
 LabelBoxes Boxes(std::array<const char*, 6> texts, bool metric) {
     LabelBoxes boxes;
-    for (int i = 0; i < print::kLabelBoxCount; ++i) boxes.Text[i] = texts[i];
+    for (int i = 0; i < print::kLabelBoxCount; ++i)
+        boxes.Text[i] = texts[i];
     boxes.Metric = metric;
     return boxes;
 }
@@ -84,8 +85,7 @@ TEST(LabelSheetEditor, ReadoutsFollowTheBoxesInTheirUnit) {
         print::LabelReadouts expected;
     } cases[] = {
         {Boxes({"1", "2.625", "0.5", "0.1875", "0", "0.125"}, false),
-         {"Rows: 10", "Columns: 3", "Top: 0.25\"", "Left: 0.125\"", "Right: 0.5\"",
-          "Bottom: 0\""}},
+         {"Rows: 10", "Columns: 3", "Top: 0.25\"", "Left: 0.125\"", "Right: 0.5\"", "Bottom: 0\""}},
         {Boxes({"2.54", "6.6675", "1.27", "0.47625", "0", "0.3175"}, true),
          {"Rows: 10", "Columns: 3", "Top: 0.635ct", "Left: 0.318ct", "Right: 1.27ct",
           "Bottom: 0ct"}},

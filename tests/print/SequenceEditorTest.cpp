@@ -22,11 +22,9 @@ TEST(SequenceEditor, PreviewPadsTheCurrentBoxAsTyped) {
         SequenceBoxes boxes;
         const char* expected;
     } cases[] = {
-        {Boxes("7", "0", "9", "4"), "A-0007/X"},
-        {Boxes("12345", "0", "99999", "4"), "A-12345/X"},
+        {Boxes("7", "0", "9", "4"), "A-0007/X"},  {Boxes("12345", "0", "99999", "4"), "A-12345/X"},
         {Boxes("007", "0", "9", "2"), "A-007/X"}, // typed zeros stay
-        {Boxes("7", "0", "9", ""), "A-7/X"},
-        {Boxes("", "0", "9", "3"), "A-000/X"},
+        {Boxes("7", "0", "9", ""), "A-7/X"},      {Boxes("", "0", "9", "3"), "A-000/X"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(print::SequencePreview(c.boxes), c.expected) << c.boxes.Current.toStdString();
@@ -36,10 +34,15 @@ enum class Leave { Current, Min, Max, MinSize };
 
 std::optional<QString> LeaveBox(Leave box, SequenceBoxes& boxes) {
     switch (box) {
-    case Leave::Current: return print::LeaveSeqCurrent(boxes);
-    case Leave::Min: return print::LeaveSeqMin(boxes);
-    case Leave::Max: return print::LeaveSeqMax(boxes);
-    case Leave::MinSize: print::LeaveMinSize(boxes); return std::nullopt;
+    case Leave::Current:
+        return print::LeaveSeqCurrent(boxes);
+    case Leave::Min:
+        return print::LeaveSeqMin(boxes);
+    case Leave::Max:
+        return print::LeaveSeqMax(boxes);
+    case Leave::MinSize:
+        print::LeaveMinSize(boxes);
+        return std::nullopt;
     }
     return std::nullopt;
 }

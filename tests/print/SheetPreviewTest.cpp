@@ -95,9 +95,10 @@ TEST(SheetPreview, SkipReadoutIsSingularForOneLabelOnly) {
     const struct {
         int skip;
         const char* expected;
-    } cases[] = {{0, "Skip 0 Labels"}, {1, "Skip 1 Label"}, {2, "Skip 2 Labels"},
-                 {29, "Skip 29 Labels"}};
-    for (const auto& c : cases) EXPECT_EQ(print::SkipLabelText(c.skip), c.expected);
+    } cases[] = {
+        {0, "Skip 0 Labels"}, {1, "Skip 1 Label"}, {2, "Skip 2 Labels"}, {29, "Skip 29 Labels"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(print::SkipLabelText(c.skip), c.expected);
 }
 
 } // namespace

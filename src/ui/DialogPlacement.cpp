@@ -1,0 +1,30 @@
+#include "ui/DialogPlacement.h"
+
+#include <QLayout>
+#include <QWidget>
+
+namespace ui {
+namespace {
+
+// Integer division truncates toward zero, as the placement asks.
+int Centred(int start, int ownerLength, int dialogLength, Centring how) {
+    return how == Centring::HalfEach ? start + ownerLength / 2 - dialogLength / 2
+                                     : start + (ownerLength - dialogLength) / 2;
+}
+
+} // namespace
+
+QPoint CentredPosition(const QRect& owner, const QSize& dialog, Centring how) {
+    return {Centred(owner.left(), owner.width(), dialog.width(), how),
+            Centred(owner.top(), owner.height(), dialog.height(), how)};
+}
+
+void CentreOver(QWidget& dialog, const QWidget& owner, Centring how) {
+    if (!dialog.isVisible()) {
+        dialog.ensurePolished();
+        if (dialog.layout()) dialog.layout()->activate();
+    }
+    dialog.move(CentredPosition(owner.frameGeometry(), dialog.frameGeometry().size(), how));
+}
+
+} // namespace ui

@@ -1,0 +1,23 @@
+#pragma once
+// Where a dialog opens over its owner.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace ui {
+
+// HalfEach: owner top + owner height / 2 - dialog height / 2 (left likewise), each half
+// truncated. HalfDifference: owner top + (owner height - dialog height) / 2, as the print dialog
+// places itself; the two differ by a pixel when the owner's size is even and the dialog's odd.
+enum class Centring { HalfEach, HalfDifference };
+
+QPoint CentredPosition(const QRect& owner, const QSize& dialog, Centring how);
+
+// Moves `dialog`'s frame to the centred position over `owner`'s frame. A dialog not yet shown
+// is laid out first, so its size is the one it will open with.
+void CentreOver(QWidget& dialog, const QWidget& owner, Centring how = Centring::HalfEach);
+
+} // namespace ui

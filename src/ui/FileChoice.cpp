@@ -1,0 +1,29 @@
+#include "ui/FileChoice.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace ui {
+
+std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice) {
+    QFileDialog dialog(parent, choice.title);
+    dialog.setObjectName(QString::fromLatin1(choice.objectName));
+    dialog.setNameFilter(choice.filter);
+    dialog.setDefaultSuffix(choice.defaultSuffix);
+    dialog.setAcceptMode(choice.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(choice.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !choice.confirmOverwrite);
+    if (!choice.proposedName.isEmpty()) dialog.selectFile(choice.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtFilter(const QString& barSeparated) {
+    const QStringList parts = barSeparated.split(QLatin1Char('|'));
+    QStringList descriptions;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        descriptions << parts[i];
+    return descriptions.join(QStringLiteral(";;"));
+}
+
+} // namespace ui

@@ -1,0 +1,29 @@
+#pragma once
+// The open and save file dialogs the dialogs ask names with.
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+struct FileChoice {
+    const char* objectName;
+    QString title;
+    QString filter;        // Qt's form: "Label Format (*.fmt);;..."
+    QString defaultSuffix; // without the dot
+    bool save = false;     // else an existing file is opened
+    bool confirmOverwrite = false;
+    QString proposedName; // the name the dialog starts with
+};
+
+// The chosen path, or nothing when the user cancelled.
+std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice);
+
+// A filter given as "description|pattern|description|pattern" in Qt's form; each description
+// already names its pattern in brackets.
+QString QtFilter(const QString& barSeparated);
+
+} // namespace ui

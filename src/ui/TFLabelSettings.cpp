@@ -1,0 +1,157 @@
+#include "ui/TFLabelSettings.h"
+
+#include "app/AppState.h"
+#include "app/BarcodeDocument.h"
+#include "print/DeviceMetrics.h"
+#include "print/LabelFormatFile.h"
+#include "print/LabelLayout.h"
+#include "ui/DialogPlacement.h"
+#include "ui/ExitWatcher.h"
+#include "ui/FileChoice.h"
+#include "ui/KeyFilters.h"
+#include "ui/MessageBoxes.h"
+#include "ui_TFLabelSettings.h"
+
+namespace ui {
+namespace {
+
+using print::LabelBox;
+
+constexpr LabelBox kBoxes[] = {LabelBox::Height, LabelBox::Width,     LabelBox::Top,
+                               LabelBox::Left,   LabelBox::GapHeight, LabelBox::GapWidth};
+
+} // namespace
+
+void EditLabelSheet(QWidget& owner, app::AppState& state, app::BarcodeDocument* document) {
+    TFLabelSettings dialog(&owner, state);
+    CentreOver(dialog, owner);
+    if (document) state.Settings.Labels = document->Labels;
+    dialog.exec();
+    if (document) document->Labels = state.Settings.Labels;
+    print::RecomputeLayout(state.Settings.Labels, state.Metrics,
+                           state.Settings.Printing.PrintScale);
+}
+
+TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state),
+      ui_(std::make_unique<Ui::TFLabelSettings>()) {
+    ui_->setupUi(this);
+    auto* exits = new ExitWatcher(this);
+    for (const LabelBox box : kBoxes) {
+        FilterLengthCharacters(*Box(box), print::kLabelBoxLength);
+        exits->Watch(Box(box), [this, box] { return LeaveBox(box); });
+    }
+    connect(ui_->RadioButton1, &QRadioButton::clicked, this, [this] { UnitClick(false); });
+    connect(ui_->RadioButton2, &QRadioButton::clicked, this, [this] { UnitClick(true); });
+    connect(ui_->LoadBtn, &QPushButton::clicked, this, &TFLabelSettings::LoadBtnClick);
+    connect(ui_->SaveBtn, &QPushButton::clicked, this, &TFLabelSettings::SaveBtnClick);
+    connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
+        RunShowingFailures(this, [this] { CommitSheet(); });
+        accept();
+    });
+}
+
+TFLabelSettings::~TFLabelSettings() = default;
+
+void TFLabelSettings::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ShowSheet();
+    UpdateReadouts();
+}
+
+QLineEdit* TFLabelSettings::Box(LabelBox box) const {
+    QLineEdit* const boxes[] = {ui_->Edit3, ui_->Edit4, ui_->Edit1,
+                                ui_->Edit2, ui_->Edit5, ui_->Edit6};
+    return boxes[static_cast<int>(box)];
+}
+
+print::LabelBoxes TFLabelSettings::Boxes() const {
+    print::LabelBoxes boxes;
+    for (const LabelBox box : kBoxes)
+        boxes[box] = Box(box)->text();
+    boxes.Metric = ui_->RadioButton2->isChecked();
+    return boxes;
+}
+
+void TFLabelSettings::ShowBoxes(const print::LabelBoxes& boxes) {
+    (boxes.Metric ? ui_->RadioButton2 : ui_->RadioButton1)->setChecked(true);
+    boxesMetric_ = boxes.Metric;
+    for (const LabelBox box : kBoxes)
+        Box(box)->setText(boxes[box]);
+}
+
+// Setting the unit buttons from the sheet converts nothing.
+void TFLabelSettings::ShowSheet() {
+    ShowBoxes(print::BoxesOfSheet(state_.Settings.Labels));
+}
+
+void TFLabelSettings::UpdateReadouts() {
+    const print::LabelReadouts readouts = print::ReadoutsOf(Boxes(), state_.Metrics);
+    ui_->lRows->setText(readouts.Rows);
+    ui_->lColumns->setText(readouts.Columns);
+    ui_->LnpTop->setText(readouts.Top);
+    ui_->LnpLeft->setText(readouts.Left);
+    ui_->LnpRight->setText(readouts.Right);
+    ui_->LnpBottom->setText(readouts.Bottom);
+}
+
+void TFLabelSettings::CommitSheet() {
+    state_.Settings.Labels = print::SheetOfBoxes(Boxes());
+    print::RefreshPrinterMetrics(state_.Printer, state_.Settings.Labels, state_.Metrics,
+                                 state_.Settings.Printing.PrintScale);
+}
+
+// A label size below the minimum is reported and replaced; margins and gaps are only rewritten.
+// The focus moves on either way.
+bool TFLabelSettings::LeaveBox(LabelBox box) {
+    QLineEdit* edit = Box(box);
+    if (box == LabelBox::Height || box == LabelBox::Width) {
+        const print::SizeBoxExit exit =
+            print::LeaveLabelSizeBox(box, edit->text(), ui_->RadioButton2->isChecked());
+        if (exit.Message) ShowMessage(this, *exit.Message);
+        edit->setText(exit.Text);
+    } else {
+        edit->setText(print::LeaveLengthBox(edit->text()));
+    }
+    UpdateReadouts();
+    return true;
+}
+
+// Only a change of the selection by the user converts the boxes.
+void TFLabelSettings::UnitClick(bool metric) {
+    if (metric == boxesMetric_) return;
+    print::LabelBoxes boxes = Boxes();
+    print::SwitchUnit(boxes, metric);
+    ShowBoxes(boxes);
+    UpdateReadouts();
+}
+
+void TFLabelSettings::LoadBtnClick() {
+    const auto path =
+        ChooseFile(this, {"LoadDialog",
+                          QStringLiteral("Load Label Format"),
+                          QStringLiteral("Tallyrune Format (*.fmt);;Corvane Format (*.lbf)"),
+                          QStringLiteral("fmt"),
+                          false,
+                          false,
+                          {}});
+    if (!path) return;
+    state_.Settings.Labels = print::LoadLabelFormat(*path);
+    ShowSheet();
+    UpdateReadouts();
+}
+
+// The sheet as it was when the dialog opened or as last imported, not the boxes.
+void TFLabelSettings::SaveBtnClick() {
+    const auto path = ChooseFile(this, {"SaveDialog",
+                                        QStringLiteral("Save Label Format"),
+                                        QStringLiteral("Label Format (*.fmt)"),
+                                        QStringLiteral("fmt"),
+                                        true,
+                                        false,
+                                        {}});
+    if (!path) return;
+    RunShowingFailures(this, [&] { print::SaveLabelFormat(*path, state_.Settings.Labels); });
+}
+
+} // namespace ui

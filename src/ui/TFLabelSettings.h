@@ -1,0 +1,57 @@
+#pragma once
+// The label settings dialog: the current label sheet (AppState's Settings.Labels) in its own
+// unit, how many rows and columns fit on the printer's paper, the printer's nonprintable
+// margins, and import and export of label format files. The rules of the boxes are the model's
+// (print/LabelSheetEditor.h); the sheet changes only on "&Ok" or an import.
+
+#include "print/LabelSheetEditor.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLineEdit;
+
+namespace app {
+class BarcodeDocument;
+struct AppState;
+} // namespace app
+namespace Ui {
+class TFLabelSettings;
+}
+
+namespace ui {
+
+// Opens the dialog centred over `owner` for `document`'s sheet, copied into the current one
+// first; without a document, for the sheet that new documents take. Afterwards, whatever the
+// answer, the current sheet goes back into the document and is laid out.
+void EditLabelSheet(QWidget& owner, app::AppState& state, app::BarcodeDocument* document);
+
+class TFLabelSettings : public QDialog {
+    Q_OBJECT
+
+  public:
+    TFLabelSettings(QWidget* parent, app::AppState& state);
+    ~TFLabelSettings() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override; // FormShow: the sheet and the read-outs
+
+  private:
+    QLineEdit* Box(print::LabelBox box) const;
+    print::LabelBoxes Boxes() const;
+    void ShowBoxes(const print::LabelBoxes& boxes);
+    void ShowSheet();
+    void UpdateReadouts();
+    void CommitSheet();
+    bool LeaveBox(print::LabelBox box);
+    void UnitClick(bool metric);
+    void LoadBtnClick();
+    void SaveBtnClick();
+
+    app::AppState& state_;
+    std::unique_ptr<Ui::TFLabelSettings> ui_;
+    bool boxesMetric_ = false; // the unit the boxes' values are in
+};
+
+} // namespace ui

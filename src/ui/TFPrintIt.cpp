@@ -1,0 +1,339 @@
+#include "ui/TFPrintIt.h"
+
+#include "app/AppState.h"
+#include "app/BarcodeDocument.h"
+#include "export/ExportSettings.h"
+#include "print/DeviceMetrics.h"
+#include "print/PrintJob.h"
+#include "print/PrinterTarget.h"
+#include "print/SheetPreview.h"
+#include "print/TestPage.h"
+#include "ui/DialogPlacement.h"
+#include "ui/ExitWatcher.h"
+#include "ui/KeyFilters.h"
+#include "ui/LatinText.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PrinterSetup.h"
+#include "ui/TFLabelSettings.h"
+#include "ui/TFPrintProgress.h"
+#include "ui/TFSeqSettings.h"
+#include "ui_TFPrintIt.h"
+
+#include <QCloseEvent>
+#include <QPaintEngine>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace ui {
+namespace {
+
+using print::BarWidthChoice;
+using print::PrintRange;
+
+// A preview reports no progress and is never cancelled.
+class SilentProgress : public print::PrintProgress {
+  public:
+    void StartProgress(const std::string&) override {}
+    void SetPage(int) override {}
+    bool CancelRequested() const override { return false; }
+    void Finish() override {}
+};
+
+// A preview takes no sequence numbers: the document's sequence is put back however it ends.
+class SequenceKeeper {
+  public:
+    explicit SequenceKeeper(app::BarcodeDocument& document)
+        : document_(document), kept_(document.Sequence) {}
+    ~SequenceKeeper() { document_.Sequence = kept_; }
+    SequenceKeeper(const SequenceKeeper&) = delete;
+    SequenceKeeper& operator=(const SequenceKeeper&) = delete;
+
+  private:
+    app::BarcodeDocument& document_;
+    app::SequenceSettings kept_;
+};
+
+// Qt's print preview hands its printer over with its own picture-recording engine in place.
+bool IsPreviewPrinter(QPrinter& printer) {
+    const QPaintEngine* engine = printer.paintEngine();
+    return engine && engine->type() == QPaintEngine::Picture;
+}
+
+int BoxValue(const QLineEdit* box) {
+    return exporting::ReadInteger(box->text());
+}
+
+} // namespace
+
+TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      state_(state), ui_(std::make_unique<Ui::TFPrintIt>()) {
+    ui_->setupUi(this);
+    FilterDigits(*ui_->ePages, print::kMaxPagesDigits);
+    FilterDigits(*ui_->eLabels, print::kMaxLabelsDigits);
+    FilterDigits(*ui_->eCopies, print::kMaxCopiesDigits);
+    FilterDigits(*ui_->eScale, 9);
+    QSizePolicy keepRoom = ui_->pSkip->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    ui_->pSkip->setSizePolicy(keepRoom);
+    ui_->PaintBox1->SetSheet(&state_.Settings.Labels, &state_.Metrics);
+    Connect();
+    SetSkip(0);
+}
+
+TFPrintIt::~TFPrintIt() = default;
+
+void TFPrintIt::Connect() {
+    for (QRadioButton* button :
+         {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->rbText, ui_->rbSeq})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) UpdateEnabling();
+        });
+    const std::pair<QRadioButton*, BarWidthChoice> widths[] = {
+        {ui_->rbAutoSize, BarWidthChoice::AutoSize},
+        {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
+        {ui_->rbCustom, BarWidthChoice::Custom}};
+    for (const auto& [button, choice] : widths)
+        connect(button, &QRadioButton::clicked, this, [this, c = choice] { options_.Width = c; });
+    auto* exits = new ExitWatcher(this);
+    for (QLineEdit* box : {ui_->ePages, ui_->eLabels, ui_->eCopies})
+        exits->Watch(box, [this, box] { return LeaveCountBox(box); });
+    connect(ui_->SpinButton1, &SpinButton::upClick, this,
+            [this] { Spin(&print::PrintOptions::CustomDotsUp); });
+    connect(ui_->SpinButton1, &SpinButton::downClick, this,
+            [this] { Spin(&print::PrintOptions::CustomDotsDown); });
+    connect(ui_->eText, &QLineEdit::textChanged, this, &TFPrintIt::eTextChange);
+    connect(ui_->sbLeft, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() - 1); });
+    connect(ui_->sbRight, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() + 1); });
+    connect(ui_->PaintBox1, &SheetPreviewBox::labelClicked, this, &TFPrintIt::SetSkip);
+    connect(ui_->BitBtn1, &QPushButton::clicked, this, &TFPrintIt::BitBtn1Click);
+    connect(ui_->sbLabelSettings, &QPushButton::clicked, this, &TFPrintIt::sbLabelSettingsClick);
+    connect(ui_->sbSeqSettings, &QPushButton::clicked, this, &TFPrintIt::sbSeqSettingsClick);
+    connect(ui_->BitBtn2, &QPushButton::clicked, this, &TFPrintIt::BitBtn2Click);
+    connect(ui_->PreviewBtn, &QPushButton::clicked, this, &TFPrintIt::PreviewClick);
+}
+
+int TFPrintIt::Open(app::BarcodeDocument& document) {
+    document_ = &document;
+    options_.LoadOptions(document, state_.Settings, state_.Metrics);
+    ShowOptions();
+    UpdateEnabling();
+    SheetChanged();
+    return exec();
+}
+
+void TFPrintIt::PrintTestPage() {
+    print::PrinterTarget target(state_.Printer);
+    print::PrintTestPage(target, state_.Metrics);
+}
+
+// The radio buttons report their changes as they are set, so the options are copied first.
+void TFPrintIt::ShowOptions() {
+    const print::PrintOptions shown = options_;
+    QRadioButton* const ranges[] = {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange};
+    ranges[static_cast<int>(shown.Range)]->setChecked(true);
+    (shown.UseSequence ? ui_->rbSeq : ui_->rbText)->setChecked(true);
+    SetWidthChoice(shown.Width);
+    ui_->ePages->setText(QString::number(shown.Pages));
+    ui_->eLabels->setText(QString::number(shown.Labels));
+    ui_->eCopies->setText(QString::number(shown.Copies));
+    ui_->eScale->setText(QString::number(shown.CustomDots));
+    ui_->LBarWidth->setText(shown.BarWidthText);
+    ui_->cbAlignH->setChecked(shown.HAlign);
+    ui_->cbAlignV->setChecked(shown.VAlign);
+    ui_->eText->setText(FromLatin1(shown.Text));
+}
+
+// The boxes as numbers: a module width box that holds no whole number fails with the number
+// conversion message.
+void TFPrintIt::ReadOptions() {
+    options_.CustomDots = BoxValue(ui_->eScale);
+    options_.Pages = BoxValue(ui_->ePages);
+    options_.Labels = BoxValue(ui_->eLabels);
+    options_.Copies = BoxValue(ui_->eCopies);
+    options_.HAlign = ui_->cbAlignH->isChecked();
+    options_.VAlign = ui_->cbAlignV->isChecked();
+}
+
+// With no width button selected (a document without Auto Size) the custom width governs.
+void TFPrintIt::SetWidthChoice(BarWidthChoice choice) {
+    options_.Width = choice;
+    QRadioButton* const buttons[] = {ui_->rbAutoSize, ui_->rbScreenRatio, ui_->rbCustom};
+    for (QRadioButton* button : buttons)
+        button->setAutoExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        buttons[i]->setChecked(static_cast<int>(choice) == i);
+    for (QRadioButton* button : buttons)
+        button->setAutoExclusive(true);
+}
+
+void TFPrintIt::UpdateCounts() {
+    options_.CustomDots = BoxValue(ui_->eScale);
+    options_.UpdateCounts(state_.Metrics);
+    ui_->eLabels->setText(QString::number(options_.Labels));
+    ui_->LBarWidth->setText(options_.BarWidthText);
+}
+
+void TFPrintIt::UpdateEnabling() {
+    options_.Range = ui_->rbSingle->isChecked()      ? PrintRange::Single
+                     : ui_->rbPageRange->isChecked() ? PrintRange::Pages
+                                                     : PrintRange::Labels;
+    options_.UseSequence = ui_->rbSeq->isChecked();
+    const print::PrintEnabling enabling = options_.UpdateEnabling();
+    ui_->eCopies->setEnabled(enabling.Copies);
+    ui_->sbLabelSettings->setEnabled(enabling.LabelSheetSetup);
+    ui_->sbSeqSettings->setEnabled(enabling.SequenceSettings);
+    ui_->eText->setEnabled(enabling.Text);
+    ui_->pSkip->setVisible(enabling.SkipPanel);
+}
+
+void TFPrintIt::SetSkip(int skip) {
+    options_.SetSkip(skip, state_.Metrics.LabelsPerPage);
+    ui_->LSkipLbl->setText(print::SkipLabelText(options_.Skip()));
+    ui_->PaintBox1->SetSkip(options_.Skip());
+}
+
+// The captions sit against the drawn paper: "Select Start Label" on its top edge, the skip
+// count and the arrows 3 pixels below it.
+void TFPrintIt::PlaceSkipLabels() {
+    const print::PreviewGeometry paper = ui_->PaintBox1->Geometry();
+    const int boxTop = ui_->PaintBox1->y();
+    QWidget* const select = ui_->LSelectLbl;
+    select->move(select->x(), boxTop + paper.top - select->height());
+    for (QWidget* below : {static_cast<QWidget*>(ui_->LSkipLbl), static_cast<QWidget*>(ui_->sbLeft),
+                           static_cast<QWidget*>(ui_->sbRight)})
+        below->move(below->x(), boxTop + paper.bottom + 3);
+}
+
+// After the printer or the label sheet changed: the label count, the preview and the skip count,
+// clamped to the sheet as it is now.
+void TFPrintIt::SheetChanged() {
+    UpdateCounts();
+    PlaceSkipLabels();
+    ui_->PaintBox1->update();
+    SetSkip(options_.Skip());
+}
+
+bool TFPrintIt::LeaveCountBox(QLineEdit* box) {
+    const print::CountFieldCheck check = print::CheckCountField(box->text());
+    if (check.refused) {
+        ShowMessage(this, QString::fromLatin1(print::kZeroNotAllowed));
+        return false;
+    }
+    box->setText(check.text);
+    return true;
+}
+
+void TFPrintIt::Spin(void (print::PrintOptions::*step)()) {
+    RunShowingFailures(this, [&] {
+        options_.CustomDots = BoxValue(ui_->eScale);
+        (options_.*step)();
+        ui_->eScale->setText(QString::number(options_.CustomDots));
+        UpdateCounts();
+    });
+}
+
+// The document keeps what its symbology can carry; the box shows what it kept.
+void TFPrintIt::eTextChange(const QString& text) {
+    if (settingText_ || !document_) return;
+    if (!options_.EditText(*document_, ToLatin1(text)) && FromLatin1(options_.Text) == text) return;
+    settingText_ = true;
+    ui_->eText->setText(FromLatin1(options_.Text));
+    ui_->eText->setCursorPosition(static_cast<int>(ui_->eText->text().size()));
+    settingText_ = false;
+}
+
+void TFPrintIt::BitBtn1Click() {
+    RunPrinterSetup(this, state_);
+    RunShowingFailures(this, [this] { SheetChanged(); });
+}
+
+void TFPrintIt::sbLabelSettingsClick() {
+    EditLabelSheet(*this, state_, document_);
+    RunShowingFailures(this, [this] { SheetChanged(); });
+}
+
+void TFPrintIt::sbSeqSettingsClick() {
+    if (document_) EditSequence(*this, *document_);
+}
+
+// "&Ok" closes the dialog whatever the job's end: a failure is shown first.
+void TFPrintIt::BitBtn2Click() {
+    RunShowingFailures(this, [this] {
+        ReadOptions();
+        PrintOn(state_.Printer);
+    });
+    accept();
+}
+
+void TFPrintIt::PrintOn(QPrinter& printer) {
+    if (!document_) return;
+    options_.StoreOptions(*document_, state_.Settings, state_.Metrics);
+    print::PrinterTarget target(printer);
+    TFPrintProgress progress(*this);
+    SetPrinting(true);
+    try {
+        print::RunPrintJob(target, progress, options_, *document_, state_.Settings.Labels,
+                           state_.Metrics);
+    } catch (...) {
+        SetPrinting(false);
+        throw;
+    }
+    SetPrinting(false);
+}
+
+// The preview draws the job "&Ok" would print, through the same job into the preview's printer.
+// Its page setup changes the selected printer, as "Printer Setup" does; printing from it is
+// "&Ok".
+void TFPrintIt::PreviewClick() {
+    QPrintPreviewDialog preview(&state_.Printer, this);
+    preview.setObjectName(QStringLiteral("PreviewDialog"));
+    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
+    const bool printed = preview.exec() == QDialog::Accepted;
+    RunShowingFailures(this, [this] { SheetChanged(); });
+    if (printed) accept();
+}
+
+void TFPrintIt::PaintRequested(QPrinter* printer) {
+    RunShowingFailures(this, [&] {
+        ReadOptions();
+        if (IsPreviewPrinter(*printer))
+            PreviewOn(*printer);
+        else
+            PrintOn(*printer);
+    });
+}
+
+void TFPrintIt::PreviewOn(QPrinter& printer) {
+    if (!document_) return;
+    print::RefreshPrinterMetrics(printer, state_.Settings.Labels, state_.Metrics,
+                                 state_.Settings.Printing.PrintScale);
+    const SequenceKeeper keeper(*document_);
+    print::PrinterTarget target(printer, print::PrinterOutput::Direct);
+    SilentProgress progress;
+    print::RunPrintJob(target, progress, options_, *document_, state_.Settings.Labels,
+                       state_.Metrics);
+}
+
+// While a job runs the user interface turns between pages: only the progress window's
+// "&Cancel" may act then, so the dialog's own controls and its closing wait.
+void TFPrintIt::SetPrinting(bool printing) {
+    printing_ = printing;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow()) child->setEnabled(!printing);
+}
+
+void TFPrintIt::reject() {
+    if (!printing_) QDialog::reject();
+}
+
+void TFPrintIt::closeEvent(QCloseEvent* event) {
+    if (printing_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+} // namespace ui

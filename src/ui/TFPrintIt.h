@@ -1,0 +1,78 @@
+#pragma once
+// The print dialog: one document printed alone on a page or on a sheet of labels, for a number
+// of pages or labels, from a chosen start label, with its text or its running numbers. The
+// choices and their rules are the print options model's (print/PrintOptions.h); this class moves
+// them between the controls and the model and runs the print job, the printer and label sheet
+// setups, the sequence settings, and a print preview of the very job "&Ok" would print.
+
+#include "print/PrintOptions.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QLineEdit;
+class QPrinter;
+
+namespace app {
+class BarcodeDocument;
+struct AppState;
+} // namespace app
+namespace Ui {
+class TFPrintIt;
+}
+
+namespace ui {
+
+class TFPrintIt : public QDialog {
+    Q_OBJECT
+
+  public:
+    TFPrintIt(QWidget* parent, app::AppState& state);
+    ~TFPrintIt() override;
+
+    // LoadOptions for the document, then the dialog, modally.
+    int Open(app::BarcodeDocument& document);
+    // The printer test page on the selected printer; the dialog is not shown.
+    void PrintTestPage();
+
+    const print::PrintOptions& Options() const { return options_; }
+
+  public slots:
+    void reject() override; // not while a job runs
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void ShowOptions();
+    void ReadOptions();
+    void UpdateCounts();
+    void UpdateEnabling();
+    void SetSkip(int skip);
+    void PlaceSkipLabels();
+    void SheetChanged();
+    void SetWidthChoice(print::BarWidthChoice choice);
+    bool LeaveCountBox(QLineEdit* box);
+    void Spin(void (print::PrintOptions::*step)());
+    void eTextChange(const QString& text);
+    void BitBtn1Click();
+    void sbLabelSettingsClick();
+    void sbSeqSettingsClick();
+    void BitBtn2Click();
+    void PreviewClick();
+    void PaintRequested(QPrinter* printer);
+    void PrintOn(QPrinter& printer);
+    void PreviewOn(QPrinter& printer);
+    void SetPrinting(bool printing);
+    void Connect();
+
+    app::AppState& state_;
+    app::BarcodeDocument* document_ = nullptr;
+    print::PrintOptions options_;
+    std::unique_ptr<Ui::TFPrintIt> ui_;
+    bool printing_ = false;
+    bool settingText_ = false; // eText is being set back to the document's text
+};
+
+} // namespace ui

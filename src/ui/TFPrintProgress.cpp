@@ -1,0 +1,54 @@
+#include "ui/TFPrintProgress.h"
+
+#include "ui/DialogPlacement.h"
+#include "ui_TFPrintProgress.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+
+namespace ui {
+namespace {
+
+constexpr Qt::WindowFlags kFlags =
+    Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+} // namespace
+
+// A child window of `owner`: a modal owner leaves it usable.
+TFPrintProgress::TFPrintProgress(QWidget& owner)
+    : QWidget(&owner, kFlags), ui_(std::make_unique<Ui::TFPrintProgress>()), owner_(owner) {
+    ui_->setupUi(this);
+    connect(ui_->CancelBtn, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+}
+
+TFPrintProgress::~TFPrintProgress() = default;
+
+// A long name (a PDF file's path) is shortened in the middle; the whole name is its hint.
+void TFPrintProgress::SetPrinterName(const QString& name) {
+    const QFontMetrics metrics(ui_->LPrinterName->font());
+    ui_->LPrinterName->setText(
+        metrics.elidedText(name, Qt::ElideMiddle, ui_->LPrinterName->minimumWidth() + 120));
+    ui_->LPrinterName->setToolTip(name);
+}
+
+void TFPrintProgress::StartProgress(const std::string& printerName) {
+    SetPrinterName(QString::fromStdString(printerName));
+    cancelled_ = false;
+    setWindowTitle(QStringLiteral("Tallyrune"));
+    CentreOver(*this, owner_);
+    show(); // the job reports page 1 next, which lets the window appear
+}
+
+// The one place where the job lets the user interface run: the window repaints, and a click on
+// "&Cancel" is taken.
+void TFPrintProgress::SetPage(int page) {
+    page_ = page;
+    ui_->LPage->setText(QStringLiteral("Page %1").arg(page));
+    QCoreApplication::processEvents();
+}
+
+void TFPrintProgress::Finish() {
+    close();
+}
+
+} // namespace ui
