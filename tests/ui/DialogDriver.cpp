@@ -1,5 +1,9 @@
 #include "DialogDriver.h"
 
+#include "app/AppState.h"
+#include "print/DeviceMetrics.h"
+#include "print/PrinterAccess.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMessageBox>
@@ -22,6 +26,8 @@ void WhenModal(const QString& objectName, std::function<void(QWidget&)> action) 
         if (modal && modal->objectName() == objectName && modal->isVisible()) {
             timer->deleteLater();
             timer->stop();
+            modal->activateWindow(); // no window manager does it offscreen
+            EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
             action(*modal);
         } else if (deadline->hasExpired()) {
             timer->deleteLater();
@@ -38,6 +44,8 @@ MessageCatcher::MessageCatcher() {
         if (!box || !box->isVisible()) return;
         texts_ << box->text();
         box->done(QMessageBox::Ok);
+        // A window manager gives the focus back to the box's owner; offscreen nothing does.
+        if (QWidget* owner = box->parentWidget()) owner->window()->activateWindow();
     });
     timer_.start(kPollMs);
 }
@@ -57,14 +65,34 @@ bool ShowActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
-void TypeAndLeave(QWidget& box, const QString& text) {
-    box.setFocus(Qt::OtherFocusReason);
+namespace {
+
+void TypeOver(QWidget& box, const QString& text) {
+    box.setFocus(Qt::MouseFocusReason);
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
         QTest::keyClick(&box, Qt::Key_Delete);
     else
         QTest::keyClicks(&box, text);
+}
+
+} // namespace
+
+void TypeAndLeave(QWidget& box, const QString& text) {
+    TypeOver(box, text);
     QTest::keyClick(&box, Qt::Key_Tab);
+}
+
+void TypeAndClick(QWidget& box, const std::optional<QString>& text, QWidget& next) {
+    box.setFocus(Qt::MouseFocusReason);
+    if (text) TypeOver(box, *text);
+    next.setFocus(Qt::MouseFocusReason);
+}
+
+void UseLetterPdf(app::AppState& state, const QString& pdf) {
+    print::SetUpPdfPrinter(state.Printer, pdf, print::Paper::Letter, 600);
+    print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
+                                 state.Settings.Printing.PrintScale);
 }
 
 } // namespace dialog_testing

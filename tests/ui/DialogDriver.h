@@ -5,10 +5,18 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
+
+#include "support/QtPrint.h"
+
+#include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
-class QWidget;
+namespace app {
+struct AppState;
+}
 
 namespace dialog_testing {
 
@@ -33,19 +41,21 @@ bool WaitFor(const std::function<bool()>& condition);
 // Shows `window`, makes it the active window and waits until it is; false when it never is.
 bool ShowActive(QWidget& window);
 
-// The child of `window` named `name`, failing the test when there is none.
-template <class T> T* Child(const QWidget& window, const char* name);
-
-// Leaves `box` with Tab after typing `text` over its contents (select all, then type).
+// Types `text` over the box's contents (all selected first), then leaves it with Tab.
 void TypeAndLeave(QWidget& box, const QString& text);
+// Puts the focus into `box`, types `text` over its contents unless none is given, then leaves
+// it for `next` as a click there would.
+void TypeAndClick(QWidget& box, const std::optional<QString>& text, QWidget& next);
 
-} // namespace dialog_testing
+// The selected printer writes `pdf` on Letter paper at 600 dpi with no border (5100 × 6600
+// dots); the metrics and the current sheet's layout are read from it.
+void UseLetterPdf(app::AppState& state, const QString& pdf);
 
-#include <QWidget>
-#include <gtest/gtest.h>
-
-template <class T> T* dialog_testing::Child(const QWidget& window, const char* name) {
+// The child of `window` named `name`, failing the test when there is none.
+template <class T> T* Child(const QWidget& window, const char* name) {
     T* child = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(child, nullptr) << "no " << name << " in " << window.objectName().toStdString();
     return child;
 }
+
+} // namespace dialog_testing

@@ -1,0 +1,128 @@
+// The sequence settings dialog driven as a user does: the boxes' key filters and exit rules with
+// their messages, the preview panel, "&Ok" storing and "&Cancel" storing nothing.
+
+#include "DialogDriver.h"
+#include "app/BarcodeDocument.h"
+#include "ui/TFSeqSettings.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <optional>
+#include <vector>
+
+namespace app {
+void PrintTo(const SequenceSettings& s, std::ostream* os) {
+    *os << (s.SeqUse ? "use " : "") << s.SeqMin << ".." << s.SeqMax << " at " << s.SeqCurrent
+        << " size " << s.SeqMinSize << " '" << s.SeqPrefix << "' '" << s.SeqSuffix << "'";
+}
+} // namespace app
+
+namespace {
+
+using dialog_testing::Child;
+using dialog_testing::MessageCatcher;
+
+struct Step {
+    const char* box;
+    std::optional<QString> typed; // none: only leave the box
+};
+
+const QString kBelowMax =
+    QStringLiteral("You must enter a value less than the\n\rthe maximum sequence value 8.");
+
+struct Scenario {
+    const char* name;
+    std::vector<Step> steps;
+    const char* closeWith; // "OkBtn" or "CancelBtn"
+    app::SequenceSettings expected;
+    QString preview;
+    QStringList messages;
+    const char* focus; // where the focus is after the steps: a refused box keeps it
+};
+
+app::SequenceSettings Start() {
+    return {false, 0, 8, 5, 4, "A-", "/X"};
+}
+
+TEST(SeqSettingsDialog, BoxesFollowTheirRulesAndOnlyOkStores) {
+    const Scenario scenarios[] = {
+        {"minimum 10 pulls current 5 along; leaving it again reports the bounds",
+         {{"eSeqMin", "10"}, {"eSeqMin", std::nullopt}},
+         "OkBtn",
+         {false, 10, 8, 10, 4, "A-", "/X"},
+         "A-0010/X",
+         {kBelowMax},
+         "eSeqMin"},
+        {"current outside the bounds is refused and keeps its text",
+         {{"eSeqCur", "9"}},
+         "OkBtn",
+         {false, 0, 8, 9, 4, "A-", "/X"},
+         "A-0009/X",
+         {"You must enter a value less than or equal\n\rto the maximum sequence value 8."},
+         "eSeqCur"},
+        {"cleared boxes take the minimum, 0 and 999999999; letters are filtered out",
+         {{"eSeqMin", "3"}, {"eSeqCur", ""}, {"eSeqMin", ""}, {"eSeqMax", ""}, {"eMinSize", "x2"}},
+         "OkBtn",
+         {false, 0, 999999999, 3, 2, "A-", "/X"},
+         "A-03/X",
+         {},
+         "ePrefix"},
+        {"typed zeros stay in the preview; prefix and suffix follow each keystroke",
+         {{"eSeqCur", "007"}, {"ePrefix", "N"}, {"eSuffix", ""}},
+         "OkBtn",
+         {false, 0, 8, 7, 4, "N", ""},
+         "N0007",
+         {},
+         "ePrefix"},
+        {"Cancel after edits stores nothing",
+         {{"eSeqMin", "2"}, {"ePrefix", "Q"}, {"eSeqMax", "900"}},
+         "CancelBtn",
+         Start(),
+         "Q0005/X",
+         {},
+         "ePrefix"},
+    };
+    for (const Scenario& s : scenarios) {
+        SCOPED_TRACE(s.name);
+        app::PrinterMetrics metrics;
+        app::BarcodeDocument document(metrics, false, app::LabelSheet{});
+        document.Sequence = Start();
+        QString preview;
+        QString focus;
+        MessageCatcher messages;
+        dialog_testing::WhenModal("TFSeqSettings", [&](QWidget& dialog) {
+            // Each box is left by a click into a text box, which has no exit rule.
+            for (const Step& step : s.steps) {
+                const bool prefix = QString(step.box) == "ePrefix";
+                dialog_testing::TypeAndClick(
+                    *Child<QLineEdit>(dialog, step.box), step.typed,
+                    *Child<QLineEdit>(dialog, prefix ? "eSuffix" : "ePrefix"));
+            }
+            preview = Child<QLabel>(dialog, "pSeq")->text();
+            const QWidget* focused = dialog.focusWidget();
+            focus = focused ? focused->objectName() : "<none>";
+            Child<QPushButton>(dialog, s.closeWith)->click();
+        });
+        ui::TFSeqSettings dialog(nullptr);
+        dialog.Open(document);
+        EXPECT_EQ(document.Sequence, s.expected);
+        EXPECT_EQ(preview, s.preview);
+        EXPECT_EQ(messages.Texts(), s.messages);
+        EXPECT_EQ(focus, s.focus);
+    }
+}
+
+TEST(SeqSettingsDialog, HasItsCaptionLimitsAndNoSystemButtons) {
+    ui::TFSeqSettings dialog(nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Sequence Settings");
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+    const std::pair<const char*, int> limits[] = {{"ePrefix", 255}, {"eSeqCur", 9},
+                                                  {"eSeqMin", 9},   {"eSeqMax", 9},
+                                                  {"eMinSize", 1},  {"eSuffix", 255}};
+    for (const auto& [name, length] : limits)
+        EXPECT_EQ(Child<QLineEdit>(dialog, name)->maxLength(), length) << name;
+}
+
+} // namespace
