@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -15,6 +18,17 @@ namespace {
 
 constexpr int kDeadlineMs = 10000;
 constexpr int kPollMs = 10;
+
+// A dialog the test's steps left open would keep the test waiting for ever: it is closed, and
+// the test fails.
+void CloseIfLeftOpen(QWidget* modal, const QString& objectName) {
+    QTimer::singleShot(kDeadlineMs, modal, [modal, objectName] {
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog || !dialog->isVisible()) return;
+        ADD_FAILURE() << objectName.toStdString() << " was left open";
+        dialog->reject();
+    });
+}
 
 } // namespace
 
@@ -29,10 +43,12 @@ void WhenModal(const QString& objectName, std::function<void(QWidget&)> action) 
             modal->activateWindow(); // no window manager does it offscreen
             EXPECT_TRUE(QTest::qWaitForWindowActive(modal));
             action(*modal);
+            CloseIfLeftOpen(modal, objectName);
         } else if (deadline->hasExpired()) {
             timer->deleteLater();
             timer->stop();
-            ADD_FAILURE() << "no modal window " << objectName.toStdString() << " appeared";
+            ADD_FAILURE() << "no modal window " << objectName.toStdString() << " appeared; "
+                          << (modal ? modal->objectName().toStdString() : "none") << " is";
         }
     });
     timer->start(kPollMs);
@@ -44,8 +60,6 @@ MessageCatcher::MessageCatcher() {
         if (!box || !box->isVisible()) return;
         texts_ << box->text();
         box->done(QMessageBox::Ok);
-        // A window manager gives the focus back to the box's owner; offscreen nothing does.
-        if (QWidget* owner = box->parentWidget()) owner->window()->activateWindow();
     });
     timer_.start(kPollMs);
 }
@@ -67,7 +81,16 @@ bool ShowActive(QWidget& window) {
 
 namespace {
 
+// A message box that closed leaves its owner inactive offscreen: focus moves only in an
+// active window.
+void Activate(QWidget& window) {
+    if (window.isActiveWindow()) return;
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
 void TypeOver(QWidget& box, const QString& text) {
+    Activate(*box.window());
     box.setFocus(Qt::MouseFocusReason);
     QTest::keyClick(&box, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty())
@@ -84,9 +107,21 @@ void TypeAndLeave(QWidget& box, const QString& text) {
 }
 
 void TypeAndClick(QWidget& box, const std::optional<QString>& text, QWidget& next) {
+    Activate(*box.window());
     box.setFocus(Qt::MouseFocusReason);
     if (text) TypeOver(box, *text);
     next.setFocus(Qt::MouseFocusReason);
+}
+
+// Qt's own dialog takes a typed full path; selectFile() would race with its folder's loading.
+void ChooseFileIn(QWidget& chooser, const QString& path) {
+    auto* files = qobject_cast<QFileDialog*>(&chooser);
+    ASSERT_NE(files, nullptr) << chooser.objectName().toStdString() << " is no file dialog";
+    auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(path);
+    static_cast<QDialog*>(files)->accept(); // QFileDialog's own accept reads the typed name
+    EXPECT_FALSE(files->isVisible()) << path.toStdString() << " was not taken";
 }
 
 void UseLetterPdf(app::AppState& state, const QString& pdf) {

@@ -47,6 +47,9 @@ void TypeAndLeave(QWidget& box, const QString& text);
 // it for `next` as a click there would.
 void TypeAndClick(QWidget& box, const std::optional<QString>& text, QWidget& next);
 
+// Chooses `path` in the file dialog `chooser` and confirms it, as typing the name and Return do.
+void ChooseFileIn(QWidget& chooser, const QString& path);
+
 // The selected printer writes `pdf` on Letter paper at 600 dpi with no border (5100 × 6600
 // dots); the metrics and the current sheet's layout are read from it.
 void UseLetterPdf(app::AppState& state, const QString& pdf);

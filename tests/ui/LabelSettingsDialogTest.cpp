@@ -1,0 +1,137 @@
+// The label settings dialog driven as a user does: the boxes' minimums and messages, the unit
+// switch, the read-outs following the boxes, import and export of label format files, and the
+// current sheet changing only on "&Ok" or an import.
+
+#include "DialogDriver.h"
+#include "app/AppState.h"
+#include "platform/NumberFormat.h"
+#include "print/LabelFormatFile.h"
+#include "ui/TFLabelSettings.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace {
+
+using dialog_testing::Child;
+
+// A number as this machine's locale writes it ("0.25" or "0,25").
+QString Local(const char* number) {
+    return QString::fromLatin1(number).replace('.', platform::LocaleDecimalSeparator());
+}
+
+class LabelSettingsDialog : public ::testing::Test {
+  protected:
+    LabelSettingsDialog() {
+        dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
+        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+    }
+    void Open() { ASSERT_TRUE(dialog_testing::ShowActive(dialog)); }
+    QString Text(const char* box) const { return Child<QLineEdit>(dialog, box)->text(); }
+    QStringList Boxes() const {
+        QStringList texts;
+        for (const char* box : {"Edit3", "Edit4", "Edit1", "Edit2", "Edit5", "Edit6"})
+            texts << Text(box);
+        return texts;
+    }
+    void Click(const char* name) { Child<QAbstractButton>(dialog, name)->click(); }
+
+    QTemporaryDir dir;
+    app::AppState state;
+    ui::TFLabelSettings dialog{nullptr, state};
+};
+
+TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
+    const struct {
+        bool centimetres;
+        const char* box;
+        const char* typed;
+        const char* shown;
+        const char* message;
+    } cases[] = {
+        {false, "Edit3", "0.04", "0.25", "Minimum label height is 0.05\" tall!"},
+        {true, "Edit3", "0.09", "1.0", "Minimum label height is 0.10 centimeter tall!"},
+        {false, "Edit4", "0.04", "0.25", "Minimum label width is 0.05\" wide!"},
+        {true, "Edit4", "0.05", "1.0", "Minimum label width is 0.10 centimeter wide!"},
+        {false, "Edit3", "1.2345678", "1.23456", nullptr}, // seven characters fit
+        {true, "Edit4", "x", "1.0", nullptr}, // letters are filtered: an empty box
+        {false, "Edit1", "-0.5", "-0.5", nullptr},
+        {true, "Edit6", "", "0.0", nullptr},
+    };
+    Open();
+    for (const auto& c : cases) {
+        Click(c.centimetres ? "RadioButton2" : "RadioButton1");
+        dialog_testing::MessageCatcher messages;
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), Local(c.typed));
+        EXPECT_EQ(Text(c.box), Local(c.shown)) << c.box << " " << c.typed;
+        EXPECT_EQ(messages.Texts(),
+                  c.message ? QStringList{Local(c.message)} : QStringList{})
+            << c.box << " " << c.typed;
+    }
+    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
+        << "the sheet changes only on Ok";
+}
+
+TEST_F(LabelSettingsDialog, UnitSwitchConvertsAndReadoutsFollowTheBoxes) {
+    Open();
+    const QStringList inches = Boxes();
+    EXPECT_EQ(inches, (QStringList{Local("1.0"), Local("2.625"), Local("0.5"), Local("0.1875"),
+                                   Local("0.0"), Local("0.125")}));
+    EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
+    EXPECT_EQ(Child<QLabel>(dialog, "lColumns")->text(), "Columns: 3");
+    Click("RadioButton2");
+    EXPECT_EQ(Boxes(), (QStringList{Local("2.54"), Local("6.6675"), Local("1.27"),
+                                    Local("0.47625"), Local("0.0"), Local("0.3175")}));
+    EXPECT_EQ(Child<QLabel>(dialog, "LnpTop")->text(), "Top: 0ct");
+    EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
+    Click("RadioButton2"); // choosing the unit shown converts nothing
+    Click("RadioButton1");
+    EXPECT_EQ(Boxes(), inches);
+    EXPECT_EQ(Child<QLabel>(dialog, "LnpTop")->text(), "Top: 0\"");
+    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit1"), Local("8.6"));
+    EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 2");
+    Click("BitBtn1");
+    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 8.6, 0.1875, 0.0, 0.125, false}));
+    EXPECT_EQ(state.Metrics.Rows, 2) << "Ok lays the sheet out on the printer";
+}
+
+TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) {
+    const QString imported = dir.filePath("inches.fmt");
+    QFile file(imported);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(("[FORMAT]\r\nHEIGHT=1" + Local(".5") + "\r\nWIDTH=4\r\nTOPMARGIN=0" + Local(".5") +
+                "\r\nLEFTMARGIN=0\r\nGAPHEIGHT=0\r\nGAPWIDTH=0" + Local(".25") +
+                "\r\nMETRIC=0\r\n")
+                   .toLatin1());
+    file.close();
+    state.Settings.Labels.MetricLabel = true; // the dialog shows centimetres
+    Open();
+    ASSERT_TRUE(Child<QRadioButton>(dialog, "RadioButton2")->isChecked());
+    dialog_testing::WhenModal("LoadDialog", [&](QWidget& chooser) {
+        EXPECT_EQ(chooser.windowTitle(), "Load Label Format");
+        dialog_testing::ChooseFileIn(chooser, imported);
+    });
+    Click("LoadBtn");
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton1")->isChecked());
+    EXPECT_EQ(Boxes(), (QStringList{Local("1.5"), Local("4.0"), Local("0.5"), Local("0.0"),
+                                    Local("0.0"), Local("0.25")}));
+    const app::LabelSheet sheet{1.5, 4.0, 0.5, 0.0, 0.0, 0.25, false};
+    EXPECT_EQ(state.Settings.Labels, sheet) << "an import replaces the sheet at once";
+
+    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit3"), Local("2")); // not yet Ok
+    const QString exported = dir.filePath("out");
+    dialog_testing::WhenModal("SaveDialog", [&](QWidget& chooser) {
+        EXPECT_EQ(chooser.windowTitle(), "Save Label Format");
+        dialog_testing::ChooseFileIn(chooser, exported);
+    });
+    Click("SaveBtn");
+    EXPECT_EQ(print::LoadLabelFormat(exported + ".fmt"), sheet);
+    Click("BitBtn2");
+    EXPECT_EQ(state.Settings.Labels, sheet) << "Cancel keeps the import";
+}
+
+} // namespace
