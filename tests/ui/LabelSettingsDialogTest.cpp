@@ -58,7 +58,7 @@ TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
         {false, "Edit4", "0.04", "0.25", "Minimum label width is 0.05\" wide!"},
         {true, "Edit4", "0.05", "1.0", "Minimum label width is 0.10 centimeter wide!"},
         {false, "Edit3", "1.2345678", "1.23456", nullptr}, // seven characters fit
-        {true, "Edit4", "x", "1.0", nullptr}, // letters are filtered: an empty box
+        {true, "Edit4", "x", "1.0", nullptr},              // letters are filtered: an empty box
         {false, "Edit1", "-0.5", "-0.5", nullptr},
         {true, "Edit6", "", "0.0", nullptr},
     };
@@ -68,8 +68,7 @@ TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
         dialog_testing::MessageCatcher messages;
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), Local(c.typed));
         EXPECT_EQ(Text(c.box), Local(c.shown)) << c.box << " " << c.typed;
-        EXPECT_EQ(messages.Texts(),
-                  c.message ? QStringList{Local(c.message)} : QStringList{})
+        EXPECT_EQ(messages.Texts(), c.message ? QStringList{Local(c.message)} : QStringList{})
             << c.box << " " << c.typed;
     }
     EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
@@ -84,8 +83,8 @@ TEST_F(LabelSettingsDialog, UnitSwitchConvertsAndReadoutsFollowTheBoxes) {
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
     EXPECT_EQ(Child<QLabel>(dialog, "lColumns")->text(), "Columns: 3");
     Click("RadioButton2");
-    EXPECT_EQ(Boxes(), (QStringList{Local("2.54"), Local("6.6675"), Local("1.27"),
-                                    Local("0.47625"), Local("0.0"), Local("0.3175")}));
+    EXPECT_EQ(Boxes(), (QStringList{Local("2.54"), Local("6.6675"), Local("1.27"), Local("0.47625"),
+                                    Local("0.0"), Local("0.3175")}));
     EXPECT_EQ(Child<QLabel>(dialog, "LnpTop")->text(), "Top: 0ct");
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
     Click("RadioButton2"); // choosing the unit shown converts nothing
@@ -104,8 +103,7 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
     QFile file(imported);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(("[FORMAT]\r\nHEIGHT=1" + Local(".5") + "\r\nWIDTH=4\r\nTOPMARGIN=0" + Local(".5") +
-                "\r\nLEFTMARGIN=0\r\nGAPHEIGHT=0\r\nGAPWIDTH=0" + Local(".25") +
-                "\r\nMETRIC=0\r\n")
+                "\r\nLEFTMARGIN=0\r\nGAPHEIGHT=0\r\nGAPWIDTH=0" + Local(".25") + "\r\nMETRIC=0\r\n")
                    .toLatin1());
     file.close();
     state.Settings.Labels.MetricLabel = true; // the dialog shows centimetres
