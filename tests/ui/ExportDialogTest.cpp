@@ -1,0 +1,166 @@
+// The export dialog driven as a user does, through the main window's Export command: its
+// first-run state, the file name's extension following the format, the spin buttons' limits, the
+// mils label, a picture written and read back, and the choices kept for the next run.
+
+#include "DialogDriver.h"
+#include "app/AppState.h"
+#include "app/BarcodeDocument.h"
+#include "export/ExportSettings.h"
+#include "platform/NumberFormat.h"
+#include "support/Decode.h"
+#include "ui/DialogCommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+namespace {
+
+using dialog_testing::Child;
+
+QString Local(const char* number) {
+    return QString::fromLatin1(number).replace('.', platform::LocaleDecimalSeparator());
+}
+
+class ExportDialog : public ::testing::Test {
+  protected:
+    ExportDialog() {
+        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+        platform::Registry registry;
+        exporting::LoadExportSettings(registry, state.Export); // as the main window does
+        dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
+        state.Metrics.ScreenDpiX = state.Metrics.ScreenDpiY = 96;
+        document.SetBarcodeText("HELLO");
+        document.SetBarHeight(0.5);
+        document.SetFileName(QStringLiteral("barcode_1"));
+    }
+    ~ExportDialog() override { qputenv("XDG_CONFIG_HOME", savedConfig_); }
+
+    // Runs the Export command with `steps` inside the dialog; they close it.
+    void Export(const std::function<void(QWidget&)>& steps) {
+        dialog_testing::WhenModal("TFSaveBarcode", steps);
+        commands->Export(document);
+    }
+    static QString Text(QWidget& dialog, const char* name) {
+        if (auto* box = dialog.findChild<QLineEdit*>(name)) return box->text();
+        if (auto* label = dialog.findChild<QLabel*>(name)) return label->text();
+        return Child<QAbstractButton>(dialog, name)->text();
+    }
+    static bool Checked(QWidget& dialog, const char* name) {
+        return Child<QAbstractButton>(dialog, name)->isChecked();
+    }
+    static void Close(QWidget& dialog) { Child<QPushButton>(dialog, "CancelBtn")->click(); }
+
+    QTemporaryDir dir;
+    app::AppState state;
+    app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
+    QWidget mainWindow;
+    std::unique_ptr<ui::DialogCommands> commands =
+        std::make_unique<ui::DialogCommands>(mainWindow, state);
+
+  private:
+    QByteArray savedConfig_;
+};
+
+TEST_F(ExportDialog, FirstRunStateAndCaptions) {
+    Export([](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Export Barcode Graphic");
+        EXPECT_TRUE(Checked(dialog, "rbScreenDPI"));
+        EXPECT_EQ(Text(dialog, "eDPI"), "300");
+        EXPECT_TRUE(Checked(dialog, "rbAutoSize"));
+        EXPECT_EQ(Text(dialog, "rbAutoSize"), "&Auto Size (10.0 mils)");
+        EXPECT_EQ(Text(dialog, "eScale"), "8");
+        EXPECT_TRUE(Checked(dialog, "rgFormatItem0"));
+        EXPECT_EQ(Text(dialog, "rgFormatItem0"), "Bitmap");
+        EXPECT_EQ(Text(dialog, "rgFormatItem4"), "EMF - Window's Enhanced Meta File");
+        EXPECT_EQ(Text(dialog, "rgFormatItem7"), "PDF - Portable Document Format");
+        EXPECT_EQ(Text(dialog, "rbPrinterDPI"), "Printer DPI (600)");
+        EXPECT_EQ(Text(dialog, "eFileName"), "barcode_1.bmp");
+        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("83.3 mils")) << "8 dots at 96 dpi";
+        Close(dialog);
+    });
+}
+
+TEST_F(ExportDialog, ExtensionFollowsTheFormat) {
+    const struct {
+        int item;
+        const char* name;
+    } cases[] = {{2, "barcode_1.tif"}, {1, "barcode_1.jpg"}, {3, "barcode_1.wmf"},
+                 {5, "barcode_1.png"}, {6, "barcode_1.svg"}, {7, "barcode_1.pdf"},
+                 {0, "barcode_1.bmp"}};
+    Export([&](QWidget& dialog) {
+        for (const auto& c : cases) {
+            Child<QRadioButton>(dialog, qPrintable(QStringLiteral("rgFormatItem%1").arg(c.item)))
+                ->click();
+            EXPECT_EQ(Text(dialog, "eFileName"), c.name);
+        }
+        Close(dialog);
+    });
+    document.SetFileName(dir.filePath("label.TLR"));
+    Export([&](QWidget& dialog) {
+        EXPECT_EQ(Text(dialog, "eFileName"), dir.filePath("label.bmp"));
+        Close(dialog);
+    });
+}
+
+TEST_F(ExportDialog, SpinButtonsStopAtTheirLimitsAndRefreshTheMils) {
+    const struct {
+        const char* box;
+        const char* spin;
+        const char* typed;
+        const char* arrow;
+        const char* shown;
+    } cases[] = {
+        {"eScale", "SpinButtonScale", "100", "UpButton", "100"},
+        {"eScale", "SpinButtonScale", "150", "UpButton", "100"},
+        {"eScale", "SpinButtonScale", "1", "DownButton", "1"},
+        {"eScale", "SpinButtonScale", "8", "DownButton", "7"},
+        {"eDPI", "SpinButtonDPI", "99999", "UpButton", "99999"},
+        {"eDPI", "SpinButtonDPI", "1", "DownButton", "1"},
+        {"eDPI", "SpinButtonDPI", "299", "UpButton", "300"},
+    };
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        for (const auto& c : cases) {
+            dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), c.typed);
+            Child<QToolButton>(*Child<QWidget>(dialog, c.spin), c.arrow)->click();
+            EXPECT_EQ(Text(dialog, c.box), c.shown) << c.box << " " << c.typed << " " << c.arrow;
+        }
+        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("23.3 mils")) << "7 dots at 300 dpi";
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "16");
+        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("23.3 mils")) << "typing does not refresh it";
+        Child<QRadioButton>(dialog, "rbScreenDPI")->click();
+        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("166.7 mils")) << "16 dots at 96 dpi";
+        Close(dialog);
+    });
+}
+
+TEST_F(ExportDialog, SaveWritesAReadablePictureAndTheChoicesOutliveTheProgram) {
+    const QString target = dir.filePath("picture");
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rgFormatItem5")->click(); // PNG
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+        Child<QPushButton>(dialog, "SaveBtn")->click();
+    });
+    const QImage picture(target + ".png");
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.height(), 150) << "0.5 inch at 300 dpi";
+    EXPECT_EQ(testing_support::DecodeImage(picture, ZXing::BarcodeFormat::Code128).text, "HELLO");
+    commands.reset(); // program end
+    exporting::ExportSettings stored;
+    platform::Registry registry;
+    exporting::LoadExportSettings(registry, stored);
+    EXPECT_EQ(stored.Format, 5);
+    EXPECT_EQ(stored.DpiType, exporting::DpiKind::Other);
+    EXPECT_EQ(stored.DpiText, "300");
+}
+
+} // namespace
