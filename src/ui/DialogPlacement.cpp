@@ -19,12 +19,11 @@ QPoint CentredPosition(const QRect& owner, const QSize& dialog, Centring how) {
             Centred(owner.top(), owner.height(), dialog.height(), how)};
 }
 
+// A window's frame is not known before it is shown, so the dialog's own size stands in for it.
 void CentreOver(QWidget& dialog, const QWidget& owner, Centring how) {
-    if (!dialog.isVisible()) {
-        dialog.ensurePolished();
-        if (dialog.layout()) dialog.layout()->activate();
-    }
-    dialog.move(CentredPosition(owner.frameGeometry(), dialog.frameGeometry().size(), how));
+    dialog.ensurePolished();
+    if (dialog.layout()) dialog.layout()->activate();
+    dialog.move(CentredPosition(owner.frameGeometry(), dialog.size(), how));
 }
 
 } // namespace ui

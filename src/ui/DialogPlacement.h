@@ -16,8 +16,8 @@ enum class Centring { HalfEach, HalfDifference };
 
 QPoint CentredPosition(const QRect& owner, const QSize& dialog, Centring how);
 
-// Moves `dialog`'s frame to the centred position over `owner`'s frame. A dialog not yet shown
-// is laid out first, so its size is the one it will open with.
+// Moves `dialog`'s frame to the centred position over `owner`'s frame. The dialog is laid out
+// first, so its size is the one it opens with.
 void CentreOver(QWidget& dialog, const QWidget& owner, Centring how = Centring::HalfEach);
 
 } // namespace ui

@@ -64,6 +64,22 @@ MessageCatcher::MessageCatcher() {
     timer_.start(kPollMs);
 }
 
+PaintWatcher::PaintWatcher(QString objectName, std::function<void(QWidget&)> onPaint)
+    : objectName_(std::move(objectName)), onPaint_(std::move(onPaint)) {
+    qApp->installEventFilter(this);
+}
+
+PaintWatcher::~PaintWatcher() {
+    qApp->removeEventFilter(this);
+}
+
+bool PaintWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+        watched->objectName() == objectName_)
+        onPaint_(*static_cast<QWidget*>(watched));
+    return false;
+}
+
 bool WaitFor(const std::function<bool()>& condition) {
     const QDeadlineTimer deadline(kDeadlineMs);
     while (!condition()) {

@@ -35,6 +35,21 @@ class MessageCatcher {
     QStringList texts_;
 };
 
+// While it lives, `onPaint` runs each time a widget named `objectName` is about to paint, which
+// shows that the event loop turned and the window was redrawn.
+class PaintWatcher : public QObject {
+  public:
+    PaintWatcher(QString objectName, std::function<void(QWidget&)> onPaint);
+    ~PaintWatcher() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QString objectName_;
+    std::function<void(QWidget&)> onPaint_;
+};
+
 // Turns the event loop until `condition` holds or 10 s have passed; true when it holds.
 bool WaitFor(const std::function<bool()>& condition);
 
