@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "print/DeviceMetrics.h"
+#include "print/PrinterAccess.h"
+#include "ui/FileChoice.h"
 
 #include <QPrintDialog>
 
@@ -15,6 +17,15 @@ void RunPrinterSetup(QWidget* parent, app::AppState& state) {
     dialog.exec();
     print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                  state.Settings.Printing.PrintScale);
+}
+
+bool EnsureOutputFile(QWidget* parent, QPrinter& printer) {
+    if (!print::IsPdfOutput(printer) || !printer.outputFileName().isEmpty()) return true;
+    const auto path = ChooseFile(parent, {"PdfFileDialog", QStringLiteral("Print to PDF"),
+                                          QStringLiteral("PDF Files (*.pdf)"),
+                                          QStringLiteral("pdf"), true, true, {}});
+    if (path) printer.setOutputFileName(*path);
+    return path.has_value();
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 // "Print to File (PDF)" beside the printer queues. Whatever the user answers, the printer and
 // screen metrics are read again and the current label sheet laid out.
 
+class QPrinter;
 class QWidget;
 
 namespace app {
@@ -12,5 +13,9 @@ struct AppState;
 namespace ui {
 
 void RunPrinterSetup(QWidget* parent, app::AppState& state);
+
+// A printer that writes a PDF file but has none named yet (no printer was ever set up) asks for
+// one. False when the user cancels: nothing is to be printed then.
+bool EnsureOutputFile(QWidget* parent, QPrinter& printer);
 
 } // namespace ui

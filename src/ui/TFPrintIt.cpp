@@ -124,6 +124,7 @@ int TFPrintIt::Open(app::BarcodeDocument& document) {
 }
 
 void TFPrintIt::PrintTestPage() {
+    if (!EnsureOutputFile(this, state_.Printer)) return;
     print::PrinterTarget target(state_.Printer);
     print::PrintTestPage(target, state_.Metrics);
 }
@@ -268,7 +269,7 @@ void TFPrintIt::BitBtn2Click() {
 }
 
 void TFPrintIt::PrintOn(QPrinter& printer) {
-    if (!document_) return;
+    if (!document_ || !EnsureOutputFile(this, printer)) return;
     options_.StoreOptions(*document_, state_.Settings, state_.Metrics);
     print::PrinterTarget target(printer);
     TFPrintProgress progress(*this);

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -127,13 +128,21 @@ TEST_F(DialogCommands, PrintSetupRefreshesTheMetricsWhateverTheAnswer) {
     EXPECT_EQ(state.Metrics.Rows, 8) << "the sheet laid out on the turned page";
 }
 
-TEST_F(DialogCommands, TestPagePrintsOnTheSelectedPrinterWithoutADialog) {
+// A PDF printer without a file (no printer ever set up) asks for one first.
+TEST_F(DialogCommands, TestPagePrintsOnTheSelectedPrinterWithoutTheDialog) {
     QStringList statuses;
     commands->SetPrintStatus([&](const QString& text) { statuses << text; });
     app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
+    state.Printer.setOutputFileName(QString());
+    state.Printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString chosen = dir.filePath("test");
+    dialog_testing::WhenModal("PdfFileDialog", [&](QWidget& files) {
+        EXPECT_EQ(files.windowTitle(), "Print to PDF");
+        dialog_testing::ChooseFileIn(files, chosen);
+    });
     commands->PrintTestPage(document);
     QProcess info;
-    info.start("pdfinfo", {dir.filePath("out.pdf")});
+    info.start("pdfinfo", {chosen + ".pdf"});
     info.waitForFinished();
     const QString text = QString::fromLatin1(info.readAllStandardOutput());
     EXPECT_TRUE(text.contains("Barcode Test Page")) << text.toStdString();
