@@ -5,7 +5,9 @@
 #include "print/PrinterAccess.h"
 #include "ui/FileChoice.h"
 
+#include <QDialogButtonBox>
 #include <QPrintDialog>
+#include <QPushButton>
 
 namespace ui {
 
@@ -14,6 +16,10 @@ void RunPrinterSetup(QWidget* parent, app::AppState& state) {
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    // It chooses the printer and prints nothing, so its button does not say "Print".
+    if (auto* buttons = dialog.findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
+            ok->setText(QStringLiteral("OK"));
     dialog.exec();
     print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                  state.Settings.Printing.PrintScale);
@@ -21,9 +27,13 @@ void RunPrinterSetup(QWidget* parent, app::AppState& state) {
 
 bool EnsureOutputFile(QWidget* parent, QPrinter& printer) {
     if (!print::IsPdfOutput(printer) || !printer.outputFileName().isEmpty()) return true;
-    const auto path = ChooseFile(parent, {"PdfFileDialog", QStringLiteral("Print to PDF"),
+    const auto path = ChooseFile(parent, {"PdfFileDialog",
+                                          QStringLiteral("Print to PDF"),
                                           QStringLiteral("PDF Files (*.pdf)"),
-                                          QStringLiteral("pdf"), true, true, {}});
+                                          QStringLiteral("pdf"),
+                                          true,
+                                          true,
+                                          {}});
     if (path) printer.setOutputFileName(*path);
     return path.has_value();
 }

@@ -30,6 +30,8 @@ namespace {
 using print::BarWidthChoice;
 using print::PrintRange;
 
+const QSize kPreviewSize(820, 900); // room for the tool bar and a readable page
+
 // A preview reports no progress and is never cancelled.
 class SilentProgress : public print::PrintProgress {
   public:
@@ -291,6 +293,7 @@ void TFPrintIt::PreviewClick() {
     QPrintPreviewDialog preview(&state_.Printer, this);
     preview.setObjectName(QStringLiteral("PreviewDialog"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.resize(kPreviewSize);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
     const bool printed = preview.exec() == QDialog::Accepted;
     RunShowingFailures(this, [this] { SheetChanged(); });

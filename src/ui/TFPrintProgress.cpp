@@ -3,6 +3,7 @@
 #include "ui/DialogPlacement.h"
 #include "ui_TFPrintProgress.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
 
@@ -34,6 +35,7 @@ void TFPrintProgress::SetPrinterName(const QString& name) {
 void TFPrintProgress::StartProgress(const std::string& printerName) {
     SetPrinterName(QString::fromStdString(printerName));
     cancelled_ = false;
+    running_ = true;
     setWindowTitle(QStringLiteral("Tallyrune"));
     CentreOver(*this, owner_);
     show(); // the job reports page 1 next, which lets the window appear
@@ -48,7 +50,14 @@ void TFPrintProgress::SetPage(int page) {
 }
 
 void TFPrintProgress::Finish() {
+    running_ = false;
     close();
+}
+
+void TFPrintProgress::closeEvent(QCloseEvent* event) {
+    if (!running_) return QWidget::closeEvent(event);
+    cancelled_ = true;
+    event->ignore();
 }
 
 } // namespace ui

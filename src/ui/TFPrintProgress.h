@@ -31,10 +31,15 @@ class TFPrintProgress : public QWidget, public print::PrintProgress {
     bool CancelRequested() const override { return cancelled_; }
     void Finish() override;
 
+  protected:
+    // Some window managers give every titled window a close box: while the job runs it cancels.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     std::unique_ptr<Ui::TFPrintProgress> ui_;
     QWidget& owner_;
     bool cancelled_ = false;
+    bool running_ = false;
     int page_ = 0;
 };
 
