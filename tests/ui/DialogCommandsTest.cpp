@@ -43,16 +43,10 @@ TEST(DialogPlacement, CentresWithTruncatedHalves) {
 class DialogCommands : public ::testing::Test {
   protected:
     DialogCommands() {
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
         state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
         mainWindow.setGeometry(40, 60, 482, 361);
         commands = std::make_unique<ui::DialogCommands>(mainWindow, state);
-    }
-    ~DialogCommands() override {
-        commands.reset();
-        qputenv("XDG_CONFIG_HOME", savedConfig_);
     }
     // `dialog`'s frame opened centred over the main window, as `how` places it. Its frame's
     // size is not known before it is shown: its own size stands in.
@@ -62,13 +56,11 @@ class DialogCommands : public ::testing::Test {
             << dialog.objectName().toStdString();
     }
 
+    dialog_testing::PrivateSettingsStore store; // the commands save the export choices
     QTemporaryDir dir;
     app::AppState state;
     QWidget mainWindow;
     std::unique_ptr<ui::DialogCommands> commands;
-
-  private:
-    QByteArray savedConfig_;
 };
 
 TEST_F(DialogCommands, LabelSettingsEditTheDocumentsSheetOrTheOneNewDocumentsTake) {

@@ -1,12 +1,14 @@
 #include "DialogDriver.h"
 
 #include "app/AppState.h"
+#include "platform/NumberFormat.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -138,6 +140,18 @@ void ChooseFileIn(QWidget& chooser, const QString& path) {
     name->setText(path);
     static_cast<QDialog*>(files)->accept(); // QFileDialog's own accept reads the typed name
     EXPECT_FALSE(files->isVisible()) << path.toStdString() << " was not taken";
+}
+
+QString LocalNumber(const char* number) {
+    return QString::fromLatin1(number).replace('.', platform::LocaleDecimalSeparator());
+}
+
+PrivateSettingsStore::PrivateSettingsStore() : saved_(qgetenv("XDG_CONFIG_HOME")) {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path()));
+}
+
+PrivateSettingsStore::~PrivateSettingsStore() {
+    qputenv("XDG_CONFIG_HOME", saved_);
 }
 
 void UseLetterPdf(app::AppState& state, const QString& pdf) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -64,6 +65,22 @@ void TypeAndClick(QWidget& box, const std::optional<QString>& text, QWidget& nex
 
 // Chooses `path` in the file dialog `chooser` and confirms it, as typing the name and Return do.
 void ChooseFileIn(QWidget& chooser, const QString& path);
+
+// A number as this machine's locale writes it: "0.25" or "0,25".
+QString LocalNumber(const char* number);
+
+// While it lives, the settings store (the registry) is a private folder's.
+class PrivateSettingsStore {
+  public:
+    PrivateSettingsStore();
+    ~PrivateSettingsStore();
+    PrivateSettingsStore(const PrivateSettingsStore&) = delete;
+    PrivateSettingsStore& operator=(const PrivateSettingsStore&) = delete;
+
+  private:
+    QTemporaryDir folder_;
+    QByteArray saved_;
+};
 
 // The selected printer writes `pdf` on Letter paper at 600 dpi with no border (5100 × 6600
 // dots); the metrics and the current sheet's layout are read from it.

@@ -24,15 +24,9 @@ namespace {
 
 using dialog_testing::Child;
 
-QString Local(const char* number) {
-    return QString::fromLatin1(number).replace('.', platform::LocaleDecimalSeparator());
-}
-
 class ExportDialog : public ::testing::Test {
   protected:
     ExportDialog() {
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
         platform::Registry registry;
         exporting::LoadExportSettings(registry, state.Export); // as the main window does
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
@@ -41,8 +35,6 @@ class ExportDialog : public ::testing::Test {
         document.SetBarHeight(0.5);
         document.SetFileName(QStringLiteral("barcode_1"));
     }
-    ~ExportDialog() override { qputenv("XDG_CONFIG_HOME", savedConfig_); }
-
     // Runs the Export command with `steps` inside the dialog; they close it.
     void Export(const std::function<void(QWidget&)>& steps) {
         dialog_testing::WhenModal("TFSaveBarcode", steps);
@@ -58,15 +50,13 @@ class ExportDialog : public ::testing::Test {
     }
     static void Close(QWidget& dialog) { Child<QPushButton>(dialog, "CancelBtn")->click(); }
 
+    dialog_testing::PrivateSettingsStore store;
     QTemporaryDir dir;
     app::AppState state;
     app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
     QWidget mainWindow;
     std::unique_ptr<ui::DialogCommands> commands =
         std::make_unique<ui::DialogCommands>(mainWindow, state);
-
-  private:
-    QByteArray savedConfig_;
 };
 
 TEST_F(ExportDialog, FirstRunStateAndCaptions) {
@@ -83,7 +73,8 @@ TEST_F(ExportDialog, FirstRunStateAndCaptions) {
         EXPECT_EQ(Text(dialog, "rgFormatItem7"), "PDF - Portable Document Format");
         EXPECT_EQ(Text(dialog, "rbPrinterDPI"), "Printer DPI (600)");
         EXPECT_EQ(Text(dialog, "eFileName"), "barcode_1.bmp");
-        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("83.3 mils")) << "8 dots at 96 dpi";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("83.3 mils"))
+            << "8 dots at 96 dpi";
         Close(dialog);
     });
 }
@@ -133,11 +124,14 @@ TEST_F(ExportDialog, SpinButtonsStopAtTheirLimitsAndRefreshTheMils) {
             Child<QToolButton>(*Child<QWidget>(dialog, c.spin), c.arrow)->click();
             EXPECT_EQ(Text(dialog, c.box), c.shown) << c.box << " " << c.typed << " " << c.arrow;
         }
-        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("23.3 mils")) << "7 dots at 300 dpi";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
+            << "7 dots at 300 dpi";
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "16");
-        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("23.3 mils")) << "typing does not refresh it";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
+            << "typing does not refresh it";
         Child<QRadioButton>(dialog, "rbScreenDPI")->click();
-        EXPECT_EQ(Text(dialog, "LBarWidth"), Local("166.7 mils")) << "16 dots at 96 dpi";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("166.7 mils"))
+            << "16 dots at 96 dpi";
         Close(dialog);
     });
 }

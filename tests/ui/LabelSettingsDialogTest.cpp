@@ -19,11 +19,6 @@ namespace {
 
 using dialog_testing::Child;
 
-// A number as this machine's locale writes it ("0.25" or "0,25").
-QString Local(const char* number) {
-    return QString::fromLatin1(number).replace('.', platform::LocaleDecimalSeparator());
-}
-
 class LabelSettingsDialog : public ::testing::Test {
   protected:
     LabelSettingsDialog() {
@@ -66,9 +61,11 @@ TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
     for (const auto& c : cases) {
         Click(c.centimetres ? "RadioButton2" : "RadioButton1");
         dialog_testing::MessageCatcher messages;
-        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), Local(c.typed));
-        EXPECT_EQ(Text(c.box), Local(c.shown)) << c.box << " " << c.typed;
-        EXPECT_EQ(messages.Texts(), c.message ? QStringList{Local(c.message)} : QStringList{})
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box),
+                                     dialog_testing::LocalNumber(c.typed));
+        EXPECT_EQ(Text(c.box), dialog_testing::LocalNumber(c.shown)) << c.box << " " << c.typed;
+        EXPECT_EQ(messages.Texts(),
+                  c.message ? QStringList{dialog_testing::LocalNumber(c.message)} : QStringList{})
             << c.box << " " << c.typed;
     }
     EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
@@ -78,20 +75,27 @@ TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
 TEST_F(LabelSettingsDialog, UnitSwitchConvertsAndReadoutsFollowTheBoxes) {
     Open();
     const QStringList inches = Boxes();
-    EXPECT_EQ(inches, (QStringList{Local("1.0"), Local("2.625"), Local("0.5"), Local("0.1875"),
-                                   Local("0.0"), Local("0.125")}));
+    EXPECT_EQ(
+        inches,
+        (QStringList{dialog_testing::LocalNumber("1.0"), dialog_testing::LocalNumber("2.625"),
+                     dialog_testing::LocalNumber("0.5"), dialog_testing::LocalNumber("0.1875"),
+                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.125")}));
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
     EXPECT_EQ(Child<QLabel>(dialog, "lColumns")->text(), "Columns: 3");
     Click("RadioButton2");
-    EXPECT_EQ(Boxes(), (QStringList{Local("2.54"), Local("6.6675"), Local("1.27"), Local("0.47625"),
-                                    Local("0.0"), Local("0.3175")}));
+    EXPECT_EQ(
+        Boxes(),
+        (QStringList{dialog_testing::LocalNumber("2.54"), dialog_testing::LocalNumber("6.6675"),
+                     dialog_testing::LocalNumber("1.27"), dialog_testing::LocalNumber("0.47625"),
+                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.3175")}));
     EXPECT_EQ(Child<QLabel>(dialog, "LnpTop")->text(), "Top: 0ct");
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 10");
     Click("RadioButton2"); // choosing the unit shown converts nothing
     Click("RadioButton1");
     EXPECT_EQ(Boxes(), inches);
     EXPECT_EQ(Child<QLabel>(dialog, "LnpTop")->text(), "Top: 0\"");
-    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit1"), Local("8.6"));
+    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit1"),
+                                 dialog_testing::LocalNumber("8.6"));
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 2");
     Click("BitBtn1");
     EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 8.6, 0.1875, 0.0, 0.125, false}));
@@ -102,8 +106,10 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
     const QString imported = dir.filePath("inches.fmt");
     QFile file(imported);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(("[FORMAT]\r\nHEIGHT=1" + Local(".5") + "\r\nWIDTH=4\r\nTOPMARGIN=0" + Local(".5") +
-                "\r\nLEFTMARGIN=0\r\nGAPHEIGHT=0\r\nGAPWIDTH=0" + Local(".25") + "\r\nMETRIC=0\r\n")
+    file.write(("[FORMAT]\r\nHEIGHT=1" + dialog_testing::LocalNumber(".5") +
+                "\r\nWIDTH=4\r\nTOPMARGIN=0" + dialog_testing::LocalNumber(".5") +
+                "\r\nLEFTMARGIN=0\r\nGAPHEIGHT=0\r\nGAPWIDTH=0" +
+                dialog_testing::LocalNumber(".25") + "\r\nMETRIC=0\r\n")
                    .toLatin1());
     file.close();
     state.Settings.Labels.MetricLabel = true; // the dialog shows centimetres
@@ -115,12 +121,16 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
     });
     Click("LoadBtn");
     EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton1")->isChecked());
-    EXPECT_EQ(Boxes(), (QStringList{Local("1.5"), Local("4.0"), Local("0.5"), Local("0.0"),
-                                    Local("0.0"), Local("0.25")}));
+    EXPECT_EQ(
+        Boxes(),
+        (QStringList{dialog_testing::LocalNumber("1.5"), dialog_testing::LocalNumber("4.0"),
+                     dialog_testing::LocalNumber("0.5"), dialog_testing::LocalNumber("0.0"),
+                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.25")}));
     const app::LabelSheet sheet{1.5, 4.0, 0.5, 0.0, 0.0, 0.25, false};
     EXPECT_EQ(state.Settings.Labels, sheet) << "an import replaces the sheet at once";
 
-    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit3"), Local("2")); // not yet Ok
+    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit3"),
+                                 dialog_testing::LocalNumber("2")); // not yet Ok
     const QString exported = dir.filePath("out");
     dialog_testing::WhenModal("SaveDialog", [&](QWidget& chooser) {
         EXPECT_EQ(chooser.windowTitle(), "Save Label Format");

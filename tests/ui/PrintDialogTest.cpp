@@ -131,8 +131,7 @@ TEST_F(PrintDialog, SpinButtonStepsTheCustomWidthWithinItsLimits) {
             dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), c.typed);
             Child<QToolButton>(*spin, c.arrow)->click();
             EXPECT_EQ(Text(dialog, "eScale"), c.shown) << c.typed << " " << c.arrow;
-            EXPECT_EQ(Text(dialog, "LBarWidth"), QString::fromLatin1(c.readout).replace(
-                                                     '.', platform::LocaleDecimalSeparator()));
+            EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber(c.readout));
         }
     });
 }

@@ -126,6 +126,7 @@ class PrintFromDialog : public ::testing::Test {
         return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     }
 
+    dialog_testing::PrivateSettingsStore store; // the commands save the export choices
     QTemporaryDir dir;
     const QString documentPath = dir.filePath("sheet.tlr");
     const QString pdf = dir.filePath("dialog.pdf");
