@@ -6,6 +6,9 @@ class QLineEdit;
 
 namespace ui {
 
+// A box of digits no longer than this always holds a 32-bit number.
+inline constexpr int kIntegerBoxDigits = 9;
+
 // Digits only.
 void FilterDigits(QLineEdit& box, int maxLength);
 // Digits, ",", "-" and "." (lengths in either decimal separator, and negative ones).

@@ -75,7 +75,7 @@ TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
     FilterDigits(*ui_->ePages, print::kMaxPagesDigits);
     FilterDigits(*ui_->eLabels, print::kMaxLabelsDigits);
     FilterDigits(*ui_->eCopies, print::kMaxCopiesDigits);
-    FilterDigits(*ui_->eScale, 9);
+    FilterDigits(*ui_->eScale, kIntegerBoxDigits);
     QSizePolicy keepRoom = ui_->pSkip->sizePolicy();
     keepRoom.setRetainSizeWhenHidden(true);
     ui_->pSkip->setSizePolicy(keepRoom);

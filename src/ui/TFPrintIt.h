@@ -36,8 +36,6 @@ class TFPrintIt : public QDialog {
     // The printer test page on the selected printer; the dialog is not shown.
     void PrintTestPage();
 
-    const print::PrintOptions& Options() const { return options_; }
-
   public slots:
     void reject() override; // not while a job runs
 

@@ -44,7 +44,6 @@ void TFPrintProgress::StartProgress(const std::string& printerName) {
 // The one place where the job lets the user interface run: the window repaints, and a click on
 // "&Cancel" is taken.
 void TFPrintProgress::SetPage(int page) {
-    page_ = page;
     ui_->LPage->setText(QStringLiteral("Page %1").arg(page));
     QCoreApplication::processEvents();
 }

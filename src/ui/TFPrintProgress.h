@@ -24,7 +24,6 @@ class TFPrintProgress : public QWidget, public print::PrintProgress {
     ~TFPrintProgress() override;
 
     void SetPrinterName(const QString& name);
-    int Page() const { return page_; }
 
     void StartProgress(const std::string& printerName) override;
     void SetPage(int page) override;
@@ -40,7 +39,6 @@ class TFPrintProgress : public QWidget, public print::PrintProgress {
     QWidget& owner_;
     bool cancelled_ = false;
     bool running_ = false;
-    int page_ = 0;
 };
 
 } // namespace ui

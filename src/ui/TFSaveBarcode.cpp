@@ -16,7 +16,6 @@ namespace {
 using exporting::DpiKind;
 
 constexpr int kDpiDigits = 5;
-constexpr int kScaleDigits = 9;
 constexpr int kFormatRows = 4; // the format list fills two columns, one after the other
 
 // The hourglass while a picture is drawn and written.
@@ -37,7 +36,7 @@ TFSaveBarcode::TFSaveBarcode(QWidget* parent, const app::PrinterMetrics& metrics
       ui_(std::make_unique<Ui::TFSaveBarcode>()), model_(metrics) {
     ui_->setupUi(this);
     FilterDigits(*ui_->eDPI, kDpiDigits);
-    FilterDigits(*ui_->eScale, kScaleDigits);
+    FilterDigits(*ui_->eScale, kIntegerBoxDigits);
     AddFormatItems();
     model_.Settings = settings;
     ShowSettings();
