@@ -2,11 +2,12 @@
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
-SAMPLE     ?= $(BUILD)/sample.png
 
+# The tests draw offscreen; `make run` shows the designer on the user's own display.
+USER_QPA_PLATFORM := $(QT_QPA_PLATFORM)
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build test run check-sanitize bench clean
+.PHONY: all deps configure build programs test run check-sanitize bench clean
 
 all: build
 
@@ -22,9 +23,13 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-run: build
-	@$(BUILD)/tallyrune-cli export --type "Code 128" --text "Tallyrune 2026" -o $(SAMPLE)
-	@echo "Wrote a sample barcode to $(abspath $(SAMPLE))"
+# Only the two programs, not the tests and benchmarks.
+programs: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target tallyrune tallyrune-cli
+
+run: programs
+	@$(if $(USER_QPA_PLATFORM),QT_QPA_PLATFORM=$(USER_QPA_PLATFORM),env -u QT_QPA_PLATFORM) \
+	    $(BUILD)/tallyrune
 
 # Engine tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: deps

@@ -47,6 +47,10 @@ PicturePlan PlanPicture(int scale, int lengthAtOnePixel, long long across) {
     return plan;
 }
 
+int AcrossBars(QSize client, std::uint8_t rotation) {
+    return engine::AdvancesAlongY(DrawnOrientation(rotation)) ? client.width() : client.height();
+}
+
 } // namespace
 
 int DrawnScale(int scale) {
@@ -56,8 +60,7 @@ int DrawnScale(int scale) {
 std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
                                              bool metric, int screenDpiY) {
     if (scale < kMinScale || screenDpiY <= 0) return std::nullopt;
-    const int across =
-        engine::AdvancesAlongY(DrawnOrientation(rotation)) ? client.width() : client.height();
+    const int across = AcrossBars(client, rotation);
     if (across < 0) return std::nullopt;
     // A scale beyond the list is drawn at its largest value, so it is measured at that too.
     const double height =
@@ -69,6 +72,7 @@ BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric
                                  const app::LabelSheet& sheet, QObject* parent)
     : QObject(parent), Labels(sheet), BarcodeFont(QStringLiteral("Courier New"), 8),
       metrics_(metrics), metric_(metric), bitmap_(WhitePicture(QSize(1, 1))) {
+    unchanged_ = Record();
     Refresh();
 }
 
@@ -114,7 +118,25 @@ void BarcodeDocument::Refresh() {
     const QScopedValueRollback<bool> redrawing(redrawing_, true);
     hint_ = QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size()));
     emit hintChanged(hint_);
+    NoteChanges();
     if (!suspended_) Render();
+}
+
+void BarcodeDocument::NoteChanges() {
+    if (modified_ || Record() == unchanged_) return;
+    modified_ = true;
+    emit modifiedChanged(true);
+}
+
+bool BarcodeDocument::Modified() const {
+    return modified_ || Record() != unchanged_;
+}
+
+void BarcodeDocument::ClearModified() {
+    unchanged_ = Record();
+    if (!modified_) return;
+    modified_ = false;
+    emit modifiedChanged(false);
 }
 
 // Unbounded here; PlanPicture fits it into the picture's limits.
@@ -145,6 +167,10 @@ double BarcodeDocument::WidthInUnits() const {
     const double inches =
         static_cast<double>(engine::BarcodeExtent(1, symbology_, text_)) / metrics_.ScreenDpiX;
     return metric_ ? inches * engine::kCentimetresPerInch : inches;
+}
+
+int BarcodeDocument::AcrossBars(QSize client) const {
+    return app::AcrossBars(client, rotation_);
 }
 
 bool BarcodeDocument::ResizeClient(QSize client) {

@@ -103,14 +103,19 @@ class BarcodeDocument : public QObject {
     // screen resolution).
     double WidthInUnits() const;
 
+    // The side of a client area across the bars: its height, or its width when the bars are
+    // turned by 90° or 270°. A resize that keeps it leaves the bar height as it is.
+    int AcrossBars(QSize client) const;
+
     // The document window was resized to `client` pixels: unless redrawing or
     // without a scale, sets the bar height that the client area stands for and returns true,
     // so the main window refreshes its read-outs.
     bool ResizeClient(QSize client);
 
     // The document file. Saving first takes `path` as the file name (kept even if the write
-    // fails), then replaces the file in one piece: a failure leaves the old file whole and
-    // throws platform::WriteFailure ("Unable to write to <path>"). Loading takes the path as
+    // fails), then replaces the file in one piece: a failure leaves the old file whole, the
+    // document modified, and throws platform::WriteFailure ("Unable to write to <path>").
+    // Loading takes the path as
     // the file name; when there is a file it stores the values unchecked and unfiltered,
     // makes the path the caption and refreshes, and returns true; without a file the document
     // keeps its other values and caption. `currentMetric` is the unit of a file without one.
@@ -122,13 +127,22 @@ class BarcodeDocument : public QObject {
     // Every value that the file keeps, as stored.
     DocumentRecord Record() const;
 
+    // Whether a value the file keeps changed since the document was filled, saved or opened
+    // (values the dialogs write directly count as soon as they differ).
+    bool Modified() const;
+    // Takes the current values as the unchanged ones; saving and opening do it themselves,
+    // NewDocument once it has filled the document.
+    void ClearModified();
+
   signals:
     void rendered();                           // the picture changed: the window refits
     void captionChanged(const QString& title); // from SetFileName
     void hintChanged(const QString& hint);     // from Refresh
+    void modifiedChanged(bool modified);       // from Refresh, ClearModified, saving, opening
 
   private:
     void Restore(const DocumentRecord& record);
+    void NoteChanges();
     long long BarHeightPixels(int scale) const;
 
     const app::PrinterMetrics& metrics_;
@@ -145,6 +159,8 @@ class BarcodeDocument : public QObject {
     QImage bitmap_;
     bool suspended_ = false;
     bool redrawing_ = false;
+    DocumentRecord unchanged_; // the values when last filled, saved or opened
+    bool modified_ = false;
 };
 
 } // namespace app

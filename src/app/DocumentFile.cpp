@@ -99,6 +99,7 @@ std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool curre
 void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator) {
     SetFileName(path);
     WriteDocumentRecord(Record(), decimalSeparator).Save(path);
+    ClearModified();
 }
 
 bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
@@ -107,6 +108,7 @@ bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
     const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
     if (!record) return false;
     Restore(*record);
+    ClearModified();
     SetFileName(path);
     Refresh();
     return true;

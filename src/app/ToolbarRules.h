@@ -1,0 +1,56 @@
+#pragma once
+// The main window's toolbar rules that need no widget: the height box's keys, value and
+// defaults, the size read-outs and unit names, and the text box's conversion to the document's
+// Latin-1 text.
+
+#include "app/BarcodeDocument.h"
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+#include <string>
+
+namespace app {
+
+// The height box takes the same limit in centimetres and in inches.
+inline constexpr double kMaxHeightBoxValue = 200.0;
+
+// What typing may put into the height box: digits, both decimal separators, and the editing
+// characters backspace, line feed and carriage return.
+bool IsHeightBoxCharacter(QChar c);
+
+// The height a bad height box falls back on: 2.0 cm or 0.5 inch.
+inline double DefaultBarHeight(bool metric) {
+    return metric ? 2.0 : 0.5;
+}
+
+// The height box's value once applied: its number, or DefaultBarHeight when the text is no
+// number, not above 0 or above kMaxHeightBoxValue.
+double HeightBoxValue(QStringView text, bool metric, QChar decimalSeparator);
+
+// A length as the size boxes show it ("##0.0##").
+QString FormatSize(double value, QChar decimalSeparator);
+
+// "cm" or "inches", as the unit labels show them.
+QString UnitName(bool metric);
+
+// A bar height carried over to the other unit.
+double ConvertBarHeight(double height, bool toMetric);
+
+struct SizeReadouts {
+    QString height;
+    QString width;
+};
+
+// The height and width boxes for `document`; with none, 0.0 wide and 2.0 (cm) or 0.75 (inch)
+// high.
+SizeReadouts ReadoutsOf(const BarcodeDocument* document, bool metric, QChar decimalSeparator);
+
+// The text box's text as the document's Latin-1 bytes; characters beyond Latin-1 cannot be
+// encoded by any symbology and are dropped, like any other refused character.
+std::string DocumentText(const QString& typed);
+// The document's text as the text box shows it.
+QString BoxText(const std::string& documentText);
+
+} // namespace app

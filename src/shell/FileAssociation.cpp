@@ -1,0 +1,7 @@
+#include "shell/FileAssociation.h"
+
+namespace shell {
+
+void AssociateDocuments(QString&) noexcept {}
+
+} // namespace shell

@@ -1,0 +1,29 @@
+#pragma once
+// The designer's application object: its one general failure handler shows the text of any
+// failure that reaches the event loop in a message box, and the program goes on.
+
+#include <QApplication>
+#include <QString>
+
+#include <exception>
+
+namespace ui {
+
+// The designer's artwork (compiled into the window library), registered once per process.
+void LoadArtwork();
+
+// Whether there is a screen to show windows on: an X or Wayland display, or a Qt platform
+// chosen explicitly.
+bool HasDisplay();
+
+// The failure's own text in a message box over `parent` (the active window when none).
+void ShowFailure(QWidget* parent, const std::exception& failure);
+
+class Application : public QApplication {
+  public:
+    Application(int& argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace ui

@@ -1,0 +1,13 @@
+#pragma once
+// The about box: the logo, the version and a short description, closed with "&Okay!".
+
+#include <QDialog>
+
+namespace ui {
+
+class TFAbout : public QDialog {
+  public:
+    explicit TFAbout(QWidget* parent);
+};
+
+} // namespace ui

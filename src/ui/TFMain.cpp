@@ -1,0 +1,451 @@
+// The main window: start-up, the toolbar and the documents it edits.
+
+#include "ui/TFMain.h"
+
+#include "app/DocumentPaths.h"
+#include "app/ToolbarRules.h"
+#include "engine/Symbology.h"
+#include "export/ExportSettings.h"
+#include "platform/Registry.h"
+#include "print/DeviceMetrics.h"
+#include "shell/FileAssociation.h"
+#include "ui/Application.h"
+#include "ui/DialogCommands.h"
+#include "ui/LineEditFilters.h"
+#include "ui_TFMain.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QDir>
+#include <QFontDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <array>
+
+namespace ui {
+namespace {
+
+const QString kCaption = QStringLiteral("Tallyrune v3.1");
+
+// A selection made by the program raises no change event.
+void SelectQuietly(QComboBox& list, int index) {
+    const QSignalBlocker quiet(list);
+    list.setCurrentIndex(index);
+}
+
+QStringList TypeListItems() {
+    std::array<QString, engine::kSymbologyCount> items;
+    for (const engine::SymbologyInfo& row : engine::SymbologyCatalogue())
+        items.at(static_cast<std::size_t>(row.listPosition)) =
+            QString::fromLatin1(row.listItem.data(), static_cast<qsizetype>(row.listItem.size()));
+    return QStringList(items.begin(), items.end());
+}
+
+} // namespace
+
+TFMain::TFMain(app::AppState& state, QStringList arguments, QWidget* parent)
+    : QMainWindow(parent), ui_(std::make_unique<Ui::TFMain>()), state_(state),
+      arguments_(std::move(arguments)), decimal_(platform::LocaleDecimalSeparator()),
+      folder_(QDir::currentPath()) {
+    LoadArtwork();
+    ui_->setupUi(this);
+    SetUpControls();
+    ConnectCommands();
+    ConnectToolbar();
+
+    ui_->eHeight->setText(app::FormatSize(0.5, decimal_));
+    LoadSettings();
+    print::RefreshPrinterMetrics(state_.Printer, state_.Settings.Labels, state_.Metrics,
+                                 state_.Settings.Printing.PrintScale);
+    setWindowTitle(kCaption);
+    CheckUnits(state_.Settings.Metric);
+    ShowUnits();
+    syncEnabled_ = true;
+    nextDocNumber_ = 1;
+    SelectQuietly(*ui_->cbScale, 0);
+    SelectQuietly(*ui_->cbRotate, 0);
+    toolbarFont_ = QFont(QStringLiteral("Courier New"), 8);
+    ui_->eFont->setText(toolbarFont_.family());
+    ShowCharsetHint();
+    openParamPending_ = !arguments_.isEmpty();
+    shell::AssociateDocuments(state_.Settings.Path);
+
+    dialogs_ = std::make_unique<DialogCommands>(*this, state_);
+}
+
+TFMain::~TFMain() = default;
+
+void TFMain::SetUpControls() {
+    setWindowIcon(QIcon(QStringLiteral(":/tallyrune.svg")));
+    ui_->cbBarcodeType->addItems(TypeListItems());
+    const std::pair<QToolButton*, QAction*> buttons[] = {
+        {ui_->tbOpen, ui_->acOpen},   {ui_->tbSave, ui_->acSave}, {ui_->tbExport, ui_->acExport},
+        {ui_->tbCopy, ui_->acCopy}, {ui_->tbPrint, ui_->acPrint},
+    };
+    for (const auto& [button, action] : buttons)
+        button->setDefaultAction(action);
+    auto* units = new QActionGroup(this);
+    units->addAction(ui_->miMetrics);
+    units->addAction(ui_->miImperial);
+
+    // The window's shortcuts work whatever edit has the focus.
+    const QList<QAction*> shortcuts = {ui_->acNew,   ui_->acOpen,  ui_->acSave,
+                                       ui_->acExport, ui_->acPrint, ui_->acCopy,
+                                       ui_->miClose, ui_->miPaste, ui_->miHelp};
+    auto* shortcutsFirst = new ActionShortcutsFirst(shortcuts, this);
+    for (QLineEdit* edit : {ui_->eText, ui_->eHeight, ui_->eWidth, ui_->eFont})
+        edit->installEventFilter(shortcutsFirst);
+    ui_->eHeight->installEventFilter(new TypedCharacterFilter(app::IsHeightBoxCharacter, this));
+    for (QLineEdit* edit : {ui_->eText, ui_->eHeight})
+        edit->installEventFilter(this); // dropped files, and the height box's clicks and exits
+    SetUpStatusBar();
+    SetUpPopupMenu();
+}
+
+void TFMain::SetUpStatusBar() {
+    panel0_ = new QLabel;
+    panel0_->setObjectName(QStringLiteral("StatusPanel0"));
+    panel0_->setFixedWidth(120);
+    panel1_ = new QLabel;
+    panel1_->setObjectName(QStringLiteral("StatusPanel1"));
+    panel1_->setMinimumWidth(50);
+    for (QLabel* panel : {panel0_, panel1_}) {
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        panel->setIndent(2);
+    }
+    statusBar()->addWidget(panel0_);
+    statusBar()->addWidget(panel1_, 1); // the last panel takes the rest of the bar
+}
+
+// The pop-up's "&New" and "C&lose" are the File menu's commands under shorter names.
+void TFMain::SetUpPopupMenu() {
+    popup_ = new QMenu(this);
+    popup_->setObjectName(QStringLiteral("PopupMenu1"));
+    pmNew_ = new QAction(QStringLiteral("&New"), popup_);
+    pmNew_->setObjectName(QStringLiteral("pmNew"));
+    pmClose_ = new QAction(QStringLiteral("C&lose"), popup_);
+    pmClose_->setObjectName(QStringLiteral("pmClose"));
+    for (const auto& [item, command] : {std::pair{pmNew_, ui_->acNew}, {pmClose_, ui_->miClose}}) {
+        item->setShortcut(command->shortcut()); // shown; active only while the pop-up is
+        item->setShortcutContext(Qt::WidgetShortcut);
+        connect(item, &QAction::triggered, command, &QAction::trigger);
+    }
+    popup_->addAction(ui_->acCopy);
+    popup_->addSeparator();
+    popup_->addAction(ui_->acPrint);
+    popup_->addSeparator();
+    popup_->addAction(pmNew_);
+    popup_->addAction(ui_->acSave);
+    popup_->addAction(pmClose_);
+}
+
+void TFMain::ConnectToolbar() {
+    connect(ui_->cbBarcodeType, &QComboBox::currentIndexChanged, this,
+            &TFMain::cbBarcodeTypeChange);
+    connect(ui_->eText, &QLineEdit::textChanged, this, &TFMain::eTextChange);
+    connect(ui_->cbScale, &QComboBox::currentIndexChanged, this, &TFMain::cbScaleChange);
+    connect(ui_->cbRotate, &QComboBox::currentIndexChanged, this, &TFMain::cbRotateChange);
+    connect(ui_->cbInterpret, &QCheckBox::toggled, this, &TFMain::cbInterpretClick);
+    connect(ui_->sbFont, &QToolButton::clicked, this, &TFMain::sbFontClick);
+    connect(ui_->eHeight, &QLineEdit::returnPressed, this, &TFMain::eHeightExit);
+    connect(ui_->miMetrics, &QAction::triggered, this, [this] { SwitchUnits(true); });
+    connect(ui_->miImperial, &QAction::triggered, this, [this] { SwitchUnits(false); });
+    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (window && !creatingDocument_) SyncToolbar();
+    });
+    connect(ui_->mdiArea, &DocumentArea::menuRequested, this, &TFMain::PopupMenuAt);
+}
+
+// The window group, the label sheet and print choices, the program folder and the export
+// dialog's choices, from the settings store.
+void TFMain::LoadSettings() {
+    platform::Registry registry;
+    state_.Settings.Load(registry, QCoreApplication::applicationDirPath());
+    exporting::LoadExportSettings(registry, state_.Export);
+    const app::WindowSettings& window = state_.Settings.Window;
+    move(window.Left, window.Top);
+    resize(window.Width, window.Height);
+    SelectQuietly(*ui_->cbBarcodeType, window.BarcodeType); // past the list: nothing selected
+}
+
+// The bounds of the normal (not maximised) window, its frame's corner as placed by move().
+void TFMain::SaveSettings() {
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
+                                           Qt::WindowFullScreen));
+    const QRect client = normal ? geometry() : normalGeometry();
+    const QPoint frame = geometry().topLeft() - pos();
+    app::WindowSettings& window = state_.Settings.Window;
+    window.Left = client.left() - frame.x();
+    window.Top = client.top() - frame.y();
+    window.Width = client.width();
+    window.Height = client.height();
+    window.BarcodeType = ui_->cbBarcodeType->currentIndex();
+    platform::Registry registry;
+    state_.Settings.Save(registry);
+}
+
+void TFMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    NewDocument(); // the program always starts with one empty document
+    ui_->eText->setFocus();
+    const QString path = openParamPending_ ? app::CommandLineDocument(arguments_) : QString();
+    openParamPending_ = false;
+    if (!path.isEmpty()) OpenDocument(path);
+}
+
+TFBarcode* TFMain::ActiveWindow() const {
+    return qobject_cast<TFBarcode*>(ui_->mdiArea->currentSubWindow());
+}
+
+app::BarcodeDocument* TFMain::ActiveDocument() const {
+    TFBarcode* window = ActiveWindow();
+    return window ? &window->Document() : nullptr;
+}
+
+QList<TFBarcode*> TFMain::DocumentWindows() const {
+    QList<TFBarcode*> windows;
+    for (QMdiSubWindow* window : ui_->mdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (auto* document = qobject_cast<TFBarcode*>(window)) windows.append(document);
+    return windows;
+}
+
+// Shown before it is filled, so that the redraw that fills it fits a visible window.
+TFBarcode* TFMain::CreateDocumentWindow() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setUpdatesEnabled(false);
+    const auto thaw = qScopeGuard([this] {
+        setUpdatesEnabled(true);
+        QApplication::restoreOverrideCursor();
+    });
+    auto* window =
+        new TFBarcode(*this, state_.Metrics, state_.Settings.Metric, state_.Settings.Labels);
+    ui_->mdiArea->addSubWindow(window);
+    window->show();
+    return window;
+}
+
+void TFMain::NewDocument() {
+    const double height = NormaliseHeightBox();
+    TFBarcode* window = nullptr;
+    {
+        const QScopedValueRollback creating(creatingDocument_, true);
+        window = CreateDocumentWindow();
+        app::BarcodeDocument& document = window->Document();
+        document.SetSuspended(true);
+        document.SetFileName(QStringLiteral("barcode_%1").arg(nextDocNumber_));
+        document.SetScale(std::max(ui_->cbScale->currentIndex(), 0) + 1);
+        document.SetBarHeight(height);
+        document.SetSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
+        document.SetInterpret(ui_->cbInterpret->isChecked());
+        document.SetRotation(static_cast<std::uint8_t>(std::max(ui_->cbRotate->currentIndex(), 0)));
+        document.BarcodeFont = toolbarFont_;
+        document.SetSuspended(false);
+        document.Refresh();
+        document.SetMetric(state_.Settings.Metric);
+        document.ClearModified();
+    }
+    ui_->mdiArea->setActiveSubWindow(window);
+    window->setFocus();
+    SyncToolbar();
+    ++nextDocNumber_;
+}
+
+void TFMain::OpenDocument(const QString& path) {
+    const app::BarcodeDocument* active = ActiveDocument();
+    if (!active || !active->BarcodeText().empty()) NewDocument();
+    app::BarcodeDocument& document = *ActiveDocument();
+    document.LoadFromFile(path, state_.Settings.Metric);
+    SyncToolbar(); // stores the file's text filtered
+    document.ClearModified();
+}
+
+void TFMain::SyncToolbar() {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!document) return;
+    syncEnabled_ = false;
+    CheckUnits(document->Metric());
+    ShowUnitLabels();
+    SelectQuietly(*ui_->cbScale, document->Scale() - 1);
+    ShowSizes(); // from here on the handlers are live
+    ui_->cbInterpret->setChecked(document->Interpret());
+    SelectQuietly(*ui_->cbRotate, document->Rotation());
+    const int typeIndex = engine::SymbologyToCombo(document->Symbology());
+    if (typeIndex >= 0) SelectQuietly(*ui_->cbBarcodeType, typeIndex);
+    ui_->eText->setText(app::BoxText(document->BarcodeText()));
+    ui_->eText->selectAll();
+    toolbarFont_ = document->BarcodeFont;
+    ui_->eFont->setText(toolbarFont_.family());
+    ShowCharsetHint();
+    syncEnabled_ = true;
+}
+
+void TFMain::ShowSizes() {
+    syncEnabled_ = false;
+    const app::SizeReadouts sizes = app::ReadoutsOf(ActiveDocument(), metricsChecked_, decimal_);
+    ui_->eHeight->setText(sizes.height);
+    ui_->eWidth->setText(sizes.width);
+    syncEnabled_ = true;
+}
+
+void TFMain::ShowUnitLabels() {
+    ui_->LUnits->setText(app::UnitName(metricsChecked_));
+    ui_->LUnits2->setText(app::UnitName(metricsChecked_));
+}
+
+void TFMain::ShowUnits() {
+    ShowUnitLabels();
+    ShowSizes();
+}
+
+void TFMain::CheckUnits(bool metric) {
+    metricsChecked_ = metric;
+    ui_->miMetrics->setChecked(metric);
+    ui_->miImperial->setChecked(!metric);
+}
+
+// Only the active document is converted; the others keep their unit.
+void TFMain::SwitchUnits(bool metric) {
+    if (metricsChecked_ == metric) return CheckUnits(metric);
+    syncEnabled_ = false;
+    CheckUnits(metric);
+    state_.Settings.Metric = metric;
+    if (app::BarcodeDocument* document = ActiveDocument()) {
+        document->SetMetric(metric);
+        document->SetBarHeight(app::ConvertBarHeight(document->BarHeight(), metric));
+    }
+    ShowUnits();
+    syncEnabled_ = true;
+}
+
+void TFMain::ShowCharsetHint() {
+    const engine::SymbologyInfo* row =
+        engine::FindSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
+    const std::string_view hint = engine::CharClassHint(row->charClass);
+    panel0_->setText(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
+}
+
+void TFMain::cbBarcodeTypeChange(int index) {
+    ShowCharsetHint();
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!syncEnabled_ || !document) return;
+    document->SetSymbology(engine::ComboToSymbology(index));
+    ui_->eText->setText(app::BoxText(document->BarcodeText()));
+    ui_->eText->selectAll();
+    ShowSizes();
+}
+
+// A character the symbology refuses is dropped at once: the box shows what was stored.
+void TFMain::eTextChange(const QString& text) {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!syncEnabled_ || !document) return;
+    document->SetBarcodeText(app::DocumentText(text));
+    const QString stored = app::BoxText(document->BarcodeText());
+    if (stored != text) {
+        syncEnabled_ = false;
+        ui_->eText->setText(stored);
+        ui_->eText->setCursorPosition(static_cast<int>(stored.size()));
+    }
+    ShowSizes();
+}
+
+void TFMain::cbScaleChange(int index) {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!syncEnabled_ || !document) return;
+    document->SetScale(index + 1);
+    ShowSizes();
+}
+
+void TFMain::cbRotateChange(int index) {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!syncEnabled_ || !document) return;
+    document->SetRotation(static_cast<std::uint8_t>(index));
+    ShowSizes();
+}
+
+void TFMain::cbInterpretClick(bool checked) {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (syncEnabled_ && document) document->SetInterpret(checked);
+}
+
+// Only scalable fonts, at the one size the toolbar uses.
+void TFMain::sbFontClick() {
+    app::BarcodeDocument* document = ActiveDocument();
+    QFontDialog dialog(document ? document->BarcodeFont : toolbarFont_, this);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QFont chosen = dialog.selectedFont();
+    chosen.setPointSize(toolbarFont_.pointSize() > 0 ? toolbarFont_.pointSize() : 8);
+    toolbarFont_ = chosen;
+    ui_->eFont->setText(chosen.family());
+    document = ActiveDocument();
+    if (syncEnabled_ && document) {
+        document->BarcodeFont = chosen;
+        document->Refresh();
+    }
+}
+
+// The box's value, written back as the box shows numbers; a bad one becomes the default.
+double TFMain::NormaliseHeightBox() {
+    const double value = app::HeightBoxValue(ui_->eHeight->text(), metricsChecked_, decimal_);
+    const QString shown = app::FormatSize(value, decimal_);
+    if (ui_->eHeight->text() != shown) ui_->eHeight->setText(shown);
+    return value;
+}
+
+// A box that still shows the document's height leaves it as it is: the shown value is rounded
+// to three decimals, and applying it would move a height the window was dragged to.
+void TFMain::eHeightExit() {
+    syncEnabled_ = false;
+    app::BarcodeDocument* document = ActiveDocument();
+    const bool untouched =
+        document && ui_->eHeight->text() == app::FormatSize(document->BarHeight(), decimal_);
+    const double value = NormaliseHeightBox();
+    if (document && !untouched) document->SetBarHeight(value);
+    syncEnabled_ = true;
+}
+
+bool TFMain::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        if (!drop->mimeData()->hasUrls()) break; // text still drops into the edit
+        drop->acceptProposedAction();
+        if (event->type() == QEvent::Drop) DropFiles(*drop->mimeData());
+        return true;
+    }
+    case QEvent::FocusOut:
+        if (watched == ui_->eHeight &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            eHeightExit();
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == ui_->eHeight) eHeightExit();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) SyncToolbar();
+}
+
+void TFMain::PopupMenuAt(const QPoint& globalPosition) {
+    if (ActiveDocument()) popup_->popup(globalPosition);
+}
+
+} // namespace ui

@@ -1,0 +1,183 @@
+// The main window's commands: files, closing, the dialogs' commands, the clipboard, dropped
+// files and help.
+
+#include "app/DocumentPaths.h"
+#include "app/HelpLinks.h"
+#include "ui/Application.h"
+#include "ui/DialogCommands.h"
+#include "ui/DocumentQuestions.h"
+#include "ui/TFAbout.h"
+#include "ui/TFMain.h"
+#include "ui_TFMain.h"
+
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QScopeGuard>
+
+namespace ui {
+
+void TFMain::ConnectCommands() {
+    const std::pair<QAction*, void (TFMain::*)()> commands[] = {
+        {ui_->acNew, &TFMain::NewDocument},
+        {ui_->acOpen, &TFMain::acOpenExecute},
+        {ui_->acSave, &TFMain::acSaveExecute},
+        {ui_->acSaveAs, &TFMain::acSaveExecute}, // every save asks for the name
+        {ui_->miClose, &TFMain::CloseActive},
+        {ui_->acExport, &TFMain::acExportExecute},
+        {ui_->acPrint, &TFMain::acPrintExecute},
+        {ui_->miPrintTestPage, &TFMain::PrintTestPageExecute},
+        {ui_->miLabelSettings, &TFMain::LabelSettingsExecute},
+        {ui_->miSequenceSettings, &TFMain::SequenceSettingsExecute},
+        {ui_->acCopy, &TFMain::acCopyExecute},
+        {ui_->miPaste, &TFMain::PasteExecute},
+        {ui_->miHelp, &TFMain::HelpExecute},
+        {ui_->miOnlineSupport, &TFMain::OnlineSupportExecute},
+        {ui_->miAbout, &TFMain::AboutExecute},
+    };
+    for (const auto& [action, command] : commands)
+        connect(action, &QAction::triggered, this, command);
+    connect(ui_->miCloseAll, &QAction::triggered, this, &TFMain::CloseAll);
+    connect(ui_->miPrintSetup, &QAction::triggered, this, [this] { dialogs_->PrintSetup(); });
+    connect(ui_->miExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void TFMain::acOpenExecute() {
+    const QString path = AskOpenPath(this, folder_);
+    if (path.isEmpty()) return;
+    folder_ = QFileInfo(path).absolutePath();
+    OpenDocument(path);
+}
+
+void TFMain::acSaveExecute() {
+    if (app::BarcodeDocument* document = ActiveDocument()) SaveDocument(*document);
+}
+
+// The save dialog proposes the document's name; false when cancelled or when the write failed
+// (the failure is shown).
+bool TFMain::SaveDocument(app::BarcodeDocument& document) {
+    const QString path = AskSavePath(this, folder_, document.FileName());
+    if (path.isEmpty()) return false;
+    folder_ = QFileInfo(path).absolutePath();
+    try {
+        document.SaveToFile(path);
+    } catch (const std::exception& failure) {
+        ShowFailure(this, failure);
+        return false;
+    }
+    return true;
+}
+
+bool TFMain::MayClose(app::BarcodeDocument& document) {
+    if (!document.Modified()) return true;
+    switch (AskSaveChanges(this, document.Caption())) {
+    case CloseAnswer::Save:
+        return SaveDocument(document);
+    case CloseAnswer::DontSave:
+        return true;
+    case CloseAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void TFMain::CloseActive() {
+    if (TFBarcode* window = ActiveWindow()) window->close();
+}
+
+// From the last in the window list to the first; false when a document stayed open.
+bool TFMain::CloseAll() {
+    const QList<TFBarcode*> windows = DocumentWindows();
+    for (auto window = windows.rbegin(); window != windows.rend(); ++window)
+        if (!(*window)->close()) return false;
+    return true;
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    if (!CloseAll()) {
+        event->ignore(); // a document's question was cancelled: the program goes on
+        return;
+    }
+    SaveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void TFMain::acExportExecute() {
+    if (app::BarcodeDocument* document = ActiveDocument()) dialogs_->Export(*document);
+}
+
+void TFMain::acPrintExecute() {
+    PrintingCommand([this](app::BarcodeDocument& document) { dialogs_->Print(document); });
+}
+
+void TFMain::PrintTestPageExecute() {
+    PrintingCommand([this](app::BarcodeDocument& document) { dialogs_->PrintTestPage(document); });
+}
+
+// Status panel 1 says "Preparing to Print" while the print or test page command runs.
+void TFMain::PrintingCommand(const std::function<void(app::BarcodeDocument&)>& command) {
+    app::BarcodeDocument* document = ActiveDocument();
+    if (!document) return;
+    panel1_->setText(QStringLiteral("Preparing to Print"));
+    const auto clear = qScopeGuard([this] { panel1_->clear(); });
+    command(*document);
+}
+
+// Without a document the dialog edits the sheet that new documents take.
+void TFMain::LabelSettingsExecute() {
+    dialogs_->LabelSettings(ActiveDocument());
+}
+
+void TFMain::SequenceSettingsExecute() {
+    if (app::BarcodeDocument* document = ActiveDocument()) dialogs_->SequenceSettings(*document);
+}
+
+void TFMain::acCopyExecute() {
+    if (const app::BarcodeDocument* document = ActiveDocument())
+        QGuiApplication::clipboard()->setImage(document->DocumentBitmap());
+}
+
+// Only text, and only into the text box; its change handler then filters it.
+void TFMain::PasteExecute() {
+    if (!ui_->eText->hasFocus()) return;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasText() || data->text().isEmpty()) return;
+    ui_->eText->insert(data->text());
+}
+
+void TFMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TFMain::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    DropFiles(*event->mimeData());
+}
+
+// Only the first document file among the dropped paths opens; the rest are ignored.
+void TFMain::DropFiles(const QMimeData& data) {
+    QStringList paths;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile()) paths.append(url.toLocalFile());
+    const QString path = app::FirstDroppedDocument(paths);
+    if (!path.isEmpty()) OpenDocument(path);
+}
+
+void TFMain::HelpExecute() {
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    QDesktopServices::openUrl(app::HelpPageUrl(QCoreApplication::applicationDirPath()));
+    QApplication::restoreOverrideCursor();
+}
+
+void TFMain::OnlineSupportExecute() {
+    QDesktopServices::openUrl(app::OnlineSupportUrl(QCoreApplication::applicationDirPath()));
+}
+
+void TFMain::AboutExecute() {
+    TFAbout(this).exec();
+}
+
+} // namespace ui
