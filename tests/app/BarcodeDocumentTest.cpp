@@ -3,11 +3,15 @@
 
 #include "app/BarcodeDocument.h"
 
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -213,6 +217,67 @@ TEST_F(BarcodeDocumentTest, TheCaptionIsTheFileNamePart) {
     EXPECT_EQ(announced, "box.tlr");
     doc.SetFileName("barcode_1");
     EXPECT_EQ(doc.Caption(), "barcode_1");
+}
+
+} // namespace
+
+namespace {
+
+struct ChangeCase {
+    const char* what;
+    std::function<void(BarcodeDocument&)> change;
+    bool modifies;
+};
+
+// Any change of a value the file keeps marks the document; the font and the name do not.
+TEST_F(BarcodeDocumentTest, ChangesOfFiledValuesMarkTheDocumentModified) {
+    const ChangeCase cases[] = {
+        {"text", [](BarcodeDocument& d) { d.SetBarcodeText("X"); }, true},
+        {"symbology", [](BarcodeDocument& d) { d.SetSymbology(SymbologyCode::Code39); }, true},
+        {"height", [](BarcodeDocument& d) { d.SetBarHeight(1.25); }, true},
+        {"scale", [](BarcodeDocument& d) { d.SetScale(3); }, true},
+        {"readable text", [](BarcodeDocument& d) { d.SetInterpret(false); }, true},
+        {"rotation", [](BarcodeDocument& d) { d.SetRotation(2); }, true},
+        {"unit", [](BarcodeDocument& d) { d.SetMetric(true); }, true},
+        {"sequence, written directly", [](BarcodeDocument& d) { d.Sequence.SeqCurrent = 7; }, true},
+        {"label sheet", [](BarcodeDocument& d) { d.Labels.GapWidth = 0.1; }, true},
+        {"bar width", [](BarcodeDocument& d) { d.BarWidth = 12.0; }, true},
+        {"the same text again", [](BarcodeDocument& d) { d.SetBarcodeText(""); }, false},
+        {"a text the symbology refuses", [](BarcodeDocument& d) { d.SetBarcodeText("\xe9"); }, false},
+        {"font", [](BarcodeDocument& d) { d.BarcodeFont.setFamily("Arial"); d.Refresh(); }, false},
+        {"name", [](BarcodeDocument& d) { d.SetFileName("elsewhere"); }, false},
+    };
+    for (const ChangeCase& c : cases) {
+        BarcodeDocument document(metrics, false, app::LabelSheet{});
+        Apply(document, {kCode128, "", 1, kIn, 0.75, 0});
+        document.SetInterpret(true);
+        document.ClearModified();
+        int told = 0;
+        QObject::connect(&document, &BarcodeDocument::modifiedChanged, [&](bool) { ++told; });
+        c.change(document);
+        document.Refresh();
+        EXPECT_EQ(document.Modified(), c.modifies) << c.what;
+        EXPECT_EQ(told, c.modifies ? 1 : 0) << c.what; // the next Refresh tells, once
+        document.ClearModified();
+        EXPECT_FALSE(document.Modified()) << c.what;
+    }
+}
+
+TEST_F(BarcodeDocumentTest, SavingAndOpeningClearTheModifiedMark) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("doc.tlr");
+    Apply(doc, {kCode128, "SAVED", 2, kIn, 0.75, 0});
+    ASSERT_TRUE(doc.Modified());
+    std::vector<bool> told;
+    QObject::connect(&doc, &BarcodeDocument::modifiedChanged, [&](bool m) { told.push_back(m); });
+    doc.SaveToFile(path, '.');
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(told, std::vector<bool>{false});
+    doc.SetBarcodeText("CHANGED");
+    EXPECT_TRUE(doc.Modified());
+    EXPECT_TRUE(doc.LoadFromFile(path, false, '.'));
+    EXPECT_FALSE(doc.Modified());
+    EXPECT_EQ(doc.BarcodeText(), "SAVED");
 }
 
 } // namespace

@@ -1,0 +1,91 @@
+// The toolbar's rules without a window: the height box, the read-outs, the text conversion and
+// which paths open as documents.
+
+#include "app/DocumentPaths.h"
+#include "app/ToolbarRules.h"
+#include "support/TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct HeightBoxCase {
+    const char* text;
+    bool metric;
+    double value;
+};
+
+TEST(ToolbarRules, TheHeightBoxFallsBackOnItsUnitsDefault) {
+    const HeightBoxCase cases[] = {
+        {"1.5", false, 1.5},  {" 2.25 ", true, 2.25}, {"200", false, 200.0},
+        {"200.001", false, 0.5}, {"250", true, 2.0},  {"0", false, 0.5},
+        {"0.0", true, 2.0},   {"-1", false, 0.5},     {"", false, 0.5},
+        {"1.2.3", true, 2.0}, {"1,5", false, 0.5},    {"abc", false, 0.5},
+    };
+    for (const HeightBoxCase& c : cases)
+        EXPECT_EQ(app::HeightBoxValue(QString::fromLatin1(c.text), c.metric, '.'), c.value)
+            << c.text << (c.metric ? " cm" : " in");
+    EXPECT_EQ(app::HeightBoxValue(u"1,5", false, ','), 1.5); // the system's separator
+}
+
+TEST(ToolbarRules, TheHeightBoxTakesDigitsSeparatorsAndEditingKeys) {
+    QString accepted;
+    for (char16_t c = 1; c < 128; ++c)
+        if (app::IsHeightBoxCharacter(QChar(c))) accepted.append(QChar(c));
+    EXPECT_EQ(accepted, QString("\b\n\r,.0123456789"));
+}
+
+struct ReadoutCase {
+    bool metric;
+    const char* height;
+    const char* unit;
+};
+
+TEST(ToolbarRules, AnEmptyToolbarShowsItsUnitsDefaults) {
+    for (const ReadoutCase& c : {ReadoutCase{false, "0.75", "inches"}, ReadoutCase{true, "2.0", "cm"}}) {
+        const app::SizeReadouts shown = app::ReadoutsOf(nullptr, c.metric, '.');
+        EXPECT_EQ(shown.height, c.height);
+        EXPECT_EQ(shown.width, "0.0");
+        EXPECT_EQ(app::UnitName(c.metric), c.unit);
+    }
+    EXPECT_EQ(app::FormatSize(151.0 / 192.0, ','), "0,786");
+    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(1.0, true), 2.54);
+    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(2.54, false), 1.0);
+}
+
+TEST(ToolbarRules, TextBeyondLatin1IsDroppedOnTheWayIn) {
+    EXPECT_EQ(app::DocumentText(QString::fromUtf8("a\xc3\xa9\xe2\x82\xac" "b")), "a\xe9" "b");
+    EXPECT_EQ(app::BoxText("a\xe9" "b"), QString::fromUtf8("a\xc3\xa9" "b"));
+}
+
+struct PathCase {
+    QStringList paths;
+    const char* opened; // by the command line / by a drop
+    const char* dropped;
+};
+
+TEST(DocumentPaths, OnlyTlrFilesOpenInAnyLetterCase) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.TLR", "b.tlr", "c.txt", "d.Tlr"})
+        testing_support::WriteBytes(dir.filePath(name), "");
+    QDir(dir.path()).mkdir("folder.TLR");
+    const auto in = [&](const char* name) { return dir.filePath(name); };
+    const PathCase cases[] = {
+        {{in("a.TLR")}, "a.TLR", "a.TLR"},
+        {{in("d.Tlr"), in("b.tlr")}, "d.Tlr", "d.Tlr"},
+        {{in("c.txt"), in("b.tlr")}, "", "b.tlr"},          // a drop skips other files
+        {{in("folder.TLR"), in("b.tlr")}, "folder.TLR", "b.tlr"}, // and folders
+        {{in("missing.tlr")}, "missing.tlr", ""},
+        {{}, "", ""},
+    };
+    for (const PathCase& c : cases) {
+        const auto name = [](const QString& path) { return path.section('/', -1); };
+        EXPECT_EQ(name(app::CommandLineDocument(c.paths)), c.opened) << c.paths.join(' ').toStdString();
+        EXPECT_EQ(name(app::FirstDroppedDocument(c.paths)), c.dropped) << c.paths.join(' ').toStdString();
+    }
+}
+
+} // namespace

@@ -1,0 +1,287 @@
+// The commands: shortcuts over the text box, commands without a document, the clipboard,
+// dropped files, opening, the save-changes and replace questions, help and the pop-up menu.
+
+#include "MainWindowFixture.h"
+#include "support/Decode.h"
+#include "support/TestFiles.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTest>
+#include <QTimer>
+
+namespace testing_support {
+namespace {
+
+TEST_F(MainWindowTest, CtrlXAndCtrlCWinOverTheFocusedTextBox) {
+    Start();
+    Type(Edit("eText"), "TALLY42");
+    Edit("eText").selectAll();
+    QGuiApplication::clipboard()->setText("before");
+    QTest::keyClick(&Edit("eText"), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              Document().DocumentBitmap().convertToFormat(QImage::Format_RGB32));
+    EXPECT_FALSE(QGuiApplication::clipboard()->mimeData()->hasText());
+
+    Action("acNew").trigger();
+    Edit("eText").setFocus();
+    QTest::keyClick(&Edit("eText"), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(window->DocumentWindows().size(), 1);
+    EXPECT_EQ(Edit("eText").text(), "TALLY42"); // the toolbar shows the remaining document
+}
+
+// Each command that needs a document does nothing without one: no dialog, no status text.
+TEST_F(MainWindowTest, PrintExportSequenceAndTestPageDoNothingWithoutADocument) {
+    Start();
+    Action("miCloseAll").trigger();
+    ASSERT_EQ(window->ActiveDocument(), nullptr);
+    for (const char* command : {"acPrint", "acExport", "miSequenceSettings", "miPrintTestPage",
+                                "acCopy", "acSave", "miClose"}) {
+        SCOPED_TRACE(command);
+        QGuiApplication::clipboard()->setText("unchanged");
+        QString seen;
+        QTimer closer; // closes any dialog that opens, so a failure cannot hang the test
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                seen = modal->windowTitle();
+                modal->close();
+            }
+        });
+        closer.start(5);
+        Action(command).trigger();
+        QTest::qWait(20);
+        EXPECT_EQ(seen, "");
+        EXPECT_EQ(Panel(1), "");
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), "unchanged");
+        EXPECT_TRUE(window->DocumentWindows().isEmpty());
+    }
+}
+
+// The picture on the clipboard is the window's: three times as large at x3, and readable.
+TEST_F(MainWindowTest, CopyAtScale3IsThreeTimesScale1AndDecodes) {
+    Start();
+    Type(Edit("eText"), "Tallyrune-3");
+    QSize sizes[2];
+    for (int i = 0; i < 2; ++i) {
+        List("cbScale").setCurrentIndex(i == 0 ? 0 : 2);
+        Action("acCopy").trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        sizes[i] = copied.size();
+        const DecodeResult read = DecodeImage(copied, ZXing::BarcodeFormat::Code128);
+        EXPECT_TRUE(read.found);
+        EXPECT_EQ(read.text, "Tallyrune-3");
+    }
+    EXPECT_EQ(sizes[1], sizes[0] * 3);
+}
+
+TEST_F(MainWindowTest, PasteGoesOnlyIntoTheTextBox) {
+    Start();
+    List("cbBarcodeType").setCurrentIndex(7); // EAN 13: letters vanish after the paste
+    Type(Edit("eText"), "12");
+    QGuiApplication::clipboard()->setText("3x4");
+    QTest::keyClick(&Edit("eText"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit("eText").text(), "1234");
+    Edit("eHeight").setFocus();
+    QTest::keyClick(&Edit("eHeight"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit("eHeight").text(), "0.75");
+    QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+    Edit("eText").setFocus();
+    Edit("eText").selectAll();
+    QTest::keyClick(&Edit("eText"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Edit("eText").text(), "1234"); // a picture is never pasted
+}
+
+struct DropCase {
+    const char* what;
+    QStringList dropped; // in the test folder; names ending in / are folders
+    const char* opened;  // the caption of the active document after, or none
+};
+
+TEST_F(MainWindowTest, TheFirstDroppedTlrFileOpens) {
+    const DropCase cases[] = {
+        {"picture, then two documents", {"picture.png", "first.TLR", "second.tlr"}, "first.TLR"},
+        {"a folder named like a document", {"x.TLR/"}, nullptr},
+        {"a missing file", {"gone.TLR"}, nullptr},
+    };
+    for (const DropCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start();
+        Type(Edit("eText"), "KEEP"); // a drop opens in a new window
+        QList<QUrl> urls;
+        for (const QString& name : c.dropped) {
+            if (name.endsWith('/')) {
+                QDir(folder->path()).mkpath(name);
+            } else if (name != "gone.TLR") {
+                WriteBytes(Path(name), "[BARCODE]\r\nTEXT=" + name.toLatin1());
+            }
+            urls.append(QUrl::fromLocalFile(Path(name)));
+        }
+        QMimeData data;
+        data.setUrls(urls);
+        for (QWidget* target : {static_cast<QWidget*>(window.get()), &Control<QWidget>("eText")}) {
+            QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &enter);
+            EXPECT_TRUE(enter.isAccepted());
+            QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(target, &drop);
+        }
+        const int expected = c.opened ? 3 : 1; // dropped on the window, then on the text box
+        EXPECT_EQ(window->DocumentWindows().size(), expected);
+        if (c.opened) {
+            EXPECT_EQ(Caption(), c.opened);
+        }
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(MainWindowTest, OpenReusesTheEmptyActiveDocument) {
+    WriteBytes(Path("a.tlr"), "[BARCODE]\r\nTEXT=ALPHA\r\n");
+    Start();
+    ModalAnswers answers({ChooseFile(Path("a.tlr")), ChooseFile(Path("a.tlr"))});
+    Action("acOpen").trigger();
+    EXPECT_EQ(window->DocumentWindows().size(), 1);
+    EXPECT_EQ(Caption(), "a.tlr");
+    Action("acOpen").trigger(); // the active document has text now
+    EXPECT_EQ(window->DocumentWindows().size(), 2);
+    EXPECT_EQ(Edit("eText").text(), "ALPHA");
+    EXPECT_FALSE(Document().Modified());
+}
+
+struct CloseCase {
+    const char* what;
+    const char* answer; // the button of the question
+    bool closed;
+    bool saved;
+};
+
+TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksFirst) {
+    const CloseCase cases[] = {
+        {"Save saves, then closes", "btSave", true, true},
+        {"Don't Save closes", "btDontSave", true, false},
+        {"Cancel keeps it open", "btCancel", false, false},
+    };
+    for (const CloseCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Start();
+        Type(Edit("eText"), "UNSAVED");
+        QString question;
+        {
+            std::deque<std::function<void(QWidget&)>> steps = {
+                [&](QWidget& box) {
+                    question = static_cast<QMessageBox&>(box).text();
+                    ClickButton(c.answer)(box);
+                }};
+            if (c.saved) steps.push_back(ChooseFile(Path("kept.tlr")));
+            ModalAnswers answers(steps);
+            QTest::keyClick(&Edit("eText"), Qt::Key_X, Qt::ControlModifier);
+        }
+        EXPECT_EQ(question, "Save changes to barcode_1?");
+        EXPECT_EQ(window->DocumentWindows().isEmpty(), c.closed);
+        EXPECT_EQ(ReadBytes(Path("kept.tlr")).contains("TEXT=UNSAVED"), c.saved);
+        QFile::remove(Path("kept.tlr"));
+        TearDown();
+        SetUp();
+    }
+}
+
+// Cancel stops the exit too; an unchanged document closes without a word.
+TEST_F(MainWindowTest, CancelStopsTheExitAndUnchangedDocumentsCloseSilently) {
+    Start();
+    Action("acNew").trigger();
+    Type(Edit("eText"), "CHANGED");
+    {
+        ModalAnswers answers({ClickButton("btCancel")});
+        EXPECT_FALSE(window->close());
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->DocumentWindows().size(), 2);
+    Document().ClearModified();
+    ModalAnswers none({});
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(MainWindowTest, SavingOverAnotherFileAsksFirst) {
+    WriteBytes(Path("other.tlr"), "OTHER");
+    Start();
+    Type(Edit("eText"), "MINE");
+    {
+        // No: back in the save dialog, which is then cancelled.
+        ModalAnswers answers({ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::No),
+                              CancelDialog()});
+        Action("acSave").trigger();
+    }
+    EXPECT_EQ(ReadBytes(Path("other.tlr")), "OTHER");
+    {
+        ModalAnswers answers({ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::Yes)});
+        Action("acSaveAs").trigger();
+    }
+    EXPECT_TRUE(ReadBytes(Path("other.tlr")).contains("TEXT=MINE"));
+    EXPECT_EQ(Caption(), "other.tlr");
+    {
+        ModalAnswers answers({ChooseFile(Path("other.tlr"))}); // its own file: no question
+        Action("acSave").trigger();
+        EXPECT_EQ(answers.Answered(), 1);
+    }
+    EXPECT_FALSE(Document().Modified());
+}
+
+// A failed save is shown, and the document stays open and modified.
+TEST_F(MainWindowTest, AFailedSaveIsShownAndTheDocumentStays) {
+    Start();
+    Type(Edit("eText"), "FULLDISK");
+    QString shown;
+    {
+        const FileSizeLimit full(0);
+        ModalAnswers answers({ClickButton("btSave"), ChooseFile(Path("full.tlr")),
+                              [&](QWidget& box) {
+                                  shown = static_cast<QMessageBox&>(box).text();
+                                  static_cast<QMessageBox&>(box).accept();
+                              }});
+        Action("miClose").trigger();
+    }
+    EXPECT_EQ(shown, "Unable to write to " + Path("full.tlr"));
+    EXPECT_EQ(window->DocumentWindows().size(), 1);
+    EXPECT_TRUE(Document().Modified());
+}
+
+// Help opens the page beside the program; support, its "Getting help" section.
+TEST_F(MainWindowTest, HelpAndSupportOpenTheHelpPage) {
+    Start();
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "Open");
+    Action("miHelp").trigger();
+    Action("miOnlineSupport").trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    const QString page = QDir(QCoreApplication::applicationDirPath()).filePath("Help.html");
+    const QList<QUrl>& opened = catcher.opened;
+    ASSERT_EQ(opened.size(), 2);
+    EXPECT_EQ(opened[0], QUrl::fromLocalFile(page));
+    EXPECT_EQ(opened[1].fragment(), "getting-help");
+    EXPECT_EQ(opened[1].adjusted(QUrl::RemoveFragment), QUrl::fromLocalFile(page));
+}
+
+TEST_F(MainWindowTest, RightClickOnADocumentOpensThePopupMenu) {
+    Start();
+    auto& popup = Control<QMenu>("PopupMenu1");
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(60, 60));
+    QApplication::sendEvent(window->ActiveWindow()->widget(), &click);
+    ASSERT_TRUE(WaitFor([&] { return popup.isVisible(); }));
+    QStringList items;
+    for (const QAction* item : popup.actions())
+        items.append(item->isSeparator() ? "-" : item->text());
+    EXPECT_EQ(items, QStringList({"&Copy", "-", "&Print", "-", "&New", "&Save", "C&lose"}));
+    popup.hide();
+    Action("miCloseAll").trigger();
+    QApplication::sendEvent(Control<QMdiArea>("mdiArea").viewport(), &click);
+    QTest::qWait(20);
+    EXPECT_FALSE(popup.isVisible()); // nothing without a document
+}
+
+} // namespace
+} // namespace testing_support
