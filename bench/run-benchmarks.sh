@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs the drawing and export benchmarks and the batch export speed against zint and the floor
-# (bench/batch-benchmark.sh), then times tallyrune-cli --batch writing an EAN-13
-# and a 20-character Code 128 at 300 dpi (10 mils, 0.75 inch) in each of the eight formats,
-# beside zint --batch writing the same symbols (3 pixels a module) in the formats it has. Each
-# pair is also timed writing one image, so that the cost of an image without the program's
-# start (loading Qt and fontconfig for the readable text, about 15 ms against zint's 1 ms) is
-# shown beside it.
+# Runs the drawing, export and window benchmarks, times the designer's start-up, and the batch
+# export speed against zint and the floor (bench/batch-benchmark.sh), then times tallyrune-cli
+# --batch writing an EAN-13 and a 20-character Code 128 at 300 dpi (10 mils, 0.75 inch) in each
+# of the eight formats, beside zint --batch writing the same symbols (3 pixels a module) in the
+# formats it has. Each pair is also timed writing one image, so that the cost of an image
+# without the program's start (loading Qt and fontconfig for the readable text, about 15 ms
+# against zint's 1 ms) is shown beside it.
 # Usage: bench/run-benchmarks.sh [BUILD] ; BENCH_IMAGES (default 2000) images per run, the
 # best of BENCH_RUNS (default 3) runs; files go to a fresh folder under BENCH_DIR (default
 # /dev/shm when it exists, so that the disk does not dominate).
@@ -20,6 +20,8 @@ base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "$
 
 "$build/bench/bench_draw" --benchmark_min_time=0.5
 TMPDIR="$base" "$build/bench/bench_export" --benchmark_min_time=0.2
+"$build/bench/bench_window" --benchmark_min_time=0.5
+bench/startup-benchmark.sh "$build"
 echo
 BENCH_DIR="$base" bench/batch-benchmark.sh "$build"
 

@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, PasteGoesOnlyIntoTheTextBox) {
     EXPECT_EQ(Edit("eText").text(), "1234");
     Edit("eHeight").setFocus();
     QTest::keyClick(&Edit("eHeight"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Edit("eHeight").text(), "0.75");
+    EXPECT_EQ(Edit("eHeight").text(), Local("0.75"));
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     Edit("eText").setFocus();
     Edit("eText").selectAll();

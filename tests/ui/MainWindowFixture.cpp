@@ -1,5 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "platform/NumberFormat.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFileDialog>
@@ -9,6 +11,10 @@
 #include <QTimer>
 
 namespace testing_support {
+
+QString Local(const char* number) {
+    return QString::fromLatin1(number).replace(QLatin1Char('.'), platform::LocaleDecimalSeparator());
+}
 
 bool WaitFor(const std::function<bool()>& condition) {
     const QDeadlineTimer deadline(10000);

@@ -20,6 +20,10 @@
 
 namespace testing_support {
 
+// A number text written with a point, as the window shows and reads it under the system's
+// decimal separator.
+QString Local(const char* number);
+
 // Polls `condition` while events run, until it holds or 10 s have passed.
 bool WaitFor(const std::function<bool()>& condition);
 

@@ -32,7 +32,7 @@ TEST_F(MainWindowTest, FirstRunIsInchesCode128AtScale1) {
         {"cbBarcodeType", List("cbBarcodeType").currentText()},
         {"eFont", Edit("eFont").text()},             {"panel 0", Panel(0)},
     };
-    const QString expected[] = {"0.75", "0.208", "inches", "x1",
+    const QString expected[] = {Local("0.75"), Local("0.208"), "inches", "x1",
                                 "0°",   "Code 128", "Courier New", "Alpha Numeric"};
     for (std::size_t i = 0; i < std::size(shown); ++i)
         EXPECT_EQ(shown[i].second, expected[i]) << shown[i].first.toStdString();

@@ -4,6 +4,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ToolbarRules.h"
+#include "platform/NumberFormat.h"
 
 #include <QMdiArea>
 #include <QTest>
@@ -43,7 +44,7 @@ TEST_F(MainWindowTest, UnitsConvertTheActiveDocumentOrResetAnEmptyToolbar) {
         Action(c.choose).trigger();
         EXPECT_EQ(Control<QLabel>("LUnits").text(), c.units);
         EXPECT_EQ(Control<QLabel>("LUnits2").text(), c.units);
-        EXPECT_EQ(Edit("eHeight").text(), c.height);
+        EXPECT_EQ(Edit("eHeight").text(), Local(c.height));
         if (c.withDocument) {
             EXPECT_DOUBLE_EQ(Document().BarHeight(), c.barHeight);
         }
@@ -105,9 +106,9 @@ TEST_F(MainWindowTest, TheHeightBoxTakesNumbersUpTo200) {
         if (c.metric != Action("miMetrics").isChecked())
             Action(c.metric ? "miMetrics" : "miImperial").trigger();
         Edit("eHeight").clear();
-        Type(Edit("eHeight"), c.typed);
+        Type(Edit("eHeight"), Local(c.typed));
         Edit("eText").setFocus(); // leaving the box applies it
-        EXPECT_EQ(Edit("eHeight").text(), c.shown);
+        EXPECT_EQ(Edit("eHeight").text(), Local(c.shown));
         EXPECT_DOUBLE_EQ(Document().BarHeight(), c.barHeight);
     }
 }
@@ -118,11 +119,11 @@ TEST_F(MainWindowTest, NewDocumentReadsTheHeightBoxValidatedFirst) {
     Start();
     for (const auto& [typed, height] : cases) {
         SCOPED_TRACE(typed);
-        Edit("eHeight").setText(typed);
+        Edit("eHeight").setText(Local(typed));
         Edit("eHeight").setFocus();
         QTest::keyClick(&Edit("eHeight"), Qt::Key_N, Qt::ControlModifier);
         EXPECT_DOUBLE_EQ(Document().BarHeight(), height);
-        EXPECT_EQ(Edit("eHeight").text(), app::FormatSize(height, '.'));
+        EXPECT_EQ(Edit("eHeight").text(), app::FormatSize(height, platform::LocaleDecimalSeparator()));
     }
     EXPECT_EQ(Caption(), "barcode_3");
 }
@@ -149,7 +150,7 @@ TEST_F(MainWindowTest, DraggingTheWindowTo151PixelsAtScale2SettlesAt152) {
     documentWindow.resize(documentWindow.width(), 151 + frame);
     EXPECT_DOUBLE_EQ(Document().BarHeight(), 151.0 / 192.0);
     EXPECT_EQ(documentWindow.ClientPixels().height(), 152);
-    EXPECT_EQ(Edit("eHeight").text(), "0.786");
+    EXPECT_EQ(Edit("eHeight").text(), Local("0.786"));
     // Along the bars nothing lasts: the window goes back to the barcode's length.
     const int width = documentWindow.width();
     documentWindow.resize(width + 40, documentWindow.height());

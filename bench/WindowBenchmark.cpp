@@ -1,0 +1,80 @@
+// The designer's window on the offscreen platform: one keystroke in the text box, from the key
+// to the document window refitted and repainted, for a 40-character Code 128 at screen scale
+// x10; and start-up, from creating the main window to its first document shown.
+
+#include "app/AppState.h"
+#include "ui/TFMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+// Settings of a first run, kept apart from the user's.
+class FreshSettings {
+  public:
+    FreshSettings() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder_.path())); }
+
+  private:
+    QTemporaryDir folder_;
+};
+
+void Press(QWidget& target, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(&target, &release);
+}
+
+// Each iteration is one keystroke: the 40th character typed, or taken away again, so that the
+// barcode changes length (and the window its size) every time. With repaint 0 the window's
+// drawing is left to the event loop, to show what it costs.
+void BM_Keystroke(benchmark::State& state) {
+    const FreshSettings settings;
+    app::AppState appState;
+    ui::TFMain window(appState, {});
+    window.show();
+    QApplication::processEvents();
+    window.findChild<QComboBox*>("cbScale")->setCurrentIndex(9); // x10
+    auto& text = *window.findChild<QLineEdit*>("eText");
+    text.setText(QStringLiteral("TALLYRUNE-2026-LABEL-0000000000-ABCDEFG"));
+    text.setFocus();
+    text.end(false);
+    ui::TFBarcode& document = *window.ActiveWindow();
+    bool add = true;
+    for (auto _ : state) {
+        if (add) Press(text, Qt::Key_X, QStringLiteral("X"));
+        else Press(text, Qt::Key_Backspace, QString());
+        add = !add;
+        if (state.range(0)) document.widget()->repaint(); // drawn now, not at the next turn of the event loop
+    }
+    if (window.ActiveDocument()->BarcodeText().size() < 39) state.SkipWithError("typing failed");
+    state.counters["pixels wide"] = window.ActiveDocument()->DocumentBitmap().width();
+    window.ActiveDocument()->ClearModified();
+}
+BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->ArgName("repaint")->Unit(benchmark::kMillisecond);
+
+void BM_StartUpToFirstDocument(benchmark::State& state) {
+    const FreshSettings settings;
+    for (auto _ : state) {
+        app::AppState appState;
+        auto window = std::make_unique<ui::TFMain>(appState, QStringList());
+        window->show();
+        QApplication::processEvents();
+        if (!window->ActiveDocument()) state.SkipWithError("no first document");
+        state.PauseTiming();
+        window.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstDocument)->Unit(benchmark::kMillisecond);
+
+} // namespace
