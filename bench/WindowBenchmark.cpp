@@ -50,10 +50,13 @@ void BM_Keystroke(benchmark::State& state) {
     ui::TFBarcode& document = *window.ActiveWindow();
     bool add = true;
     for (auto _ : state) {
-        if (add) Press(text, Qt::Key_X, QStringLiteral("X"));
-        else Press(text, Qt::Key_Backspace, QString());
+        if (add)
+            Press(text, Qt::Key_X, QStringLiteral("X"));
+        else
+            Press(text, Qt::Key_Backspace, QString());
         add = !add;
-        if (state.range(0)) document.widget()->repaint(); // drawn now, not at the next turn of the event loop
+        if (state.range(0))
+            document.widget()->repaint(); // drawn now, not at the next turn of the event loop
     }
     if (window.ActiveDocument()->BarcodeText().size() < 39) state.SkipWithError("typing failed");
     state.counters["pixels wide"] = window.ActiveDocument()->DocumentBitmap().width();

@@ -25,9 +25,9 @@ bool SameFile(const QString& a, const QString& b) {
 }
 
 bool MayReplace(QWidget* parent, const QString& path) {
-    const QString text =
-        QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path));
-    return QMessageBox::warning(parent, QStringLiteral("Save Barcode"), text,
+    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                             .arg(QDir::toNativeSeparators(path));
+    return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
                                 QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
@@ -64,7 +64,8 @@ CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("SaveChangesQuestion"));
     QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
-    QPushButton* dontSave = box.addButton(QStringLiteral("Do&n't Save"), QMessageBox::DestructiveRole);
+    QPushButton* dontSave =
+        box.addButton(QStringLiteral("Do&n't Save"), QMessageBox::DestructiveRole);
     QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
     save->setObjectName(QStringLiteral("btSave"));
     dontSave->setObjectName(QStringLiteral("btDontSave"));

@@ -10,8 +10,8 @@ namespace ui {
 namespace {
 
 QKeySequence SequenceOf(const QKeyEvent& key) {
-    return QKeySequence(QKeyCombination(key.modifiers() & ~Qt::KeypadModifier,
-                                        static_cast<Qt::Key>(key.key())));
+    return QKeySequence(
+        QKeyCombination(key.modifiers() & ~Qt::KeypadModifier, static_cast<Qt::Key>(key.key())));
 }
 
 } // namespace

@@ -57,7 +57,7 @@ class BarcodePicture : public QWidget {
 TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, bool metric,
                      const app::LabelSheet& sheet)
     : host_(host), document_(metrics, metric, sheet),
-            picture_(new BarcodePicture(document_.DocumentBitmap(),
+      picture_(new BarcodePicture(document_.DocumentBitmap(),
                                   [this](QSize previous) { ClientResized(previous); })) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -70,8 +70,7 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, boo
         setToolTip(hint);
         picture_->setToolTip(hint);
     });
-    connect(&document_, &app::BarcodeDocument::modifiedChanged, this,
-            &QWidget::setWindowModified);
+    connect(&document_, &app::BarcodeDocument::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
 TFBarcode::~TFBarcode() = default;

@@ -86,7 +86,7 @@ void TFMain::SetUpControls() {
     setWindowIcon(QIcon(QStringLiteral(":/tallyrune.svg")));
     ui_->cbBarcodeType->addItems(TypeListItems());
     const std::pair<QToolButton*, QAction*> buttons[] = {
-        {ui_->tbOpen, ui_->acOpen},   {ui_->tbSave, ui_->acSave}, {ui_->tbExport, ui_->acExport},
+        {ui_->tbOpen, ui_->acOpen}, {ui_->tbSave, ui_->acSave},   {ui_->tbExport, ui_->acExport},
         {ui_->tbCopy, ui_->acCopy}, {ui_->tbPrint, ui_->acPrint},
     };
     for (const auto& [button, action] : buttons)
@@ -96,9 +96,9 @@ void TFMain::SetUpControls() {
     units->addAction(ui_->miImperial);
 
     // The window's shortcuts work whatever edit has the focus.
-    const QList<QAction*> shortcuts = {ui_->acNew,   ui_->acOpen,  ui_->acSave,
+    const QList<QAction*> shortcuts = {ui_->acNew,    ui_->acOpen,  ui_->acSave,
                                        ui_->acExport, ui_->acPrint, ui_->acCopy,
-                                       ui_->miClose, ui_->miPaste, ui_->miHelp};
+                                       ui_->miClose,  ui_->miPaste, ui_->miHelp};
     auto* shortcutsFirst = new ActionShortcutsFirst(shortcuts, this);
     for (QLineEdit* edit : {ui_->eText, ui_->eHeight, ui_->eWidth, ui_->eFont})
         edit->installEventFilter(shortcutsFirst);
@@ -177,8 +177,8 @@ void TFMain::LoadSettings() {
 
 // The bounds of the normal (not maximised) window, its frame's corner as placed by move().
 void TFMain::SaveSettings() {
-    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized |
-                                           Qt::WindowFullScreen));
+    const bool normal =
+        !(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
     const QRect client = normal ? geometry() : normalGeometry();
     const QPoint frame = geometry().topLeft() - pos();
     app::WindowSettings& window = state_.Settings.Window;

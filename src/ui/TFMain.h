@@ -116,8 +116,8 @@ class TFMain : public QMainWindow, private DocumentHost {
     QFont toolbarFont_;
     QString folder_; // where the file dialogs start
 
-    bool syncEnabled_ = false;   // the toolbar's handlers write into the document
-    int nextDocNumber_ = 1;      // of the next new document's name
+    bool syncEnabled_ = false; // the toolbar's handlers write into the document
+    int nextDocNumber_ = 1;    // of the next new document's name
     bool openParamPending_ = false;
     bool shownOnce_ = false;
     bool metricsChecked_ = false; // what the Units menu shows

@@ -243,8 +243,14 @@ TEST_F(BarcodeDocumentTest, ChangesOfFiledValuesMarkTheDocumentModified) {
         {"label sheet", [](BarcodeDocument& d) { d.Labels.GapWidth = 0.1; }, true},
         {"bar width", [](BarcodeDocument& d) { d.BarWidth = 12.0; }, true},
         {"the same text again", [](BarcodeDocument& d) { d.SetBarcodeText(""); }, false},
-        {"a text the symbology refuses", [](BarcodeDocument& d) { d.SetBarcodeText("\xe9"); }, false},
-        {"font", [](BarcodeDocument& d) { d.BarcodeFont.setFamily("Arial"); d.Refresh(); }, false},
+        {"a text the symbology refuses", [](BarcodeDocument& d) { d.SetBarcodeText("\xe9"); },
+         false},
+        {"font",
+         [](BarcodeDocument& d) {
+             d.BarcodeFont.setFamily("Arial");
+             d.Refresh();
+         },
+         false},
         {"name", [](BarcodeDocument& d) { d.SetFileName("elsewhere"); }, false},
     };
     for (const ChangeCase& c : cases) {

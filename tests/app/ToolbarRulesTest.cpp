@@ -1,8 +1,8 @@
 // The toolbar's rules without a window: the height box, the read-outs, the text conversion and
 // which paths open as documents.
 
-#include "app/DocumentPaths.h"
 #include "app/ToolbarRules.h"
+#include "app/DocumentPaths.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -20,10 +20,9 @@ struct HeightBoxCase {
 
 TEST(ToolbarRules, TheHeightBoxFallsBackOnItsUnitsDefault) {
     const HeightBoxCase cases[] = {
-        {"1.5", false, 1.5},  {" 2.25 ", true, 2.25}, {"200", false, 200.0},
-        {"200.001", false, 0.5}, {"250", true, 2.0},  {"0", false, 0.5},
-        {"0.0", true, 2.0},   {"-1", false, 0.5},     {"", false, 0.5},
-        {"1.2.3", true, 2.0}, {"1,5", false, 0.5},    {"abc", false, 0.5},
+        {"1.5", false, 1.5}, {" 2.25 ", true, 2.25}, {"200", false, 200.0}, {"200.001", false, 0.5},
+        {"250", true, 2.0},  {"0", false, 0.5},      {"0.0", true, 2.0},    {"-1", false, 0.5},
+        {"", false, 0.5},    {"1.2.3", true, 2.0},   {"1,5", false, 0.5},   {"abc", false, 0.5},
     };
     for (const HeightBoxCase& c : cases)
         EXPECT_EQ(app::HeightBoxValue(QString::fromLatin1(c.text), c.metric, '.'), c.value)
@@ -45,7 +44,8 @@ struct ReadoutCase {
 };
 
 TEST(ToolbarRules, AnEmptyToolbarShowsItsUnitsDefaults) {
-    for (const ReadoutCase& c : {ReadoutCase{false, "0.75", "inches"}, ReadoutCase{true, "2.0", "cm"}}) {
+    for (const ReadoutCase& c :
+         {ReadoutCase{false, "0.75", "inches"}, ReadoutCase{true, "2.0", "cm"}}) {
         const app::SizeReadouts shown = app::ReadoutsOf(nullptr, c.metric, '.');
         EXPECT_EQ(shown.height, c.height);
         EXPECT_EQ(shown.width, "0.0");
@@ -57,8 +57,14 @@ TEST(ToolbarRules, AnEmptyToolbarShowsItsUnitsDefaults) {
 }
 
 TEST(ToolbarRules, TextBeyondLatin1IsDroppedOnTheWayIn) {
-    EXPECT_EQ(app::DocumentText(QString::fromUtf8("a\xc3\xa9\xe2\x82\xac" "b")), "a\xe9" "b");
-    EXPECT_EQ(app::BoxText("a\xe9" "b"), QString::fromUtf8("a\xc3\xa9" "b"));
+    EXPECT_EQ(app::DocumentText(QString::fromUtf8("a\xc3\xa9\xe2\x82\xac"
+                                                  "b")),
+              "a\xe9"
+              "b");
+    EXPECT_EQ(app::BoxText("a\xe9"
+                           "b"),
+              QString::fromUtf8("a\xc3\xa9"
+                                "b"));
 }
 
 struct PathCase {
@@ -76,15 +82,17 @@ TEST(DocumentPaths, OnlyTlrFilesOpenInAnyLetterCase) {
     const PathCase cases[] = {
         {{in("a.TLR")}, "a.TLR", "a.TLR"},
         {{in("d.Tlr"), in("b.tlr")}, "d.Tlr", "d.Tlr"},
-        {{in("c.txt"), in("b.tlr")}, "", "b.tlr"},          // a drop skips other files
+        {{in("c.txt"), in("b.tlr")}, "", "b.tlr"},                // a drop skips other files
         {{in("folder.TLR"), in("b.tlr")}, "folder.TLR", "b.tlr"}, // and folders
         {{in("missing.tlr")}, "missing.tlr", ""},
         {{}, "", ""},
     };
     for (const PathCase& c : cases) {
         const auto name = [](const QString& path) { return path.section('/', -1); };
-        EXPECT_EQ(name(app::CommandLineDocument(c.paths)), c.opened) << c.paths.join(' ').toStdString();
-        EXPECT_EQ(name(app::FirstDroppedDocument(c.paths)), c.dropped) << c.paths.join(' ').toStdString();
+        EXPECT_EQ(name(app::CommandLineDocument(c.paths)), c.opened)
+            << c.paths.join(' ').toStdString();
+        EXPECT_EQ(name(app::FirstDroppedDocument(c.paths)), c.dropped)
+            << c.paths.join(' ').toStdString();
     }
 }
 

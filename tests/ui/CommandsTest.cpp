@@ -172,11 +172,10 @@ TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksFirst) {
         Type(Edit("eText"), "UNSAVED");
         QString question;
         {
-            std::deque<std::function<void(QWidget&)>> steps = {
-                [&](QWidget& box) {
-                    question = static_cast<QMessageBox&>(box).text();
-                    ClickButton(c.answer)(box);
-                }};
+            std::deque<std::function<void(QWidget&)>> steps = {[&](QWidget& box) {
+                question = static_cast<QMessageBox&>(box).text();
+                ClickButton(c.answer)(box);
+            }};
             if (c.saved) steps.push_back(ChooseFile(Path("kept.tlr")));
             ModalAnswers answers(steps);
             QTest::keyClick(&Edit("eText"), Qt::Key_X, Qt::ControlModifier);
@@ -212,8 +211,8 @@ TEST_F(MainWindowTest, SavingOverAnotherFileAsksFirst) {
     Type(Edit("eText"), "MINE");
     {
         // No: back in the save dialog, which is then cancelled.
-        ModalAnswers answers({ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::No),
-                              CancelDialog()});
+        ModalAnswers answers(
+            {ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::No), CancelDialog()});
         Action("acSave").trigger();
     }
     EXPECT_EQ(ReadBytes(Path("other.tlr")), "OTHER");
@@ -238,11 +237,11 @@ TEST_F(MainWindowTest, AFailedSaveIsShownAndTheDocumentStays) {
     QString shown;
     {
         const FileSizeLimit full(0);
-        ModalAnswers answers({ClickButton("btSave"), ChooseFile(Path("full.tlr")),
-                              [&](QWidget& box) {
-                                  shown = static_cast<QMessageBox&>(box).text();
-                                  static_cast<QMessageBox&>(box).accept();
-                              }});
+        ModalAnswers answers(
+            {ClickButton("btSave"), ChooseFile(Path("full.tlr")), [&](QWidget& box) {
+                 shown = static_cast<QMessageBox&>(box).text();
+                 static_cast<QMessageBox&>(box).accept();
+             }});
         Action("miClose").trigger();
     }
     EXPECT_EQ(shown, "Unable to write to " + Path("full.tlr"));

@@ -13,7 +13,8 @@
 namespace testing_support {
 
 QString Local(const char* number) {
-    return QString::fromLatin1(number).replace(QLatin1Char('.'), platform::LocaleDecimalSeparator());
+    return QString::fromLatin1(number).replace(QLatin1Char('.'),
+                                               platform::LocaleDecimalSeparator());
 }
 
 bool WaitFor(const std::function<bool()>& condition) {

@@ -26,14 +26,17 @@ TEST_F(MainWindowTest, FirstRunIsInchesCode128AtScale1) {
     Start();
     ASSERT_EQ(state->Metrics.ScreenDpiX, 96) << "the offscreen screen has 96 dots per inch";
     const std::pair<QString, QString> shown[] = {
-        {"eHeight", Edit("eHeight").text()},        {"eWidth", Edit("eWidth").text()},
-        {"LUnits", Control<QLabel>("LUnits").text()}, {"cbScale", List("cbScale").currentText()},
+        {"eHeight", Edit("eHeight").text()},
+        {"eWidth", Edit("eWidth").text()},
+        {"LUnits", Control<QLabel>("LUnits").text()},
+        {"cbScale", List("cbScale").currentText()},
         {"cbRotate", List("cbRotate").currentText()},
         {"cbBarcodeType", List("cbBarcodeType").currentText()},
-        {"eFont", Edit("eFont").text()},             {"panel 0", Panel(0)},
+        {"eFont", Edit("eFont").text()},
+        {"panel 0", Panel(0)},
     };
-    const QString expected[] = {Local("0.75"), Local("0.208"), "inches", "x1",
-                                "0°",   "Code 128", "Courier New", "Alpha Numeric"};
+    const QString expected[] = {Local("0.75"), Local("0.208"), "inches",      "x1",
+                                "0°",          "Code 128",     "Courier New", "Alpha Numeric"};
     for (std::size_t i = 0; i < std::size(shown); ++i)
         EXPECT_EQ(shown[i].second, expected[i]) << shown[i].first.toStdString();
     EXPECT_TRUE(Control<QCheckBox>("cbInterpret").isChecked());
@@ -63,7 +66,8 @@ TEST_F(MainWindowTest, AFirstTlrArgumentOpensInTheFirstDocument) {
         for (const QString& name : c.files)
             WriteBytes(Path(name), "[BARCODE]\r\nTEXT=FROMFILE\r\nSCALE=2\r\n");
         QStringList arguments;
-        for (const QString& name : c.arguments) arguments.append(Path(name));
+        for (const QString& name : c.arguments)
+            arguments.append(Path(name));
         Start(arguments);
         EXPECT_EQ(window->DocumentWindows().size(), 1);
         EXPECT_EQ(Caption(), c.caption);

@@ -85,9 +85,9 @@ TEST_F(MainWindowTest, RefusedCharactersVanishAsTheyAreTyped) {
 struct HeightCase {
     const char* what;
     bool metric;
-    const char* typed;  // keys typed into the empty box
-    const char* shown;  // after leaving it
-    double barHeight;   // the document's
+    const char* typed; // keys typed into the empty box
+    const char* shown; // after leaving it
+    double barHeight;  // the document's
 };
 
 TEST_F(MainWindowTest, TheHeightBoxTakesNumbersUpTo200) {
@@ -123,7 +123,8 @@ TEST_F(MainWindowTest, NewDocumentReadsTheHeightBoxValidatedFirst) {
         Edit("eHeight").setFocus();
         QTest::keyClick(&Edit("eHeight"), Qt::Key_N, Qt::ControlModifier);
         EXPECT_DOUBLE_EQ(Document().BarHeight(), height);
-        EXPECT_EQ(Edit("eHeight").text(), app::FormatSize(height, platform::LocaleDecimalSeparator()));
+        EXPECT_EQ(Edit("eHeight").text(),
+                  app::FormatSize(height, platform::LocaleDecimalSeparator()));
     }
     EXPECT_EQ(Caption(), "barcode_3");
 }
