@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -133,6 +134,7 @@ void TFMain::SetUpPopupMenu() {
     pmClose_ = new QAction(QStringLiteral("C&lose"), popup_);
     pmClose_->setObjectName(QStringLiteral("pmClose"));
     for (const auto& [item, command] : {std::pair{pmNew_, ui_->acNew}, {pmClose_, ui_->miClose}}) {
+        item->setIcon(command->icon());
         item->setShortcut(command->shortcut()); // shown; active only while the pop-up is
         item->setShortcutContext(Qt::WidgetShortcut);
         connect(item, &QAction::triggered, command, &QAction::trigger);
@@ -379,7 +381,9 @@ void TFMain::cbInterpretClick(bool checked) {
 // Only scalable fonts, at the one size the toolbar uses.
 void TFMain::sbFontClick() {
     app::BarcodeDocument* document = ActiveDocument();
-    QFontDialog dialog(document ? document->BarcodeFont : toolbarFont_, this);
+    QFont current = document ? document->BarcodeFont : toolbarFont_;
+    current.setFamily(QFontInfo(current).family()); // the face it resolves to, listed as such
+    QFontDialog dialog(current, this);
     dialog.setWindowTitle(QStringLiteral("Font"));
     dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     if (dialog.exec() != QDialog::Accepted) return;
