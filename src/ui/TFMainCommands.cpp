@@ -122,6 +122,7 @@ void TFMain::PrintingCommand(const std::function<void(app::BarcodeDocument&)>& c
     app::BarcodeDocument* document = ActiveDocument();
     if (!document) return;
     panel1_->setText(QStringLiteral("Preparing to Print"));
+    panel1_->repaint(); // seen even when the test page prints without a dialog
     const auto clear = qScopeGuard([this] { panel1_->clear(); });
     command(*document);
 }
