@@ -12,12 +12,6 @@ constexpr double kEmptyToolbarCentimetres = 2.0;
 
 } // namespace
 
-bool IsHeightBoxCharacter(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || u == u',' || u == u'.' || u == u'\b' || u == u'\n' ||
-           u == u'\r';
-}
-
 double HeightBoxValue(QStringView text, bool metric, QChar decimalSeparator) {
     const std::optional<double> value = platform::ParseReal(text, decimalSeparator);
     if (!value || !(*value > 0.0) || *value > kMaxHeightBoxValue) return DefaultBarHeight(metric);
@@ -42,18 +36,6 @@ SizeReadouts ReadoutsOf(const BarcodeDocument* document, bool metric, QChar deci
                 FormatSize(document->WidthInUnits(), decimalSeparator)};
     const double height = metric ? kEmptyToolbarCentimetres : kEmptyToolbarInches;
     return {FormatSize(height, decimalSeparator), FormatSize(0.0, decimalSeparator)};
-}
-
-std::string DocumentText(const QString& typed) {
-    std::string text;
-    text.reserve(static_cast<std::size_t>(typed.size()));
-    for (const QChar c : typed)
-        if (c.unicode() <= 0xFF) text += static_cast<char>(c.unicode());
-    return text;
-}
-
-QString BoxText(const std::string& documentText) {
-    return QString::fromLatin1(documentText.data(), static_cast<qsizetype>(documentText.size()));
 }
 
 } // namespace app

@@ -1,7 +1,6 @@
 #pragma once
-// The main window's toolbar rules that need no widget: the height box's keys, value and
-// defaults, the size read-outs and unit names, and the text box's conversion to the document's
-// Latin-1 text.
+// The main window's toolbar rules that need no widget: the height box's value and defaults, the
+// size read-outs and unit names.
 
 #include "app/BarcodeDocument.h"
 
@@ -9,16 +8,10 @@
 #include <QString>
 #include <QStringView>
 
-#include <string>
-
 namespace app {
 
 // The height box takes the same limit in centimetres and in inches.
 inline constexpr double kMaxHeightBoxValue = 200.0;
-
-// What typing may put into the height box: digits, both decimal separators, and the editing
-// characters backspace, line feed and carriage return.
-bool IsHeightBoxCharacter(QChar c);
 
 // The height a bad height box falls back on: 2.0 cm or 0.5 inch.
 inline double DefaultBarHeight(bool metric) {
@@ -46,11 +39,5 @@ struct SizeReadouts {
 // The height and width boxes for `document`; with none, 0.0 wide and 2.0 (cm) or 0.75 (inch)
 // high.
 SizeReadouts ReadoutsOf(const BarcodeDocument* document, bool metric, QChar decimalSeparator);
-
-// The text box's text as the document's Latin-1 bytes; characters beyond Latin-1 cannot be
-// encoded by any symbology and are dropped, like any other refused character.
-std::string DocumentText(const QString& typed);
-// The document's text as the text box shows it.
-QString BoxText(const std::string& documentText);
 
 } // namespace app

@@ -1,7 +1,8 @@
 #include "ui/Application.h"
 
+#include "ui/MessageBoxes.h"
+
 #include <QIcon>
-#include <QMessageBox>
 
 static void InitArtworkResource() {
     Q_INIT_RESOURCE(tallyrune);
@@ -20,14 +21,9 @@ bool HasDisplay() {
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
-void ShowFailure(QWidget* parent, const std::exception& failure) {
-    QMessageBox::critical(parent ? parent : QApplication::activeWindow(),
-                          QStringLiteral("Tallyrune"), QString::fromUtf8(failure.what()));
-}
-
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     LoadArtwork();
-    setApplicationName(QStringLiteral("Tallyrune"));
+    setApplicationName(QString::fromLatin1(kProgramTitle));
     setApplicationVersion(QStringLiteral("3.1"));
     setWindowIcon(QIcon(QStringLiteral(":/tallyrune.svg")));
 }
@@ -36,7 +32,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        ShowFailure(nullptr, failure);
+        ShowFailure(QApplication::activeWindow(), failure);
         return false;
     }
 }

@@ -3,9 +3,6 @@
 // failure that reaches the event loop in a message box, and the program goes on.
 
 #include <QApplication>
-#include <QString>
-
-#include <exception>
 
 namespace ui {
 
@@ -15,9 +12,6 @@ void LoadArtwork();
 // Whether there is a screen to show windows on: an X or Wayland display, or a Qt platform
 // chosen explicitly.
 bool HasDisplay();
-
-// The failure's own text in a message box over `parent` (the active window when none).
-void ShowFailure(QWidget* parent, const std::exception& failure);
 
 class Application : public QApplication {
   public:

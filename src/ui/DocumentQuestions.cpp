@@ -1,23 +1,27 @@
 #include "ui/DocumentQuestions.h"
 
+#include "ui/FileChoice.h"
+#include "ui/MessageBoxes.h"
+
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <vector>
+
 namespace ui {
 namespace {
 
-const QString kTitle = QStringLiteral("Tallyrune");
-
-// Qt's own dialog, so it looks and behaves the same on every desktop.
-QString RunFileDialog(QFileDialog& dialog) {
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QLatin1String(kDocumentFilter));
-    dialog.setDefaultSuffix(QStringLiteral("tlr"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().front();
+FileChoice DocumentChoice(const char* objectName, const char* title, bool save,
+                          const QString& proposedName) {
+    return {objectName,
+            QString::fromLatin1(title),
+            QtFilter(QStringLiteral("Tallyrune Files (*.tlr)|*.tlr")),
+            QStringLiteral("tlr"),
+            save,
+            false,
+            proposedName};
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -25,56 +29,61 @@ bool SameFile(const QString& a, const QString& b) {
 }
 
 bool MayReplace(QWidget* parent, const QString& path) {
-    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                             .arg(QDir::toNativeSeparators(path));
-    return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
-                                QMessageBox::Yes | QMessageBox::No,
-                                QMessageBox::No) == QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
+                    QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("ReplaceQuestion"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, QStringLiteral("Load Barcode"), folder);
-    dialog.setObjectName(QStringLiteral("LoadBarcodeDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    return RunFileDialog(dialog);
+    return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode", false, {}),
+                      folder)
+        .value_or(QString());
 }
 
+// Replacing the document's own file needs no question; refusing to replace another one goes
+// back to the dialog.
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& proposed) {
-    QString suggestion = proposed;
+    FileChoice choice = DocumentChoice("SaveBarcodeDialog", "Save Barcode", true, proposed);
     for (;;) {
-        QFileDialog dialog(parent, QStringLiteral("Save Barcode"), folder);
-        dialog.setObjectName(QStringLiteral("SaveBarcodeDialog"));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontConfirmOverwrite); // asked below, only for other files
-        dialog.selectFile(suggestion);
-        const QString path = RunFileDialog(dialog);
+        const QString path = ChooseFile(parent, choice, folder).value_or(QString());
         if (path.isEmpty() || !QFileInfo::exists(path) || SameFile(path, proposed) ||
             MayReplace(parent, path))
             return path;
-        suggestion = path;
+        choice.proposedName = path;
     }
 }
 
 CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
-    QMessageBox box(QMessageBox::Warning, kTitle, QStringLiteral("Save changes to %1?").arg(name),
-                    QMessageBox::NoButton, parent);
+    struct Choice {
+        const char* objectName;
+        const char* text;
+        QMessageBox::ButtonRole role;
+        CloseAnswer answer;
+    };
+    static constexpr Choice kChoices[] = {
+        {"btSave", "&Save", QMessageBox::AcceptRole, CloseAnswer::Save}, // the default
+        {"btDontSave", "Do&n't Save", QMessageBox::DestructiveRole, CloseAnswer::DontSave},
+        {"btCancel", "Cancel", QMessageBox::RejectRole, CloseAnswer::Cancel}, // Escape
+    };
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle),
+                    QStringLiteral("Save changes to %1?").arg(name), QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("SaveChangesQuestion"));
-    QPushButton* save = box.addButton(QStringLiteral("&Save"), QMessageBox::AcceptRole);
-    QPushButton* dontSave =
-        box.addButton(QStringLiteral("Do&n't Save"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    save->setObjectName(QStringLiteral("btSave"));
-    dontSave->setObjectName(QStringLiteral("btDontSave"));
-    cancel->setObjectName(QStringLiteral("btCancel"));
-    box.setDefaultButton(save);
-    box.setEscapeButton(cancel);
+    std::vector<QPushButton*> buttons;
+    for (const Choice& choice : kChoices) {
+        buttons.push_back(box.addButton(QString::fromLatin1(choice.text), choice.role));
+        buttons.back()->setObjectName(QString::fromLatin1(choice.objectName));
+    }
+    box.setDefaultButton(buttons.front());
+    box.setEscapeButton(buttons.back());
     box.exec();
-    if (box.clickedButton() == save) return CloseAnswer::Save;
-    if (box.clickedButton() == dontSave) return CloseAnswer::DontSave;
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (box.clickedButton() == buttons[i]) return kChoices[i].answer;
     return CloseAnswer::Cancel;
 }
 

@@ -9,7 +9,8 @@ class QWidget;
 
 namespace ui {
 
-inline constexpr char kDocumentFilter[] = "Tallyrune Files (*.tlr)";
+// Qt's own dialogs, the same on every desktop (object names LoadBarcodeDialog,
+// SaveBarcodeDialog, ReplaceQuestion and SaveChangesQuestion).
 
 // The chosen existing file, or empty when cancelled. `folder` is where the dialog starts.
 QString AskOpenPath(QWidget* parent, const QString& folder);

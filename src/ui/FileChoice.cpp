@@ -5,8 +5,10 @@
 
 namespace ui {
 
-std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice) {
-    QFileDialog dialog(parent, choice.title);
+std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice,
+                                  const QString& folder) {
+    QFileDialog dialog(parent, choice.title, folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setObjectName(QString::fromLatin1(choice.objectName));
     dialog.setNameFilter(choice.filter);
     dialog.setDefaultSuffix(choice.defaultSuffix);

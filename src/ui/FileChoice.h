@@ -19,8 +19,10 @@ struct FileChoice {
     QString proposedName; // the name the dialog starts with
 };
 
-// The chosen path, or nothing when the user cancelled.
-std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice);
+// The chosen path, or nothing when the user cancelled. Qt's own dialog, the same on every
+// desktop; it starts in `folder` unless the proposed name has one (empty: the current folder).
+std::optional<QString> ChooseFile(QWidget* parent, const FileChoice& choice,
+                                  const QString& folder = QString());
 
 // A filter given as "description|pattern|description|pattern" in Qt's form; each description
 // already names its pattern in brackets.

@@ -22,4 +22,8 @@ void FilterLengthCharacters(QLineEdit& box, int maxLength) {
     Filter(box, maxLength, QStringLiteral("[0-9,.\\-]*"));
 }
 
+void FilterDecimalCharacters(QLineEdit& box, int maxLength) {
+    Filter(box, maxLength, QStringLiteral("[0-9,.]*"));
+}
+
 } // namespace ui

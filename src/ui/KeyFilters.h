@@ -13,5 +13,7 @@ inline constexpr int kIntegerBoxDigits = 9;
 void FilterDigits(QLineEdit& box, int maxLength);
 // Digits, ",", "-" and "." (lengths in either decimal separator, and negative ones).
 void FilterLengthCharacters(QLineEdit& box, int maxLength);
+// Digits, "," and "." (positive decimal numbers in either separator).
+void FilterDecimalCharacters(QLineEdit& box, int maxLength);
 
 } // namespace ui

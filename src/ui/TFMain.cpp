@@ -9,9 +9,12 @@
 #include "platform/Registry.h"
 #include "print/DeviceMetrics.h"
 #include "shell/FileAssociation.h"
+#include "ui/ActionShortcutsFirst.h"
 #include "ui/Application.h"
 #include "ui/DialogCommands.h"
-#include "ui/LineEditFilters.h"
+#include "ui/ExitWatcher.h"
+#include "ui/KeyFilters.h"
+#include "ui/LatinText.h"
 #include "ui_TFMain.h"
 
 #include <QActionGroup>
@@ -22,7 +25,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
+#include <QDropEvent>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
@@ -34,6 +37,7 @@ namespace ui {
 namespace {
 
 const QString kCaption = QStringLiteral("Tallyrune v3.1");
+constexpr int kHeightBoxLength = 7; // characters
 
 // A selection made by the program raises no change event.
 void SelectQuietly(QComboBox& list, int index) {
@@ -79,6 +83,10 @@ TFMain::TFMain(app::AppState& state, QStringList arguments, QWidget* parent)
     shell::AssociateDocuments(state_.Settings.Path);
 
     dialogs_ = std::make_unique<DialogCommands>(*this, state_);
+    dialogs_->SetPrintStatus([this](const QString& text) {
+        panel1_->setText(text);
+        panel1_->repaint(); // seen even when the test page prints without a dialog
+    });
 }
 
 TFMain::~TFMain() = default;
@@ -103,9 +111,14 @@ void TFMain::SetUpControls() {
     auto* shortcutsFirst = new ActionShortcutsFirst(shortcuts, this);
     for (QLineEdit* edit : {ui_->eText, ui_->eHeight, ui_->eWidth, ui_->eFont})
         edit->installEventFilter(shortcutsFirst);
-    ui_->eHeight->installEventFilter(new TypedCharacterFilter(app::IsHeightBoxCharacter, this));
+    FilterDecimalCharacters(*ui_->eHeight, kHeightBoxLength);
+    auto* exits = new ExitWatcher(this);
+    exits->Watch(ui_->eHeight, [this] {
+        eHeightExit();
+        return true;
+    });
     for (QLineEdit* edit : {ui_->eText, ui_->eHeight})
-        edit->installEventFilter(this); // dropped files, and the height box's clicks and exits
+        edit->installEventFilter(this); // dropped files, and the height box's clicks
     SetUpStatusBar();
     SetUpPopupMenu();
 }
@@ -282,7 +295,7 @@ void TFMain::SyncToolbar() {
     SelectQuietly(*ui_->cbRotate, document->Rotation());
     const int typeIndex = engine::SymbologyToCombo(document->Symbology());
     if (typeIndex >= 0) SelectQuietly(*ui_->cbBarcodeType, typeIndex);
-    ui_->eText->setText(app::BoxText(document->BarcodeText()));
+    ui_->eText->setText(FromLatin1(document->BarcodeText()));
     ui_->eText->selectAll();
     toolbarFont_ = document->BarcodeFont;
     ui_->eFont->setText(toolbarFont_.family());
@@ -340,7 +353,7 @@ void TFMain::cbBarcodeTypeChange(int index) {
     app::BarcodeDocument* document = ActiveDocument();
     if (!syncEnabled_ || !document) return;
     document->SetSymbology(engine::ComboToSymbology(index));
-    ui_->eText->setText(app::BoxText(document->BarcodeText()));
+    ui_->eText->setText(FromLatin1(document->BarcodeText()));
     ui_->eText->selectAll();
     ShowSizes();
 }
@@ -349,8 +362,8 @@ void TFMain::cbBarcodeTypeChange(int index) {
 void TFMain::eTextChange(const QString& text) {
     app::BarcodeDocument* document = ActiveDocument();
     if (!syncEnabled_ || !document) return;
-    document->SetBarcodeText(app::DocumentText(text));
-    const QString stored = app::BoxText(document->BarcodeText());
+    document->SetBarcodeText(ToLatin1(text));
+    const QString stored = FromLatin1(document->BarcodeText());
     if (stored != text) {
         syncEnabled_ = false;
         ui_->eText->setText(stored);
@@ -429,11 +442,6 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::Drop) DropFiles(*drop->mimeData());
         return true;
     }
-    case QEvent::FocusOut:
-        if (watched == ui_->eHeight &&
-            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-            eHeightExit();
-        break;
     case QEvent::MouseButtonRelease:
         if (watched == ui_->eHeight) eHeightExit();
         break;

@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <QStringList>
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -93,7 +92,6 @@ class TFMain : public QMainWindow, private DocumentHost {
     void acExportExecute();
     void acPrintExecute();
     void PrintTestPageExecute();
-    void PrintingCommand(const std::function<void(app::BarcodeDocument&)>& command);
     void LabelSettingsExecute();
     void SequenceSettingsExecute();
     void acCopyExecute();

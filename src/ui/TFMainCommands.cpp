@@ -3,9 +3,9 @@
 
 #include "app/DocumentPaths.h"
 #include "app/HelpLinks.h"
-#include "ui/Application.h"
 #include "ui/DialogCommands.h"
 #include "ui/DocumentQuestions.h"
+#include "ui/MessageBoxes.h"
 #include "ui/TFAbout.h"
 #include "ui/TFMain.h"
 #include "ui_TFMain.h"
@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
-#include <QScopeGuard>
 
 namespace ui {
 
@@ -62,13 +61,7 @@ bool TFMain::SaveDocument(app::BarcodeDocument& document) {
     const QString path = AskSavePath(this, folder_, document.FileName());
     if (path.isEmpty()) return false;
     folder_ = QFileInfo(path).absolutePath();
-    try {
-        document.SaveToFile(path);
-    } catch (const std::exception& failure) {
-        ShowFailure(this, failure);
-        return false;
-    }
-    return true;
+    return RunShowingFailures(this, [&] { document.SaveToFile(path); });
 }
 
 bool TFMain::MayClose(app::BarcodeDocument& document) {
@@ -110,21 +103,11 @@ void TFMain::acExportExecute() {
 }
 
 void TFMain::acPrintExecute() {
-    PrintingCommand([this](app::BarcodeDocument& document) { dialogs_->Print(document); });
+    if (app::BarcodeDocument* document = ActiveDocument()) dialogs_->Print(*document);
 }
 
 void TFMain::PrintTestPageExecute() {
-    PrintingCommand([this](app::BarcodeDocument& document) { dialogs_->PrintTestPage(document); });
-}
-
-// Status panel 1 says "Preparing to Print" while the print or test page command runs.
-void TFMain::PrintingCommand(const std::function<void(app::BarcodeDocument&)>& command) {
-    app::BarcodeDocument* document = ActiveDocument();
-    if (!document) return;
-    panel1_->setText(QStringLiteral("Preparing to Print"));
-    panel1_->repaint(); // seen even when the test page prints without a dialog
-    const auto clear = qScopeGuard([this] { panel1_->clear(); });
-    command(*document);
+    if (app::BarcodeDocument* document = ActiveDocument()) dialogs_->PrintTestPage(*document);
 }
 
 // Without a document the dialog edits the sheet that new documents take.

@@ -1,5 +1,5 @@
-// The toolbar's rules without a window: the height box, the read-outs, the text conversion and
-// which paths open as documents.
+// The toolbar's rules without a window: the height box, the read-outs, and which paths open as
+// documents.
 
 #include "app/ToolbarRules.h"
 #include "app/DocumentPaths.h"
@@ -30,13 +30,6 @@ TEST(ToolbarRules, TheHeightBoxFallsBackOnItsUnitsDefault) {
     EXPECT_EQ(app::HeightBoxValue(u"1,5", false, ','), 1.5); // the system's separator
 }
 
-TEST(ToolbarRules, TheHeightBoxTakesDigitsSeparatorsAndEditingKeys) {
-    QString accepted;
-    for (char16_t c = 1; c < 128; ++c)
-        if (app::IsHeightBoxCharacter(QChar(c))) accepted.append(QChar(c));
-    EXPECT_EQ(accepted, QString("\b\n\r,.0123456789"));
-}
-
 struct ReadoutCase {
     bool metric;
     const char* height;
@@ -54,17 +47,6 @@ TEST(ToolbarRules, AnEmptyToolbarShowsItsUnitsDefaults) {
     EXPECT_EQ(app::FormatSize(151.0 / 192.0, ','), "0,786");
     EXPECT_DOUBLE_EQ(app::ConvertBarHeight(1.0, true), 2.54);
     EXPECT_DOUBLE_EQ(app::ConvertBarHeight(2.54, false), 1.0);
-}
-
-TEST(ToolbarRules, TextBeyondLatin1IsDroppedOnTheWayIn) {
-    EXPECT_EQ(app::DocumentText(QString::fromUtf8("a\xc3\xa9\xe2\x82\xac"
-                                                  "b")),
-              "a\xe9"
-              "b");
-    EXPECT_EQ(app::BoxText("a\xe9"
-                           "b"),
-              QString::fromUtf8("a\xc3\xa9"
-                                "b"));
 }
 
 struct PathCase {

@@ -12,11 +12,20 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-namespace testing_support {
+namespace window_testing {
 namespace {
+
+using dialog_testing::ChooseFileIn;
+using dialog_testing::WhenModal;
+using testing_support::DecodeImage;
+using testing_support::DecodeResult;
+using testing_support::FileSizeLimit;
+using testing_support::ReadBytes;
+using testing_support::WriteBytes;
 
 TEST_F(MainWindowTest, CtrlXAndCtrlCWinOverTheFocusedTextBox) {
     Start();
@@ -36,30 +45,52 @@ TEST_F(MainWindowTest, CtrlXAndCtrlCWinOverTheFocusedTextBox) {
 }
 
 // Each command that needs a document does nothing without one: no dialog, no status text.
+// Label Settings still opens, on the sheet that new documents take.
 TEST_F(MainWindowTest, PrintExportSequenceAndTestPageDoNothingWithoutADocument) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"acPrint", ""},
+        {"acExport", ""},
+        {"miSequenceSettings", ""},
+        {"miPrintTestPage", ""},
+        {"acCopy", ""},
+        {"acSave", ""},
+        {"miClose", ""},
+        {"miLabelSettings", "TFLabelSettings"},
+    };
     Start();
     Action("miCloseAll").trigger();
     ASSERT_EQ(window->ActiveDocument(), nullptr);
-    for (const char* command : {"acPrint", "acExport", "miSequenceSettings", "miPrintTestPage",
-                                "acCopy", "acSave", "miClose"}) {
+    for (const auto& [command, opens] : cases) {
         SCOPED_TRACE(command);
         QGuiApplication::clipboard()->setText("unchanged");
         QString seen;
         QTimer closer; // closes any dialog that opens, so a failure cannot hang the test
         QObject::connect(&closer, &QTimer::timeout, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
-                seen = modal->windowTitle();
+                seen = modal->objectName();
                 modal->close();
             }
         });
         closer.start(5);
         Action(command).trigger();
         QTest::qWait(20);
-        EXPECT_EQ(seen, "");
+        EXPECT_EQ(seen, opens);
         EXPECT_EQ(Panel(1), "");
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "unchanged");
         EXPECT_TRUE(window->DocumentWindows().isEmpty());
     }
+}
+
+TEST_F(MainWindowTest, StatusPanel1SaysPreparingToPrintWhileThePrintDialogIsOpen) {
+    Start();
+    QString during;
+    WhenModal("TFPrintIt", [&](QWidget& dialog) {
+        during = Panel(1);
+        static_cast<QDialog&>(dialog).reject();
+    });
+    Action("acPrint").trigger();
+    EXPECT_EQ(during, "Preparing to Print");
+    EXPECT_EQ(Panel(1), "");
 }
 
 // The picture on the clipboard is the window's: three times as large at x3, and readable.
@@ -88,7 +119,7 @@ TEST_F(MainWindowTest, PasteGoesOnlyIntoTheTextBox) {
     EXPECT_EQ(Edit("eText").text(), "1234");
     Edit("eHeight").setFocus();
     QTest::keyClick(&Edit("eHeight"), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(Edit("eHeight").text(), Local("0.75"));
+    EXPECT_EQ(Edit("eHeight").text(), dialog_testing::LocalNumber("0.75"));
     QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
     Edit("eText").setFocus();
     Edit("eText").selectAll();
@@ -143,14 +174,14 @@ TEST_F(MainWindowTest, TheFirstDroppedTlrFileOpens) {
 TEST_F(MainWindowTest, OpenReusesTheEmptyActiveDocument) {
     WriteBytes(Path("a.tlr"), "[BARCODE]\r\nTEXT=ALPHA\r\n");
     Start();
-    ModalAnswers answers({ChooseFile(Path("a.tlr")), ChooseFile(Path("a.tlr"))});
-    Action("acOpen").trigger();
-    EXPECT_EQ(window->DocumentWindows().size(), 1);
-    EXPECT_EQ(Caption(), "a.tlr");
-    Action("acOpen").trigger(); // the active document has text now
-    EXPECT_EQ(window->DocumentWindows().size(), 2);
-    EXPECT_EQ(Edit("eText").text(), "ALPHA");
-    EXPECT_FALSE(Document().Modified());
+    for (int documents : {1, 2}) { // the second time, the active document has text
+        WhenModal("LoadBarcodeDialog", [&](QWidget& d) { ChooseFileIn(d, Path("a.tlr")); });
+        Action("acOpen").trigger();
+        EXPECT_EQ(window->DocumentWindows().size(), documents);
+        EXPECT_EQ(Caption(), "a.tlr");
+        EXPECT_EQ(Edit("eText").text(), "ALPHA");
+        EXPECT_FALSE(Document().Modified());
+    }
 }
 
 struct CloseCase {
@@ -171,19 +202,16 @@ TEST_F(MainWindowTest, ClosingAModifiedDocumentAsksFirst) {
         Start();
         Type(Edit("eText"), "UNSAVED");
         QString question;
-        {
-            std::deque<std::function<void(QWidget&)>> steps = {[&](QWidget& box) {
-                question = static_cast<QMessageBox&>(box).text();
-                ClickButton(c.answer)(box);
-            }};
-            if (c.saved) steps.push_back(ChooseFile(Path("kept.tlr")));
-            ModalAnswers answers(steps);
-            QTest::keyClick(&Edit("eText"), Qt::Key_X, Qt::ControlModifier);
-        }
+        WhenModal("SaveChangesQuestion", [&](QWidget& box) {
+            question = static_cast<QMessageBox&>(box).text();
+            Click(c.answer)(box);
+        });
+        if (c.saved)
+            WhenModal("SaveBarcodeDialog", [&](QWidget& d) { ChooseFileIn(d, Path("kept.tlr")); });
+        QTest::keyClick(&Edit("eText"), Qt::Key_X, Qt::ControlModifier);
         EXPECT_EQ(question, "Save changes to barcode_1?");
         EXPECT_EQ(window->DocumentWindows().isEmpty(), c.closed);
         EXPECT_EQ(ReadBytes(Path("kept.tlr")).contains("TEXT=UNSAVED"), c.saved);
-        QFile::remove(Path("kept.tlr"));
         TearDown();
         SetUp();
     }
@@ -194,14 +222,11 @@ TEST_F(MainWindowTest, CancelStopsTheExitAndUnchangedDocumentsCloseSilently) {
     Start();
     Action("acNew").trigger();
     Type(Edit("eText"), "CHANGED");
-    {
-        ModalAnswers answers({ClickButton("btCancel")});
-        EXPECT_FALSE(window->close());
-    }
+    WhenModal("SaveChangesQuestion", Click("btCancel"));
+    EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->DocumentWindows().size(), 2);
     Document().ClearModified();
-    ModalAnswers none({});
     EXPECT_TRUE(window->close());
 }
 
@@ -209,24 +234,26 @@ TEST_F(MainWindowTest, SavingOverAnotherFileAsksFirst) {
     WriteBytes(Path("other.tlr"), "OTHER");
     Start();
     Type(Edit("eText"), "MINE");
-    {
-        // No: back in the save dialog, which is then cancelled.
-        ModalAnswers answers(
-            {ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::No), CancelDialog()});
-        Action("acSave").trigger();
-    }
+    const auto chooseOther = [this](QWidget& d) { ChooseFileIn(d, Path("other.tlr")); };
+    // No: back in the save dialog, which is then cancelled.
+    WhenModal("SaveBarcodeDialog", chooseOther);
+    WhenModal("ReplaceQuestion", [](QWidget& box) {
+        WhenModal("SaveBarcodeDialog", [](QWidget& d) { static_cast<QDialog&>(d).reject(); });
+        static_cast<QMessageBox&>(box).button(QMessageBox::No)->click();
+    });
+    Action("acSave").trigger();
     EXPECT_EQ(ReadBytes(Path("other.tlr")), "OTHER");
-    {
-        ModalAnswers answers({ChooseFile(Path("other.tlr")), ClickStandard(QMessageBox::Yes)});
-        Action("acSaveAs").trigger();
-    }
+
+    WhenModal("SaveBarcodeDialog", chooseOther);
+    WhenModal("ReplaceQuestion", [](QWidget& box) {
+        static_cast<QMessageBox&>(box).button(QMessageBox::Yes)->click();
+    });
+    Action("acSaveAs").trigger();
     EXPECT_TRUE(ReadBytes(Path("other.tlr")).contains("TEXT=MINE"));
     EXPECT_EQ(Caption(), "other.tlr");
-    {
-        ModalAnswers answers({ChooseFile(Path("other.tlr"))}); // its own file: no question
-        Action("acSave").trigger();
-        EXPECT_EQ(answers.Answered(), 1);
-    }
+
+    WhenModal("SaveBarcodeDialog", chooseOther); // its own file now: no question
+    Action("acSave").trigger();
     EXPECT_FALSE(Document().Modified());
 }
 
@@ -237,11 +264,12 @@ TEST_F(MainWindowTest, AFailedSaveIsShownAndTheDocumentStays) {
     QString shown;
     {
         const FileSizeLimit full(0);
-        ModalAnswers answers(
-            {ClickButton("btSave"), ChooseFile(Path("full.tlr")), [&](QWidget& box) {
-                 shown = static_cast<QMessageBox&>(box).text();
-                 static_cast<QMessageBox&>(box).accept();
-             }});
+        WhenModal("SaveChangesQuestion", Click("btSave"));
+        WhenModal("SaveBarcodeDialog", [&](QWidget& d) { ChooseFileIn(d, Path("full.tlr")); });
+        WhenModal("MessageBox", [&](QWidget& box) {
+            shown = static_cast<QMessageBox&>(box).text();
+            static_cast<QMessageBox&>(box).accept();
+        });
         Action("miClose").trigger();
     }
     EXPECT_EQ(shown, "Unable to write to " + Path("full.tlr"));
@@ -270,7 +298,7 @@ TEST_F(MainWindowTest, RightClickOnADocumentOpensThePopupMenu) {
     auto& popup = Control<QMenu>("PopupMenu1");
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(2, 2), QPoint(60, 60));
     QApplication::sendEvent(window->ActiveWindow()->widget(), &click);
-    ASSERT_TRUE(WaitFor([&] { return popup.isVisible(); }));
+    ASSERT_TRUE(dialog_testing::WaitFor([&] { return popup.isVisible(); }));
     QStringList items;
     for (const QAction* item : popup.actions())
         items.append(item->isSeparator() ? "-" : item->text());
@@ -283,4 +311,4 @@ TEST_F(MainWindowTest, RightClickOnADocumentOpensThePopupMenu) {
 }
 
 } // namespace
-} // namespace testing_support
+} // namespace window_testing

@@ -7,7 +7,7 @@
 
 #include <QCheckBox>
 
-namespace testing_support {
+namespace window_testing {
 namespace {
 
 TEST_F(MainWindowTest, StartsWithBarcode1ThenNewGivesBarcode2) {
@@ -35,8 +35,14 @@ TEST_F(MainWindowTest, FirstRunIsInchesCode128AtScale1) {
         {"eFont", Edit("eFont").text()},
         {"panel 0", Panel(0)},
     };
-    const QString expected[] = {Local("0.75"), Local("0.208"), "inches",      "x1",
-                                "0°",          "Code 128",     "Courier New", "Alpha Numeric"};
+    const QString expected[] = {dialog_testing::LocalNumber("0.75"),
+                                dialog_testing::LocalNumber("0.208"),
+                                "inches",
+                                "x1",
+                                "0°",
+                                "Code 128",
+                                "Courier New",
+                                "Alpha Numeric"};
     for (std::size_t i = 0; i < std::size(shown); ++i)
         EXPECT_EQ(shown[i].second, expected[i]) << shown[i].first.toStdString();
     EXPECT_TRUE(Control<QCheckBox>("cbInterpret").isChecked());
@@ -64,7 +70,7 @@ TEST_F(MainWindowTest, AFirstTlrArgumentOpensInTheFirstDocument) {
     for (const ArgumentCase& c : cases) {
         SCOPED_TRACE(c.what);
         for (const QString& name : c.files)
-            WriteBytes(Path(name), "[BARCODE]\r\nTEXT=FROMFILE\r\nSCALE=2\r\n");
+            testing_support::WriteBytes(Path(name), "[BARCODE]\r\nTEXT=FROMFILE\r\nSCALE=2\r\n");
         QStringList arguments;
         for (const QString& name : c.arguments)
             arguments.append(Path(name));
@@ -83,22 +89,22 @@ TEST_F(MainWindowTest, AFirstTlrArgumentOpensInTheFirstDocument) {
 
 // Everything the window keeps comes back at the next start.
 TEST_F(MainWindowTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
+    exporting::ExportSettings exportChoices; // as the export dialog leaves them at its end
+    exportChoices.DpiText = "600";
+    {
+        platform::Registry registry;
+        exporting::SaveExportSettings(registry, exportChoices);
+    }
     Start();
+    EXPECT_EQ(state->Export.DpiText, "600");
     window->move(120, 90);
     window->resize(640, 420);
     List("cbBarcodeType").setCurrentIndex(7); // EAN 13
     Action("miMetrics").trigger();
     state->Settings.Labels.LabelWidth = 2.625;
     state->Settings.Printing.Copies = 3;
-    state->Export.DpiText = "600";
-    {
-        platform::Registry registry; // the export dialog saves its choices itself
-        exporting::SaveExportSettings(registry, state->Export);
-    }
-    {
-        ModalAnswers answers({ClickButton("btDontSave")}); // the document changed
-        Close();
-    }
+    dialog_testing::WhenModal("SaveChangesQuestion", Click("btDontSave")); // it changed
+    Close();
 
     Start();
     EXPECT_EQ(window->pos(), QPoint(120, 90));
@@ -116,4 +122,4 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
 }
 
 } // namespace
-} // namespace testing_support
+} // namespace window_testing

@@ -9,7 +9,7 @@
 #include <QMdiArea>
 #include <QTest>
 
-namespace testing_support {
+namespace window_testing {
 namespace {
 
 struct UnitsCase {
@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, UnitsConvertTheActiveDocumentOrResetAnEmptyToolbar) {
         Action(c.choose).trigger();
         EXPECT_EQ(Control<QLabel>("LUnits").text(), c.units);
         EXPECT_EQ(Control<QLabel>("LUnits2").text(), c.units);
-        EXPECT_EQ(Edit("eHeight").text(), Local(c.height));
+        EXPECT_EQ(Edit("eHeight").text(), dialog_testing::LocalNumber(c.height));
         if (c.withDocument) {
             EXPECT_DOUBLE_EQ(Document().BarHeight(), c.barHeight);
         }
@@ -106,9 +106,9 @@ TEST_F(MainWindowTest, TheHeightBoxTakesNumbersUpTo200) {
         if (c.metric != Action("miMetrics").isChecked())
             Action(c.metric ? "miMetrics" : "miImperial").trigger();
         Edit("eHeight").clear();
-        Type(Edit("eHeight"), Local(c.typed));
+        Type(Edit("eHeight"), dialog_testing::LocalNumber(c.typed));
         Edit("eText").setFocus(); // leaving the box applies it
-        EXPECT_EQ(Edit("eHeight").text(), Local(c.shown));
+        EXPECT_EQ(Edit("eHeight").text(), dialog_testing::LocalNumber(c.shown));
         EXPECT_DOUBLE_EQ(Document().BarHeight(), c.barHeight);
     }
 }
@@ -119,7 +119,7 @@ TEST_F(MainWindowTest, NewDocumentReadsTheHeightBoxValidatedFirst) {
     Start();
     for (const auto& [typed, height] : cases) {
         SCOPED_TRACE(typed);
-        Edit("eHeight").setText(Local(typed));
+        Edit("eHeight").setText(dialog_testing::LocalNumber(typed));
         Edit("eHeight").setFocus();
         QTest::keyClick(&Edit("eHeight"), Qt::Key_N, Qt::ControlModifier);
         EXPECT_DOUBLE_EQ(Document().BarHeight(), height);
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, DraggingTheWindowTo151PixelsAtScale2SettlesAt152) {
     documentWindow.resize(documentWindow.width(), 151 + frame);
     EXPECT_DOUBLE_EQ(Document().BarHeight(), 151.0 / 192.0);
     EXPECT_EQ(documentWindow.ClientPixels().height(), 152);
-    EXPECT_EQ(Edit("eHeight").text(), Local("0.786"));
+    EXPECT_EQ(Edit("eHeight").text(), dialog_testing::LocalNumber("0.786"));
     // Along the bars nothing lasts: the window goes back to the barcode's length.
     const int width = documentWindow.width();
     documentWindow.resize(width + 40, documentWindow.height());
@@ -174,4 +174,4 @@ TEST_F(MainWindowTest, ActivationFillsTheToolbarFromTheDocument) {
 }
 
 } // namespace
-} // namespace testing_support
+} // namespace window_testing

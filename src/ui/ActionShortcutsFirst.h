@@ -1,14 +1,10 @@
 #pragma once
-// Event filters for the main window's line edits: the window's shortcuts win over an edit's
-// own use of the same keys, and a number box drops the characters it does not take.
+// The main window's shortcuts win over a line edit's own use of the same keys.
 
 #include <QList>
 #include <QObject>
 
-#include <functional>
-
 class QAction;
-class QChar;
 
 namespace ui {
 
@@ -24,18 +20,6 @@ class ActionShortcutsFirst : public QObject {
 
   private:
     QList<QAction*> actions_;
-};
-
-// Discards typed printable characters that `accepts` refuses; editing keys pass.
-class TypedCharacterFilter : public QObject {
-  public:
-    TypedCharacterFilter(std::function<bool(QChar)> accepts, QObject* parent);
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    std::function<bool(QChar)> accepts_;
 };
 
 } // namespace ui

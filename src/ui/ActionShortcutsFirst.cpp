@@ -1,4 +1,4 @@
-#include "ui/LineEditFilters.h"
+#include "ui/ActionShortcutsFirst.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -28,15 +28,6 @@ bool ActionShortcutsFirst::eventFilter(QObject* watched, QEvent* event) {
     if (!ours) return false;
     event->ignore(); // not overridden: the shortcut fires
     return true;
-}
-
-TypedCharacterFilter::TypedCharacterFilter(std::function<bool(QChar)> accepts, QObject* parent)
-    : QObject(parent), accepts_(std::move(accepts)) {}
-
-bool TypedCharacterFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
-    const QString text = static_cast<const QKeyEvent&>(*event).text();
-    return text.size() == 1 && text.front().isPrint() && !accepts_(text.front());
 }
 
 } // namespace ui
