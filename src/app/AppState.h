@@ -17,7 +17,9 @@ struct AppState {
     AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
     PrinterMetrics Metrics;
     exporting::ExportSettings Export;
-    QPrinter Printer; // the printer that Print Setup chose; printing and the test page use it
+    // The printer that Print Setup chose; printing and the test page use it, at the printer's
+    // own resolution (Qt's default would be the screen's).
+    QPrinter Printer{QPrinter::HighResolution};
 };
 
 } // namespace app
