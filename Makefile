@@ -2,12 +2,13 @@
 BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
+PREFIX     ?= /usr/local
 
 # The tests draw offscreen; `make run` shows the designer on the user's own display.
 USER_QPA_PLATFORM := $(QT_QPA_PLATFORM)
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build programs test run check-sanitize bench clean
+.PHONY: all deps configure build programs test run install package check-sanitize bench clean
 
 all: build
 
@@ -30,6 +31,15 @@ programs: configure
 run: programs
 	@$(if $(USER_QPA_PLATFORM),QT_QPA_PLATFORM=$(USER_QPA_PLATFORM),env -u QT_QPA_PLATFORM) \
 	    $(BUILD)/tallyrune
+
+# The programs, help page, desktop entry, MIME type, icons and manual page below $(PREFIX);
+# DESTDIR stages them elsewhere (make install DESTDIR=/tmp/stage PREFIX=/usr).
+install: programs
+	@cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package of the same files below /usr: apt install ./$(BUILD)/package/tallyrune_*.deb
+package: programs
+	@cd $(BUILD) && cpack -G DEB
 
 # Engine tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 check-sanitize: deps

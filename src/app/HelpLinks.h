@@ -12,7 +12,7 @@ namespace app {
 inline constexpr char kHelpPageName[] = "Help.html";
 inline constexpr char kOnlineSupportAddress[] = "Help.html#getting-help";
 
-// Help.html in `programFolder`.
+// Help.html in `programFolder`, or in the installed layout's share/tallyrune beside it.
 QUrl HelpPageUrl(const QString& programFolder);
 QUrl OnlineSupportUrl(const QString& programFolder);
 
