@@ -21,6 +21,7 @@ base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "$
 "$build/bench/bench_draw" --benchmark_min_time=0.5
 TMPDIR="$base" "$build/bench/bench_export" --benchmark_min_time=0.2
 "$build/bench/bench_window" --benchmark_min_time=0.5
+"$build/bench/bench_shell" --benchmark_min_time=0.2
 bench/startup-benchmark.sh "$build"
 echo
 BENCH_DIR="$base" bench/batch-benchmark.sh "$build"
