@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 
 namespace {
 
@@ -40,14 +41,15 @@ class TemporaryDesktop {
   public:
     TemporaryDesktop() {
         for (const auto& [variable, folder] : kFolders) {
-            saved_.append(qgetenv(variable));
+            saved_.append(qEnvironmentVariableIsSet(variable) ? std::optional(qgetenv(variable))
+                                                              : std::nullopt);
             QDir().mkpath(Path(folder));
             qputenv(variable, QFile::encodeName(Path(folder)));
         }
     }
     ~TemporaryDesktop() {
         for (qsizetype i = 0; i < saved_.size(); ++i)
-            qputenv(kFolders[i].first, saved_[i]);
+            saved_[i] ? qputenv(kFolders[i].first, *saved_[i]) : qunsetenv(kFolders[i].first);
     }
     QString Path(const QString& relative) const { return root_.filePath(relative); }
     shell::DesktopPlaces Places() const { return shell::DesktopPlaces::Current(); }
@@ -59,7 +61,7 @@ class TemporaryDesktop {
     static constexpr std::pair<const char*, const char*> kFolders[] = {
         {"XDG_DATA_HOME", "data"}, {"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_DIRS", "system"}};
     QTemporaryDir root_;
-    QList<QByteArray> saved_;
+    QList<std::optional<QByteArray>> saved_;
 };
 
 // The first start of the program (here the test program) ties .TLR files to it for the user.
