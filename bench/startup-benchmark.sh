@@ -23,7 +23,7 @@ Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb=$!
 until xdpyinfo >/dev/null 2>&1; do sleep 0.01; done
 
-export XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 times=()

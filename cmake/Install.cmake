@@ -1,4 +1,4 @@
-# make install: the programs, the help page, the desktop entry, the MIME type, the icons and
+# make install: the programs (the designer, tallyrune-cli and its printing half), the help page, the desktop entry, the MIME type, the icons and
 # the command-line tool's manual page, in the usual places below the prefix.
 include(GNUInstallDirs)
 
@@ -14,7 +14,8 @@ add_dependencies(tallyrune-cli tallyrune_man)
 
 set(DESKTOP_FILES ${PROJECT_SOURCE_DIR}/resources/desktop)
 set(HICOLOR ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable)
-install(TARGETS tallyrune tallyrune-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# tallyrune-cli hands print and testpage to tallyrune-cli-print, which it finds beside itself.
+install(TARGETS tallyrune tallyrune-cli tallyrune-cli-print RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The designer finds its help page here, through ../share/tallyrune from the program's folder.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/Help.html
         DESTINATION ${CMAKE_INSTALL_DATADIR}/tallyrune)

@@ -11,7 +11,7 @@
 namespace shell {
 
 // The program's own description: type key "Tallyrune", "Tallyrune document", the program file
-// as icon file (icon 0) and in the "Open" command `"<program>" "%1"`, QuickView on, ShowInNew
+// as icon file (icon 0) and in the "Open" command `<program> "%1"`, QuickView on, ShowInNew
 // off. `owner` (the application object) owns it until the caller releases it.
 std::unique_ptr<TFileAssociate> CreateFileAssociation(const QString& programPath,
                                                       RegistrySource registry = {},

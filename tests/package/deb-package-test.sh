@@ -15,7 +15,8 @@ deb=$(echo "$work"/out/tallyrune_*.deb)
 [[ -f $deb ]] || fail "no tallyrune_*.deb"
 
 listing=$(dpkg -c "$deb" | awk '{print $6}')
-for path in usr/bin/tallyrune usr/bin/tallyrune-cli usr/share/applications/tallyrune.desktop \
+for path in usr/bin/tallyrune usr/bin/tallyrune-cli usr/bin/tallyrune-cli-print \
+    usr/share/applications/tallyrune.desktop \
     usr/share/mime/packages/tallyrune.xml usr/share/icons/hicolor/scalable/apps/tallyrune.svg \
     usr/share/icons/hicolor/scalable/mimetypes/application-x-tallyrune.svg \
     usr/share/man/man1/tallyrune-cli.1.gz usr/share/tallyrune/Help.html; do
@@ -33,6 +34,9 @@ found=$(PATH="$root/usr/bin:$PATH" bash -c 'command -v tallyrune-cli')
 [[ $found == "$root/usr/bin/tallyrune-cli" ]] || fail "tallyrune-cli on PATH is $found"
 types=$(PATH="$root/usr/bin:$PATH" tallyrune-cli types) || fail "tallyrune-cli types"
 grep -q "Code 128" <<<"$types" || fail "tallyrune-cli types printed: $types"
+# The printing commands run in the tallyrune-cli-print beside it.
+PATH="$root/usr/bin:$PATH" tallyrune-cli testpage -o "$work/testpage.pdf" || fail "tallyrune-cli testpage"
+[[ -s $work/testpage.pdf ]] || fail "no test page"
 desktop-file-validate "$root/usr/share/applications/tallyrune.desktop" || fail "desktop entry"
 gzip -t "$root/usr/share/man/man1/tallyrune-cli.1.gz" || fail "manual page"
 echo "package ok: $(basename "$deb")"

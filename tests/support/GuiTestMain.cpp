@@ -26,6 +26,10 @@ class GuiEnvironment : public ::testing::Environment {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         runtimeDir_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir_->path()));
+        // The designer's start ties .TLR files to the running program in the user's data
+        // folder; a test's program must not become the user's.
+        dataHome_ = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dataHome_->path()));
         app_ = std::make_unique<TestApplication>(argc_, argv_);
     }
     void TearDown() override { app_.reset(); }
@@ -34,6 +38,7 @@ class GuiEnvironment : public ::testing::Environment {
     int& argc_;
     char** argv_;
     std::unique_ptr<QTemporaryDir> runtimeDir_;
+    std::unique_ptr<QTemporaryDir> dataHome_;
     std::unique_ptr<TestApplication> app_;
 };
 
