@@ -40,9 +40,18 @@ QByteArray KeyOf(const QByteArray& line) {
     return line.left(line.indexOf('=')).trimmed();
 }
 
-QByteArray ValueBytes(const QString& value) {
-    QByteArray bytes = value.toLatin1();
+// A name or value as it goes into one line: a line break in it would start a line of its own.
+QByteArray LineBytes(const QString& text) {
+    QByteArray bytes = text.toLatin1();
     bytes.replace('\r', ' ').replace('\n', ' ');
+    return bytes;
+}
+
+// A value that reading would change (blanks at its ends, or enclosing quotes of its own) goes
+// in quotes, which reading takes off again, so that every value reads back as written.
+QByteArray StoredValue(const QString& value) {
+    QByteArray bytes = LineBytes(value);
+    if (ValueOf(QByteArray("=").append(bytes)) != bytes) bytes.prepend('"').append('"');
     return bytes;
 }
 
@@ -156,11 +165,11 @@ double ProfileFile::ReadReal(const QString& section, const QString& key, double 
 }
 
 void ProfileFile::WriteString(const QString& section, const QString& key, const QString& value) {
-    const QByteArray bytes = ValueBytes(value);
+    const QByteArray bytes = StoredValue(value);
     const auto sectionLine = FindSection(section);
     if (!sectionLine) {
-        lines_.push_back(MakeLine('[' + section.toLatin1() + ']'));
-        lines_.push_back(MakeLine(key.toLatin1() + '=' + bytes));
+        lines_.push_back(MakeLine('[' + LineBytes(section) + ']'));
+        lines_.push_back(MakeLine(LineBytes(key) + '=' + bytes));
         return;
     }
     if (const auto keyLine = FindKey(*sectionLine, key)) {
@@ -173,7 +182,7 @@ void ProfileFile::WriteString(const QString& section, const QString& key, const 
     for (std::size_t i = insertAt; i < lines_.size() && lines_[i].kind != LineKind::Section; ++i)
         if (lines_[i].kind != LineKind::Blank) insertAt = i + 1;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt),
-                  MakeLine(key.toLatin1() + '=' + bytes));
+                  MakeLine(LineBytes(key) + '=' + bytes));
 }
 
 void ProfileFile::WriteInteger(const QString& section, const QString& key, long long value) {

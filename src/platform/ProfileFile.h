@@ -49,8 +49,9 @@ class ProfileFile {
     double ReadReal(const QString& section, const QString& key, double defaultValue,
                     QChar decimalSeparator) const;
 
-    // Written as KEY=value. Line breaks in `value` become blanks, so a value can never start
-    // a line of its own; characters beyond Latin-1 become "?".
+    // Written as KEY=value. Line breaks in the names and `value` become blanks, so that neither
+    // can start a line of its own; characters beyond Latin-1 become "?". A value with blanks at
+    // its ends or in quotes of its own is written in quotes, so that it reads back as it was.
     void WriteString(const QString& section, const QString& key, const QString& value);
     void WriteInteger(const QString& section, const QString& key, long long value);
     void WriteBool(const QString& section, const QString& key, bool value); // "1" or "0"

@@ -60,6 +60,31 @@ TEST(ProfileFileWrite, LineBreaksInValuesCannotStartNewLines) {
     EXPECT_EQ(profile.ReadString("EVIL", "K", "none"), "none");
 }
 
+// Each written line as it lands in the file, and every value reads back as written.
+struct WrittenCase {
+    QString section, key, value;
+    QByteArray bytes;
+};
+
+const WrittenCase kWrittenCases[] = {
+    {"A\nB", "K", "v", "[A B]\r\nK=v\r\n"}, // names never break the line either
+    {"S", "K\r\nX", "v", "[S]\r\nK  X=v\r\n"},
+    {"S", "K", "  padded  ", "[S]\r\nK=\"  padded  \"\r\n"},
+    {"S", "K", "\"quoted\"", "[S]\r\nK=\"\"quoted\"\"\r\n"},
+    {"S", "K", "'x'", "[S]\r\nK=\"'x'\"\r\n"},
+    {"S", "K", "in \"middle\"", "[S]\r\nK=in \"middle\"\r\n"},
+};
+
+TEST(ProfileFileWrite, WritesOneLinePerNameAndValuesThatReadBack) {
+    for (const auto& c : kWrittenCases) {
+        ProfileFile profile;
+        profile.WriteString(c.section, c.key, c.value);
+        EXPECT_EQ(profile.ToBytes(), c.bytes) << c.bytes.data();
+        if (!(c.section + c.key).contains(u'\n'))
+            EXPECT_EQ(ProfileFile::FromBytes(c.bytes).ReadString(c.section, c.key), c.value);
+    }
+}
+
 TEST(ProfileFileWrite, TextIsLatin1BothWays) {
     ProfileFile profile = ProfileFile::FromBytes("[S]\nK=caf\xE9\xFF\n");
     EXPECT_EQ(profile.ReadString("S", "K"), QString::fromUtf8("caf\u00E9\u00FF"));
