@@ -3,12 +3,17 @@ BUILD      ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS       ?= $(shell nproc)
 PREFIX     ?= /usr/local
+# The fuzz targets: their own clang build; `make fuzz` runs each for FUZZ_SECONDS, `make test`
+# for FUZZ_TEST_SECONDS.
+FUZZ_BUILD        ?= build-fuzz
+FUZZ_SECONDS      ?= 60
+FUZZ_TEST_SECONDS ?= 4
 
 # The tests draw offscreen; `make run` shows the designer on the user's own display.
 USER_QPA_PLATFORM := $(QT_QPA_PLATFORM)
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build programs test run install package check-sanitize bench clean
+.PHONY: all deps configure build programs test run install package check-sanitize fuzz-build fuzz bench clean
 
 all: build
 
@@ -21,8 +26,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: build fuzz-build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
 
 # Only the two programs, not the tests and benchmarks.
 programs: configure
@@ -48,8 +54,16 @@ check-sanitize: deps
 	@cmake --build $(BUILD)-sanitize -j $(JOBS) --target test_engine
 	@cd $(BUILD)-sanitize && ctest --output-on-failure -j $(JOBS) -L engine
 
+fuzz-build: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DTALLYRUNE_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+fuzz: fuzz-build
+	@tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 bench: build
 	@bench/run-benchmarks.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-sanitize
+	rm -rf $(BUILD) $(BUILD)-sanitize $(FUZZ_BUILD)

@@ -201,4 +201,23 @@ void BarcodeDocument::Restore(const DocumentRecord& record) {
     Labels = record.Labels;
 }
 
+// The previous file is replaced only once the new one is complete, unlike deleting it first.
+void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator) {
+    SetFileName(path);
+    WriteDocumentRecord(Record(), decimalSeparator).Save(path);
+    ClearModified();
+}
+
+bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
+                                   QChar decimalSeparator) {
+    fileName_ = path; // the caption follows only when there is a file
+    const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
+    if (!record) return false;
+    Restore(*record);
+    ClearModified();
+    SetFileName(path);
+    Refresh();
+    return true;
+}
+
 } // namespace app

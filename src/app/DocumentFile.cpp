@@ -1,7 +1,5 @@
 #include "app/DocumentFile.h"
 
-#include "app/BarcodeDocument.h"
-
 namespace app {
 namespace {
 
@@ -93,25 +91,6 @@ std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool curre
     ProfileFile profile;
     if (profile.Load(path) == ProfileFile::LoadResult::Missing) return std::nullopt;
     return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
-}
-
-// The previous file is replaced only once the new one is complete, unlike deleting it first.
-void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator) {
-    SetFileName(path);
-    WriteDocumentRecord(Record(), decimalSeparator).Save(path);
-    ClearModified();
-}
-
-bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
-                                   QChar decimalSeparator) {
-    fileName_ = path; // the caption follows only when there is a file
-    const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
-    if (!record) return false;
-    Restore(*record);
-    ClearModified();
-    SetFileName(path);
-    Refresh();
-    return true;
 }
 
 } // namespace app

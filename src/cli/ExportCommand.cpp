@@ -1,6 +1,7 @@
 // tallyrune-cli export: one barcode to a picture file, or one per line of a list (--batch).
 
 #include "cli/BarcodeOptions.h"
+#include "cli/BatchList.h"
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "export/ExportFormat.h"
@@ -9,7 +10,6 @@
 
 #include <QString>
 
-#include <fstream>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -43,17 +43,6 @@ exporting::ExportFormat OutputFormat(const CliArguments& args, const QString& ou
                      "\": give --format " + FormatNames());
 }
 
-std::vector<std::string> ReadLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw platform::Failure("Unable to read " + path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // A batch draws pictures of one size after another: keep the memory freed by one for the next
 // rather than handing it back to the system and faulting it in again (a third of a PNG's time).
 void KeepFreedMemory() {
@@ -71,7 +60,7 @@ void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, cons
     if (!pattern.contains(QStringLiteral("{n}")))
         throw UsageError("with --batch, -o needs a pattern holding {n}");
     const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
-    const std::vector<std::string> all = ReadLines(list);
+    const std::vector<std::string> all = ReadBatchList(list);
     std::vector<std::size_t> lines; // indexes of the non-empty lines
     for (std::size_t i = 0; i < all.size(); ++i)
         if (!all[i].empty()) lines.push_back(i);

@@ -7,9 +7,6 @@
 namespace exporting {
 namespace {
 
-constexpr double kAutoMils = 10.0;
-constexpr double kAutoPostnetMils = 22.0;
-
 QString Latin1(std::string_view text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -29,11 +26,6 @@ ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
             document.BarHeight(),          document.Metric(),
             document.Interpret(),          app::DrawnOrientation(document.Rotation()),
             document.BarcodeFont.family(), document.FileName()};
-}
-
-int AutoModuleWidth(int dpi, engine::SymbologyCode symbology) {
-    const double mils = symbology == engine::SymbologyCode::Postnet ? kAutoPostnetMils : kAutoMils;
-    return std::max(1, engine::RoundHalfEven(dpi / 1000.0 * mils));
 }
 
 int ExportModel::ExportDpi() const {

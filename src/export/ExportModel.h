@@ -27,9 +27,6 @@ inline constexpr int kMaxDpi = 99999;
 // What an export reads of a document.
 ExportDocument ExportDocumentOf(const app::BarcodeDocument& document);
 
-// Auto Size: a bar of 10 mils, 22 for POSTNET, rounded half to even; never below one dot.
-int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);
-
 class ExportModel {
   public:
     // `metrics` gives ScreenDpiX and the PrinterDpiX of the last refresh; it must outlive this.

@@ -3,6 +3,7 @@
 #include "engine/Units.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -11,6 +12,9 @@ namespace {
 
 // A raster picture is drawn on 8 bits per pixel before it is packed: 512 MB at most.
 constexpr long long kMaxRasterPixels = 512LL * 1024 * 1024;
+
+constexpr double kAutoMils = 10.0;
+constexpr double kAutoPostnetMils = 22.0;
 
 std::string SizeText(const QSize& size) {
     return std::to_string(size.width()) + " x " + std::to_string(size.height()) + " dots";
@@ -24,6 +28,11 @@ std::string Upper(std::string_view name) {
 }
 
 } // namespace
+
+int AutoModuleWidth(int dpi, engine::SymbologyCode symbology) {
+    const double mils = symbology == engine::SymbologyCode::Postnet ? kAutoPostnetMils : kAutoMils;
+    return std::max(1, engine::RoundHalfEven(dpi / 1000.0 * mils));
+}
 
 int AcrossDots(double barHeight, bool metric, int dpi) {
     return engine::TruncateTowardZero(

@@ -35,6 +35,9 @@ struct PictureGeometry {
 // Dots across the bars for a bar height in inches, or centimetres when `metric`: truncated.
 int AcrossDots(double barHeight, bool metric, int dpi);
 
+// Auto Size: a bar of 10 mils, 22 for POSTNET, rounded half to even; never below one dot.
+int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);
+
 // Sizes of the picture: the height truncates toward zero; 90 and 270 degrees swap the sides.
 PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi);
 
