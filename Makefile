@@ -26,9 +26,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The short fuzz runs come first, so the test summary closes the output.
 test: build fuzz-build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Only the two programs, not the tests and benchmarks.
 programs: configure
