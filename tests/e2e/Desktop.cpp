@@ -1,0 +1,120 @@
+#include "e2e/Desktop.h"
+
+#include "e2e/ChildProcess.h"
+
+#include <QProcess>
+
+namespace e2e {
+namespace {
+
+// Reads the KEY=VALUE lines of `xdotool ... --shell`.
+int ShellValue(const QString& lines, const QString& key) {
+    for (const QString& line : lines.split('\n'))
+        if (line.startsWith(key + '=')) return line.mid(key.size() + 1).toInt();
+    return 0;
+}
+
+QPoint Middle(const QRect& r) {
+    return {r.x() + r.width() / 2, r.y() + r.height() / 2};
+}
+
+} // namespace
+
+bool Desktop::Xdotool(const QStringList& args) const {
+    return RunCommand(QStringLiteral("xdotool"), args, env_, kPatience).Ok();
+}
+
+QString Desktop::XdotoolOutput(const QStringList& args) const {
+    return RunCommand(QStringLiteral("xdotool"), args, env_, kPatience).Text();
+}
+
+WindowId Desktop::WaitForWindow(const QString& namePattern,
+                                std::chrono::milliseconds deadline) const {
+    const CommandResult found =
+        RunCommand(QStringLiteral("xdotool"),
+                   {"search", "--sync", "--onlyvisible", "--name", namePattern}, env_, deadline);
+    return found.Ok() ? found.Text().split('\n').first() : WindowId();
+}
+
+bool Desktop::WaitUntilGone(const QString& namePattern) const {
+    return Eventually([&] {
+        return RunCommand(QStringLiteral("xdotool"),
+                          {"search", "--onlyvisible", "--name", namePattern}, env_, kPatience)
+            .Text()
+            .isEmpty();
+    });
+}
+
+QString Desktop::WindowName(const WindowId& window) const {
+    return XdotoolOutput({"getwindowname", window});
+}
+
+QRect Desktop::Geometry(const WindowId& window) const {
+    const QString shell = XdotoolOutput({"getwindowgeometry", "--shell", window});
+    return {ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"),
+            ShellValue(shell, "HEIGHT")};
+}
+
+bool Desktop::Activate(const WindowId& window) const {
+    return Xdotool({"windowactivate", "--sync", window}) && Eventually([&] {
+               return XdotoolOutput({"getactivewindow"}) == window &&
+                      XdotoolOutput({"getwindowfocus"}) == window;
+           });
+}
+
+bool Desktop::Close(const WindowId& window, const std::function<bool()>& closed) const {
+    return Eventually([&] {
+        return (Activate(window) && Key(QStringLiteral("alt+F4")) && Eventually(closed, 3s)) ||
+               closed();
+    });
+}
+
+bool Desktop::Type(const QString& text) const {
+    return Xdotool({"type", "--delay", "40", "--", text});
+}
+
+bool Desktop::Key(const QString& keys) const {
+    return Xdotool({"key", "--clearmodifiers", "--delay", "40", keys});
+}
+
+bool Desktop::MoveAndResize(const WindowId& window, const QRect& bounds) const {
+    return Xdotool({"windowsize", "--sync", window, QString::number(bounds.width()),
+                    QString::number(bounds.height())}) &&
+           Xdotool({"windowmove", "--sync", window, QString::number(bounds.x()),
+                    QString::number(bounds.y())});
+}
+
+bool Desktop::MovePointer(const QPoint& to) const {
+    return Xdotool({"mousemove", "--sync", QString::number(to.x()), QString::number(to.y())});
+}
+
+bool Desktop::Drag(const WindowId& from, const WindowId& to, const std::function<bool()>& started,
+                   const std::function<bool()>& accepted) const {
+    const QPoint start = Middle(Geometry(from));
+    const QPoint end = Middle(Geometry(to));
+    if (!MovePointer(start) || !Xdotool({"mousedown", "1"})) return false;
+    int nudge = 0;
+    const auto nudgedTo = [&](QPoint at) { return MovePointer(at + QPoint(++nudge % 2 * 2, 0)); };
+    const bool began = Eventually([&] { return nudgedTo(start + QPoint(20, 0)) && started(); });
+    const bool taken = began && MovePointer(end) &&
+                       Eventually([&] { return accepted() || !nudgedTo(end); }) && accepted();
+    return Xdotool({"mouseup", "1"}) && taken;
+}
+
+QImage Desktop::Screenshot(const WindowId& window) const {
+    const CommandResult shot = RunCommand(QStringLiteral("import"),
+                                          {"-window", window, "-strip", "png:-"}, env_, kPatience);
+    return QImage::fromData(shot.out, "PNG");
+}
+
+QString Desktop::WindowTree() const {
+    return RunCommand(QStringLiteral("xwininfo"), {"-root", "-tree"}, env_, kPatience).Text();
+}
+
+QByteArray Desktop::Clipboard(const QString& target) const {
+    return RunCommand(QStringLiteral("xclip"), {"-selection", "clipboard", "-t", target, "-o"},
+                      env_, kPatience)
+        .out;
+}
+
+} // namespace e2e

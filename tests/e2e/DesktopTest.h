@@ -1,0 +1,50 @@
+#pragma once
+// The fixture of the end-to-end tests: each test gets its own X session (Xvfb and openbox), a
+// private home, the desktop tools, and the programs it starts, all stopped when it ends. A test
+// is skipped only when no X server can be started on this machine at all.
+
+#include "e2e/ChildProcess.h"
+#include "e2e/Desktop.h"
+#include "e2e/XSession.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace e2e {
+
+class DesktopTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    const Desktop& desktop() const { return *desktop_; }
+    // A path in the test's own folder.
+    QString PathOf(const QString& name) const { return folder_.filePath(name); }
+    // The settings the designer keeps in the private home.
+    QString SettingsFolder() const;
+
+    // Starts a program in the session; it is stopped when the test ends.
+    ChildProcess& Start(const QString& program, const QStringList& args = {});
+    // Starts the built designer with `args` and waits for its main window.
+    WindowId StartDesigner(const QStringList& args = {});
+    ChildProcess& Designer() { return *designer_; }
+
+    // Keeps the picture under the build folder's e2e-shots/, named after the test and `name`,
+    // for people to look at; returns it.
+    const QImage& Keep(const QImage& shot, const QString& name) const;
+
+  private:
+    QTemporaryDir folder_;
+    std::unique_ptr<XSession> session_;
+    std::unique_ptr<Desktop> desktop_;
+    std::vector<std::unique_ptr<ChildProcess>> programs_;
+    ChildProcess* designer_ = nullptr;
+};
+
+// The designer's main window, by its caption.
+inline const QString kMainWindow = QStringLiteral("^Tallyrune v3\\.1");
+
+} // namespace e2e
