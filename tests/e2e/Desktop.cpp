@@ -84,8 +84,13 @@ bool Desktop::MoveAndResize(const WindowId& window, const QRect& bounds) const {
                     QString::number(bounds.y())});
 }
 
+// xdotool's own --sync can miss a move made during a drag and then waits 15 s: ask instead.
 bool Desktop::MovePointer(const QPoint& to) const {
-    return Xdotool({"mousemove", "--sync", QString::number(to.x()), QString::number(to.y())});
+    return Xdotool({"mousemove", QString::number(to.x()), QString::number(to.y())}) &&
+           Eventually([&] {
+               const QString shell = XdotoolOutput({"getmouselocation", "--shell"});
+               return QPoint(ShellValue(shell, "X"), ShellValue(shell, "Y")) == to;
+           });
 }
 
 bool Desktop::Drag(const WindowId& from, const WindowId& to, const std::function<bool()>& started,
