@@ -3,66 +3,16 @@
 // when dropped, and the window comes back where it was left.
 
 #include "e2e/DesktopTest.h"
-#include "support/Decode.h"
+#include "e2e/Readers.h"
 
 #include <QFile>
 
 namespace e2e {
 namespace {
 
-// What a scanner reads in the picture; empty when it finds no Code 128 symbol.
-std::string ReadCode128(const QImage& shot) {
-    const auto read =
-        testing_support::DecodeImage(shot, testing_support::Reader(ZXing::BarcodeFormat::Code128));
-    return read.found ? read.text : std::string();
-}
+const QString kSaveDialog = QStringLiteral("^Save Barcode$");
 
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class DesignerEndToEnd : public DesktopTest {
-  protected:
-    // Waits until the window shows a barcode that reads as `text`; keeps the screenshot.
-    ::testing::AssertionResult Shows(const WindowId& window, const std::string& text,
-                                     const QString& shotName) {
-        QImage shot;
-        const bool shown = Eventually([&] {
-            shot = desktop().Screenshot(window);
-            return ReadCode128(shot) == text;
-        });
-        Keep(shot, shotName);
-        if (shown) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "the window never showed a barcode reading " << text
-                                             << "; last read: " << ReadCode128(shot);
-    }
-
-    // Closes the main window as a user does (the window manager's close) and waits for the
-    // program to end.
-    ::testing::AssertionResult Close(const WindowId& window) {
-        if (!desktop().Close(window, [&] { return !Designer().Running(); }))
-            return ::testing::AssertionFailure() << "the designer did not close";
-        if (Designer().ExitCode() != 0)
-            return ::testing::AssertionFailure() << "exit status " << Designer().ExitCode();
-        return ::testing::AssertionSuccess();
-    }
-
-    // Saves with Ctrl+S, typing the full path into the save dialog.
-    ::testing::AssertionResult SaveAs(const QString& path) {
-        const WindowId dialog = desktop().Key(QStringLiteral("ctrl+s"))
-                                    ? desktop().WaitForWindow(QStringLiteral("^Save Barcode$"))
-                                    : WindowId();
-        if (dialog.isEmpty()) return ::testing::AssertionFailure() << "no save dialog";
-        Keep(desktop().Screenshot(dialog), QStringLiteral("save-dialog"));
-        if (!desktop().Activate(dialog) || !desktop().Type(path) ||
-            !desktop().Key(QStringLiteral("Return")))
-            return ::testing::AssertionFailure() << "could not type into the save dialog";
-        if (!desktop().WaitUntilGone(QStringLiteral("^Save Barcode$")))
-            return ::testing::AssertionFailure() << "the save dialog stayed open";
-        return ::testing::AssertionSuccess();
-    }
-};
+using DesignerEndToEnd = DesktopTest;
 
 TEST_F(DesignerEndToEnd, TypedTextIsDrawnAsABarcodeAScannerReads) {
     const WindowId window = StartDesigner();
@@ -78,10 +28,14 @@ TEST_F(DesignerEndToEnd, SavedDocumentOpensFromTheCommandLine) {
     ASSERT_FALSE(window.isEmpty()) << "no main window";
     ASSERT_TRUE(desktop().Activate(window));
     ASSERT_TRUE(desktop().Type(QStringLiteral("SHELF-7")));
-    ASSERT_TRUE(SaveAs(path));
+    const WindowId dialog =
+        OpenDialog(window, QStringLiteral("ctrl+s"), kSaveDialog, QStringLiteral("save-dialog"));
+    ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+S opened no save dialog";
+    ASSERT_TRUE(desktop().Type(path));
+    ASSERT_TRUE(Dismiss(dialog, QStringLiteral("Return"), kSaveDialog));
     EXPECT_TRUE(Eventually([&] { return FileBytes(path).contains("TEXT=SHELF-7\r\n"); }))
         << "the saved file holds: " << FileBytes(path).toStdString();
-    ASSERT_TRUE(Close(window));
+    ASSERT_TRUE(CloseDesigner(window));
 
     window = StartDesigner({path});
     ASSERT_FALSE(window.isEmpty()) << "no main window on the second start";
@@ -98,7 +52,7 @@ TEST_F(DesignerEndToEnd, WindowBoundsSurviveARestart) {
         left = desktop().Geometry(window);
         return left.size() == wanted.size();
     })) << "the window manager did not resize the window";
-    ASSERT_TRUE(Close(window));
+    ASSERT_TRUE(CloseDesigner(window));
 
     window = StartDesigner();
     ASSERT_FALSE(window.isEmpty()) << "no main window on the second start";
@@ -134,11 +88,8 @@ TEST_F(DesignerEndToEnd, DroppedDocumentOpens) {
     };
     ASSERT_TRUE(desktop().Drag(from, window, said("drag started"), said("target accepts")))
         << "the main window never accepted the drag: " << source.Output().toStdString();
-    fprintf(stderr, "released\n");
     EXPECT_TRUE(Eventually(said("drag ended dropped"))) << source.Output().toStdString();
-    fprintf(stderr, "ended\n");
     EXPECT_TRUE(Shows(window, "DROP 42", QStringLiteral("dropped")));
-    fprintf(stderr, "shown\n");
 }
 
 } // namespace

@@ -74,7 +74,8 @@ bool Desktop::Type(const QString& text) const {
 }
 
 bool Desktop::Key(const QString& keys) const {
-    return Xdotool({"key", "--clearmodifiers", "--delay", "40", keys});
+    return Xdotool(QStringList{"key", "--clearmodifiers", "--delay", "40"} +
+                   keys.split(' ', Qt::SkipEmptyParts));
 }
 
 bool Desktop::MoveAndResize(const WindowId& window, const QRect& bounds) const {

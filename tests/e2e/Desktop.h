@@ -39,7 +39,8 @@ class Desktop {
     // that comes just after an activation.
     bool Close(const WindowId& window, const std::function<bool()>& closed) const;
     bool Type(const QString& text) const;
-    // xdotool key names, e.g. "ctrl+s", "Return", "alt+F4".
+    // xdotool key names separated by blanks, pressed one after the other, e.g. "ctrl+s",
+    // "alt+o s", "Tab Tab space".
     bool Key(const QString& keys) const;
     bool MoveAndResize(const WindowId& window, const QRect& bounds) const;
     // Presses the left button in the middle of `from` and moves a little until `started` says

@@ -1,0 +1,23 @@
+#pragma once
+// What the end-to-end tests read back, with readers that are not ours: barcodes with zxing-cpp,
+// PDF pages drawn by poppler (pdftoppm), files as bytes.
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// What a scanner reads in the picture; empty when it finds no Code 128 symbol.
+std::string ReadCode128(const QImage& picture);
+
+// The file's bytes; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
+// Every page of the PDF drawn at `dpi`, in order; empty when poppler cannot read it.
+std::vector<QImage> PdfPages(const QString& pdf, int dpi);
+
+} // namespace e2e
