@@ -22,6 +22,20 @@ TEST_F(DesignerEndToEnd, TypedTextIsDrawnAsABarcodeAScannerReads) {
     EXPECT_TRUE(Shows(window, "Tallyrune 2026-x", QStringLiteral("typed")));
 }
 
+// Ctrl+C while the text box has the focus copies the picture, which another program reads.
+TEST_F(DesignerEndToEnd, CopiedPictureReachesOtherProgramsThroughTheClipboard) {
+    const WindowId window = StartDesigner();
+    ASSERT_FALSE(window.isEmpty()) << "no main window";
+    ASSERT_TRUE(desktop().Activate(window));
+    ASSERT_TRUE(desktop().Type(QStringLiteral("CLIP-3")));
+    ASSERT_TRUE(Shows(window, "CLIP-3", QStringLiteral("typed")));
+    ASSERT_TRUE(desktop().Key(QStringLiteral("ctrl+c")));
+    ASSERT_TRUE(Eventually([&] { return desktop().Clipboard().contains("image/png"); }))
+        << "the clipboard offers: " << desktop().Clipboard().toStdString();
+    const QImage pasted = QImage::fromData(desktop().Clipboard(QStringLiteral("image/png")));
+    EXPECT_EQ(ReadCode128(Keep(pasted, QStringLiteral("clipboard"))), "CLIP-3");
+}
+
 TEST_F(DesignerEndToEnd, SavedDocumentOpensFromTheCommandLine) {
     const QString path = PathOf(QStringLiteral("shelf 7.tlr"));
     WindowId window = StartDesigner();

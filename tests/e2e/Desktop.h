@@ -27,7 +27,6 @@ class Desktop {
                            std::chrono::milliseconds deadline = kPatience) const;
     // True once no visible window matches the pattern.
     bool WaitUntilGone(const QString& namePattern) const;
-    QString WindowName(const WindowId& window) const;
     // The window's position and size on the screen (client area, without the frame).
     QRect Geometry(const WindowId& window) const;
 
