@@ -2,8 +2,6 @@
 
 #include "e2e/ChildProcess.h"
 
-#include <QProcess>
-
 namespace e2e {
 namespace {
 
