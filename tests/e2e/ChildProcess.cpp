@@ -80,11 +80,14 @@ void ChildProcess::Stop() {
 }
 
 CommandResult RunCommand(const QString& program, const QStringList& args,
-                         const QProcessEnvironment& env, std::chrono::milliseconds deadline) {
+                         const QProcessEnvironment& env, std::chrono::milliseconds deadline,
+                         const QByteArray& input) {
     QProcess process;
     process.setProcessEnvironment(env);
     DieWithParent(process);
     process.start(program, args);
+    process.write(input);
+    process.closeWriteChannel();
     CommandResult result;
     result.finished = process.waitForFinished(static_cast<int>(deadline.count()));
     if (!result.finished) {

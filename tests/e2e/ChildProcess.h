@@ -51,8 +51,9 @@ struct CommandResult {
     QString Text() const { return QString::fromUtf8(out).trimmed(); }
 };
 
-// Runs a short command to its end, killing it at the deadline.
+// Runs a short command to its end, killing it at the deadline; `input` is its stdin.
 CommandResult RunCommand(const QString& program, const QStringList& args,
-                         const QProcessEnvironment& env, std::chrono::milliseconds deadline);
+                         const QProcessEnvironment& env, std::chrono::milliseconds deadline,
+                         const QByteArray& input = {});
 
 } // namespace e2e

@@ -45,7 +45,7 @@ TEST_F(DesignerEndToEnd, SavedDocumentOpensFromTheCommandLine) {
     const WindowId dialog =
         OpenDialog(window, QStringLiteral("ctrl+s"), kSaveDialog, QStringLiteral("save-dialog"));
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+S opened no save dialog";
-    ASSERT_TRUE(desktop().Type(path));
+    ASSERT_TRUE(desktop().Paste(path));
     ASSERT_TRUE(Dismiss(dialog, QStringLiteral("Return"), kSaveDialog));
     EXPECT_TRUE(Eventually([&] { return FileBytes(path).contains("TEXT=SHELF-7\r\n"); }))
         << "the saved file holds: " << FileBytes(path).toStdString();

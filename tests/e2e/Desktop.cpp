@@ -67,6 +67,14 @@ bool Desktop::Type(const QString& text) const {
     return Xdotool({"type", "--delay", "40", "--", text});
 }
 
+bool Desktop::Paste(const QString& text) const {
+    return RunCommand(QStringLiteral("xclip"), {"-selection", "clipboard", "-i"}, env_, kPatience,
+                      text.toUtf8())
+               .Ok() &&
+           Eventually([&] { return Clipboard(QStringLiteral("UTF8_STRING")) == text.toUtf8(); }) &&
+           Key(QStringLiteral("ctrl+v"));
+}
+
 bool Desktop::Key(const QString& keys) const {
     return Xdotool(QStringList{"key", "--clearmodifiers", "--delay", "40"} +
                    keys.split(' ', Qt::SkipEmptyParts));

@@ -38,6 +38,10 @@ class Desktop {
     // that comes just after an activation.
     bool Close(const WindowId& window, const std::function<bool()>& closed) const;
     bool Type(const QString& text) const;
+    // Puts the text on the clipboard and pastes it with Ctrl+V. Into a box that completes file
+    // names (Qt's file and printer dialogs) a path is pasted, not typed: a completion list that
+    // pops up while the letters arrive takes the Return meant for the dialog.
+    bool Paste(const QString& text) const;
     // xdotool key names separated by blanks, pressed one after the other, e.g. "ctrl+s",
     // "alt+o s", "Tab Tab space".
     bool Key(const QString& keys) const;

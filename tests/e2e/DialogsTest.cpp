@@ -121,7 +121,7 @@ TEST_F(DialogsEndToEnd, SheetPrintedToPdfReadsInEveryCell) {
     const WindowId setup =
         OpenDialog(window, QStringLiteral("alt+f r"), setupTitle, QStringLiteral("print-setup"));
     ASSERT_FALSE(setup.isEmpty()) << "File, Print Setup opened no printer dialog";
-    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Type(pdf));
+    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Paste(pdf));
     ASSERT_TRUE(Dismiss(setup, QStringLiteral("Return"), setupTitle));
 
     // The document asks for sequence numbers. From "Single": two steps down to "Labels", which
