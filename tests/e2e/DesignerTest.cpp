@@ -15,19 +15,15 @@ const QString kSaveDialog = QStringLiteral("^Save Barcode$");
 using DesignerEndToEnd = DesktopTest;
 
 TEST_F(DesignerEndToEnd, TypedTextIsDrawnAsABarcodeAScannerReads) {
-    const WindowId window = StartDesigner();
-    ASSERT_FALSE(window.isEmpty()) << "no main window";
-    ASSERT_TRUE(desktop().Activate(window));
-    ASSERT_TRUE(desktop().Type(QStringLiteral("Tallyrune 2026-x")));
+    const WindowId window = StartDesignerTyping(QStringLiteral("Tallyrune 2026-x"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     EXPECT_TRUE(Shows(window, "Tallyrune 2026-x", QStringLiteral("typed")));
 }
 
 // Ctrl+C while the text box has the focus copies the picture, which another program reads.
 TEST_F(DesignerEndToEnd, CopiedPictureReachesOtherProgramsThroughTheClipboard) {
-    const WindowId window = StartDesigner();
-    ASSERT_FALSE(window.isEmpty()) << "no main window";
-    ASSERT_TRUE(desktop().Activate(window));
-    ASSERT_TRUE(desktop().Type(QStringLiteral("CLIP-3")));
+    const WindowId window = StartDesignerTyping(QStringLiteral("CLIP-3"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     ASSERT_TRUE(Shows(window, "CLIP-3", QStringLiteral("typed")));
     ASSERT_TRUE(desktop().Key(QStringLiteral("ctrl+c")));
     ASSERT_TRUE(Eventually([&] { return desktop().Clipboard().contains("image/png"); }))
@@ -38,10 +34,8 @@ TEST_F(DesignerEndToEnd, CopiedPictureReachesOtherProgramsThroughTheClipboard) {
 
 TEST_F(DesignerEndToEnd, SavedDocumentOpensFromTheCommandLine) {
     const QString path = PathOf(QStringLiteral("shelf 7.tlr"));
-    WindowId window = StartDesigner();
-    ASSERT_FALSE(window.isEmpty()) << "no main window";
-    ASSERT_TRUE(desktop().Activate(window));
-    ASSERT_TRUE(desktop().Type(QStringLiteral("SHELF-7")));
+    WindowId window = StartDesignerTyping(QStringLiteral("SHELF-7"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     const WindowId dialog =
         OpenDialog(window, QStringLiteral("ctrl+s"), kSaveDialog, QStringLiteral("save-dialog"));
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+S opened no save dialog";

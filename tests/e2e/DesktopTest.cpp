@@ -58,6 +58,12 @@ WindowId DesktopTest::StartDesigner(const QStringList& args) {
     return desktop_->WaitForWindow(kMainWindow);
 }
 
+WindowId DesktopTest::StartDesignerTyping(const QString& text) {
+    const WindowId window = StartDesigner();
+    return !window.isEmpty() && desktop_->Activate(window) && desktop_->Type(text) ? window
+                                                                                   : WindowId();
+}
+
 const QImage& DesktopTest::Keep(const QImage& shot, const QString& name) const {
     QDir().mkpath(ShotsFolder());
     shot.save(ShotsFolder() + '/' + TestName() + '-' + name + ".png");

@@ -30,6 +30,9 @@ class DesktopTest : public ::testing::Test {
     ChildProcess& Start(const QString& program, const QStringList& args = {});
     // Starts the built designer with `args` and waits for its main window.
     WindowId StartDesigner(const QStringList& args = {});
+    // Starts the designer and types `text` into its text box, which has the focus at start;
+    // empty when the main window did not come or could not be typed into.
+    WindowId StartDesignerTyping(const QString& text);
     ChildProcess& Designer() { return *designer_; }
 
     // Keeps the picture under the build folder's e2e-shots/, named after the test and `name`,

@@ -44,10 +44,8 @@ class EveryDialog : public DesktopTest, public ::testing::WithParamInterface<Dia
 // leaves the designer running.
 TEST_P(EveryDialog, OpensFromItsMenuOrShortcutAndCloses) {
     const DialogOpening& opening = GetParam();
-    const WindowId window = StartDesigner();
-    ASSERT_FALSE(window.isEmpty()) << "no main window";
-    ASSERT_TRUE(desktop().Activate(window));
-    ASSERT_TRUE(desktop().Type(QStringLiteral("DIALOG 1")));
+    const WindowId window = StartDesignerTyping(QStringLiteral("DIALOG 1"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     const QString title = QString::fromLatin1(opening.title);
     const QString name = QString::fromLatin1(opening.name);
     const WindowId dialog = OpenDialog(window, QString::fromLatin1(opening.keys), title, name);
@@ -170,10 +168,8 @@ class ExportThroughTheDialog : public DesktopTest,
 TEST_P(ExportThroughTheDialog, WritesAFileThatReadsAsTheText) {
     const QString format = QString::fromLatin1(GetParam().format);
     const QString path = PathOf("exported." + format);
-    const WindowId window = StartDesigner();
-    ASSERT_FALSE(window.isEmpty()) << "no main window";
-    ASSERT_TRUE(desktop().Activate(window));
-    ASSERT_TRUE(desktop().Type(QStringLiteral("EXPORT 7")));
+    const WindowId window = StartDesignerTyping(QStringLiteral("EXPORT 7"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     const QString title = QStringLiteral("^Export Barcode Graphic$");
     const WindowId dialog = OpenDialog(window, QStringLiteral("ctrl+e"), title, format + "-opened");
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+E opened no export dialog";
