@@ -1,5 +1,6 @@
 #include "ui/DialogPlacement.h"
 
+#include <QDialog>
 #include <QLayout>
 #include <QWidget>
 
@@ -24,6 +25,13 @@ void CentreOver(QWidget& dialog, const QWidget& owner, Centring how) {
     dialog.ensurePolished();
     if (dialog.layout()) dialog.layout()->activate();
     dialog.move(CentredPosition(owner.frameGeometry(), dialog.size(), how));
+}
+
+void FixDialogFrame(QDialog& dialog, bool closeBox) {
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeBox) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    dialog.setWindowFlags(flags);
+    if (dialog.layout()) dialog.layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 } // namespace ui

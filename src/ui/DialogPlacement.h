@@ -1,10 +1,11 @@
 #pragma once
-// Where a dialog opens over its owner.
+// Where a dialog opens over its owner, and the frame it opens in.
 
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 
+class QDialog;
 class QWidget;
 
 namespace ui {
@@ -19,5 +20,9 @@ QPoint CentredPosition(const QRect& owner, const QSize& dialog, Centring how);
 // Moves `dialog`'s frame to the centred position over `owner`'s frame. The dialog is laid out
 // first, so its size is the one it opens with.
 void CentreOver(QWidget& dialog, const QWidget& owner, Centring how = Centring::HalfEach);
+
+// A dialog of the size its layout gives, with a title and (when `closeBox`) a close box only:
+// no minimise or maximise buttons, which window managers add to any resizable window.
+void FixDialogFrame(QDialog& dialog, bool closeBox = true);
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/TFAbout.h"
 
+#include "ui/DialogPlacement.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -43,8 +45,9 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
+    layout->addSpacing(12);
     layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FixDialogFrame(*this);
 }
 
 } // namespace ui

@@ -36,6 +36,7 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state),
       ui_(std::make_unique<Ui::TFLabelSettings>()) {
     ui_->setupUi(this);
+    FixDialogFrame(*this);
     auto* exits = new ExitWatcher(this);
     for (const LabelBox box : kBoxes) {
         FilterLengthCharacters(*Box(box), print::kLabelBoxLength);

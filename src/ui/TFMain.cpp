@@ -20,12 +20,12 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QDropEvent>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QDropEvent>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>

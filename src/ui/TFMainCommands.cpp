@@ -147,7 +147,11 @@ void TFMain::DropFiles(const QMimeData& data) {
     for (const QUrl& url : data.urls())
         if (url.isLocalFile()) paths.append(url.toLocalFile());
     const QString path = app::FirstDroppedDocument(paths);
-    if (!path.isEmpty()) OpenDocument(path);
+    if (path.isEmpty()) return;
+    OpenDocument(path);
+    // The drop came from another program's window: bring the opened document forward.
+    activateWindow();
+    raise();
 }
 
 void TFMain::HelpExecute() {

@@ -72,6 +72,7 @@ TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
                           Qt::WindowCloseButtonHint),
       state_(state), ui_(std::make_unique<Ui::TFPrintIt>()) {
     ui_->setupUi(this);
+    FixDialogFrame(*this);
     FilterDigits(*ui_->ePages, print::kMaxPagesDigits);
     FilterDigits(*ui_->eLabels, print::kMaxLabelsDigits);
     FilterDigits(*ui_->eCopies, print::kMaxCopiesDigits);

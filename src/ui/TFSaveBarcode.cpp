@@ -1,5 +1,7 @@
 #include "ui/TFSaveBarcode.h"
 
+#include "ui/DialogPlacement.h"
+
 #include "app/BarcodeDocument.h"
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
@@ -35,6 +37,7 @@ TFSaveBarcode::TFSaveBarcode(QWidget* parent, const app::PrinterMetrics& metrics
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       ui_(std::make_unique<Ui::TFSaveBarcode>()), model_(metrics) {
     ui_->setupUi(this);
+    FixDialogFrame(*this);
     FilterDigits(*ui_->eDPI, kDpiDigits);
     FilterDigits(*ui_->eScale, kIntegerBoxDigits);
     AddFormatItems();

@@ -25,9 +25,9 @@ void EditSequence(QWidget& owner, app::BarcodeDocument& document) {
 }
 
 TFSeqSettings::TFSeqSettings(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      ui_(std::make_unique<Ui::TFSeqSettings>()) {
+    : QDialog(parent), ui_(std::make_unique<Ui::TFSeqSettings>()) {
     ui_->setupUi(this);
+    FixDialogFrame(*this, false);
     for (QLineEdit* box : {ui_->eSeqCur, ui_->eSeqMin, ui_->eSeqMax})
         FilterDigits(*box, print::kSeqNumberDigits);
     FilterDigits(*ui_->eMinSize, print::kSeqMinSizeDigits);
