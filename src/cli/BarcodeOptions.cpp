@@ -1,5 +1,6 @@
 #include "cli/BarcodeOptions.h"
 
+#include "app/BarcodeDocument.h"
 #include "app/DocumentFile.h"
 #include "engine/Units.h"
 #include "export/ExportModel.h"
@@ -76,10 +77,7 @@ BarcodeDefaults DefaultsFromDocument(const QString& path) {
     defaults.barHeight = record->BarHeight;
     defaults.metric = record->Metric;
     defaults.showText = record->Interpret;
-    // A rotation beyond 270° is drawn upright, as the document window draws it.
-    defaults.orientation = record->Rotation <= 3
-                               ? static_cast<engine::Orientation>(record->Rotation)
-                               : engine::Orientation::Deg0;
+    defaults.orientation = app::DrawnOrientation(record->Rotation);
     return defaults;
 }
 

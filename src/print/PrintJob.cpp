@@ -18,11 +18,6 @@ constexpr double kAutoPostnetMils = 22.0;
 // longer job takes has been taken before, so counts are cut here.
 constexpr double kEveryNumber = 4294967297.0;
 
-// A rotation that a file brought beyond 270° is drawn upright, as the document window does.
-engine::Orientation OrientationOf(std::uint8_t rotation) {
-    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
-}
-
 // The start of `size` centred in `room` from `start`; each half is truncated by itself.
 int Centred(int start, int room, int size) {
     return app::SaturateToInt(static_cast<long long>(start) + room / 2 - size / 2);
@@ -81,7 +76,7 @@ PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::Barcod
     : target_(target), options_(options), document_(document), sheet_(sheet), metrics_(metrics),
       symbology_(document.Symbology()), module_(ModuleWidthDots(options, document, metrics)),
       barHeight_(BarHeightDots(document, metrics)),
-      orientation_(OrientationOf(document.Rotation())),
+      orientation_(app::DrawnOrientation(document.Rotation())),
       fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)) {}
 
 void PrintJob::Check() const {
