@@ -10,10 +10,6 @@
 
 namespace app {
 
-engine::Orientation DrawnOrientation(std::uint8_t rotation) {
-    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
-}
-
 namespace {
 
 constexpr int kMinScale = 1;

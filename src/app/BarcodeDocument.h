@@ -39,7 +39,9 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
                                              bool metric, int screenDpiY);
 
 // The engine knows four orientations; any other stored rotation is drawn unturned.
-engine::Orientation DrawnOrientation(std::uint8_t rotation);
+inline engine::Orientation DrawnOrientation(std::uint8_t rotation) {
+    return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
+}
 
 class BarcodeDocument : public QObject {
     Q_OBJECT
