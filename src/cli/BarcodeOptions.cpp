@@ -85,11 +85,15 @@ bool ShowsText(const CliArguments& args, const BarcodeDefaults& defaults) {
     return defaults.showText && !args.Has("--no-readable");
 }
 
+engine::SymbologyCode SymbologyFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
+    const auto type = args.Value("--type");
+    return type ? ParseSymbology(*type) : defaults.code;
+}
+
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job;
     auto& d = job.drawing;
-    const auto type = args.Value("--type");
-    d.code = type ? ParseSymbology(*type) : defaults.code;
+    d.code = SymbologyFrom(args, defaults);
     if (!engine::FindSymbology(d.code))
         throw platform::Failure("The document's barcode type " +
                                 std::to_string(static_cast<int>(d.code)) +

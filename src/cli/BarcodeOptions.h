@@ -34,6 +34,9 @@ BarcodeDefaults DefaultsFromDocument(const QString& path);
 // Whether the barcode shows its readable text.
 bool ShowsText(const CliArguments& args, const BarcodeDefaults& defaults);
 
+// --type over the defaults' symbology; UsageError for an unknown one.
+engine::SymbologyCode SymbologyFrom(const CliArguments& args, const BarcodeDefaults& defaults);
+
 // The options over the defaults; 300 dpi and module auto = 10 mils (22 for POSTNET) unless
 // given. Throws UsageError on a bad value, platform::Failure for a document's unknown type.
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});

@@ -1,9 +1,11 @@
-// tallyrune-cli export: one barcode to a picture file, or one per line of a list (--batch).
+// tallyrune-cli export: one barcode to a picture file, or one per line of a list (--batch) or
+// record of a data file (--data).
 
 #include "cli/BarcodeOptions.h"
 #include "cli/BatchList.h"
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
+#include "cli/DataOption.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
@@ -52,35 +54,60 @@ void KeepFreedMemory() {
 #endif
 }
 
-// One file per non-empty line of the list; {n} in the pattern is the line number from 1. The
-// lines are shared among --jobs threads (by default one per processor); each file is the same
-// whichever thread draws it.
-void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, const std::string& list,
-                 const QString& pattern, exporting::ExportFormat format, std::ostream& out) {
+// A text of a batch and the line of its file, which {n} in the output pattern becomes.
+struct BatchText {
+    std::string text;
+    int line;
+};
+
+void RequirePattern(const QString& pattern, const char* option) {
     if (!pattern.contains(QStringLiteral("{n}")))
-        throw UsageError("with --batch, -o needs a pattern holding {n}");
-    const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
-    const std::vector<std::string> all = ReadBatchList(list);
-    std::vector<std::size_t> lines; // indexes of the non-empty lines
+        throw UsageError(std::string("with ") + option + ", -o needs a pattern holding {n}");
+}
+
+// The non-empty lines of a --batch list, as they are.
+std::vector<BatchText> ListTexts(const std::string& list) {
+    std::vector<std::string> all = ReadBatchList(list);
+    std::vector<BatchText> texts;
     for (std::size_t i = 0; i < all.size(); ++i)
-        if (!all[i].empty()) lines.push_back(i);
+        if (!all[i].empty()) texts.push_back({std::move(all[i]), static_cast<int>(i) + 1});
+    return texts;
+}
+
+// The records of a --data file, every one of which the symbology carries whole: anything else
+// is refused, naming the record's line, before a file is written.
+std::vector<BatchText> DataTexts(const print::MergeSource& source, engine::SymbologyCode code) {
+    const std::vector<print::MergeRecord> records = print::ReadMergeFile(source);
+    if (const auto notCarried = print::FirstRecordNotCarried(records, code, source.path))
+        throw platform::Failure(*notCarried);
+    std::vector<BatchText> texts;
+    for (const print::MergeRecord& record : records)
+        texts.push_back({print::Latin1Of(record.text).value_or(""), record.line});
+    return texts;
+}
+
+// One file per text; {n} in the pattern is its line number. The texts are shared among --jobs
+// threads (by default one per processor); each file is the same whichever thread draws it.
+void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
+                 const std::vector<BatchText>& texts, int jobs, const QString& pattern,
+                 exporting::ExportFormat format, std::ostream& out) {
     KeepFreedMemory();
-    RunBatch(lines.size(), jobs, [&](BatchItems& items) {
+    RunBatch(texts.size(), jobs, [&](BatchItems& items) {
         // Each thread keeps its canvas, fonts and open folder from one line to the next.
         exporting::Exporter exporter;
         platform::AtomicWriter files;
         CliArguments perLine = args;
         while (const auto item = items.Next()) {
-            const std::size_t line = lines[*item];
-            perLine.SetValue("--text", all[line]);
+            const BatchText& text = texts[*item];
+            perLine.SetValue("--text", text.text);
             const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
             const QString path =
-                QString(pattern).replace(QStringLiteral("{n}"), QString::number(line + 1));
+                QString(pattern).replace(QStringLiteral("{n}"), QString::number(text.line));
             exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path,
                             files);
         }
     });
-    out << "wrote " << lines.size() << " files\n";
+    out << "wrote " << texts.size() << " files\n";
 }
 
 } // namespace
@@ -88,6 +115,7 @@ void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults, cons
 void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) {
     OptionSpec spec = BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch", "--jobs"});
+    AddDataOptions(spec);
     const CliArguments args(words, spec);
     if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
     // A document file gives the barcode; the options given beside it override its values.
@@ -103,9 +131,17 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     if (ShowsText(args, defaults) ||
         exporting::InfoOf(format).kind != exporting::PictureKind::Raster)
         startGui();
-    if (const auto list = args.Value("--batch"))
-        return ExportBatch(args, defaults, *list, path, format, out);
-    if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch");
+    const std::optional<print::MergeSource> data = DataSource(args);
+    const auto list = args.Value("--batch");
+    if (data && list) throw UsageError("give only one of --batch and --data");
+    if (data || list) {
+        RequirePattern(path, data ? "--data" : "--batch");
+        const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
+        const std::vector<BatchText> texts =
+            data ? DataTexts(*data, SymbologyFrom(args, defaults)) : ListTexts(*list);
+        return ExportBatch(args, defaults, texts, jobs, path, format, out);
+    }
+    if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch or --data");
     const BarcodeJob job = BarcodeJobFrom(args, defaults);
     exporting::Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path);
 }

@@ -5,6 +5,7 @@
 #include "app/BarcodeDocument.h"
 #include "cli/CliProgress.h"
 #include "cli/Commands.h"
+#include "cli/DataOption.h"
 #include "cli/PrinterChoice.h"
 #include "platform/Errors.h"
 #include "platform/ProfileFile.h"
@@ -50,6 +51,21 @@ void ApplySkip(const CliArguments& args, print::PrintOptions& options, int label
     options.SetSkip(args.IntValue("--skip", 0, 0, last), labelsPerPage);
 }
 
+// --data: every record, each on --copies labels, so no range or sequence goes with it. A file
+// that gives no records fails here; what the symbology cannot carry, the job refuses.
+void ApplyData(const CliArguments& args, print::PrintOptions& options) {
+    const std::optional<print::MergeSource> source = DataSource(args);
+    if (!source) return;
+    for (const char* other : {"--sequence", "--single", "--pages", "--labels"})
+        if (args.Has(other))
+            throw UsageError(std::string("--data prints every record of the file: leave out ") +
+                             other);
+    options.UseData = true;
+    options.Data = *source;
+    options.ReadData();
+    if (!options.DataFailure.empty()) throw platform::Failure(options.DataFailure);
+}
+
 // The job's next sequence number goes into the document in place: every other line stays as it
 // was, whatever this machine's decimal separator and whichever keys or comments the file holds.
 // It is written once the job has ended: finished, with its output safe (the PDF in place, the job
@@ -71,6 +87,7 @@ void RunPrint(const Words& words, std::ostream&) {
     OptionSpec spec{{"--pages", "--labels", "--skip", "--copies", "--module"},
                     {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence"}};
     AddPrinterOptions(spec);
+    AddDataOptions(spec);
     const CliArguments args(words, spec);
     if (args.Positional().size() != 1) throw UsageError("print needs one document file DOC.TLR");
     const QString path = QString::fromStdString(args.Positional()[0]);
@@ -82,8 +99,8 @@ void RunPrint(const Words& words, std::ostream&) {
         throw platform::Failure("Unable to read " + path.toStdString());
     ApplyRange(args, settings.Printing);
     if (args.Has("--sequence")) document.Sequence.SeqUse = true;
-    if (args.Has("--copies") && !document.Sequence.SeqUse)
-        throw UsageError("--copies goes with sequence numbers (--sequence)");
+    if (args.Has("--copies") && !document.Sequence.SeqUse && !args.Has("--data"))
+        throw UsageError("--copies goes with sequence numbers (--sequence) or --data");
 
     const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
     print::RefreshPrinterMetrics(*printer, document.Labels, metrics, settings.Printing.PrintScale);
@@ -92,6 +109,7 @@ void RunPrint(const Words& words, std::ostream&) {
     options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
     ApplySkip(args, options, metrics.LabelsPerPage);
     ApplyModule(args, options);
+    ApplyData(args, options);
 
     print::PrinterTarget target(*printer);
     CliProgress progress;

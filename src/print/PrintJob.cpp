@@ -35,9 +35,7 @@ int ScreenDpi(const app::PrinterMetrics& metrics) {
 } // namespace
 
 std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text) {
-    const engine::SymbologyInfo* row = engine::FindSymbology(symbology);
-    const std::string name = row ? std::string(row->listItem) : "This barcode type";
-    return name + " cannot carry the sequence text \"" + std::string(text) +
+    return SymbologyName(symbology) + " cannot carry the sequence text \"" + std::string(text) +
            "\" whole: check the sequence settings";
 }
 
@@ -64,7 +62,7 @@ int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetric
 }
 
 int CopiesPerText(const PrintOptions& options) {
-    return options.UseSequence ? options.Copies : 1;
+    return options.UseSequence || options.UseData ? options.Copies : 1;
 }
 
 std::string NextLabelText(const PrintOptions& options, app::SequenceSettings& sequence) {
@@ -77,17 +75,30 @@ PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::Barcod
       symbology_(document.Symbology()), module_(ModuleWidthDots(options, document, metrics)),
       barHeight_(BarHeightDots(document, metrics)),
       orientation_(app::DrawnOrientation(document.Rotation())),
-      fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)) {}
+      fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)),
+      range_(options.UseData ? PrintRange::Labels : options.Range),
+      labelCount_(options.UseData ? options.DataLabels() : options.Labels) {}
 
 void PrintJob::Check() const {
     options_.ValidateCounts();
     // Without a label the page loop would never reach its count.
-    if (options_.Range != PrintRange::Single && (metrics_.Rows <= 0 || metrics_.Columns <= 0))
+    if (range_ != PrintRange::Single && (metrics_.Rows <= 0 || metrics_.Columns <= 0))
         throw platform::Failure(kNoLabelFits);
+    if (options_.UseData) return CheckData();
     if (!options_.UseSequence) return;
     const auto notCarried =
         FirstTextNotCarried(document_.Sequence, TextsTaken(LabelGrid()), symbology_);
     if (notCarried) throw platform::Failure(SequenceNotCarried(symbology_, *notCarried));
+}
+
+void PrintJob::CheckData() const {
+    if (options_.Records.empty())
+        throw platform::Failure(!options_.DataFailure.empty() ? options_.DataFailure
+                                : options_.Data.path.isEmpty()
+                                    ? kNoDataFile
+                                    : "Unable to read " + options_.Data.path.toStdString());
+    const auto notCarried = FirstRecordNotCarried(options_.Records, symbology_, options_.Data.path);
+    if (notCarried) throw platform::Failure(*notCarried);
 }
 
 // The labels sharing a text start afresh on every page, so a page of n labels takes
@@ -98,10 +109,10 @@ long long PrintJob::TextsTaken(const Grid& grid) const {
     const double perPage = static_cast<double>(grid.rows) * grid.columns;
     const double onFirst = perPage - grid.skip;
     double taken = 1; // Single
-    if (options_.Range == PrintRange::Pages) {
+    if (range_ == PrintRange::Pages) {
         taken = texts(onFirst) + (options_.Pages - 1.0) * texts(perPage);
-    } else if (options_.Range == PrintRange::Labels) {
-        const double labels = options_.Labels;
+    } else if (range_ == PrintRange::Labels) {
+        const double labels = static_cast<double>(labelCount_);
         const double rest = std::max(labels - onFirst, 0.0);
         const double fullPages = std::floor(rest / perPage);
         taken = texts(std::min(labels, onFirst)) + fullPages * texts(perPage) +
@@ -112,7 +123,7 @@ long long PrintJob::TextsTaken(const Grid& grid) const {
 
 // "Single" draws one label whatever the sheet; a skip beyond the sheet is its last label.
 PrintJob::Grid PrintJob::LabelGrid() const {
-    if (options_.Range == PrintRange::Single) return {1, 1, 0};
+    if (range_ == PrintRange::Single) return {1, 1, 0};
     return {metrics_.Rows, metrics_.Columns, ClampSkip(options_.Skip(), metrics_.LabelsPerPage)};
 }
 
@@ -126,7 +137,7 @@ void PrintJob::Run(PrintProgress& progress) {
     try {
         for (int pages = 1;; ++pages) {
             if (PrintPage(grid, pages == 1, progress) ||
-                (options_.Range == PrintRange::Pages && pages >= options_.Pages))
+                (range_ == PrintRange::Pages && pages >= options_.Pages))
                 break;
             target_.NewPage();
             progress.SetPage(pages + 1);
@@ -142,30 +153,36 @@ void PrintJob::Run(PrintProgress& progress) {
 }
 
 // One page's labels row by row; true when the job is done. The skip applies to the first page
-// only, and the labels sharing a text start afresh on every page.
+// only. The labels sharing a sequence number start afresh on every page; a record of a data
+// file gets all its copies, across pages if need be.
 bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progress) {
     const int skip = firstPage ? grid.skip : 0;
     const int firstRow = skip / grid.columns;
-    copy_ = 0;
+    if (!options_.UseData) copy_ = 0;
     for (int row = firstRow; row < grid.rows; ++row) {
         for (int column = row == firstRow ? skip % grid.columns : 0; column < grid.columns;
              ++column) {
-            if (copy_ == 0) text_ = NextLabelText(options_, document_.Sequence);
+            if (copy_ == 0) text_ = TakeText();
             PrintLabelAt(column, row, text_);
             ++labelsPrinted_;
             if (++copy_ == copies_) copy_ = 0;
-            const bool done =
-                options_.Range == PrintRange::Single ||
-                (options_.Range == PrintRange::Labels && labelsPrinted_ >= options_.Labels) ||
-                progress.CancelRequested();
+            const bool done = range_ == PrintRange::Single ||
+                              (range_ == PrintRange::Labels && labelsPrinted_ >= labelCount_) ||
+                              progress.CancelRequested();
             if (done) return true;
         }
     }
     return false;
 }
 
+// The next record (which Check found carried), or as NextLabelText.
+std::string PrintJob::TakeText() {
+    if (!options_.UseData) return NextLabelText(options_, document_.Sequence);
+    return Latin1Of(options_.Records[nextRecord_++ % options_.Records.size()].text).value_or("");
+}
+
 void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
-    if (options_.Range == PrintRange::Single) {
+    if (range_ == PrintRange::Single) {
         DrawInCell({0, 0, app::PrintableWidth(metrics_), app::PrintableHeight(metrics_)}, text);
         return;
     }

@@ -21,6 +21,7 @@ namespace print {
 inline constexpr char kPrintJobTitle[] = "Tallyrune";
 inline constexpr char kNoLabelFits[] =
     "No label fits on the paper: check the label sheet setup and the printer's paper";
+inline constexpr char kNoDataFile[] = "Choose the data file to print from";
 
 // "<symbology> cannot carry the sequence text "<text>" whole: check the sequence settings".
 std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text);
@@ -33,7 +34,7 @@ int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& doc
 // The document's bar height at the printer's horizontal resolution, whatever the rotation;
 // never negative.
 int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics);
-// Labels that share one text: the copies with "Sequence", else 1.
+// Labels that share one text: the copies with "Sequence" or a data file, else 1.
 int CopiesPerText(const PrintOptions& options);
 // The text, or the next sequence number, which is consumed now.
 std::string NextLabelText(const PrintOptions& options, app::SequenceSettings& sequence);
@@ -48,7 +49,9 @@ class PrintJob {
     // Throws platform::Failure before anything is printed for a zero count in use
     // (kZeroNotAllowed), on a sheet when no label fits (kNoLabelFits), and for a sequence when
     // the symbology cannot carry one of the texts the job would take whole (SequenceNotCarried,
-    // naming the first), so that no number is used up by a job that cannot print it.
+    // naming the first), so that no number is used up by a job that cannot print it. A data
+    // file's job is refused when the file gave no records (its failure, or kNoDataFile) or the
+    // symbology cannot carry one of them whole (FirstRecordNotCarried).
     void Check() const;
     // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page
     // (StartProgress itself reports no page), and Finish however the job ends. A cancel is
@@ -67,6 +70,8 @@ class PrintJob {
         int columns;
         int skip;
     };
+    void CheckData() const;
+    std::string TakeText();
     Grid LabelGrid() const;
     long long TextsTaken(const Grid& grid) const;
     bool PrintPage(const Grid& grid, bool firstPage, PrintProgress& progress);
@@ -82,8 +87,11 @@ class PrintJob {
     engine::Orientation orientation_;
     std::string fontFace_;
     int copies_;
-    int copy_ = 0; // labels printed with the current text on this page
-    int labelsPrinted_ = 0;
+    PrintRange range_;     // a data file's job is a range of labels
+    long long labelCount_; // with PrintRange::Labels
+    int copy_ = 0;         // labels printed with the current text (on this page for a sequence)
+    long long labelsPrinted_ = 0;
+    std::size_t nextRecord_ = 0;
     std::string text_;
 };
 

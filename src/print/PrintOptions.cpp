@@ -82,8 +82,9 @@ void PrintOptions::UpdateCounts(const app::PrinterMetrics& metrics, QChar decima
 }
 
 PrintEnabling PrintOptions::UpdateEnabling() const {
-    const bool sheet = Range != PrintRange::Single;
-    return {UseSequence, sheet, UseSequence, !UseSequence, sheet};
+    const bool sequence = UseSequence && !UseData;
+    const bool sheet = UseData || Range != PrintRange::Single;
+    return {sequence || UseData, sheet, sequence, !sequence && !UseData, sheet, !UseData, UseData};
 }
 
 void PrintOptions::CustomDotsUp() {
@@ -102,8 +103,44 @@ bool PrintOptions::EditText(app::BarcodeDocument& document, std::string_view typ
 
 void PrintOptions::ValidateCounts() const {
     const bool zero = (Range == PrintRange::Pages && Pages < 1) ||
-                      (Range == PrintRange::Labels && Labels < 1) || (UseSequence && Copies < 1);
+                      (Range == PrintRange::Labels && Labels < 1) ||
+                      ((UseSequence || UseData) && Copies < 1);
     if (zero) throw platform::Failure(kZeroNotAllowed);
+}
+
+void PrintOptions::ReadData() {
+    Records.clear();
+    DataFailure.clear();
+    if (Data.path.isEmpty()) return;
+    try {
+        Records = ReadMergeFile(Data);
+    } catch (const std::exception& failure) {
+        DataFailure = failure.what();
+    }
+}
+
+long long PrintOptions::DataLabels() const {
+    return static_cast<long long>(Records.size()) * std::max(Copies, 1);
+}
+
+QString PrintOptions::DataSummary(int labelsPerPage) const {
+    if (!DataFailure.empty()) return QString::fromStdString(DataFailure);
+    if (Data.path.isEmpty()) return {};
+    const long long labels = DataLabels();
+    const long long pages =
+        labelsPerPage > 0 ? (Skip() + labels + labelsPerPage - 1) / labelsPerPage : 0;
+    const auto count = [](long long n, const char* one, const char* many) {
+        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+    };
+    return count(static_cast<long long>(Records.size()), "record", "records") +
+           QStringLiteral(" on ") + count(pages, "page", "pages");
+}
+
+QStringList PrintOptions::DataPreview(int count) const {
+    QStringList lines;
+    for (std::size_t i = 0; i < Records.size() && static_cast<int>(i) < count; ++i)
+        lines << QString::number(Records[i].line) + QStringLiteral(": ") + Records[i].text;
+    return lines;
 }
 
 } // namespace print

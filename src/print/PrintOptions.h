@@ -4,8 +4,10 @@
 // these values and calls the operations; the print job reads them.
 
 #include "platform/NumberFormat.h"
+#include "print/MergeData.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <string_view>
@@ -38,6 +40,8 @@ struct PrintEnabling {
     bool SequenceSettings = false; // sbSeqSettings
     bool Text = false;             // eText
     bool SkipPanel = false;        // pSkip, visible
+    bool Range = true;             // the range buttons and counts: not with a data file
+    bool Data = false;             // the data file's controls
 
     bool operator==(const PrintEnabling&) const = default;
 };
@@ -68,6 +72,11 @@ class PrintOptions {
     bool VAlign = true;
     std::string Text;                                   // eText, Latin-1 as the document keeps it
     QString BarWidthText = QStringLiteral("10.0 mils"); // LBarWidth
+    // rbData: every record of a data file, each on Copies labels, whatever the range.
+    bool UseData = false;
+    MergeSource Data;                 // eDataFile, eColumn, cbHeader
+    std::vector<MergeRecord> Records; // what ReadData found
+    std::string DataFailure;          // why Data gave no records; empty when read
 
     // Labels of the first sheet left blank, which is also the start label's index.
     int Skip() const { return skip_; }
@@ -99,8 +108,17 @@ class PrintOptions {
     bool EditText(app::BarcodeDocument& document, std::string_view typed);
 
     // Throws platform::Failure(kZeroNotAllowed) for a count below 1 that the job would use:
-    // Pages with "Pages", Labels with "Labels", Copies with "Sequence".
+    // Pages with "Pages", Labels with "Labels", Copies with "Sequence" or a data file.
     void ValidateCounts() const;
+
+    // Reads Data into Records; a failure empties Records and is kept in DataFailure.
+    void ReadData();
+    // The labels the records fill, each record Copies times.
+    long long DataLabels() const;
+    // LRecords: "250 records on 9 pages" from the start label; DataFailure when there is one.
+    QString DataSummary(int labelsPerPage) const;
+    // lbRecords: the first `count` records, each as "line: text".
+    QStringList DataPreview(int count) const;
 
   private:
     int skip_ = 0;

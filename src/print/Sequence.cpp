@@ -72,6 +72,11 @@ bool CarriesWhole(engine::SymbologyCode symbology, std::string_view text) {
     return engine::FilterBarcodeText(symbology, text).size() == text.size();
 }
 
+std::string SymbologyName(engine::SymbologyCode symbology) {
+    const engine::SymbologyInfo* row = engine::FindSymbology(symbology);
+    return row ? std::string(row->listItem) : "This barcode type";
+}
+
 // Past the first span, every wrap starts again at SeqMin, so a second span covers the rest.
 std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequence,
                                                long long takes, engine::SymbologyCode symbology) {

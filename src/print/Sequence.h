@@ -26,6 +26,9 @@ std::string TakeSequenceNumber(app::SequenceSettings& sequence);
 // Code 39 upper-cases them): its bars and its readable text then say what the text says.
 bool CarriesWhole(engine::SymbologyCode symbology, std::string_view text);
 
+// The symbology's list item text for messages ("Code 128"); "This barcode type" when unknown.
+std::string SymbologyName(engine::SymbologyCode symbology);
+
 // The first of the next `takes` texts of the sequence, in the order TakeSequenceNumber gives
 // them (wraps included), that the symbology cannot carry whole; none when it carries them all.
 // The sequence does not advance.

@@ -10,6 +10,7 @@
 #include "print/TestPage.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ExitWatcher.h"
+#include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
 #include "ui/LatinText.h"
 #include "ui/MessageBoxes.h"
@@ -20,6 +21,7 @@
 #include "ui_TFPrintIt.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -31,6 +33,7 @@ using print::BarWidthChoice;
 using print::PrintRange;
 
 const QSize kPreviewSize(820, 900); // room for the tool bar and a readable page
+constexpr int kPreviewRecords = 5;  // the data file's first records shown in lbRecords
 
 // A preview reports no progress and is never cancelled.
 class SilentProgress : public print::PrintProgress {
@@ -89,7 +92,7 @@ TFPrintIt::~TFPrintIt() = default;
 
 void TFPrintIt::Connect() {
     for (QRadioButton* button :
-         {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->rbText, ui_->rbSeq})
+         {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->rbText, ui_->rbSeq, ui_->rbData})
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on) UpdateEnabling();
         });
@@ -113,6 +116,11 @@ void TFPrintIt::Connect() {
     connect(ui_->BitBtn1, &QPushButton::clicked, this, &TFPrintIt::BitBtn1Click);
     connect(ui_->sbLabelSettings, &QPushButton::clicked, this, &TFPrintIt::sbLabelSettingsClick);
     connect(ui_->sbSeqSettings, &QPushButton::clicked, this, &TFPrintIt::sbSeqSettingsClick);
+    connect(ui_->sbDataFile, &QPushButton::clicked, this, &TFPrintIt::sbDataFileClick);
+    for (QLineEdit* box : {ui_->eDataFile, ui_->eColumn})
+        connect(box, &QLineEdit::editingFinished, this, &TFPrintIt::DataChanged);
+    connect(ui_->cbHeader, &QCheckBox::toggled, this, &TFPrintIt::DataChanged);
+    connect(ui_->eCopies, &QLineEdit::textChanged, this, &TFPrintIt::ShowData);
     connect(ui_->BitBtn2, &QPushButton::clicked, this, &TFPrintIt::BitBtn2Click);
     connect(ui_->PreviewBtn, &QPushButton::clicked, this, &TFPrintIt::PreviewClick);
 }
@@ -137,7 +145,7 @@ void TFPrintIt::ShowOptions() {
     const print::PrintOptions shown = options_;
     QRadioButton* const ranges[] = {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange};
     ranges[static_cast<int>(shown.Range)]->setChecked(true);
-    (shown.UseSequence ? ui_->rbSeq : ui_->rbText)->setChecked(true);
+    (shown.UseData ? ui_->rbData : shown.UseSequence ? ui_->rbSeq : ui_->rbText)->setChecked(true);
     SetWidthChoice(shown.Width);
     ui_->ePages->setText(QString::number(shown.Pages));
     ui_->eLabels->setText(QString::number(shown.Labels));
@@ -147,6 +155,9 @@ void TFPrintIt::ShowOptions() {
     ui_->cbAlignH->setChecked(shown.HAlign);
     ui_->cbAlignV->setChecked(shown.VAlign);
     ui_->eText->setText(FromLatin1(shown.Text));
+    ui_->eDataFile->setText(shown.Data.path);
+    ui_->eColumn->setText(QString::fromStdString(shown.Data.column));
+    ui_->cbHeader->setChecked(shown.Data.header);
 }
 
 // The boxes as numbers: a module width box that holds no whole number fails with the number
@@ -158,6 +169,7 @@ void TFPrintIt::ReadOptions() {
     options_.Copies = BoxValue(ui_->eCopies);
     options_.HAlign = ui_->cbAlignH->isChecked();
     options_.VAlign = ui_->cbAlignV->isChecked();
+    if (options_.UseData) DataChanged(); // the file as it is now
 }
 
 // With no width button selected (a document without Auto Size) the custom width governs.
@@ -184,18 +196,28 @@ void TFPrintIt::UpdateEnabling() {
                      : ui_->rbPageRange->isChecked() ? PrintRange::Pages
                                                      : PrintRange::Labels;
     options_.UseSequence = ui_->rbSeq->isChecked();
+    options_.UseData = ui_->rbData->isChecked();
     const print::PrintEnabling enabling = options_.UpdateEnabling();
     ui_->eCopies->setEnabled(enabling.Copies);
     ui_->sbLabelSettings->setEnabled(enabling.LabelSheetSetup);
     ui_->sbSeqSettings->setEnabled(enabling.SequenceSettings);
     ui_->eText->setEnabled(enabling.Text);
     ui_->pSkip->setVisible(enabling.SkipPanel);
+    for (QWidget* range : std::initializer_list<QWidget*>{
+             ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->ePages, ui_->eLabels})
+        range->setEnabled(enabling.Range);
+    for (QWidget* data : std::initializer_list<QWidget*>{ui_->eDataFile, ui_->sbDataFile,
+                                                         ui_->lColumn, ui_->eColumn, ui_->cbHeader,
+                                                         ui_->LRecords, ui_->lbRecords})
+        data->setEnabled(enabling.Data);
+    ShowData();
 }
 
 void TFPrintIt::SetSkip(int skip) {
     options_.SetSkip(skip, state_.Metrics.LabelsPerPage);
     ui_->LSkipLbl->setText(print::SkipLabelText(options_.Skip()));
     ui_->PaintBox1->SetSkip(options_.Skip());
+    ShowData();
 }
 
 // The captions sit against the drawn paper: "Select Start Label" on its top edge, the skip
@@ -260,6 +282,37 @@ void TFPrintIt::sbLabelSettingsClick() {
 
 void TFPrintIt::sbSeqSettingsClick() {
     if (document_) EditSequence(*this, *document_);
+}
+
+void TFPrintIt::sbDataFileClick() {
+    const FileChoice choice{"DataFileDialog",
+                            QStringLiteral("Open Data File"),
+                            QStringLiteral("Data Files (*.csv *.txt);;All Files (*)"),
+                            QString(),
+                            false,
+                            false,
+                            QString()};
+    const auto path = ChooseFile(this, choice, QFileInfo(ui_->eDataFile->text()).path());
+    if (!path) return;
+    ui_->eDataFile->setText(*path);
+    DataChanged();
+}
+
+// The file, its column and header row as the boxes say, read afresh.
+void TFPrintIt::DataChanged() {
+    options_.Data = {ui_->eDataFile->text(), ui_->eColumn->text().trimmed().toStdString(),
+                     ui_->cbHeader->isChecked()};
+    options_.ReadData();
+    ShowData();
+}
+
+// The record count and the pages they fill from the start label with the copies in the box,
+// or why the file gives no records; the first records.
+void TFPrintIt::ShowData() {
+    options_.Copies = ui_->eCopies->text().toInt();
+    ui_->LRecords->setText(options_.DataSummary(state_.Metrics.LabelsPerPage));
+    ui_->lbRecords->clear();
+    ui_->lbRecords->addItems(options_.DataPreview(kPreviewRecords));
 }
 
 // "&Ok" closes the dialog whatever the job's end: a failure is shown first.

@@ -3,7 +3,8 @@
 // of pages or labels, from a chosen start label, with its text or its running numbers. The
 // choices and their rules are the print options model's (print/PrintOptions.h); this class moves
 // them between the controls and the model and runs the print job, the printer and label sheet
-// setups, the sequence settings, and a print preview of the very job "&Ok" would print.
+// setups, the sequence settings, the data file and its column, and a print preview of the very job
+// "&Ok" would print.
 
 #include "print/PrintOptions.h"
 
@@ -57,6 +58,9 @@ class TFPrintIt : public QDialog {
     void BitBtn1Click();
     void sbLabelSettingsClick();
     void sbSeqSettingsClick();
+    void sbDataFileClick();
+    void DataChanged();
+    void ShowData();
     void BitBtn2Click();
     void PreviewClick();
     void PaintRequested(QPrinter* printer);
