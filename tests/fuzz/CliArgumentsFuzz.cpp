@@ -17,9 +17,9 @@ namespace {
 cli::OptionSpec AllOptions() {
     cli::OptionSpec spec = cli::BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch", "--jobs", "--pages", "--labels", "--skip",
-                           "--copies", "--paper", "--printer"});
+                           "--copies", "--paper", "--printer", "--data", "--column"});
     spec.flags.insert(
-        {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence"});
+        {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence", "--header"});
     return spec;
 }
 
