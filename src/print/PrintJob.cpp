@@ -175,10 +175,11 @@ bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progre
     return false;
 }
 
-// The next record (which Check found carried), or as NextLabelText.
+// The next record, or as NextLabelText. Check found every record carried, and the job ends
+// with the last record's last copy.
 std::string PrintJob::TakeText() {
     if (!options_.UseData) return NextLabelText(options_, document_.Sequence);
-    return Latin1Of(options_.Records[nextRecord_++ % options_.Records.size()].text).value_or("");
+    return Latin1Of(options_.Records.at(nextRecord_++).text).value_or("");
 }
 
 void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {

@@ -102,8 +102,9 @@ bool PrintOptions::EditText(app::BarcodeDocument& document, std::string_view typ
 }
 
 void PrintOptions::ValidateCounts() const {
-    const bool zero = (Range == PrintRange::Pages && Pages < 1) ||
-                      (Range == PrintRange::Labels && Labels < 1) ||
+    const bool range = !UseData; // a data file's records make the count
+    const bool zero = (range && Range == PrintRange::Pages && Pages < 1) ||
+                      (range && Range == PrintRange::Labels && Labels < 1) ||
                       ((UseSequence || UseData) && Copies < 1);
     if (zero) throw platform::Failure(kZeroNotAllowed);
 }

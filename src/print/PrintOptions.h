@@ -108,7 +108,8 @@ class PrintOptions {
     bool EditText(app::BarcodeDocument& document, std::string_view typed);
 
     // Throws platform::Failure(kZeroNotAllowed) for a count below 1 that the job would use:
-    // Pages with "Pages", Labels with "Labels", Copies with "Sequence" or a data file.
+    // Pages with "Pages", Labels with "Labels" (neither with a data file), Copies with
+    // "Sequence" or a data file.
     void ValidateCounts() const;
 
     // Reads Data into Records; a failure empties Records and is kept in DataFailure.

@@ -157,14 +157,20 @@ TEST_F(PrintOptionsTest, UpdateEnablingFollowsRangeAndTextSource) {
     const struct {
         PrintRange range;
         bool sequence;
-        print::PrintEnabling expected; // copies, sheet setup, sequence settings, text, skip panel
+        print::PrintEnabling expected; // copies, sheet setup, sequence settings, text, skip panel,
+                                       // range, data file
+        bool data = false;
     } cases[] = {{PrintRange::Single, false, {false, false, false, true, false}},
                  {PrintRange::Single, true, {true, false, true, false, false}},
                  {PrintRange::Pages, false, {false, true, false, true, true}},
-                 {PrintRange::Labels, true, {true, true, true, false, true}}};
+                 {PrintRange::Labels, true, {true, true, true, false, true}},
+                 // a data file's records fill the sheet whatever the range
+                 {PrintRange::Single, false, {true, true, false, false, true, false, true}, true},
+                 {PrintRange::Pages, true, {true, true, false, false, true, false, true}, true}};
     for (const auto& c : cases) {
         options.Range = c.range;
         options.UseSequence = c.sequence;
+        options.UseData = c.data;
         EXPECT_EQ(options.UpdateEnabling(), c.expected);
     }
 }
