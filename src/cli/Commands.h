@@ -17,6 +17,8 @@ using StartGui = std::function<void()>;
 void RunExport(const Words& args, std::ostream& out, const StartGui& startGui);
 void RunInfo(const Words& args, std::ostream& out);
 void RunTypes(const Words& args, std::ostream& out);
+// The built-in label sheets whose words hold those of the search (all without one).
+void RunTemplates(const Words& args, std::ostream& out);
 void RunPrint(const Words& args, std::ostream& out);
 void RunTestPage(const Words& args, std::ostream& out);
 

@@ -30,19 +30,21 @@ constexpr const char* kUsage =
     "                           [--save-sequence]\n"
     "       tallyrune-cli testpage -o OUT.pdf [--paper letter|a4] [--dpi N] [--printer NAME]\n"
     "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
-    "       tallyrune-cli types\n";
+    "       tallyrune-cli types\n"
+    "       tallyrune-cli templates [SEARCH]\n";
 
 struct Command {
     const char* name;
     void (*run)(const cli::Call& call);
 };
 
-constexpr std::array<Command, 5> kCommands{{
+constexpr std::array<Command, 6> kCommands{{
     {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
     {"print", cli::RunPrinting},
     {"testpage", cli::RunPrinting},
     {"info", [](const cli::Call& c) { cli::RunInfo(c.words, c.out); }},
     {"types", [](const cli::Call& c) { cli::RunTypes(c.words, c.out); }},
+    {"templates", [](const cli::Call& c) { cli::RunTemplates(c.words, c.out); }},
 }};
 
 // Qt wants a private runtime folder and complains on stderr when none is set.

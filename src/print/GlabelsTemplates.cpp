@@ -1,0 +1,234 @@
+#include "print/GlabelsTemplates.h"
+
+#include "platform/Errors.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <utility>
+#include <vector>
+
+namespace print {
+namespace {
+
+constexpr int kNamedRefusals = 8; // in the message; the rest are counted
+
+// A template that cannot become a label sheet, with the reason.
+struct Refusal : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// One element of a Template with what it holds, read whole so that a refusal anywhere in it
+// leaves the reader at its end.
+struct Element {
+    QString name;
+    QXmlStreamAttributes attributes;
+    std::vector<Element> children;
+
+    QStringView Value(const char* attribute) const {
+        return attributes.value(QLatin1String(attribute));
+    }
+};
+
+Element ReadElement(QXmlStreamReader& xml) {
+    Element element{xml.name().toString(), xml.attributes(), {}};
+    while (xml.readNextStartElement())
+        element.children.push_back(ReadElement(xml));
+    return element;
+}
+
+struct ShapeName {
+    const char* element;
+    const char* refusal;
+};
+constexpr ShapeName kOtherShapes[] = {
+    {"Label-round", "round labels"},
+    {"Label-ellipse", "elliptical labels"},
+    {"Label-cd", "CD labels"},
+    {"Label-path", "labels of a drawn shape"},
+};
+
+// "1.5in", "38.1mm", "72" (points when no unit is given).
+struct Length {
+    double value;
+    LengthUnit unit;
+};
+
+Length ReadLength(const Element& element, const char* name) {
+    static const QRegularExpression form(
+        QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)\\s*([a-z]*)\\s*$"));
+    const QRegularExpressionMatch match = form.match(element.Value(name));
+    const auto unit = match.hasMatch() && match.capturedLength(2) == 0
+                          ? std::optional(LengthUnit::Point)
+                          : LengthUnitNamed(match.capturedView(2));
+    if (!match.hasMatch() || !unit) throw Refusal("no readable " + std::string(name));
+    return {match.captured(1).toDouble(), *unit};
+}
+
+int ReadCount(const Element& element, const char* name) {
+    bool ok = false;
+    const int count = element.Value(name).toInt(&ok);
+    if (!ok || count < 1) throw Refusal("no readable " + std::string(name));
+    return count;
+}
+
+const Element& OnlyLayout(const Element& rectangle) {
+    const Element* layout = nullptr;
+    for (const Element& child : rectangle.children) {
+        if (child.name != QLatin1String("Layout")) continue;
+        if (layout) throw Refusal("labels in more than one grid");
+        layout = &child;
+    }
+    if (!layout) throw Refusal("no layout");
+    return *layout;
+}
+
+// A Label-rectangle and its one Layout, in centimetres when the label's width is given in
+// millimetres or centimetres, else in inches.
+void ReadRectangle(const Element& rectangle, LabelTemplate& sheet) {
+    const Length width = ReadLength(rectangle, "width");
+    const bool metric = IsMetricUnit(width.unit);
+    const auto length = [&](const Element& e, const char* name) {
+        const Length l = ReadLength(e, name);
+        return SheetLength(l.value, l.unit, metric);
+    };
+    const Element& layout = OnlyLayout(rectangle);
+    const LabelGrid grid{length(rectangle, "width"), length(rectangle, "height"),
+                         length(layout, "x0"),       length(layout, "y0"),
+                         length(layout, "dx"),       length(layout, "dy"),
+                         ReadCount(layout, "nx"),    ReadCount(layout, "ny")};
+    sheet.sheet = SheetOfGrid(grid, metric ? LengthUnit::Centimetre : LengthUnit::Inch, metric);
+    sheet.columns = grid.columns;
+    sheet.rows = grid.rows;
+    sheet.count = grid.columns * grid.rows;
+}
+
+// The Template's label element: its sheet, or the reason there is none.
+void ReadLabel(const Element& templateElement, LabelTemplate& sheet) {
+    for (const Element& child : templateElement.children) {
+        if (!child.name.startsWith(QLatin1String("Label-"))) continue;
+        for (const ShapeName& shape : kOtherShapes)
+            if (child.name == QLatin1String(shape.element)) throw Refusal(shape.refusal);
+        if (child.name != QLatin1String("Label-rectangle"))
+            throw Refusal("labels of another shape");
+        return ReadRectangle(child, sheet);
+    }
+    throw Refusal("no label");
+}
+
+QString PaperName(QStringView size) {
+    return size == QLatin1String("US-Letter") ? QStringLiteral("Letter") : size.toString();
+}
+
+// Brand and part, or the older form's name ("Avery 5160").
+std::pair<QString, QString> ProductOf(const Element& t) {
+    if (t.attributes.hasAttribute(QLatin1String("part")))
+        return {t.Value("brand").toString(), t.Value("part").toString()};
+    const QString name = t.Value("name").toString().trimmed();
+    const qsizetype blank = name.indexOf(' ');
+    if (blank < 0) return {QString(), name};
+    return {name.left(blank), name.mid(blank + 1).trimmed()};
+}
+
+QString Description(const Element& t) {
+    const QStringView plain = t.Value("description");
+    return (plain.isEmpty() ? t.Value("_description") : plain).toString();
+}
+
+// The templates of a file in its order; an "equiv" template is a clone of an earlier one of
+// the same brand under its own product number.
+class TemplateFile {
+  public:
+    void Add(const Element& t) {
+        const auto product = ProductOf(t);
+        LabelTemplate sheet;
+        sheet.maker = product.first;
+        sheet.product = product.second;
+        sheet.description = Description(t);
+        sheet.paper = PaperName(t.Value("size"));
+        try {
+            if (t.attributes.hasAttribute(QLatin1String("equiv")))
+                sheet = Equivalent(product, t.Value("equiv").toString(), sheet);
+            else
+                ReadLabel(t, sheet);
+            import_.sheets.push_back(sheet);
+            known_[product] = sheet;
+        } catch (const Refusal& refusal) {
+            refusals_[product] = refusal.what();
+            import_.refused << (product.first + ' ' + product.second).trimmed() + ": " +
+                                   QString::fromStdString(refusal.what());
+        }
+    }
+
+    const GlabelsImport& Result() const { return import_; }
+
+  private:
+    using Product = std::pair<QString, QString>;
+
+    LabelTemplate Equivalent(const Product& product, const QString& equiv,
+                             const LabelTemplate& own) const {
+        const Product original{product.first, equiv};
+        if (const auto refused = refusals_.find(original); refused != refusals_.end())
+            throw Refusal(refused->second);
+        const auto found = known_.find(original);
+        if (found == known_.end()) throw Refusal("no earlier " + equiv.toStdString());
+        LabelTemplate sheet = found->second;
+        sheet.product = own.product;
+        if (!own.description.isEmpty()) sheet.description = own.description;
+        return sheet;
+    }
+
+    GlabelsImport import_;
+    std::map<Product, LabelTemplate> known_;
+    std::map<Product, std::string> refusals_;
+};
+
+} // namespace
+
+GlabelsImport ReadGlabelsTemplates(const QByteArray& text) {
+    QXmlStreamReader xml(text);
+    if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates"))
+        throw platform::Failure("This is not a gLabels template file");
+    TemplateFile file;
+    while (xml.readNextStartElement()) {
+        if (xml.name() == QLatin1String("Template"))
+            file.Add(ReadElement(xml));
+        else
+            xml.skipCurrentElement();
+    }
+    if (xml.hasError())
+        throw platform::Failure("This gLabels template file is damaged on line " +
+                                std::to_string(xml.lineNumber()) + ": " +
+                                xml.errorString().toStdString());
+    return file.Result();
+}
+
+GlabelsImport ImportGlabelsTemplates(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw platform::Failure("Unable to read " + path.toStdString());
+    try {
+        return ReadGlabelsTemplates(file.readAll());
+    } catch (const platform::Failure& failure) {
+        throw platform::Failure(path.toStdString() + ": " + failure.what());
+    }
+}
+
+QString RefusedTemplatesMessage(const GlabelsImport& import) {
+    if (import.refused.isEmpty()) return {};
+    const qsizetype left = import.refused.size();
+    QString message = import.sheets.empty() ? QStringLiteral("No label sheet in this file can be used")
+                      : left == 1           ? QStringLiteral("One label sheet was left out")
+                                  : QStringLiteral("%1 label sheets were left out").arg(left);
+    message += QStringLiteral(": only rectangular labels in a single grid can be imported.\n");
+    message += QStringList(import.refused.mid(0, kNamedRefusals)).join('\n');
+    if (import.refused.size() > kNamedRefusals)
+        message += QStringLiteral("\nand %1 more").arg(import.refused.size() - kNamedRefusals);
+    return message;
+}
+
+} // namespace print

@@ -1,0 +1,132 @@
+#include "print/LabelTemplate.h"
+
+#include "engine/Units.h"
+#include "platform/NumberFormat.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
+
+namespace print {
+namespace {
+
+struct UnitName {
+    const char* name;
+    LengthUnit unit;
+    double inches; // one unit in inches
+};
+
+constexpr UnitName kUnits[] = {
+    {"pt", LengthUnit::Point, 1.0 / 72.0},       {"in", LengthUnit::Inch, 1.0},
+    {"mm", LengthUnit::Millimetre, 1.0 / 25.4},  {"cm", LengthUnit::Centimetre, 1.0 / 2.54},
+    {"pc", LengthUnit::Pica, 12.0 / 72.0},
+};
+
+double InchesPer(LengthUnit unit) {
+    return std::find_if(std::begin(kUnits), std::end(kUnits),
+                        [&](const UnitName& u) { return u.unit == unit; })
+        ->inches;
+}
+
+// What typing the value's 15-digit decimal form gives: conversions leave no binary noise.
+double AsTyped(double value) {
+    return platform::ParseReal(platform::FormatReal(value, '.'), '.').value_or(value);
+}
+
+double Gap(double pitch, double size, int count) {
+    return count > 1 ? pitch - size : 0.0;
+}
+
+// Lengths as the listing shows them: millimetres for centimetre sheets.
+QString Length(double value, bool metric) {
+    return platform::FormatFloat(metric ? "#0.###" : "#0.#####", metric ? value * 10 : value, '.');
+}
+
+QString UnitText(bool metric) {
+    return metric ? QStringLiteral("mm") : QStringLiteral("in");
+}
+
+// The words a search is matched against, sizes written without blanks ("99.1x38.1mm").
+QString SearchKey(const LabelTemplate& t) {
+    const bool metric = t.sheet.MetricLabel;
+    const QString width = Length(t.sheet.LabelWidth, metric);
+    const QString height = Length(t.sheet.LabelHeight, metric);
+    return QStringList{t.maker, t.product, t.description, t.paper,
+                       width + 'x' + height + UnitText(metric),
+                       height + 'x' + width + UnitText(metric), QString::number(t.count)}
+        .join(' ')
+        .toLower();
+}
+
+// The search in the key's form: "99,1 × 38,1 mm" becomes "99.1x38.1mm".
+QStringList SearchWords(QString search) {
+    search = search.toLower();
+    search.replace(QChar(0x00D7), 'x');
+    search.replace(',', '.');
+    search.replace(QRegularExpression(QStringLiteral("(?<=[\\d.])\\s*x\\s*(?=[\\d.])")),
+                   QStringLiteral("x"));
+    search.replace(QRegularExpression(QStringLiteral("(?<=\\d)\\s+(?=(mm|in)\\b)")), QString());
+    return search.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
+
+bool KeyHasAll(const QString& key, const QStringList& words) {
+    return std::all_of(words.begin(), words.end(),
+                       [&](const QString& word) { return key.contains(word); });
+}
+
+} // namespace
+
+std::optional<LengthUnit> LengthUnitNamed(QStringView name) {
+    for (const UnitName& u : kUnits)
+        if (name == QLatin1String(u.name)) return u.unit;
+    return std::nullopt;
+}
+
+bool IsMetricUnit(LengthUnit unit) {
+    return unit == LengthUnit::Millimetre || unit == LengthUnit::Centimetre;
+}
+
+double SheetLength(double length, LengthUnit unit, bool metric) {
+    const double inches = length * InchesPer(unit);
+    return AsTyped(metric ? engine::InchesToCentimetres(inches) : inches);
+}
+
+app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, bool metric) {
+    const auto length = [&](double value) { return SheetLength(value, unit, metric); };
+    return {length(grid.height),
+            length(grid.width),
+            length(grid.top),
+            length(grid.left),
+            length(Gap(grid.pitchY, grid.height, grid.rows)),
+            length(Gap(grid.pitchX, grid.width, grid.columns)),
+            metric};
+}
+
+QString SizeText(const LabelTemplate& t) {
+    const bool metric = t.sheet.MetricLabel;
+    return Length(t.sheet.LabelWidth, metric) + " x " + Length(t.sheet.LabelHeight, metric) +
+           ' ' + UnitText(metric);
+}
+
+QString TemplateLine(const LabelTemplate& t) {
+    return (t.maker + ' ' + t.product).leftJustified(16) + ' ' + t.description.leftJustified(32) +
+           ' ' + t.paper.leftJustified(7) + ' ' + SizeText(t).leftJustified(20) + ' ' +
+           QString::number(t.count);
+}
+
+bool MatchesSearch(const LabelTemplate& sheet, const QString& search) {
+    return KeyHasAll(SearchKey(sheet), SearchWords(search));
+}
+
+std::vector<LabelTemplate> FindTemplates(const std::vector<LabelTemplate>& sheets,
+                                         const QString& search) {
+    const QStringList words = SearchWords(search);
+    std::vector<LabelTemplate> found;
+    std::copy_if(sheets.begin(), sheets.end(), std::back_inserter(found),
+                 [&](const LabelTemplate& t) { return KeyHasAll(SearchKey(t), words); });
+    return found;
+}
+
+} // namespace print
