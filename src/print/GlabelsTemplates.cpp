@@ -52,7 +52,8 @@ constexpr ShapeName kOtherShapes[] = {
     {"Label-path", "labels of a drawn shape"},
 };
 
-// "1.5in", "38.1mm", "72" (points when no unit is given).
+// "1.5in", "38.1mm", "72" (points when no unit is given); as in gLabels, a length that is
+// missing or empty is 0.
 struct Length {
     double value;
     LengthUnit unit;
@@ -61,7 +62,9 @@ struct Length {
 Length ReadLength(const Element& element, const char* name) {
     static const QRegularExpression form(
         QStringLiteral("^\\s*([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)\\s*([a-z]*)\\s*$"));
-    const QRegularExpressionMatch match = form.match(element.Value(name));
+    const QStringView text = element.Value(name);
+    if (text.trimmed().isEmpty()) return {0.0, LengthUnit::Point};
+    const QRegularExpressionMatch match = form.match(text);
     const auto unit = match.hasMatch() && match.capturedLength(2) == 0
                           ? std::optional(LengthUnit::Point)
                           : LengthUnitNamed(match.capturedView(2));
@@ -87,15 +90,18 @@ const Element& OnlyLayout(const Element& rectangle) {
     return *layout;
 }
 
-// A Label-rectangle and its one Layout, in centimetres when the label's width is given in
-// millimetres or centimetres, else in inches.
-void ReadRectangle(const Element& rectangle, LabelTemplate& sheet) {
+// A Label-rectangle and its one Layout: in centimetres when the label's width is given in
+// millimetres or centimetres, or in points or picas on a paper other than a US one; else in
+// inches.
+void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet) {
     const Length width = ReadLength(rectangle, "width");
-    const bool metric = IsMetricUnit(width.unit);
+    const bool metric = IsMetricUnit(width.unit) || (width.unit != LengthUnit::Inch && !usPaper);
     const auto length = [&](const Element& e, const char* name) {
         const Length l = ReadLength(e, name);
         return SheetLength(l.value, l.unit, metric);
     };
+    if (width.value <= 0) throw Refusal("no readable width");
+    if (ReadLength(rectangle, "height").value <= 0) throw Refusal("no readable height");
     const Element& layout = OnlyLayout(rectangle);
     const LabelGrid grid{length(rectangle, "width"), length(rectangle, "height"),
                          length(layout, "x0"),       length(layout, "y0"),
@@ -115,7 +121,7 @@ void ReadLabel(const Element& templateElement, LabelTemplate& sheet) {
             if (child.name == QLatin1String(shape.element)) throw Refusal(shape.refusal);
         if (child.name != QLatin1String("Label-rectangle"))
             throw Refusal("labels of another shape");
-        return ReadRectangle(child, sheet);
+        return ReadRectangle(child, templateElement.Value("size").startsWith(u"US-"), sheet);
     }
     throw Refusal("no label");
 }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace print {
@@ -30,9 +31,12 @@ double InchesPer(LengthUnit unit) {
         ->inches;
 }
 
-// What typing the value's 15-digit decimal form gives: conversions leave no binary noise.
+constexpr double kSteps = 1e9; // lengths are kept to a billionth of their unit
+
+// The value rounded to a billionth of its unit, which is what typing its decimals gives:
+// 48.3 mm - 45.7 mm becomes 0.26 cm, not 0.2599999999999994 cm.
 double AsTyped(double value) {
-    return platform::ParseReal(platform::FormatReal(value, '.'), '.').value_or(value);
+    return std::round(value * kSteps) / kSteps;
 }
 
 double Gap(double pitch, double size, int count) {

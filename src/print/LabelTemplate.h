@@ -36,8 +36,8 @@ std::optional<LengthUnit> LengthUnitNamed(QStringView name);
 // Millimetre and centimetre sheets are held in centimetres, all others in inches.
 bool IsMetricUnit(LengthUnit unit);
 
-// `length` in `unit` converted to inches, or to centimetres when `metric`, and then read as its
-// 15-digit decimal form, so 38.1 mm gives 3.81 cm exactly as typing "3.81" does.
+// `length` in `unit` converted to inches, or to centimetres when `metric`, and rounded to a
+// billionth of that unit, so 38.1 mm gives 3.81 cm exactly as typing "3.81" does.
 double SheetLength(double length, LengthUnit unit, bool metric);
 
 // A sheet as its makers describe it, every length in one unit.
