@@ -227,8 +227,9 @@ GlabelsImport ImportGlabelsTemplates(const QString& path) {
 QString RefusedTemplatesMessage(const GlabelsImport& import) {
     if (import.refused.isEmpty()) return {};
     const qsizetype left = import.refused.size();
-    QString message = import.sheets.empty() ? QStringLiteral("No label sheet in this file can be used")
-                      : left == 1           ? QStringLiteral("One label sheet was left out")
+    QString message = import.sheets.empty()
+                          ? QStringLiteral("No label sheet in this file can be used")
+                      : left == 1 ? QStringLiteral("One label sheet was left out")
                                   : QStringLiteral("%1 label sheets were left out").arg(left);
     message += QStringLiteral(": only rectangular labels in a single grid can be imported.\n");
     message += QStringList(import.refused.mid(0, kNamedRefusals)).join('\n');

@@ -2,6 +2,7 @@
 
 #include "engine/Units.h"
 #include "platform/NumberFormat.h"
+#include "print/LabelLayout.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -20,8 +21,8 @@ struct UnitName {
 };
 
 constexpr UnitName kUnits[] = {
-    {"pt", LengthUnit::Point, 1.0 / 72.0},       {"in", LengthUnit::Inch, 1.0},
-    {"mm", LengthUnit::Millimetre, 1.0 / 25.4},  {"cm", LengthUnit::Centimetre, 1.0 / 2.54},
+    {"pt", LengthUnit::Point, 1.0 / 72.0},      {"in", LengthUnit::Inch, 1.0},
+    {"mm", LengthUnit::Millimetre, 1.0 / 25.4}, {"cm", LengthUnit::Centimetre, 1.0 / 2.54},
     {"pc", LengthUnit::Pica, 12.0 / 72.0},
 };
 
@@ -57,9 +58,13 @@ QString SearchKey(const LabelTemplate& t) {
     const bool metric = t.sheet.MetricLabel;
     const QString width = Length(t.sheet.LabelWidth, metric);
     const QString height = Length(t.sheet.LabelHeight, metric);
-    return QStringList{t.maker, t.product, t.description, t.paper,
+    return QStringList{t.maker,
+                       t.product,
+                       t.description,
+                       t.paper,
                        width + 'x' + height + UnitText(metric),
-                       height + 'x' + width + UnitText(metric), QString::number(t.count)}
+                       height + 'x' + width + UnitText(metric),
+                       QString::number(t.count)}
         .join(' ')
         .toLower();
 }
@@ -110,8 +115,8 @@ app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, bool metric)
 
 QString SizeText(const LabelTemplate& t) {
     const bool metric = t.sheet.MetricLabel;
-    return Length(t.sheet.LabelWidth, metric) + " x " + Length(t.sheet.LabelHeight, metric) +
-           ' ' + UnitText(metric);
+    return Length(t.sheet.LabelWidth, metric) + " x " + Length(t.sheet.LabelHeight, metric) + ' ' +
+           UnitText(metric);
 }
 
 QString TemplateLine(const LabelTemplate& t) {
@@ -122,6 +127,16 @@ QString TemplateLine(const LabelTemplate& t) {
 
 bool MatchesSearch(const LabelTemplate& sheet, const QString& search) {
     return KeyHasAll(SearchKey(sheet), SearchWords(search));
+}
+
+QString LayoutNote(const LabelTemplate& sheet, const app::PrinterMetrics& metrics) {
+    app::PrinterMetrics layout = metrics;
+    int printScale = 0; // a copy: nothing of this layout is kept
+    RecomputeLayout(sheet.sheet, layout, printScale);
+    if (layout.LabelsPerPage == sheet.count) return {};
+    return QStringLiteral("The sheet has %1 labels; %2 fit the printer's paper as laid out.")
+        .arg(sheet.count)
+        .arg(layout.LabelsPerPage);
 }
 
 std::vector<LabelTemplate> FindTemplates(const std::vector<LabelTemplate>& sheets,

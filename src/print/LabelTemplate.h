@@ -5,6 +5,7 @@
 // SheetOfGrid turns that into the sheet as the label settings dialog holds it.
 
 #include "app/LabelSheet.h"
+#include "app/PrinterMetrics.h"
 
 #include <QString>
 #include <QStringView>
@@ -44,8 +45,8 @@ double SheetLength(double length, LengthUnit unit, bool metric);
 struct LabelGrid {
     double width = 0;
     double height = 0;
-    double left = 0; // paper edge to the first column
-    double top = 0;  // paper edge to the first row
+    double left = 0;   // paper edge to the first column
+    double top = 0;    // paper edge to the first row
     double pitchX = 0; // from one label's left edge to the next one's
     double pitchY = 0;
     int columns = 0;
@@ -66,6 +67,10 @@ QString TemplateLine(const LabelTemplate& sheet);
 // (either way round, "99.1 x 38.1" or "38.1x99.1 mm") or count, in any letter case and with a
 // decimal comma or point. An empty search matches every sheet.
 bool MatchesSearch(const LabelTemplate& sheet, const QString& search);
+
+// Empty when the sheet's labels are what its layout on the printer's paper gives; otherwise
+// "The sheet has 14 labels; 12 fit the printer's paper as laid out."
+QString LayoutNote(const LabelTemplate& sheet, const app::PrinterMetrics& metrics);
 
 std::vector<LabelTemplate> FindTemplates(const std::vector<LabelTemplate>& sheets,
                                          const QString& search);

@@ -46,8 +46,8 @@ class SheetReader {
 
 LabelTemplate ReadSheet(const QXmlStreamReader& xml) {
     const SheetReader in(xml);
-    const LabelGrid grid{in.Real("width"),   in.Real("height"),  in.Real("left"),
-                         in.Real("top"),     in.Real("pitch-x"), in.Real("pitch-y"),
+    const LabelGrid grid{in.Real("width"),    in.Real("height"),  in.Real("left"),
+                         in.Real("top"),      in.Real("pitch-x"), in.Real("pitch-y"),
                          in.Whole("columns"), in.Whole("rows")};
     const LengthUnit unit = in.Unit();
     return {in.Text("maker"),

@@ -3,14 +3,19 @@
 #include "app/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "print/DeviceMetrics.h"
+#include "print/GlabelsTemplates.h"
 #include "print/LabelFormatFile.h"
 #include "print/LabelLayout.h"
+#include "print/LabelTemplateCatalogue.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ExitWatcher.h"
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
 #include "ui/MessageBoxes.h"
 #include "ui_TFLabelSettings.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
 
 namespace ui {
 namespace {
@@ -50,6 +55,15 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
         RunShowingFailures(this, [this] { CommitSheet(); });
         accept();
     });
+    RunShowingFailures(this, [this] { templates_ = print::BuiltInTemplates(); });
+    ui_->lbTemplates->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ui_->eTemplateSearch->installEventFilter(this);
+    connect(ui_->eTemplateSearch, &QLineEdit::textChanged, this, &TFLabelSettings::ShowTemplates);
+    connect(ui_->lbTemplates, &QListWidget::currentRowChanged, this,
+            &TFLabelSettings::TemplateChosen);
+    connect(ui_->TemplateImportBtn, &QPushButton::clicked, this,
+            &TFLabelSettings::TemplateImportBtnClick);
+    ShowTemplates();
 }
 
 TFLabelSettings::~TFLabelSettings() = default;
@@ -58,6 +72,16 @@ void TFLabelSettings::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     ShowSheet();
     UpdateReadouts();
+}
+
+// Return in the search box chooses the first sheet found instead of closing the dialog.
+bool TFLabelSettings::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ui_->eTemplateSearch || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+    if (!shown_.empty()) ui_->lbTemplates->setCurrentRow(0);
+    return true;
 }
 
 QLineEdit* TFLabelSettings::Box(LabelBox box) const {
@@ -94,6 +118,16 @@ void TFLabelSettings::UpdateReadouts() {
     ui_->LnpLeft->setText(readouts.Left);
     ui_->LnpRight->setText(readouts.Right);
     ui_->LnpBottom->setText(readouts.Bottom);
+    ui_->lTemplateNote->setText(TemplateNote());
+}
+
+// While the boxes hold the sheet chosen from the list: how its labels and its layout on the
+// printer's paper differ, if they do.
+QString TFLabelSettings::TemplateNote() const {
+    if (!chosen_ ||
+        print::SheetOfBoxes(Boxes()) != print::SheetOfBoxes(print::BoxesOfSheet(chosen_->sheet)))
+        return {};
+    return print::LayoutNote(*chosen_, state_.Metrics);
 }
 
 void TFLabelSettings::CommitSheet() {
@@ -153,6 +187,47 @@ void TFLabelSettings::SaveBtnClick() {
                                         {}});
     if (!path) return;
     RunShowingFailures(this, [&] { print::SaveLabelFormat(*path, state_.Settings.Labels); });
+}
+
+} // namespace ui
+
+namespace ui {
+
+void TFLabelSettings::ShowTemplates() {
+    shown_ = print::FindTemplates(templates_, ui_->eTemplateSearch->text());
+    const QSignalBlocker quiet(ui_->lbTemplates); // listing chooses nothing
+    ui_->lbTemplates->clear();
+    for (const print::LabelTemplate& sheet : shown_)
+        ui_->lbTemplates->addItem(print::TemplateLine(sheet));
+}
+
+// The sheet fills the boxes and the unit; the current sheet changes on "&Ok", as when typed.
+void TFLabelSettings::TemplateChosen(int row) {
+    if (row < 0 || row >= static_cast<int>(shown_.size())) return;
+    chosen_ = shown_[row];
+    ShowBoxes(print::BoxesOfSheet(chosen_->sheet));
+    UpdateReadouts();
+}
+
+// The file's rectangular sheets come first in the list, and the first of them is chosen.
+void TFLabelSettings::TemplateImportBtnClick() {
+    const auto path =
+        ChooseFile(this, {"TemplateDialog",
+                          QStringLiteral("Import gLabels Templates"),
+                          QStringLiteral("gLabels Templates (*.template *.xml);;All Files (*)"),
+                          QString(),
+                          false,
+                          false,
+                          {}});
+    if (!path) return;
+    print::GlabelsImport import;
+    if (!RunShowingFailures(this, [&] { import = print::ImportGlabelsTemplates(*path); })) return;
+    const QString refused = print::RefusedTemplatesMessage(import);
+    if (!refused.isEmpty()) ShowMessage(this, refused);
+    templates_.insert(templates_.begin(), import.sheets.begin(), import.sheets.end());
+    ui_->eTemplateSearch->clear();
+    ShowTemplates();
+    if (!import.sheets.empty()) ui_->lbTemplates->setCurrentRow(0);
 }
 
 } // namespace ui

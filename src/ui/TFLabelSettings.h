@@ -2,13 +2,18 @@
 // The label settings dialog: the current label sheet (AppState's Settings.Labels) in its own
 // unit, how many rows and columns fit on the printer's paper, the printer's nonprintable
 // margins, and import and export of label format files. The rules of the boxes are the model's
-// (print/LabelSheetEditor.h); the sheet changes only on "&Ok" or an import.
+// (print/LabelSheetEditor.h); the sheet changes only on "&Ok" or an import. A maker's sheet
+// chosen from the built-in catalogue, or from gLabels template files the user imports, fills
+// the boxes and the unit.
 
 #include "print/LabelSheetEditor.h"
+#include "print/LabelTemplate.h"
 
 #include <QDialog>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QLineEdit;
 
@@ -36,6 +41,7 @@ class TFLabelSettings : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override; // FormShow: the sheet and the read-outs
+    bool eventFilter(QObject* watched, QEvent* event) override; // Return in the search box
 
   private:
     QLineEdit* Box(print::LabelBox box) const;
@@ -43,15 +49,22 @@ class TFLabelSettings : public QDialog {
     void ShowBoxes(const print::LabelBoxes& boxes);
     void ShowSheet();
     void UpdateReadouts();
+    QString TemplateNote() const;
     void CommitSheet();
     bool LeaveBox(print::LabelBox box);
     void UnitClick(bool metric);
     void LoadBtnClick();
     void SaveBtnClick();
+    void ShowTemplates();
+    void TemplateChosen(int row);
+    void TemplateImportBtnClick();
 
     app::AppState& state_;
     std::unique_ptr<Ui::TFLabelSettings> ui_;
-    bool boxesMetric_ = false; // the unit the boxes' values are in
+    bool boxesMetric_ = false;                    // the unit the boxes' values are in
+    std::vector<print::LabelTemplate> templates_; // imported ones first, then the catalogue
+    std::vector<print::LabelTemplate> shown_;     // those the search matches, as listed
+    std::optional<print::LabelTemplate> chosen_;  // the last sheet chosen from the list
 };
 
 } // namespace ui

@@ -54,8 +54,8 @@ TEST(LabelTemplates, EverySheetLaysOutItsCountOnItsPaperAt300And600Dpi) {
     std::map<std::pair<print::Paper, int>, app::PrinterMetrics> papers;
     for (const print::Paper paper : {print::Paper::Letter, print::Paper::A4})
         for (const int dpi : {300, 600})
-            print::ReadPrinterCapabilities(*print::OpenPdfPrinter(dir.filePath("x.pdf"), paper, dpi),
-                                           papers[{paper, dpi}]);
+            print::ReadPrinterCapabilities(
+                *print::OpenPdfPrinter(dir.filePath("x.pdf"), paper, dpi), papers[{paper, dpi}]);
     std::set<QString> names;
     for (const LabelTemplate& t : Catalogue()) {
         EXPECT_TRUE(names.insert(Name(t)).second) << "twice: " << Name(t).toStdString();
@@ -79,7 +79,8 @@ TEST(LabelTemplates, EverySheetFitsTheDialogsBoxes) {
     for (const LabelTemplate& t : Catalogue()) {
         const print::LabelBoxes boxes = print::BoxesOfSheet(t.sheet, '.');
         for (const QString& text : boxes.Text)
-            EXPECT_LE(text.size(), print::kLabelBoxLength) << Name(t).toStdString() << " " << text.toStdString();
+            EXPECT_LE(text.size(), print::kLabelBoxLength)
+                << Name(t).toStdString() << " " << text.toStdString();
         EXPECT_EQ(print::SheetOfBoxes(boxes, '.'), t.sheet) << Name(t).toStdString();
     }
 }
@@ -181,10 +182,10 @@ TEST(GlabelsTemplates, RectanglesImportToTheCataloguesSheetsAndOthersAreNamed) {
         EXPECT_EQ(imported.paper, entry.paper) << expected[i];
     }
     EXPECT_EQ(import.sheets[1].description, "Address Labels") << "a clone keeps the description";
-    EXPECT_EQ(import.refused,
-              (QStringList{"Avery 5294: round labels", "Avery 5295: round labels",
-                           "Neato CD: CD labels", "Misc Bond: labels in more than one grid",
-                           "Misc Bad: no readable width"}));
+    EXPECT_EQ(
+        import.refused,
+        (QStringList{"Avery 5294: round labels", "Avery 5295: round labels", "Neato CD: CD labels",
+                     "Misc Bond: labels in more than one grid", "Misc Bad: no readable width"}));
     EXPECT_TRUE(print::RefusedTemplatesMessage(import).startsWith(
         "5 label sheets were left out: only rectangular labels in a single grid can be imported."));
 }
@@ -231,10 +232,9 @@ std::array<double, 8> LabelEdges(const LabelTemplate& t) {
     const double mm = s.MetricLabel ? 10.0 : 25.4;
     const double lastLeft = s.MarginLeft + (t.columns - 1) * (s.LabelWidth + s.GapWidth);
     const double lastTop = s.MarginTop + (t.rows - 1) * (s.LabelHeight + s.GapHeight);
-    const std::array<double, 8> edges{s.MarginLeft,           s.MarginTop,
-                                      s.MarginLeft + s.LabelWidth, s.MarginTop + s.LabelHeight,
-                                      lastLeft,               lastTop,
-                                      lastLeft + s.LabelWidth, lastTop + s.LabelHeight};
+    const std::array<double, 8> edges{
+        s.MarginLeft, s.MarginTop, s.MarginLeft + s.LabelWidth, s.MarginTop + s.LabelHeight,
+        lastLeft,     lastTop,     lastLeft + s.LabelWidth,     lastTop + s.LabelHeight};
     std::array<double, 8> millimetres{};
     std::transform(edges.begin(), edges.end(), millimetres.begin(),
                    [&](double v) { return v * mm; });

@@ -1,19 +1,23 @@
 // The label settings dialog driven as a user does: the boxes' minimums and messages, the unit
-// switch, the read-outs following the boxes, import and export of label format files, and the
-// current sheet changing only on "&Ok" or an import.
+// switch, the read-outs following the boxes, import and export of label format files, the
+// current sheet changing only on "&Ok" or an import, and makers' sheets chosen by search or
+// imported from gLabels template files.
 
 #include "DialogDriver.h"
 #include "app/AppState.h"
 #include "platform/NumberFormat.h"
 #include "print/LabelFormatFile.h"
+#include "print/LabelTemplateCatalogue.h"
 #include "ui/TFLabelSettings.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 namespace {
 
@@ -138,6 +142,98 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
     EXPECT_EQ(print::LoadLabelFormat(exported + ".fmt"), sheet);
     Click("BitBtn2");
     EXPECT_EQ(state.Settings.Labels, sheet) << "Cancel keeps the import";
+}
+
+TEST_F(LabelSettingsDialog, ASheetFoundBySearchFillsTheBoxesAndTheUnit) {
+    const struct {
+        const char* search;
+        bool pressReturn; // else the first sheet found is clicked
+        QStringList boxes;
+        bool centimetres;
+        const char* rows;
+        const char* note; // on this Letter printer
+    } cases[] = {
+        {"5160", true, {"1.0", "2.625", "0.5", "0.1875", "0.0", "0.125"}, false, "Rows: 10", ""},
+        {"5162",
+         true,
+         {"1.33333", "4.0", "0.83333", "0.15625", "0.0", "0.1875"},
+         false,
+         "Rows: 7",
+         ""},
+        {"99.1 x 38.1",
+         false,
+         {"3.81", "9.91", "1.515", "0.465", "0.0", "0.25"},
+         true,
+         "Rows: 6",
+         "The sheet has 14 labels; 12 fit the printer's paper as laid out."},
+    };
+    Open();
+    auto* search = Child<QLineEdit>(dialog, "eTemplateSearch");
+    auto* list = Child<QListWidget>(dialog, "lbTemplates");
+    for (const auto& c : cases) {
+        search->clear();
+        QTest::keyClicks(search, c.search);
+        ASSERT_GE(list->count(), 1) << c.search;
+        if (c.pressReturn)
+            QTest::keyClick(search, Qt::Key_Return);
+        else
+            list->setCurrentRow(0);
+        ASSERT_TRUE(dialog.isVisible()) << "Return chooses, it does not close the dialog";
+        QStringList local;
+        for (const QString& box : c.boxes)
+            local << dialog_testing::LocalNumber(box.toLatin1().constData());
+        EXPECT_EQ(Boxes(), local) << c.search;
+        EXPECT_EQ(Child<QRadioButton>(dialog, "RadioButton2")->isChecked(), c.centimetres);
+        EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), c.rows) << c.search;
+        EXPECT_EQ(Child<QLabel>(dialog, "lTemplateNote")->text(), c.note) << c.search;
+    }
+    dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit1"),
+                                 dialog_testing::LocalNumber("1.6"));
+    EXPECT_EQ(Child<QLabel>(dialog, "lTemplateNote")->text(), "") << "the boxes left the sheet";
+    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
+        << "choosing changes the sheet only on Ok";
+    Click("BitBtn1");
+    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{3.81, 9.91, 1.6, 0.465, 0.0, 0.25, true}));
+}
+
+TEST_F(LabelSettingsDialog, ImportedGlabelsSheetsComeFirstAndOthersAreReported) {
+    const QString path = dir.filePath("mine.template");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"(<?xml version="1.0"?>
+<Glabels-templates>
+  <Template brand="Acme" part="A-21" size="A4" description="Jar Labels">
+    <Label-rectangle id="0" width="63.5mm" height="38.1mm" round="0">
+      <Layout nx="3" ny="7" x0="7.25mm" y0="15.15mm" dx="66mm" dy="38.1mm"/>
+    </Label-rectangle>
+  </Template>
+  <Template brand="Acme" part="R-12" size="A4" description="Dots">
+    <Label-round id="0" radius="20mm"><Layout nx="3" ny="4" x0="0" y0="0" dx="70mm" dy="70mm"/></Label-round>
+  </Template>
+</Glabels-templates>
+)");
+    file.close();
+    Open();
+    dialog_testing::MessageCatcher messages;
+    dialog_testing::WhenModal("TemplateDialog", [&](QWidget& chooser) {
+        EXPECT_EQ(chooser.windowTitle(), "Import gLabels Templates");
+        dialog_testing::ChooseFileIn(chooser, path);
+    });
+    Click("TemplateImportBtn");
+    EXPECT_EQ(messages.Texts(),
+              QStringList{"One label sheet was left out: only rectangular labels in a single grid "
+                          "can be imported.\nAcme R-12: round labels"});
+    auto* list = Child<QListWidget>(dialog, "lbTemplates");
+    ASSERT_EQ(list->count(), static_cast<int>(print::BuiltInTemplates().size()) + 1);
+    EXPECT_TRUE(list->item(0)->text().startsWith("Acme A-21"))
+        << list->item(0)->text().toStdString();
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(
+        Boxes(),
+        (QStringList{dialog_testing::LocalNumber("3.81"), dialog_testing::LocalNumber("6.35"),
+                     dialog_testing::LocalNumber("1.515"), dialog_testing::LocalNumber("0.725"),
+                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.25")}));
+    EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton2")->isChecked());
 }
 
 } // namespace
