@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
+#include <cmath>
 #include <map>
 #include <optional>
 #include <stdexcept>
@@ -16,6 +17,7 @@ namespace print {
 namespace {
 
 constexpr int kNamedRefusals = 8; // in the message; the rest are counted
+constexpr int kMostAlong = 1000;  // labels across or down a sheet: more is no label sheet
 
 // A template that cannot become a label sheet, with the reason.
 struct Refusal : std::runtime_error {
@@ -68,14 +70,16 @@ Length ReadLength(const Element& element, const char* name) {
     const auto unit = match.hasMatch() && match.capturedLength(2) == 0
                           ? std::optional(LengthUnit::Point)
                           : LengthUnitNamed(match.capturedView(2));
-    if (!match.hasMatch() || !unit) throw Refusal("no readable " + std::string(name));
-    return {match.captured(1).toDouble(), *unit};
+    const double value = match.hasMatch() ? match.captured(1).toDouble() : 0.0;
+    if (!match.hasMatch() || !unit || !std::isfinite(value))
+        throw Refusal("no readable " + std::string(name));
+    return {value, *unit};
 }
 
 int ReadCount(const Element& element, const char* name) {
     bool ok = false;
     const int count = element.Value(name).toInt(&ok);
-    if (!ok || count < 1) throw Refusal("no readable " + std::string(name));
+    if (!ok || count < 1 || count > kMostAlong) throw Refusal("no readable " + std::string(name));
     return count;
 }
 
@@ -98,15 +102,19 @@ void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet)
     const bool metric = IsMetricUnit(width.unit) || (width.unit != LengthUnit::Inch && !usPaper);
     const auto length = [&](const Element& e, const char* name) {
         const Length l = ReadLength(e, name);
-        return SheetLength(l.value, l.unit, metric);
+        const double converted = SheetLength(l.value, l.unit, metric);
+        if (!std::isfinite(converted)) throw Refusal("no readable " + std::string(name));
+        return converted;
     };
-    if (width.value <= 0) throw Refusal("no readable width");
-    if (ReadLength(rectangle, "height").value <= 0) throw Refusal("no readable height");
+    const auto size = [&](const char* name) {
+        const double converted = length(rectangle, name);
+        if (converted <= 0) throw Refusal("no readable " + std::string(name));
+        return converted;
+    };
     const Element& layout = OnlyLayout(rectangle);
-    const LabelGrid grid{length(rectangle, "width"), length(rectangle, "height"),
-                         length(layout, "x0"),       length(layout, "y0"),
-                         length(layout, "dx"),       length(layout, "dy"),
-                         ReadCount(layout, "nx"),    ReadCount(layout, "ny")};
+    const LabelGrid grid{size("width"),           size("height"),         length(layout, "x0"),
+                         length(layout, "y0"),    length(layout, "dx"),   length(layout, "dy"),
+                         ReadCount(layout, "nx"), ReadCount(layout, "ny")};
     sheet.sheet = SheetOfGrid(grid, metric ? LengthUnit::Centimetre : LengthUnit::Inch, metric);
     sheet.columns = grid.columns;
     sheet.rows = grid.rows;

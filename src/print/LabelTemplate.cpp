@@ -36,8 +36,10 @@ constexpr double kSteps = 1e9; // lengths are kept to a billionth of their unit
 
 // The value rounded to a billionth of its unit, which is what typing its decimals gives:
 // 48.3 mm - 45.7 mm becomes 0.26 cm, not 0.2599999999999994 cm.
+// Lengths too large for that are left as they are.
 double AsTyped(double value) {
-    return std::round(value * kSteps) / kSteps;
+    const double steps = value * kSteps;
+    return std::isfinite(steps) ? std::round(steps) / kSteps : value;
 }
 
 double Gap(double pitch, double size, int count) {
