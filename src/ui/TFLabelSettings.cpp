@@ -189,10 +189,6 @@ void TFLabelSettings::SaveBtnClick() {
     RunShowingFailures(this, [&] { print::SaveLabelFormat(*path, state_.Settings.Labels); });
 }
 
-} // namespace ui
-
-namespace ui {
-
 void TFLabelSettings::ShowTemplates() {
     shown_ = print::FindTemplates(templates_, ui_->eTemplateSearch->text());
     const QSignalBlocker quiet(ui_->lbTemplates); // listing chooses nothing

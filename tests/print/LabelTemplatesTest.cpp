@@ -119,56 +119,12 @@ TEST(LabelTemplates, SearchByProductSizeOrWords) {
     }
 }
 
-// The same products written as gLabels writes them: points, inches, millimetres, the older
+// The catalogue's products as gLabels writes them: points, inches, picas, millimetres, the older
 // name="" form, a clone by equiv, and shapes and grids a label sheet cannot hold.
-constexpr char kGlabelsFile[] = R"(<?xml version="1.0"?>
-<Glabels-templates xmlns="http://glabels.org/xmlns/3.0/">
-  <Template brand="Avery" part="5160" size="US-Letter" _description="Address Labels">
-    <Meta category="label"/>
-    <Label-rectangle id="0" width="189pt" height="72pt" round="9pt" x_waste="0" y_waste="0">
-      <Markup-margin size="9pt"/>
-      <Layout nx="3" ny="10" x0="13.5pt" y0="36pt" dx="198pt" dy="72pt"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Avery" part="8160" equiv="5160"/>
-  <Template brand="Avery" part="L7163" size="A4" description="Address Labels">
-    <Label-rectangle id="0" width="99.1mm" height="38.1mm" round="2mm">
-      <Layout nx="2" ny="7" x0="4.65mm" y0="1.515cm" dx="101.6mm" dy="38.1mm"/>
-    </Label-rectangle>
-  </Template>
-  <Template name="Avery 5163" size="US-Letter" description="Shipping Labels">
-    <Label-rectangle id="0" width="4in" height="2in" round="0.125in">
-      <Layout nx="2" ny="5" x0="0.15625in" y0="0.5in" dx="4.1875in" dy="2in"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Avery" part="5165" size="US-Letter" description="Full Sheet">
-    <Label-rectangle id="0" width="51pc" height="66pc" round="0">
-      <Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Avery" part="5294" size="US-Letter" description="Round Labels">
-    <Label-round id="0" radius="1.25in"><Layout nx="3" ny="4" x0="0" y0="0" dx="3in" dy="3in"/></Label-round>
-  </Template>
-  <Template brand="Avery" part="5295" equiv="5294"/>
-  <Template brand="Neato" part="CD" size="US-Letter" description="CD Labels">
-    <Label-cd id="0" radius="58mm" hole="20mm"><Layout nx="1" ny="2" x0="0" y0="0" dx="0" dy="5in"/></Label-cd>
-  </Template>
-  <Template brand="Misc" part="Bond" size="A4" description="Running bond">
-    <Label-rectangle id="0" width="50mm" height="20mm" round="0">
-      <Layout nx="4" ny="7" x0="5mm" y0="5mm" dx="50mm" dy="40mm"/>
-      <Layout nx="4" ny="7" x0="30mm" y0="25mm" dx="50mm" dy="40mm"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Misc" part="Bad" size="A4" description="Unknown unit">
-    <Label-rectangle id="0" width="5furlong" height="20mm" round="0">
-      <Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/>
-    </Label-rectangle>
-  </Template>
-</Glabels-templates>
-)";
+const QString kGlabelsFile = QStringLiteral(TALLYRUNE_TEST_DATA "/glabels/mixed-shapes.template");
 
 TEST(GlabelsTemplates, RectanglesImportToTheCataloguesSheetsAndOthersAreNamed) {
-    const print::GlabelsImport import = print::ReadGlabelsTemplates(kGlabelsFile);
+    const print::GlabelsImport import = print::ImportGlabelsTemplates(kGlabelsFile);
     const char* expected[] = {"5160", "8160", "L7163", "5163", "5165"};
     ASSERT_EQ(import.sheets.size(), std::size(expected));
     for (size_t i = 0; i < std::size(expected); ++i) {

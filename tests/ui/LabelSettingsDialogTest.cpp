@@ -197,22 +197,7 @@ TEST_F(LabelSettingsDialog, ASheetFoundBySearchFillsTheBoxesAndTheUnit) {
 }
 
 TEST_F(LabelSettingsDialog, ImportedGlabelsSheetsComeFirstAndOthersAreReported) {
-    const QString path = dir.filePath("mine.template");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(R"(<?xml version="1.0"?>
-<Glabels-templates>
-  <Template brand="Acme" part="A-21" size="A4" description="Jar Labels">
-    <Label-rectangle id="0" width="63.5mm" height="38.1mm" round="0">
-      <Layout nx="3" ny="7" x0="7.25mm" y0="15.15mm" dx="66mm" dy="38.1mm"/>
-    </Label-rectangle>
-  </Template>
-  <Template brand="Acme" part="R-12" size="A4" description="Dots">
-    <Label-round id="0" radius="20mm"><Layout nx="3" ny="4" x0="0" y0="0" dx="70mm" dy="70mm"/></Label-round>
-  </Template>
-</Glabels-templates>
-)");
-    file.close();
+    const QString path = QStringLiteral(TALLYRUNE_TEST_DATA "/glabels/mixed-shapes.template");
     Open();
     dialog_testing::MessageCatcher messages;
     dialog_testing::WhenModal("TemplateDialog", [&](QWidget& chooser) {
@@ -220,20 +205,20 @@ TEST_F(LabelSettingsDialog, ImportedGlabelsSheetsComeFirstAndOthersAreReported) 
         dialog_testing::ChooseFileIn(chooser, path);
     });
     Click("TemplateImportBtn");
-    EXPECT_EQ(messages.Texts(),
-              QStringList{"One label sheet was left out: only rectangular labels in a single grid "
-                          "can be imported.\nAcme R-12: round labels"});
+    ASSERT_EQ(messages.Texts().size(), 1);
+    EXPECT_TRUE(messages.Texts()[0].startsWith(
+        "5 label sheets were left out: only rectangular labels in a single grid can be "
+        "imported.\nAvery 5294: round labels\n"));
     auto* list = Child<QListWidget>(dialog, "lbTemplates");
-    ASSERT_EQ(list->count(), static_cast<int>(print::BuiltInTemplates().size()) + 1);
-    EXPECT_TRUE(list->item(0)->text().startsWith("Acme A-21"))
-        << list->item(0)->text().toStdString();
+    ASSERT_EQ(list->count(), static_cast<int>(print::BuiltInTemplates().size()) + 5);
+    EXPECT_TRUE(list->item(2)->text().startsWith("Avery L7163")) << "the file's sheets come first";
     EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(Child<QLabel>(dialog, "lColumns")->text(), "Columns: 3");
     EXPECT_EQ(
         Boxes(),
-        (QStringList{dialog_testing::LocalNumber("3.81"), dialog_testing::LocalNumber("6.35"),
-                     dialog_testing::LocalNumber("1.515"), dialog_testing::LocalNumber("0.725"),
-                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.25")}));
-    EXPECT_TRUE(Child<QRadioButton>(dialog, "RadioButton2")->isChecked());
+        (QStringList{dialog_testing::LocalNumber("1.0"), dialog_testing::LocalNumber("2.625"),
+                     dialog_testing::LocalNumber("0.5"), dialog_testing::LocalNumber("0.1875"),
+                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.125")}));
 }
 
 } // namespace
