@@ -36,10 +36,18 @@ struct Element {
     }
 };
 
-Element ReadElement(QXmlStreamReader& xml) {
+// A Template holds its label, which holds its layouts and markup: what lies deeper is skipped
+// unread, so no file can nest the reader into a deep recursion.
+constexpr int kTemplateDepth = 3;
+
+Element ReadElement(QXmlStreamReader& xml, int depth = 1) {
     Element element{xml.name().toString(), xml.attributes(), {}};
+    if (depth == kTemplateDepth) {
+        xml.skipCurrentElement();
+        return element;
+    }
     while (xml.readNextStartElement())
-        element.children.push_back(ReadElement(xml));
+        element.children.push_back(ReadElement(xml, depth + 1));
     return element;
 }
 
@@ -94,7 +102,8 @@ const Element& OnlyLayout(const Element& rectangle) {
     return *layout;
 }
 
-// A Label-rectangle and its one Layout: in centimetres when the label's width is given in
+// A Label-rectangle and its one Layout (its corner radius and over-print waste do not move a
+// label, and are not read): in centimetres when the label's width is given in
 // millimetres or centimetres, or in points or picas on a paper other than a US one; else in
 // inches.
 void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet) {
