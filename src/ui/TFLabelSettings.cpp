@@ -16,6 +16,7 @@
 
 #include <QFontDatabase>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 namespace ui {
 namespace {
@@ -64,6 +65,15 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
     connect(ui_->TemplateImportBtn, &QPushButton::clicked, this,
             &TFLabelSettings::TemplateImportBtnClick);
     ShowTemplates();
+    FitTemplateList();
+}
+
+// Wide enough for the lines listed, so that no column is cut off.
+void TFLabelSettings::FitTemplateList() {
+    QListWidget& list = *ui_->lbTemplates;
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setMinimumWidth(list.sizeHintForColumn(0) + 2 * list.frameWidth() +
+                         list.verticalScrollBar()->sizeHint().width());
 }
 
 TFLabelSettings::~TFLabelSettings() = default;
@@ -223,6 +233,7 @@ void TFLabelSettings::TemplateImportBtnClick() {
     templates_.insert(templates_.begin(), import.sheets.begin(), import.sheets.end());
     ui_->eTemplateSearch->clear();
     ShowTemplates();
+    FitTemplateList();
     if (!import.sheets.empty()) ui_->lbTemplates->setCurrentRow(0);
 }
 

@@ -56,6 +56,7 @@ class TFLabelSettings : public QDialog {
     void LoadBtnClick();
     void SaveBtnClick();
     void ShowTemplates();
+    void FitTemplateList();
     void TemplateChosen(int row);
     void TemplateImportBtnClick();
 
