@@ -102,13 +102,6 @@ RegValue EncodeField(const LabelField& field, const AppSettings& settings) {
     return std::visit([&](auto member) { return Encode(Member(settings, member)); }, field.member);
 }
 
-RegKey OpenSettingsKey(Registry& registry) {
-    RegKey key = registry.OpenKey(platform::RegRoot::CurrentUser, "Software", false);
-    for (const char* name : {"Vorhelm Software", "Tallyrune"})
-        key = registry.OpenKey(key, name, true);
-    return key;
-}
-
 // Stops at the first value missing or of the wrong type; `read` keeps what came before it.
 bool ReadWindowGroup(const Registry& registry, const RegKey& key, WindowSettings& read,
                      bool& metric) {
@@ -173,11 +166,20 @@ std::vector<std::pair<QString, RegValue>> SavedValues(const AppSettings& setting
 
 } // namespace
 
+RegKey OpenSettingsKey(Registry& registry) {
+    RegKey key = registry.OpenKey(platform::RegRoot::CurrentUser, "Software", false);
+    for (const char* name : {"Vorhelm Software", "Tallyrune"})
+        key = registry.OpenKey(key, name, true);
+    return key;
+}
+
 void AppSettings::Load(Registry& registry, const QString& programFolder) {
     const RegKey key = OpenSettingsKey(registry);
     LoadWindowGroup(registry, key, *this);
     LoadLabelGroup(registry, key, *this);
     Path = LoadPath(registry, key, programFolder);
+    Offsets.Load(registry, key);
+    Recent.Load(registry, key);
 }
 
 void AppSettings::Save(Registry& registry) const {
@@ -185,6 +187,8 @@ void AppSettings::Save(Registry& registry) const {
         const RegKey key = OpenSettingsKey(registry);
         for (const auto& [name, value] : SavedValues(*this))
             registry.WriteValue(key, name, value);
+        Offsets.Save(registry, key);
+        Recent.Save(registry, key);
     } catch (const platform::Failure&) {
         // Saving never reports; what was written before the failure stays.
     }

@@ -1,10 +1,13 @@
 #pragma once
 // The values kept between runs under HKEY_CURRENT_USER\Software\Vorhelm Software\Tallyrune:
 // the main window's placement and type list choice, the unit, the label sheet, the print
-// dialog's last choices and the folder recorded by the file-type association.
+// dialog's last choices, the folder recorded by the file-type association, the printers' offsets
+// and the recent documents.
 
 #include "app/LabelSheet.h"
 #include "app/PrintSettings.h"
+#include "app/PrinterOffsets.h"
+#include "app/RecentFiles.h"
 #include "platform/Registry.h"
 
 #include <QString>
@@ -25,14 +28,20 @@ struct WindowSettings {
     bool operator==(const WindowSettings&) const = default;
 };
 
+// HKEY_CURRENT_USER\Software\Vorhelm Software\Tallyrune, created when missing.
+platform::RegKey OpenSettingsKey(platform::Registry& registry);
+
 struct AppSettings {
     WindowSettings Window;
     bool Metric = false; // unit of new documents: true = centimetres
     app::LabelSheet Labels;
     app::PrintSettings Printing; // a PrintScale of 0 is replaced by the layout, not here
     QString Path;                // program folder at the last file-type association
+    app::PrinterOffsets Offsets;
+    app::RecentFiles Recent;
 
-    // Reads the three groups (window, label and print, Path), each falling back on its own;
+    // Reads the groups (window, label and print, Path, offsets, recent files), each falling
+    // back on its own;
     // never fails. `programFolder` is what a Path of the wrong type gives, with a trailing "/".
     void Load(platform::Registry& registry, const QString& programFolder);
     // Writes every value and flushes the registry; any failure ends it silently.

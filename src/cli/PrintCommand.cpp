@@ -112,6 +112,7 @@ void RunPrint(const Words& words, std::ostream&) {
     ApplyData(args, options);
 
     print::PrinterTarget target(*printer);
+    target.SetOffset(ChosenOffset(args, *printer));
     CliProgress progress;
     print::RunPrintJob(target, progress, options, document, settings.Labels, metrics);
     if (args.Has("--save-sequence")) SaveSequence(path, document.Sequence.SeqCurrent);
@@ -128,6 +129,7 @@ void RunTestPage(const Words& words, std::ostream&) {
     app::PrinterMetrics metrics;
     print::ReadPrinterCapabilities(*printer, metrics);
     print::PrinterTarget target(*printer);
+    target.SetOffset(ChosenOffset(args, *printer));
     print::PrintTestPage(target, metrics);
 }
 

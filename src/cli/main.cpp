@@ -27,8 +27,9 @@ constexpr const char* kUsage =
     "                           [--sequence | --data FILE [--column N|NAME] [--header]]\n"
     "                           [--copies N] [--module auto|screen|N] [--no-align-h]\n"
     "                           [--no-align-v] [--paper letter|a4] [--dpi N] [--printer NAME]\n"
-    "                           [--save-sequence]\n"
+    "                           [--save-sequence] [--offset X,Y]\n"
     "       tallyrune-cli testpage -o OUT.pdf [--paper letter|a4] [--dpi N] [--printer NAME]\n"
+    "                              [--offset X,Y]   (X and Y in mm, cm or in: 1.5mm,-0.5mm)\n"
     "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
     "       tallyrune-cli types\n"
     "       tallyrune-cli templates [SEARCH]\n";

@@ -1,5 +1,6 @@
 #include "print/PrinterAccess.h"
 
+#include "app/PrinterOffsets.h"
 #include "platform/Errors.h"
 
 #include <QMarginsF>
@@ -110,6 +111,10 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dp
 
 bool IsPdfOutput(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+QString OffsetPrinterName(const QPrinter& printer) {
+    return IsPdfOutput(printer) ? QString::fromLatin1(app::kPdfPrinterName) : printer.printerName();
 }
 
 } // namespace print

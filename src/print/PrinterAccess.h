@@ -42,4 +42,7 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dp
 
 bool IsPdfOutput(const QPrinter& printer);
 
+// The name a printer's offset is kept under: the queue's, or app::kPdfPrinterName for PDF output.
+QString OffsetPrinterName(const QPrinter& printer);
+
 } // namespace print

@@ -77,6 +77,11 @@ void PrinterTarget::BeginDocument(const std::string& title) {
         pages_.reset();
         throw platform::Failure("Unable to print on " + PrinterName());
     }
+    // The one place the printer's offset applies: the painter keeps it from page to page, and
+    // the surfaces made on it restore their state back to it.
+    const app::OffsetDots shift =
+        app::ToDots(offset_, Device().logicalDpiX(), Device().logicalDpiY());
+    painter_.translate(shift.x, shift.y);
     StartPainting();
 }
 

@@ -8,6 +8,7 @@
 // keeps the earlier file and leaves nothing), or through a spool file handed to the CUPS queue.
 // A job aborted or failed half way has written nothing anywhere.
 
+#include "app/PrinterOffsets.h"
 #include "platform/PainterSurface.h"
 #include "print/TestPage.h"
 
@@ -36,6 +37,10 @@ class PrinterTarget : public TestPageTarget {
     ~PrinterTarget() override;
     PrinterTarget(const PrinterTarget&) = delete;
     PrinterTarget& operator=(const PrinterTarget&) = delete;
+
+    // Every document begun from now on is drawn moved by `offset` on the paper: labels, their
+    // clipping and the test page alike.
+    void SetOffset(const app::PrinterOffset& offset) { offset_ = offset; }
 
     // The queue's name, or the PDF file's path.
     std::string PrinterName() const override;
@@ -80,6 +85,7 @@ class PrinterTarget : public TestPageTarget {
     std::optional<platform::PainterSurface> surface_; // while a document is open
     std::optional<QRect> clip_;
     QString face_;
+    app::PrinterOffset offset_;
 };
 
 } // namespace print

@@ -7,6 +7,7 @@
 #include "ui/DialogPlacement.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
+#include "ui/TFCalibration.h"
 #include "ui/TFLabelSettings.h"
 #include "ui/TFPrintIt.h"
 #include "ui/TFSaveBarcode.h"
@@ -82,6 +83,10 @@ void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
 
 void DialogCommands::PrintSetup() {
     RunShowingFailures(&owner_, [this] { RunPrinterSetup(&owner_, state_); });
+}
+
+void DialogCommands::PrinterCalibration() {
+    RunShowingFailures(&owner_, [this] { EditPrinterOffset(owner_, state_); });
 }
 
 void DialogCommands::LabelSettings(app::BarcodeDocument* document) {

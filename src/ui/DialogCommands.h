@@ -27,6 +27,8 @@ class DialogCommands {
     void Print(app::BarcodeDocument& document);
     void PrintTestPage(app::BarcodeDocument& document);
     void PrintSetup();
+    // The selected printer's offset and its calibration page.
+    void PrinterCalibration();
     // With a document, its label sheet is edited (through the current sheet); without one,
     // the current sheet that new documents take.
     void LabelSettings(app::BarcodeDocument* document);

@@ -188,6 +188,7 @@ void TFMain::LoadSettings() {
     move(window.Left, window.Top);
     resize(window.Width, window.Height);
     SelectQuietly(*ui_->cbBarcodeType, window.BarcodeType); // past the list: nothing selected
+    ShowRecentFiles();
 }
 
 // The bounds of the normal (not maximised) window, its frame's corner as placed by move().
@@ -278,7 +279,7 @@ void TFMain::OpenDocument(const QString& path) {
     const app::BarcodeDocument* active = ActiveDocument();
     if (!active || !active->BarcodeText().empty()) NewDocument();
     app::BarcodeDocument& document = *ActiveDocument();
-    document.LoadFromFile(path, state_.Settings.Metric);
+    if (document.LoadFromFile(path, state_.Settings.Metric)) RememberFile(path);
     SyncToolbar(); // stores the file's text filtered
     document.ClearModified();
 }

@@ -100,6 +100,10 @@ class TFMain : public QMainWindow, private DocumentHost {
     void OnlineSupportExecute();
     void AboutExecute();
     void DropFiles(const QMimeData& data);
+    void PrinterCalibrationExecute();
+    void ShowRecentFiles();
+    void OpenRecentFile(const QString& path);
+    void RememberFile(const QString& path);
 
     std::unique_ptr<Ui::TFMain> ui_;
     app::AppState& state_;

@@ -3,9 +3,11 @@
 
 #include "app/DocumentPaths.h"
 #include "app/HelpLinks.h"
+#include "export/ClipboardForms.h"
 #include "ui/DialogCommands.h"
 #include "ui/DocumentQuestions.h"
 #include "ui/MessageBoxes.h"
+#include "ui/RecentFilesMenu.h"
 #include "ui/TFAbout.h"
 #include "ui/TFMain.h"
 #include "ui_TFMain.h"
@@ -29,6 +31,7 @@ void TFMain::ConnectCommands() {
         {ui_->acExport, &TFMain::acExportExecute},
         {ui_->acPrint, &TFMain::acPrintExecute},
         {ui_->miPrintTestPage, &TFMain::PrintTestPageExecute},
+        {ui_->miCalibration, &TFMain::PrinterCalibrationExecute},
         {ui_->miLabelSettings, &TFMain::LabelSettingsExecute},
         {ui_->miSequenceSettings, &TFMain::SequenceSettingsExecute},
         {ui_->acCopy, &TFMain::acCopyExecute},
@@ -61,7 +64,30 @@ bool TFMain::SaveDocument(app::BarcodeDocument& document) {
     const QString path = AskSavePath(this, folder_, document.FileName());
     if (path.isEmpty()) return false;
     folder_ = QFileInfo(path).absolutePath();
-    return RunShowingFailures(this, [&] { document.SaveToFile(path); });
+    return RunShowingFailures(this, [&] {
+        document.SaveToFile(path);
+        RememberFile(path);
+    });
+}
+
+void TFMain::RememberFile(const QString& path) {
+    state_.Settings.Recent.Add(path);
+    ShowRecentFiles();
+}
+
+void TFMain::ShowRecentFiles() {
+    FillRecentFilesMenu(*ui_->mnRecentFiles, state_.Settings.Recent.Paths(),
+                        [this](const QString& path) { OpenRecentFile(path); });
+}
+
+// A document gone since is dropped from the list, and the status bar says so.
+void TFMain::OpenRecentFile(const QString& path) {
+    if (state_.Settings.Recent.Choose(path)) {
+        OpenDocument(path);
+        return;
+    }
+    panel1_->setText(app::RecentFileMissingNote(path));
+    ShowRecentFiles();
 }
 
 bool TFMain::MayClose(app::BarcodeDocument& document) {
@@ -115,13 +141,18 @@ void TFMain::LabelSettingsExecute() {
     dialogs_->LabelSettings(ActiveDocument());
 }
 
+void TFMain::PrinterCalibrationExecute() {
+    dialogs_->PrinterCalibration();
+}
+
 void TFMain::SequenceSettingsExecute() {
     if (app::BarcodeDocument* document = ActiveDocument()) dialogs_->SequenceSettings(*document);
 }
 
+// The bitmap as shown, with the SVG and PDF forms beside it.
 void TFMain::acCopyExecute() {
     if (const app::BarcodeDocument* document = ActiveDocument())
-        QGuiApplication::clipboard()->setImage(document->DocumentBitmap());
+        QGuiApplication::clipboard()->setMimeData(exporting::ClipboardForms(*document).release());
 }
 
 // Only text, and only into the text box; its change handler then filters it.

@@ -5,6 +5,7 @@
 #include "export/ExportSettings.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrintJob.h"
+#include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
 #include "print/SheetPreview.h"
 #include "print/TestPage.h"
@@ -66,6 +67,12 @@ bool IsPreviewPrinter(QPrinter& printer) {
 
 int BoxValue(const QLineEdit* box) {
     return exporting::ReadInteger(box->text());
+}
+
+// What prints on `printer` moves by the offset kept for it.
+void ApplyOffset(print::PrinterTarget& target, const app::AppState& state,
+                 const QPrinter& printer) {
+    target.SetOffset(state.Settings.Offsets.For(print::OffsetPrinterName(printer)));
 }
 
 } // namespace
@@ -137,6 +144,7 @@ int TFPrintIt::Open(app::BarcodeDocument& document) {
 void TFPrintIt::PrintTestPage() {
     if (!EnsureOutputFile(this, state_.Printer)) return;
     print::PrinterTarget target(state_.Printer);
+    ApplyOffset(target, state_, state_.Printer);
     print::PrintTestPage(target, state_.Metrics);
 }
 
@@ -328,6 +336,7 @@ void TFPrintIt::PrintOn(QPrinter& printer) {
     if (!document_ || !EnsureOutputFile(this, printer)) return;
     options_.StoreOptions(*document_, state_.Settings, state_.Metrics);
     print::PrinterTarget target(printer);
+    ApplyOffset(target, state_, printer);
     TFPrintProgress progress(*this);
     SetPrinting(true);
     try {
@@ -370,6 +379,7 @@ void TFPrintIt::PreviewOn(QPrinter& printer) {
                                  state_.Settings.Printing.PrintScale);
     const SequenceKeeper keeper(*document_);
     print::PrinterTarget target(printer, print::PrinterOutput::Direct);
+    ApplyOffset(target, state_, printer);
     SilentProgress progress;
     print::RunPrintJob(target, progress, options_, *document_, state_.Settings.Labels,
                        state_.Metrics);

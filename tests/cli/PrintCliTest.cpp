@@ -215,6 +215,9 @@ TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
         {SheetDocument(0), {"--pages", "1", "--skip", "30"}, 2, "--skip"},
         {wide, {"--pages", "1"}, 1, "No label fits"},
         {SheetDocument(0), {"--pages", "1", "--paper", "legal"}, 2, "--paper"},
+        {SheetDocument(0), {"--pages", "1", "--offset", "1.5mm"}, 2, "--offset takes X,Y"},
+        {SheetDocument(0), {"--pages", "1", "--offset", "1.5,2mm"}, 2, "--offset takes X,Y"},
+        {SheetDocument(0), {"--pages", "1", "--offset", "1pt,2mm"}, 2, "--offset takes X,Y"},
     };
     for (const auto& c : cases) {
         const QString doc = WriteDocument(c.document);
@@ -237,6 +240,7 @@ TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
         {{"print", doc, "-o", pdf, "--printer", "P"}, 2, "either -o"},
         {{"print", Path("missing.tlr"), "-o", pdf}, 1, "Unable to read"},
         {{"testpage", "-o", pdf, "--dpi", "10"}, 2, "--dpi"},
+        {{"testpage", "-o", pdf, "--offset", "1mm;2mm"}, 2, "--offset takes X,Y"},
     };
     for (const auto& c : others) {
         const CliRun run = RunCli(c.args);

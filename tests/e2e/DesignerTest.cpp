@@ -4,6 +4,7 @@
 
 #include "e2e/DesktopTest.h"
 #include "e2e/Readers.h"
+#include "support/VectorPicture.h"
 
 #include <QFile>
 
@@ -30,6 +31,19 @@ TEST_F(DesignerEndToEnd, CopiedPictureReachesOtherProgramsThroughTheClipboard) {
         << "the clipboard offers: " << desktop().Clipboard().toStdString();
     const QImage pasted = QImage::fromData(desktop().Clipboard(QStringLiteral("image/png")));
     EXPECT_EQ(ReadCode128(Keep(pasted, QStringLiteral("clipboard"))), "CLIP-3");
+}
+
+// The copy's SVG form reaches other programs beside the bitmap: librsvg draws what xclip reads.
+TEST_F(DesignerEndToEnd, CopiedSvgReachesOtherProgramsThroughTheClipboard) {
+    const WindowId window = StartDesignerTyping(QStringLiteral("SVG-7"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
+    ASSERT_TRUE(Shows(window, "SVG-7", QStringLiteral("typed")));
+    ASSERT_TRUE(desktop().Key(QStringLiteral("ctrl+c")));
+    ASSERT_TRUE(Eventually([&] { return desktop().Clipboard().contains("image/svg+xml"); }))
+        << "the clipboard offers: " << desktop().Clipboard().toStdString();
+    const QImage drawn = testing_support::RenderSvg(
+        desktop().Clipboard(QStringLiteral("image/svg+xml")), 300, PathOf(QStringLiteral("svg")));
+    EXPECT_EQ(ReadCode128(Keep(drawn, QStringLiteral("clipboard-svg"))), "SVG-7");
 }
 
 TEST_F(DesignerEndToEnd, SavedDocumentOpensFromTheCommandLine) {

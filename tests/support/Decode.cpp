@@ -7,6 +7,7 @@
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace testing_support {
@@ -47,6 +48,27 @@ DecodeResult DecodeImage(const QImage& image, const ZXing::DecodeHints& hints) {
         out.addOn = ZXing::GTIN::EanAddOn(result);
     }
     return out;
+}
+
+PlacedSymbol DecodePlaced(const QImage& page, const QRect& area, const ZXing::DecodeHints& hints) {
+    const QRect inside = area.intersected(page.rect());
+    const QImage gray = page.copy(inside).convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid()) return {};
+    const ZXing::Position& at = result.position();
+    const int left = std::min({at[0].x, at[1].x, at[2].x, at[3].x});
+    int top = (at[0].y + at[1].y + at[2].y + at[3].y) / 4;
+    const auto dark = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < gray.width() && y < gray.height() &&
+               qGray(gray.pixel(x, y)) < 128;
+    };
+    while (dark(left + 1, top - 1))
+        --top;
+    const ZXing::ByteArray& bytes = result.bytes();
+    return {true, std::string(bytes.begin(), bytes.end()), inside.left() + left,
+            inside.top() + top};
 }
 
 DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats, bool fullAscii) {

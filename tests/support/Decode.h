@@ -45,6 +45,18 @@ DecodeResult DecodeImage(const QImage& image, const ZXing::DecodeHints& hints);
 DecodeResult DecodeImage(const QImage& image, ZXing::BarcodeFormats formats,
                          bool fullAscii = false);
 
+// A symbol found on a page and where its first bar's top-left corner is: zxing-cpp gives the
+// bars' left edge and a row through them; the top is where that first bar ends above the row.
+struct PlacedSymbol {
+    bool found = false;
+    std::string text;
+    int left = 0; // page pixels
+    int top = 0;
+};
+
+// The one symbol `hints` finds inside `area` of `page`, upright bars assumed.
+PlacedSymbol DecodePlaced(const QImage& page, const QRect& area, const ZXing::DecodeHints& hints);
+
 // Render + decode in one step.
 DecodeResult RenderAndDecode(const RenderRequest& request, ZXing::BarcodeFormats formats,
                              bool fullAscii = false);

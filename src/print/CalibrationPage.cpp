@@ -1,0 +1,157 @@
+#include "print/CalibrationPage.h"
+
+#include "engine/Units.h"
+#include "platform/NumberFormat.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace print {
+namespace {
+
+// One scale unit: ticks `step` apart (in the unit), `ticks` on either side of zero, a middle
+// tick every `midEvery` and a labelled one every `labelEvery`.
+struct ScaleUnit {
+    std::string_view name;
+    double step;
+    double perInch;
+    int ticks;
+    int midEvery;
+    int labelEvery;
+};
+constexpr ScaleUnit kInchScale{"inches", 0.02, 1.0, 25, 5, 5};
+constexpr ScaleUnit kCentimetreScale{"cm", 0.1, engine::kCentimetresPerInch, 15, 5, 5};
+
+// Lengths in inches, turned into dots at the printer's resolution.
+constexpr double kLineInches = 1.0 / 150;
+constexpr double kScaleGapInches = 1.25; // both scales stand clear of the cross and each other
+constexpr double kCrossArmInches = 0.25;
+constexpr double kTextInches = 0.11;
+constexpr std::array<double, 3> kTickInches = {0.06, 0.1, 0.16}; // minor, middle, labelled
+
+constexpr std::string_view kFace = "ARIAL";
+constexpr int kRegular = 400;
+constexpr int kBold = 700;
+
+constexpr std::string_view kInstructions[] = {
+    "The cross marks the centre of the paper. This page is printed without any offset.",
+    "Fold the sheet left edge on right edge: the crease crosses the horizontal scale at the",
+    "horizontal offset. Fold it top edge on bottom edge: the crease crosses the vertical scale at",
+    "the vertical offset. Enter both in File > Printer Calibration for this printer.",
+};
+
+int Dots(double inches, int dpi) {
+    return engine::RoundHalfEven(inches * dpi);
+}
+
+std::vector<CalibrationTick> Ticks(const ScaleUnit& unit, int dpi) {
+    std::vector<CalibrationTick> ticks;
+    for (int k = -unit.ticks; k <= unit.ticks; ++k) {
+        const double value = k * unit.step;
+        const bool labelled = k % unit.labelEvery == 0;
+        const int level = labelled ? 2 : k % unit.midEvery == 0 ? 1 : 0;
+        const std::string label =
+            labelled ? platform::FormatFloat("0.0", value, platform::LocaleDecimalSeparator())
+                           .toStdString()
+                     : std::string();
+        ticks.push_back({value, Dots(value / unit.perInch, dpi),
+                         Dots(kTickInches[static_cast<std::size_t>(level)], dpi), label});
+    }
+    return ticks;
+}
+
+void Fill(engine::Surface& surface, int left, int top, int width, int height) {
+    surface.FillRect(left, top, left + width, top + height, engine::Fill::Black);
+}
+
+// The scale's line runs along X at `y`; ticks stand up from it, labels above them.
+void DrawHorizontalScale(engine::Surface& surface, const CalibrationLayout& page, int y) {
+    const int half = page.line / 2;
+    const auto [first, last] =
+        std::minmax({page.horizontal.front().dots, page.horizontal.back().dots});
+    Fill(surface, page.centreX + first - half, y - half, last - first + page.line, page.line);
+    for (const CalibrationTick& tick : page.horizontal) {
+        const int x = page.centreX + tick.dots;
+        Fill(surface, x - half, y - tick.length, page.line, tick.length);
+        if (tick.label.empty()) continue;
+        const engine::TextExtent text = surface.MeasureText(tick.label);
+        surface.DrawText(x - text.width / 2, y - tick.length - text.height, tick.label);
+    }
+}
+
+// The scale's line runs along Y at `x`; ticks stand right of it, labels beyond them.
+void DrawVerticalScale(engine::Surface& surface, const CalibrationLayout& page, int x) {
+    const int half = page.line / 2;
+    const auto [first, last] = std::minmax({page.vertical.front().dots, page.vertical.back().dots});
+    Fill(surface, x - half, page.centreY + first - half, page.line, last - first + page.line);
+    for (const CalibrationTick& tick : page.vertical) {
+        const int y = page.centreY + tick.dots;
+        Fill(surface, x, y - half, tick.length, page.line);
+        if (tick.label.empty()) continue;
+        const engine::TextExtent text = surface.MeasureText(tick.label);
+        surface.DrawText(x + tick.length + page.line, y - text.height / 2, tick.label);
+    }
+}
+
+void DrawCross(engine::Surface& surface, const CalibrationLayout& page, int arm) {
+    const int half = page.line / 2;
+    Fill(surface, page.centreX - arm, page.centreY - half, 2 * arm + 1, page.line);
+    Fill(surface, page.centreX - half, page.centreY - arm, page.line, 2 * arm + 1);
+}
+
+void DrawText(engine::Surface& surface, const CalibrationLayout& page) {
+    int y = page.textHeight;
+    {
+        const engine::ScopedFont title(surface,
+                                       {std::string(kFace), 2 * page.textHeight, kBold, 0});
+        surface.DrawText(page.textHeight, y, kCalibrationJobTitle);
+        y += 3 * page.textHeight;
+    }
+    for (std::string_view line : kInstructions) {
+        surface.DrawText(page.textHeight, y, line);
+        y += page.textHeight + page.textHeight / 2;
+    }
+    surface.DrawText(page.textHeight, y,
+                     "Scales in " + std::string(page.unitName) + " from the printed centre.");
+}
+
+void DrawPage(engine::Surface& surface, const CalibrationLayout& page, int dpiX) {
+    const engine::ScopedFont body(surface, {std::string(kFace), page.textHeight, kRegular, 0});
+    DrawText(surface, page);
+    DrawCross(surface, page, Dots(kCrossArmInches, dpiX));
+    DrawHorizontalScale(surface, page, page.centreY + page.scaleGap);
+    DrawVerticalScale(surface, page, page.centreX + page.scaleGap);
+}
+
+} // namespace
+
+CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, bool metric) {
+    const ScaleUnit& unit = metric ? kCentimetreScale : kInchScale;
+    CalibrationLayout page;
+    page.centreX = metrics.PhysicalWidth / 2 - metrics.PhysicalOffsetX;
+    page.centreY = metrics.PhysicalHeight / 2 - metrics.PhysicalOffsetY;
+    page.line = std::max(Dots(kLineInches, metrics.PrinterDpiX), 1);
+    page.scaleGap = Dots(kScaleGapInches, metrics.PrinterDpiX);
+    page.textHeight = std::max(Dots(kTextInches, metrics.PrinterDpiY), 1);
+    page.unitName = unit.name;
+    page.horizontal = Ticks(unit, metrics.PrinterDpiX);
+    page.vertical = Ticks(unit, metrics.PrinterDpiY);
+    return page;
+}
+
+void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics, bool metric) {
+    target.SetCopies(1);
+    const CalibrationLayout page = LayoutCalibrationPage(metrics, metric);
+    target.BeginDocument(std::string(kCalibrationJobTitle));
+    try {
+        target.SetFontFace(std::string(kFace));
+        DrawPage(target.Surface(), page, metrics.PrinterDpiX);
+        target.EndDocument();
+    } catch (...) {
+        target.AbortDocument();
+        throw;
+    }
+}
+
+} // namespace print

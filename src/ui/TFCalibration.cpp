@@ -1,0 +1,106 @@
+#include "ui/TFCalibration.h"
+
+#include "app/AppState.h"
+#include "platform/NumberFormat.h"
+#include "platform/Registry.h"
+#include "print/CalibrationPage.h"
+#include "print/PrinterAccess.h"
+#include "print/PrinterTarget.h"
+#include "ui/DialogPlacement.h"
+#include "ui/MessageBoxes.h"
+#include "ui/PrinterSetup.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+namespace {
+
+QLineEdit* OffsetBox(const char* name, const QString& text) {
+    auto* box = new QLineEdit(text);
+    box->setObjectName(QString::fromLatin1(name));
+    return box;
+}
+
+} // namespace
+
+void EditPrinterOffset(QWidget& owner, app::AppState& state) {
+    TFCalibration dialog(&owner, state);
+    CentreOver(dialog, owner);
+    dialog.exec();
+}
+
+TFCalibration::TFCalibration(QWidget* parent, app::AppState& state)
+    : QDialog(parent), state_(state) {
+    setObjectName(QStringLiteral("TFCalibration"));
+    setWindowTitle(QStringLiteral("Printer Calibration"));
+    const bool metric = state_.Settings.Labels.MetricLabel;
+    const QChar decimal = platform::LocaleDecimalSeparator();
+    const app::PrinterOffset offset = state_.Settings.Offsets.For(PrinterName());
+    eOffsetX_ = OffsetBox("eOffsetX", app::OffsetText(offset.X, metric, decimal));
+    eOffsetY_ = OffsetBox("eOffsetY", app::OffsetText(offset.Y, metric, decimal));
+    const QString unit = metric ? QStringLiteral("cm") : QStringLiteral("inches");
+
+    auto* printer = new QLabel(PrinterName());
+    printer->setObjectName(QStringLiteral("LPrinter"));
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Printer:"), printer);
+    form->addRow(QStringLiteral("Horizontal offset (%1):").arg(unit), eOffsetX_);
+    form->addRow(QStringLiteral("Vertical offset (%1):").arg(unit), eOffsetY_);
+    auto* hint = new QLabel(QStringLiteral(
+        "Positive values move the print right and down. Print the calibration page, fold it "
+        "as it says and read both offsets off its scales."));
+    hint->setWordWrap(true);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QPushButton* page =
+        buttons->addButton(QStringLiteral("Print Calibration Page"), QDialogButtonBox::ActionRole);
+    page->setObjectName(QStringLiteral("btCalibrationPage"));
+    connect(page, &QPushButton::clicked, this, &TFCalibration::PrintCalibrationPageClick);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TFCalibration::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(hint);
+    layout->addWidget(buttons);
+    FixDialogFrame(*this);
+}
+
+QString TFCalibration::PrinterName() const {
+    return print::OffsetPrinterName(state_.Printer);
+}
+
+void TFCalibration::accept() {
+    const bool metric = state_.Settings.Labels.MetricLabel;
+    const QChar decimal = platform::LocaleDecimalSeparator();
+    const auto x = app::ReadOffsetText(eOffsetX_->text(), metric, decimal);
+    const auto y = app::ReadOffsetText(eOffsetY_->text(), metric, decimal);
+    if (!x || !y) {
+        ShowMessage(
+            this,
+            QStringLiteral("'%1' is not a valid offset").arg((x ? eOffsetY_ : eOffsetX_)->text()));
+        return;
+    }
+    state_.Settings.Offsets.Set(PrinterName(), {*x, *y});
+    RunShowingFailures(this, [this] {
+        platform::Registry registry;
+        state_.Settings.Offsets.Save(registry, app::OpenSettingsKey(registry));
+        registry.Flush();
+    });
+    QDialog::accept();
+}
+
+void TFCalibration::PrintCalibrationPageClick() {
+    RunShowingFailures(this, [this] {
+        if (!EnsureOutputFile(this, state_.Printer)) return;
+        print::PrinterTarget target(state_.Printer);
+        print::PrintCalibrationPage(target, state_.Metrics, state_.Settings.Labels.MetricLabel);
+    });
+}
+
+} // namespace ui
