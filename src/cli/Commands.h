@@ -21,6 +21,7 @@ void RunTypes(const Words& args, std::ostream& out);
 void RunTemplates(const Words& args, std::ostream& out);
 void RunPrint(const Words& args, std::ostream& out);
 void RunTestPage(const Words& args, std::ostream& out);
+void RunCalibrationPage(const Words& args, std::ostream& out);
 
 // How a command was called: its name and the words after it, and the whole command line.
 struct Call {
@@ -31,7 +32,7 @@ struct Call {
     char** argv;
 };
 
-// print and testpage. tallyrune-cli hands them to tallyrune-cli-print, the same program with
+// print, testpage and calibrationpage. tallyrune-cli hands them to tallyrune-cli-print, the same program with
 // the printing code, so that export, info and types start without loading Qt's printing
 // support and CUPS; tallyrune-cli-print runs them itself.
 void RunPrinting(const Call& call);

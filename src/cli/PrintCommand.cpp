@@ -1,5 +1,5 @@
-// tallyrune-cli print and testpage: a document on a sheet of labels or alone on a page, and the
-// printer test page, to a printer or a PDF file.
+// tallyrune-cli print, testpage and calibrationpage: a document on a sheet of labels or alone on
+// a page, the printer test page and the calibration page, to a printer or a PDF file.
 
 #include "app/AppSettings.h"
 #include "app/BarcodeDocument.h"
@@ -9,6 +9,7 @@
 #include "cli/PrinterChoice.h"
 #include "platform/Errors.h"
 #include "platform/ProfileFile.h"
+#include "print/CalibrationPage.h"
 #include "print/PrintJob.h"
 #include "print/PrinterTarget.h"
 #include "print/TestPage.h"
@@ -131,6 +132,23 @@ void RunTestPage(const Words& words, std::ostream&) {
     print::PrinterTarget target(*printer);
     target.SetOffset(ChosenOffset(args, *printer));
     print::PrintTestPage(target, metrics);
+}
+
+// Printed without an offset: its scales read the whole offset the printer needs.
+void RunCalibrationPage(const Words& words, std::ostream&) {
+    OptionSpec spec{{"--unit"}, {}};
+    AddPrinterOptions(spec);
+    spec.withValue.erase("--offset");
+    const CliArguments args(words, spec);
+    if (!args.Positional().empty()) throw UsageError("unexpected argument " + args.Positional()[0]);
+    const std::string unit = args.Value("--unit").value_or("in");
+    if (unit != "in" && unit != "cm")
+        throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
+    const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
+    app::PrinterMetrics metrics;
+    print::ReadPrinterCapabilities(*printer, metrics);
+    print::PrinterTarget target(*printer);
+    print::PrintCalibrationPage(target, metrics, unit == "cm");
 }
 
 } // namespace cli

@@ -9,6 +9,7 @@ void RunPrinting(const Call& call) {
     call.startGui();
     if (call.name == "print") return RunPrint(call.words, call.out);
     if (call.name == "testpage") return RunTestPage(call.words, call.out);
+    if (call.name == "calibrationpage") return RunCalibrationPage(call.words, call.out);
     throw UsageError("unknown command " + call.name);
 }
 

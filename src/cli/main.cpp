@@ -30,6 +30,8 @@ constexpr const char* kUsage =
     "                           [--save-sequence] [--offset X,Y]\n"
     "       tallyrune-cli testpage -o OUT.pdf [--paper letter|a4] [--dpi N] [--printer NAME]\n"
     "                              [--offset X,Y]   (X and Y in mm, cm or in: 1.5mm,-0.5mm)\n"
+    "       tallyrune-cli calibrationpage -o OUT.pdf [--paper letter|a4] [--dpi N]\n"
+    "                                     [--printer NAME] [--unit in|cm]\n"
     "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
     "       tallyrune-cli types\n"
     "       tallyrune-cli templates [SEARCH]\n";
@@ -43,6 +45,7 @@ constexpr std::array<Command, 6> kCommands{{
     {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
     {"print", cli::RunPrinting},
     {"testpage", cli::RunPrinting},
+    {"calibrationpage", cli::RunPrinting},
     {"info", [](const cli::Call& c) { cli::RunInfo(c.words, c.out); }},
     {"types", [](const cli::Call& c) { cli::RunTypes(c.words, c.out); }},
     {"templates", [](const cli::Call& c) { cli::RunTemplates(c.words, c.out); }},

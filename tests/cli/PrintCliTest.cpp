@@ -241,6 +241,8 @@ TEST_F(PrintCli, BadRequestsFailClearlyAndChangeNothing) {
         {{"print", Path("missing.tlr"), "-o", pdf}, 1, "Unable to read"},
         {{"testpage", "-o", pdf, "--dpi", "10"}, 2, "--dpi"},
         {{"testpage", "-o", pdf, "--offset", "1mm;2mm"}, 2, "--offset takes X,Y"},
+        {{"calibrationpage", "-o", pdf, "--unit", "mm"}, 2, "--unit takes in or cm"},
+        {{"calibrationpage", "-o", pdf, "--offset", "1mm,2mm"}, 2, "unknown option --offset"},
     };
     for (const auto& c : others) {
         const CliRun run = RunCli(c.args);
