@@ -1,8 +1,6 @@
 #include "app/RecentFiles.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,21 +46,6 @@ TEST(RecentFiles, TheListKeepsTheLastEightDocumentsOnce) {
             step == Step::Add ? recent.Add(path) : recent.Remove(path);
         EXPECT_EQ(recent.Paths(), c.paths) << c.what;
     }
-}
-
-// Choosing a document that is gone removes it; one that is there stays where it is.
-TEST(RecentFiles, AMissingDocumentLeavesTheListWhenChosen) {
-    const QTemporaryDir dir;
-    const QString here = dir.filePath("here.tlr");
-    const QString gone = dir.filePath("gone.tlr");
-    QFile(here).open(QIODevice::WriteOnly);
-    app::RecentFiles recent;
-    recent.Add(gone);
-    recent.Add(here);
-    EXPECT_TRUE(recent.Choose(here));
-    EXPECT_FALSE(recent.Choose(gone));
-    EXPECT_FALSE(recent.Choose(dir.path())); // a folder is no document
-    EXPECT_EQ(recent.Paths(), QStringList({here}));
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include "e2e/DesktopTest.h"
 #include "e2e/Readers.h"
-#include "support/VectorPicture.h"
 
 #include <QFile>
 
@@ -41,8 +40,7 @@ TEST_F(DesignerEndToEnd, CopiedSvgReachesOtherProgramsThroughTheClipboard) {
     ASSERT_TRUE(desktop().Key(QStringLiteral("ctrl+c")));
     ASSERT_TRUE(Eventually([&] { return desktop().Clipboard().contains("image/svg+xml"); }))
         << "the clipboard offers: " << desktop().Clipboard().toStdString();
-    const QImage drawn = testing_support::RenderSvg(
-        desktop().Clipboard(QStringLiteral("image/svg+xml")), 300, PathOf(QStringLiteral("svg")));
+    const QImage drawn = SvgPicture(desktop().Clipboard(QStringLiteral("image/svg+xml")), 300);
     EXPECT_EQ(ReadCode128(Keep(drawn, QStringLiteral("clipboard-svg"))), "SVG-7");
 }
 

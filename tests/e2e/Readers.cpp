@@ -21,6 +21,19 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QImage SvgPicture(const QByteArray& svg, int dpi) {
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("picture.svg"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size()) return {};
+    file.close();
+    const QString resolution = QString::number(dpi);
+    const CommandResult drawn = RunCommand(QStringLiteral("rsvg-convert"),
+                                           {"-b", "white", "-d", resolution, "-p", resolution,
+                                            file.fileName(), "-o", folder.filePath("picture.png")},
+                                           QProcessEnvironment::systemEnvironment(), kPatience);
+    return drawn.Ok() ? QImage(folder.filePath("picture.png")) : QImage();
+}
+
 std::vector<QImage> PdfPages(const QString& pdf, int dpi) {
     const QTemporaryDir folder;
     const CommandResult drawn =

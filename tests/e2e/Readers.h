@@ -17,6 +17,9 @@ std::string ReadCode128(const QImage& picture);
 // The file's bytes; empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
 
+// An SVG drawn by librsvg at `dpi` on white; null when it cannot be drawn.
+QImage SvgPicture(const QByteArray& svg, int dpi);
+
 // Every page of the PDF drawn at `dpi`, in order; empty when poppler cannot read it.
 std::vector<QImage> PdfPages(const QString& pdf, int dpi);
 
