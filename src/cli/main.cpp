@@ -41,7 +41,7 @@ struct Command {
     void (*run)(const cli::Call& call);
 };
 
-constexpr std::array<Command, 6> kCommands{{
+constexpr std::array<Command, 7> kCommands{{
     {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
     {"print", cli::RunPrinting},
     {"testpage", cli::RunPrinting},
