@@ -16,6 +16,7 @@ namespace {
 using testing_support::CliRun;
 using testing_support::DecodeImage;
 using testing_support::RunCli;
+using testing_support::RunCliWithMemoryLimit;
 
 // zbar's command-line reader, a second independent decoder; empty when it reads nothing.
 QString Zbar(const QString& path) {
@@ -199,13 +200,12 @@ TEST_F(Cli, BatchWritesAnyFormat) {
 
 TEST_F(Cli, PicturesTooLargeForMemoryOrFormatFailCleanly) {
     const QString png = Path("big.png");
-    QProcess process; // 231 million dots with 150 MB of address space
-    process.start("prlimit", {"--as=150000000", TALLYRUNE_CLI, "export", "--text", "1234",
-                              "--module", "100", "--height", "10", "--dpi", "3000", "-o", png});
-    process.waitForFinished(60000);
-    EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardError()),
-              "tallyrune-cli: Not enough memory for a picture of 7700 x 30000 dots\n");
+    // 231 million dots with 150 MB
+    const CliRun run = RunCliWithMemoryLimit({"export", "--text", "1234", "--module", "100",
+                                              "--height", "10", "--dpi", "3000", "-o", png},
+                                             150);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "tallyrune-cli: Not enough memory for a picture of 7700 x 30000 dots\n");
     EXPECT_FALSE(QFile::exists(png));
     const CliRun tiff =
         RunCli({"export", "--text", "1234", "--module", "900", "-o", Path("w.tif")});

@@ -4,14 +4,46 @@
 
 namespace testing_support {
 
-CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment) {
+namespace {
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TALLYRUNE_ADDRESS_SANITIZER
+#endif
+#elif defined(__SANITIZE_ADDRESS__)
+#define TALLYRUNE_ADDRESS_SANITIZER
+#endif
+
+CliRun Run(const QString& program, const QStringList& args,
+           const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TALLYRUNE_CLI), args);
+    process.start(program, args);
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
             QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+} // namespace
+
+CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment) {
+    return Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+}
+
+CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+#ifdef TALLYRUNE_ADDRESS_SANITIZER
+    const QString options = environment.value("ASAN_OPTIONS");
+    environment.insert("ASAN_OPTIONS", options + (options.isEmpty() ? "" : ":") +
+                                           "allocator_may_return_null=1:max_allocation_size_mb=" +
+                                           QString::number(megabytes));
+    return Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+#else
+    const QString limit = QString("--as=%1").arg(qint64(megabytes) * 1000 * 1000);
+    return Run(QStringLiteral("prlimit"), QStringList{limit, QStringLiteral(TALLYRUNE_CLI)} + args,
+               environment);
+#endif
 }
 
 } // namespace testing_support

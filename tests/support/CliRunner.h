@@ -16,4 +16,9 @@ struct CliRun {
 CliRun RunCli(const QStringList& args,
               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
+// Runs tallyrune-cli where no allocation gets more than `megabytes`: under an address-space
+// limit, or, under AddressSanitizer, whose shadow memory alone needs terabytes of address
+// space, with the sanitizer's own allocation limit, failed allocations returning null.
+CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes);
+
 } // namespace testing_support
