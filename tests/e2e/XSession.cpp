@@ -13,6 +13,10 @@ QProcessEnvironment PrivateEnvironment(const QString& folder) {
     env.insert(QStringLiteral("PATH"), qEnvironmentVariable("PATH"));
     env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    // A sanitized build's settings (leak suppressions) hold for the programs it starts too.
+    for (const char* sanitizer : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
+        if (qEnvironmentVariableIsSet(sanitizer))
+            env.insert(QString::fromLatin1(sanitizer), qEnvironmentVariable(sanitizer));
     const struct {
         const char* variable;
         const char* subfolder;

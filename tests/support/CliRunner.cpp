@@ -1,6 +1,7 @@
 #include "support/CliRunner.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace testing_support {
 
@@ -38,7 +39,13 @@ CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {
     environment.insert("ASAN_OPTIONS", options + (options.isEmpty() ? "" : ":") +
                                            "allocator_may_return_null=1:max_allocation_size_mb=" +
                                            QString::number(megabytes));
-    return Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+    CliRun run = Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+    // The sanitizer's notice of the refused allocation, beside the program's own message.
+    static const QRegularExpression notice(
+        "^==\\d+==WARNING: AddressSanitizer failed to allocate 0x[0-9a-f]+ bytes\n",
+        QRegularExpression::MultilineOption);
+    run.err.remove(notice);
+    return run;
 #else
     const QString limit = QString("--as=%1").arg(qint64(megabytes) * 1000 * 1000);
     return Run(QStringLiteral("prlimit"), QStringList{limit, QStringLiteral(TALLYRUNE_CLI)} + args,
