@@ -69,7 +69,7 @@ sanitize-build: sanitize-configure
 sanitize-test:
 	@cd $(SANITIZE_BUILD) && \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt:print_suppressions=0 \
-	    ctest --output-on-failure -j $(JOBS) -LE package
+	    UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -LE package
 
 fuzz-build: sanitize-configure
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
