@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -64,6 +65,9 @@ void EnsureRuntimeDir() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) then fails a write as a full disk does, with a message,
+    // instead of killing the tool half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Fonts need a GUI application, but the tool never opens a window; a command starts it
     // only when it draws text, as loading the platform and the fonts is most of a start.
     std::optional<QGuiApplication> app;

@@ -2,6 +2,12 @@
 // Files are written beside their target and renamed over it only when complete, so a failed
 // or interrupted write never leaves a half-written file or destroys the previous one.
 //
+// The new file has no name while it is written (O_TMPFILE), so that a process killed half way
+// leaves nothing. Once complete it is named ".<name>.saving" and renamed over the target; a
+// process killed between those two steps leaves that whole file, which the next write of the
+// same target takes over. Where the file system has no unnamed files, the new file is written
+// under a random name ".<name>.XXXXXX" instead, which only a failure, not a kill, removes.
+//
 // A symbolic link (or a chain of them) is followed: its target is replaced, in the target's
 // own folder, and the link stays a link. A file with other hard links is replaced all the same,
 // so the other names keep the earlier contents: writing in place would keep the names together
@@ -19,7 +25,7 @@
 namespace platform {
 
 enum class Durability {
-    // Exports: a file that does not exist yet is written in place (a failed write removes it);
+    // Exports: a file that does not exist yet is given its name when complete, without a rename;
     // an existing one is replaced by rename, so it is never lost half way.
     Renamed,
     Synced, // also flushed to the disk before the rename, and the rename after (documents)

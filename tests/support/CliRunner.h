@@ -13,7 +13,9 @@ struct CliRun {
     QString err;
 };
 
+// `through`, when given, is a program and its arguments that start the CLI (setpriv, prlimit).
 CliRun RunCli(const QStringList& args,
-              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+              const QStringList& through = {});
 
 } // namespace testing_support

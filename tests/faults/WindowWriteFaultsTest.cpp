@@ -1,0 +1,235 @@
+// The designer's writes under a full disk or an input/output error at each call of the write
+// in turn: the document (Save, Save As), the label format (label settings), the exported
+// picture (export dialog), and the registry file (settings at exit, the file association at
+// start). The earlier file survives byte for byte or the new one is whole, no temporary file
+// stays, and the user sees the failure's message box; the registry is written silently.
+// This program runs with the fault library preloaded and arms it just before each write.
+
+#include "FaultRun.h"
+
+#include "../ui/MainWindowFixture.h"
+#include "platform/Registry.h"
+#include "shell/FileAssociate.h"
+#include "shell/FileAssociation.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using dialog_testing::ChooseFileIn;
+using dialog_testing::Child;
+using dialog_testing::WhenModal;
+using fault_testing::Fault;
+using fault_testing::FaultFolder;
+using fault_testing::FilesIn;
+using fault_testing::FolderFiles;
+
+// While it lives, answers Yes to every question (replacing a file) and keeps and closes every
+// failure's message box.
+class MessageBoxes {
+  public:
+    MessageBoxes() {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) return yes->click();
+            shown << box->text();
+            box->done(QMessageBox::Ok);
+        });
+        timer_.start(20);
+    }
+    QStringList shown;
+
+  private:
+    QTimer timer_;
+};
+
+class WindowWriteFaults;
+
+struct WindowWriter {
+    const char* name;
+    bool inSettings;    // the target is in the settings folder, not the test folder
+    const char* target; // its file name
+    // Makes the earlier file and starts the window, unarmed.
+    std::function<void(WindowWriteFaults&)> prepare;
+    // The write, armed.
+    std::function<void(WindowWriteFaults&, const QString& target)> write;
+    // The messages a failure may show; none: the write reports nothing.
+    std::function<QStringList(const QString& target)> messages;
+};
+
+void PrintTo(const WindowWriter& writer, std::ostream* out) {
+    *out << writer.name;
+}
+
+class WindowWriteFaults : public window_testing::MainWindowTest,
+                          public ::testing::WithParamInterface<WindowWriter> {
+  public:
+    using MainWindowTest::Action;
+    using MainWindowTest::Close;
+    using MainWindowTest::Start;
+    app::AppState& State() { return *state; }
+    QString TestFile(const QString& name) const { return folder->filePath(name); }
+
+    void PutEarlier(const QString& path, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+  protected:
+    QString Folder() const {
+        return GetParam().inSettings ? platform::Registry::DefaultFolder() : folder->path();
+    }
+
+    struct Outcome {
+        std::vector<fault_testing::Call> calls;
+        QStringList shown;
+        FolderFiles before, after;
+    };
+
+    // A fresh window and folder, prepared, then the write with call `at` failing (0: none).
+    Outcome Write(long at, Fault fault) {
+        TearDown();
+        SetUp();
+        GetParam().prepare(*this);
+        Outcome outcome;
+        outcome.before = FilesIn(Folder());
+        const QString target = QDir(Folder()).filePath(GetParam().target);
+        MessageBoxes boxes;
+        faults_.Watch(Folder());
+        faults_.ArmHere(at, fault);
+        GetParam().write(*this, target);
+        FaultFolder::DisarmHere();
+        outcome.calls = faults_.TakeCalls();
+        outcome.shown = boxes.shown;
+        outcome.after = FilesIn(Folder());
+        return outcome;
+    }
+
+    FaultFolder faults_;
+};
+
+TEST_P(WindowWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
+    ASSERT_TRUE(fault_testing::FaultLibraryLoaded())
+        << "run under LD_PRELOAD=" << TALLYRUNE_FAULT_SHIM;
+    const Outcome whole = Write(0, Fault::NoSpace);
+    ASSERT_TRUE(whole.shown.isEmpty()) << whole.shown.join('\n').toStdString();
+    ASSERT_GE(whole.calls.size(), 3u) << "opened, written and put in place";
+    const QString name = GetParam().target;
+    ASSERT_NE(whole.after.value(name), whole.before.value(name)) << "the write changes the file";
+    for (Fault fault : {Fault::NoSpace, Fault::InputOutput})
+        for (long at = 1; at <= long(whole.calls.size()); ++at) {
+            const Outcome run = Write(at, fault);
+            const QString target = QDir(Folder()).filePath(name);
+            const std::string context = QString("%1 at call %2 (%3)")
+                                            .arg(fault_testing::FaultName(fault))
+                                            .arg(at)
+                                            .arg(run.calls.empty() ? "?" : run.calls.back().name)
+                                            .toStdString();
+            ASSERT_EQ(long(run.calls.size()), at) << context << ": not reached";
+            const bool earlier = run.after.value(name) == run.before.value(name) &&
+                                 run.after.contains(name) == run.before.contains(name);
+            EXPECT_TRUE(earlier || run.after.value(name) == whole.after.value(name)) << context;
+            EXPECT_EQ(run.after.keys(), whole.after.keys()) << context << ": left behind";
+            const QStringList messages = GetParam().messages(target);
+            if (messages.isEmpty()) {
+                EXPECT_TRUE(run.shown.isEmpty()) << context;
+            } else if (!run.shown.isEmpty() || fault_testing::PutsBytes(run.calls.back())) {
+                ASSERT_EQ(run.shown.size(), 1) << context << run.shown.join('\n').toStdString();
+                EXPECT_TRUE(messages.contains(run.shown.front()))
+                    << context << ": " << run.shown.front().toStdString();
+                EXPECT_TRUE(earlier) << context;
+            }
+        }
+}
+
+QStringList Unable(const QString& target) {
+    return {"Unable to write to " + target};
+}
+
+QStringList UnableOrUnabled(const QString& target) {
+    return {"Unable to write to " + target, "Unabled to Save to \"" + target + "\""};
+}
+
+QStringList Silent(const QString&) {
+    return {};
+}
+
+void StartWithEarlier(WindowWriteFaults& test, const QString& name) {
+    test.PutEarlier(test.TestFile(name), "earlier " + name.toLatin1());
+    test.Start();
+}
+
+// Save and Save As: the save dialog, then the question whether to replace the earlier file.
+std::function<void(WindowWriteFaults&, const QString&)> SaveWith(const char* action) {
+    return [action](WindowWriteFaults& test, const QString& target) {
+        WhenModal("SaveBarcodeDialog", [target](QWidget& d) { ChooseFileIn(d, target); });
+        test.Action(action).trigger();
+    };
+}
+
+void ExportAs(WindowWriteFaults& test, const QString& target, const char* formatItem) {
+    WhenModal("TFSaveBarcode", [&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, formatItem)->click();
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+        Child<QPushButton>(dialog, "SaveBtn")->click();
+    });
+    test.Action("acExport").trigger();
+}
+
+void SaveLabelFormat(WindowWriteFaults& test, const QString& target) {
+    WhenModal("TFLabelSettings", [&](QWidget& dialog) {
+        WhenModal("SaveDialog", [&](QWidget& d) { ChooseFileIn(d, target); });
+        Child<QPushButton>(dialog, "SaveBtn")->click();
+        Child<QPushButton>(dialog, "BitBtn2")->click();
+    });
+    test.Action("miLabelSettings").trigger();
+}
+
+// The settings at exit: an earlier run left them with another label width.
+void StartWithEarlierSettings(WindowWriteFaults& test) {
+    test.Start();
+    test.State().Settings.Labels.LabelWidth = 3.0;
+    test.Close();
+    test.Start();
+    test.State().Settings.Labels.LabelWidth = 4.0;
+}
+
+// The association at start: an earlier one made for a program elsewhere.
+void EarlierAssociation(WindowWriteFaults&) {
+    const auto association = shell::CreateFileAssociation("/elsewhere/tallyrune", {}, nullptr);
+    QString recorded;
+    shell::AssociateDocuments(*association, recorded);
+}
+
+const WindowWriter kWriters[] = {
+    {"Save", false, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); }, SaveWith("acSave"),
+     Unable},
+    {"SaveAs", false, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); },
+     SaveWith("acSaveAs"), Unable},
+    {"LabelFormat", false, "sheet.fmt", [](auto& t) { StartWithEarlier(t, "sheet.fmt"); },
+     SaveLabelFormat, Unable},
+    {"ExportPng", false, "picture.png", [](auto& t) { StartWithEarlier(t, "picture.png"); },
+     [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem5"); },
+     UnableOrUnabled},
+    {"ExportSvg", false, "picture.svg", [](auto& t) { StartWithEarlier(t, "picture.svg"); },
+     [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem6"); }, Unable},
+    {"SettingsAtExit", true, "HKEY_CURRENT_USER.reg", StartWithEarlierSettings,
+     [](auto& t, const QString&) { t.Close(); }, Silent},
+    {"AssociationAtStart", true, "HKEY_CLASSES_ROOT.reg", EarlierAssociation,
+     [](auto& t, const QString&) { t.Start(); }, Silent},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryWindowWriter, WindowWriteFaults, ::testing::ValuesIn(kWriters),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
