@@ -48,8 +48,14 @@ QString FaultFolder::Path(const QString& name) const {
     return name.isEmpty() ? dir_.path() : dir_.filePath(name);
 }
 
-QProcessEnvironment FaultFolder::Armed(long at, Fault fault) const {
+QProcessEnvironment SteadyEnvironment() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_HASH_SEED", "0");
+    return environment;
+}
+
+QProcessEnvironment FaultFolder::Armed(long at, Fault fault) const {
+    QProcessEnvironment environment = SteadyEnvironment();
     environment.insert("LD_PRELOAD", TALLYRUNE_FAULT_SHIM);
     environment.insert(kFolder, watched_);
     environment.insert(kAt, QString::number(at));

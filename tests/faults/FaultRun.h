@@ -50,6 +50,10 @@ class FaultFolder {
     QString watched_;
 };
 
+// This process's environment for a program whose files are compared from run to run: Qt's
+// hashes unseeded, so that a PDF embeds its fonts in the same order each time.
+QProcessEnvironment SteadyEnvironment();
+
 // Whether the library is loaded into this process (the test program runs under LD_PRELOAD).
 bool FaultLibraryLoaded();
 
