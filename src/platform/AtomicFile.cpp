@@ -166,10 +166,12 @@ void ReplaceFile(const QString& path, const FolderEntry& file, const Sink& sink,
 // name never shows a part of it (or written in place where the file system has no unnamed
 // files: a failure removes it, and nothing else is lost). When the name is taken, returns the
 // file to put in its place by rename: the unnamed file already written, or none.
-std::optional<NewFile> WriteNewFile(const QString& path, const FolderEntry& file, const Sink& sink) {
+std::optional<NewFile> WriteNewFile(const QString& path, const FolderEntry& file,
+                                    const Sink& sink) {
     NewFile written{OpenUnnamed(file.folder), {}};
     if (!written.fd.IsOpen()) {
-        FileDescriptor fd(::openat(file.folder, file.name.constData(), kNewFileFlags, kNewFileMode));
+        FileDescriptor fd(
+            ::openat(file.folder, file.name.constData(), kNewFileFlags, kNewFileMode));
         if (!fd.IsOpen() && errno == EEXIST) return NewFile{};
         if (!fd.IsOpen()) throw WriteFailure(path.toStdString());
         OrRemove(file, path, [&] { return sink(fd.Get()) && fd.Close(); });

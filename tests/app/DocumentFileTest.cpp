@@ -17,13 +17,13 @@
 #include <climits>
 #include <cmath>
 #include <csignal>
+#include <grp.h>
+#include <pwd.h>
 #include <random>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <grp.h>
-#include <pwd.h>
 
 namespace {
 
@@ -264,8 +264,8 @@ TEST_F(DocumentFileTest, AReadOnlyFolderKeepsThePreviousFile) {
     const QString path = Path("keep.tlr");
     doc.SaveToFile(path, u'.');
     const QByteArray previous = ReadBytes(path);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
-                                          QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     MakeCode39Example(doc);
     const std::string error = geteuid() == 0 ? SaveErrorAsNobody(doc, path) : SaveError(doc, path);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

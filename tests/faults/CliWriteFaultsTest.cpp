@@ -27,10 +27,10 @@ const QByteArray kDocument = "[BARCODE]\r\nTYPE=1\r\nTEXT=FAULT\r\n[SEQUENCE]\r\
 
 struct Writer {
     const char* name;
-    QStringList args;     // "@" stands for the test folder
-    QStringList targets;  // the files it writes; each is there before but for `fresh` ones
-    QStringList fresh;    // targets that do not exist before
-    bool rasterMessage;   // a failure once the file is open reads "Unabled to Save to "..."
+    QStringList args;    // "@" stands for the test folder
+    QStringList targets; // the files it writes; each is there before but for `fresh` ones
+    QStringList fresh;   // targets that do not exist before
+    bool rasterMessage;  // a failure once the file is open reads "Unabled to Save to "..."
 };
 
 void PrintTo(const Writer& writer, std::ostream* out) {
@@ -38,8 +38,8 @@ void PrintTo(const Writer& writer, std::ostream* out) {
 }
 
 QStringList Export(const char* format, const char* file) {
-    return {"export", "--type", "Code 39", "--text", "FAULT", "--dpi", "100", "--format", format,
-            "-o", QString("@/") + file};
+    return {"export", "--type", "Code 39",           "--text", "FAULT", "--dpi", "100", "--format",
+            format,   "-o",     QString("@/") + file};
 }
 
 const Writer kWriters[] = {
@@ -168,8 +168,8 @@ class CliWriteFaults : public ::testing::TestWithParam<Writer> {
 
     FaultFolder folder_;
     FolderFiles before_;
-    std::vector<Call> calls_;                 // of a run without a fault
-    QMap<QString, QByteArray> written_;       // target → what a whole run writes
+    std::vector<Call> calls_;           // of a run without a fault
+    QMap<QString, QByteArray> written_; // target → what a whole run writes
 };
 
 TEST_P(CliWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
@@ -237,8 +237,8 @@ TEST_P(CliWriteFaults, AReadOnlyFolder) {
     QProcessEnvironment environment = fault_testing::SteadyEnvironment();
     QTemporaryDir home; // nobody's caches
     if (geteuid() == 0) {
-        through = QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
-                              "--"};
+        through =
+            QStringList{"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups", "--"};
         ::chmod(QFile::encodeName(home.path()).constData(), 0777);
         environment.insert("HOME", home.path());
         environment.insert("XDG_CACHE_HOME", home.path());

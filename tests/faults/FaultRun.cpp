@@ -37,8 +37,8 @@ FolderFiles FilesIn(const QString& folder) {
 }
 
 bool PutsBytes(const Call& call) {
-    static const QStringList kNames = {"write", "pwrite", "writev", "fsync",
-                                       "fdatasync", "link", "rename"};
+    static const QStringList kNames = {"write",     "pwrite", "writev", "fsync",
+                                       "fdatasync", "link",   "rename"};
     return kNames.contains(call.name);
 }
 
@@ -85,8 +85,9 @@ std::vector<Call> FaultFolder::TakeCalls() const {
         for (const QByteArray& line : file.readAll().split('\n')) {
             const QList<QByteArray> fields = line.split(' ');
             if (fields.size() >= 3)
-                calls.push_back({QString::fromLatin1(fields[1]),
-                                 QFile::decodeName(line.mid(fields[0].size() + fields[1].size() + 2))});
+                calls.push_back(
+                    {QString::fromLatin1(fields[1]),
+                     QFile::decodeName(line.mid(fields[0].size() + fields[1].size() + 2))});
         }
     QFile::remove(log_);
     return calls;

@@ -23,8 +23,8 @@
 
 namespace {
 
-using dialog_testing::ChooseFileIn;
 using dialog_testing::Child;
+using dialog_testing::ChooseFileIn;
 using dialog_testing::WhenModal;
 using fault_testing::Fault;
 using fault_testing::FaultFolder;
@@ -144,7 +144,7 @@ TEST_P(WindowWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
                 const bool kept = run.after.value(file) == run.before.value(file) &&
                                   run.after.contains(file) == run.before.contains(file);
                 const bool complete = run.after.contains(file) == whole.after.contains(file) &&
-                                   run.after.value(file) == whole.after.value(file);
+                                      run.after.value(file) == whole.after.value(file);
                 EXPECT_TRUE(kept || complete) << context << ": " << file.toStdString();
                 earlier = earlier && kept;
             }
@@ -227,8 +227,7 @@ const WindowWriter kWriters[] = {
     {"LabelFormat", false, "sheet.fmt", [](auto& t) { StartWithEarlier(t, "sheet.fmt"); },
      SaveLabelFormat, Unable},
     {"ExportPng", false, "picture.png", [](auto& t) { StartWithEarlier(t, "picture.png"); },
-     [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem5"); },
-     UnableOrUnabled},
+     [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem5"); }, UnableOrUnabled},
     {"ExportSvg", false, "picture.svg", [](auto& t) { StartWithEarlier(t, "picture.svg"); },
      [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem6"); }, Unable},
     {"SettingsAtExit", true, "HKEY_CURRENT_USER.reg", StartWithEarlierSettings,

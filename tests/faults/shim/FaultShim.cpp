@@ -55,8 +55,9 @@ void tallyrune_fault_arm(void) {
     counted = 0;
 }
 
-__attribute__((constructor)) static void Arm(void) { tallyrune_fault_arm(); }
-
+__attribute__((constructor)) static void Arm(void) {
+    tallyrune_fault_arm();
+}
 
 // The path of `name` relative to the folder `at` (AT_FDCWD or an open folder or file).
 static void PathOf(int at, const char* name, char* path) {
@@ -168,12 +169,14 @@ int linkat(int fromAt, const char* from, int toAt, const char* to, int flags) {
     return Strikes("link", toAt, to) ? -1 : real(fromAt, from, toAt, to, flags);
 }
 
-static int Creates(int flags) { return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE; }
+static int Creates(int flags) {
+    return (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE;
+}
 
 #define OPEN_AT(name, realName)                                                                    \
     int name(int at, const char* path, int flags, ...) {                                           \
         static int (*real)(int, const char*, int, ...);                                            \
-        Find(real, realName);                                                          \
+        Find(real, realName);                                                                      \
         va_list rest;                                                                              \
         va_start(rest, flags);                                                                     \
         const mode_t mode = Creates(flags) ? va_arg(rest, mode_t) : 0;                             \
@@ -187,7 +190,7 @@ OPEN_AT(openat64, "openat64")
 #define OPEN(name, realName)                                                                       \
     int name(const char* path, int flags, ...) {                                                   \
         static int (*real)(const char*, int, ...);                                                 \
-        Find(real, realName);                                                          \
+        Find(real, realName);                                                                      \
         va_list rest;                                                                              \
         va_start(rest, flags);                                                                     \
         const mode_t mode = Creates(flags) ? va_arg(rest, mode_t) : 0;                             \
