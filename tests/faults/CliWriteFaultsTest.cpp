@@ -174,6 +174,7 @@ class CliWriteFaults : public ::testing::TestWithParam<Writer> {
 
 TEST_P(CliWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
     ASSERT_GE(calls_.size(), 3u) << "opened, written and put in place";
+    RecordProperty("calls", int(calls_.size()));
     for (Fault fault : {Fault::NoSpace, Fault::InputOutput})
         for (long at = 1; at <= long(calls_.size()); ++at) {
             ResetFolder();

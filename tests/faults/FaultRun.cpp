@@ -1,6 +1,7 @@
 #include "FaultRun.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <dlfcn.h>
@@ -29,9 +30,12 @@ const char* FaultName(Fault fault) {
 FolderFiles FilesIn(const QString& folder) {
     FolderFiles files;
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        QFile file(dir.filePath(name));
-        files[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+    QDirIterator found(folder, QDir::Files | QDir::Hidden | QDir::System,
+                       QDirIterator::Subdirectories);
+    while (found.hasNext()) {
+        QFile file(found.next());
+        files[dir.relativeFilePath(file.fileName())] =
+            file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
     }
     return files;
 }

@@ -16,7 +16,8 @@ namespace fault_testing {
 enum class Fault { NoSpace, InputOutput, Kill };
 const char* FaultName(Fault fault);
 
-// File name → bytes, for every file in a folder, hidden ones included.
+// Name (relative to the folder) → bytes, for every file in a folder and the folders in it,
+// hidden ones included.
 using FolderFiles = QMap<QString, QByteArray>;
 FolderFiles FilesIn(const QString& folder);
 

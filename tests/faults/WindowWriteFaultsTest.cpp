@@ -10,6 +10,7 @@
 #include "../ui/MainWindowFixture.h"
 #include "platform/Registry.h"
 #include "shell/FileAssociate.h"
+#include "shell/DesktopIntegration.h"
 #include "shell/FileAssociation.h"
 
 #include <QAbstractButton>
@@ -53,10 +54,14 @@ class MessageBoxes {
 
 class WindowWriteFaults;
 
+// Where a writer's files are: the test folder, the settings store's folder, or the user's
+// configuration folder with the data folder inside it (the desktop's files).
+enum class Place { TestFolder, Settings, ConfigHome };
+
 struct WindowWriter {
     const char* name;
-    bool inSettings;    // the target is in the settings folder, not the test folder
-    const char* target; // its file name
+    Place place;
+    const char* target; // the file that the write changes, in its place
     // Makes the earlier file and starts the window, unarmed.
     std::function<void(WindowWriteFaults&)> prepare;
     // The write, armed.
@@ -86,9 +91,21 @@ class WindowWriteFaults : public window_testing::MainWindowTest,
     }
 
   protected:
+    // The association's case moves the desktop's data folder; each case starts where it was.
+    void TearDown() override {
+        MainWindowTest::TearDown();
+        qputenv("XDG_DATA_HOME", dataHome_);
+    }
+
     QString Folder() const {
-        return QDir::cleanPath(GetParam().inSettings ? platform::Registry::DefaultFolder()
-                                                     : folder->path());
+        switch (GetParam().place) {
+        case Place::TestFolder:
+            return folder->path();
+        case Place::Settings:
+            return QDir::cleanPath(platform::Registry::DefaultFolder());
+        default:
+            return qEnvironmentVariable("XDG_CONFIG_HOME");
+        }
     }
 
     struct Outcome {
@@ -117,6 +134,7 @@ class WindowWriteFaults : public window_testing::MainWindowTest,
     }
 
     FaultFolder faults_;
+    const QByteArray dataHome_ = qgetenv("XDG_DATA_HOME");
 };
 
 TEST_P(WindowWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
@@ -125,6 +143,7 @@ TEST_P(WindowWriteFaults, AFullDiskOrAnInputOutputErrorAtAnyCall) {
     const Outcome whole = Write(0, Fault::NoSpace);
     ASSERT_TRUE(whole.shown.isEmpty()) << whole.shown.join('\n').toStdString();
     ASSERT_GE(whole.calls.size(), 3u) << "opened, written and put in place";
+    RecordProperty("calls", int(whole.calls.size()));
     const QString name = GetParam().target;
     ASSERT_NE(whole.after.value(name), whole.before.value(name)) << "the write changes the file";
     for (Fault fault : {Fault::NoSpace, Fault::InputOutput})
@@ -212,27 +231,31 @@ void StartWithEarlierSettings(WindowWriteFaults& test) {
     test.State().Settings.Labels.LabelWidth = 4.0;
 }
 
-// The association at start: an earlier one made for a program elsewhere.
+// The association at start: an earlier one made for a program elsewhere, in the registry and
+// on the desktop (the data folder inside the configuration folder, to be watched with it).
 void EarlierAssociation(WindowWriteFaults&) {
-    const auto association = shell::CreateFileAssociation("/elsewhere/tallyrune", {}, nullptr);
+    const QString elsewhere = "/elsewhere/tallyrune";
+    const auto association = shell::CreateFileAssociation(elsewhere, {}, nullptr);
     QString recorded;
     shell::AssociateDocuments(*association, recorded);
+    qputenv("XDG_DATA_HOME", qgetenv("XDG_CONFIG_HOME") + "/data");
+    shell::SyncDesktop(elsewhere, shell::DesktopPlaces::Current());
 }
 
 const WindowWriter kWriters[] = {
-    {"Save", false, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); }, SaveWith("acSave"),
+    {"Save", Place::TestFolder, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); }, SaveWith("acSave"),
      Unable},
-    {"SaveAs", false, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); },
+    {"SaveAs", Place::TestFolder, "doc.tlr", [](auto& t) { StartWithEarlier(t, "doc.tlr"); },
      SaveWith("acSaveAs"), Unable},
-    {"LabelFormat", false, "sheet.fmt", [](auto& t) { StartWithEarlier(t, "sheet.fmt"); },
+    {"LabelFormat", Place::TestFolder, "sheet.fmt", [](auto& t) { StartWithEarlier(t, "sheet.fmt"); },
      SaveLabelFormat, Unable},
-    {"ExportPng", false, "picture.png", [](auto& t) { StartWithEarlier(t, "picture.png"); },
+    {"ExportPng", Place::TestFolder, "picture.png", [](auto& t) { StartWithEarlier(t, "picture.png"); },
      [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem5"); }, UnableOrUnabled},
-    {"ExportSvg", false, "picture.svg", [](auto& t) { StartWithEarlier(t, "picture.svg"); },
+    {"ExportSvg", Place::TestFolder, "picture.svg", [](auto& t) { StartWithEarlier(t, "picture.svg"); },
      [](auto& t, const QString& target) { ExportAs(t, target, "rgFormatItem6"); }, Unable},
-    {"SettingsAtExit", true, "HKEY_CURRENT_USER.reg", StartWithEarlierSettings,
+    {"SettingsAtExit", Place::Settings, "HKEY_CURRENT_USER.reg", StartWithEarlierSettings,
      [](auto& t, const QString&) { t.Close(); }, Silent},
-    {"AssociationAtStart", true, "HKEY_CLASSES_ROOT.reg", EarlierAssociation,
+    {"AssociationAtStart", Place::ConfigHome, "tallyrune/HKEY_CLASSES_ROOT.reg", EarlierAssociation,
      [](auto& t, const QString&) { t.Start(); }, Silent},
 };
 
