@@ -72,7 +72,11 @@ struct NewFile {
     QByteArray name; // the temporary name; empty while the file has none
 };
 
+// An unnamed file in `folder`, or none where the file system has none or where it could not be
+// named once written: that goes through /proc, which a container may lack.
 FileDescriptor OpenUnnamed(int folder) {
+    static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    if (!canName) return FileDescriptor();
     return FileDescriptor(::openat(folder, ".", kUnnamedFileFlags, kNewFileMode));
 }
 
