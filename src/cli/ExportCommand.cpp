@@ -6,12 +6,17 @@
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
+#include "export/ExportCheck.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
 
 #include <QString>
 
+#include <algorithm>
+#include <iostream>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -54,6 +59,29 @@ void KeepFreedMemory() {
 #endif
 }
 
+// The files of a batch that do not scan as meant, by line, gathered from every thread.
+class ScanFailures {
+  public:
+    void Add(std::size_t line, const std::string& message) {
+        const std::lock_guard lock(mutex_);
+        failures_.emplace_back(line, message);
+    }
+    // One line on stderr for each, in list order; then the count as the command's failure.
+    void Report() {
+        if (failures_.empty()) return;
+        std::sort(failures_.begin(), failures_.end());
+        for (const auto& [line, message] : failures_)
+            std::cerr << "tallyrune-cli: " << message << "\n";
+        throw platform::Failure(std::to_string(failures_.size()) +
+                                (failures_.size() == 1 ? " file does" : " files do") +
+                                " not scan as meant");
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<std::pair<std::size_t, std::string>> failures_;
+};
+
 // A text of a batch and the line of its file, which {n} in the output pattern becomes.
 struct BatchText {
     std::string text;
@@ -92,22 +120,32 @@ void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
                  const std::vector<BatchText>& texts, int jobs, const QString& pattern,
                  exporting::ExportFormat format, std::ostream& out) {
     KeepFreedMemory();
+    ScanFailures failures;
     RunBatch(texts.size(), jobs, [&](BatchItems& items) {
         // Each thread keeps its canvas, fonts and open folder from one line to the next.
         exporting::Exporter exporter;
         platform::AtomicWriter files;
         CliArguments perLine = args;
+        const bool verify = args.Has("--verify");
         while (const auto item = items.Next()) {
             const BatchText& text = texts[*item];
             perLine.SetValue("--text", text.text);
             const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
             const QString path =
                 QString(pattern).replace(QStringLiteral("{n}"), QString::number(text.line));
-            exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path,
-                            files);
+            const exporting::ExportDocument document = ExportDocumentOf(job, path);
+            exporter.Export(document, job.drawing.module, job.dpi, format, path, files);
+            try {
+                if (verify)
+                    exporting::VerifyExportedFile(document, job.drawing.module, job.dpi, format,
+                                                  path);
+            } catch (const exporting::ScanFailure& failure) {
+                failures.Add(static_cast<std::size_t>(text.line), failure.what());
+            }
         }
     });
     out << "wrote " << texts.size() << " files\n";
+    failures.Report();
 }
 
 } // namespace
@@ -116,6 +154,7 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     OptionSpec spec = BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch", "--jobs"});
     AddDataOptions(spec);
+    spec.flags.insert("--verify");
     const CliArguments args(words, spec);
     if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
     // A document file gives the barcode; the options given beside it override its values.
@@ -128,7 +167,8 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
     // Text needs fonts, and so does every painter on a vector device; raster bars alone do not.
-    if (ShowsText(args, defaults) ||
+    // So does reading a picture back to check that it scans.
+    if (ShowsText(args, defaults) || args.Has("--verify") ||
         exporting::InfoOf(format).kind != exporting::PictureKind::Raster)
         startGui();
     const std::optional<print::MergeSource> data = DataSource(args);
@@ -143,7 +183,10 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     }
     if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch or --data");
     const BarcodeJob job = BarcodeJobFrom(args, defaults);
-    exporting::Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path);
+    const exporting::ExportDocument document = ExportDocumentOf(job, path);
+    exporting::Export(document, job.drawing.module, job.dpi, format, path);
+    if (args.Has("--verify"))
+        exporting::VerifyExportedFile(document, job.drawing.module, job.dpi, format, path);
 }
 
 } // namespace cli

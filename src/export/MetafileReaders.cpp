@@ -75,6 +75,7 @@ class WmfPlayer {
 } // namespace
 
 QImage ReadEmf(const QByteArray& emf, QSize size) {
+    const std::lock_guard lock(LibraryReaderMutex());
     generatorOptions options{};
     options.nameSpace = const_cast<char*>("svg");
     options.svgDelimiter = true;
@@ -93,6 +94,7 @@ QImage ReadEmf(const QByteArray& emf, QSize size) {
 }
 
 QImage ReadWmf(const QByteArray& wmf, int dpi) {
+    const std::lock_guard lock(LibraryReaderMutex());
     return WmfPlayer().Play(wmf, dpi);
 }
 

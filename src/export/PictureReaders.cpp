@@ -30,6 +30,7 @@ QImage ReadWithQt(const QString& path, const char* format) {
 // The first page drawn by poppler at the picture's resolution, without antialiasing, so bars
 // keep their edges.
 QImage ReadPdf(const QString& path, int dpi) {
+    const std::lock_guard lock(LibraryReaderMutex());
     const std::unique_ptr<poppler::document> document(
         poppler::document::load_from_file(QFile::encodeName(path).toStdString()));
     if (!document || document->pages() < 1) return {};
@@ -45,6 +46,11 @@ QImage ReadPdf(const QString& path, int dpi) {
 }
 
 } // namespace
+
+std::mutex& LibraryReaderMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
 
 QImage ReadTiff(const QString& path) {
     TIFF* tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");

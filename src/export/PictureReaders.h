@@ -11,7 +11,12 @@
 #include <QSize>
 #include <QString>
 
+#include <mutex>
+
 namespace exporting {
+
+// poppler, libemf2svg and libwmf keep process-wide state: one of their reads at a time.
+std::mutex& LibraryReaderMutex();
 
 // The picture in the file at `path` written as `format` with the sizes of `picture`; vector
 // pictures are drawn at their own resolution, so a dot stays a pixel. Null when the reader
