@@ -68,8 +68,9 @@ QImage ReadTiff(const QString& path) {
     return read ? image : QImage();
 }
 
-QImage RenderSvg(const QByteArray& svg, QSize size) {
+QImage RenderSvg(const QByteArray& svg, QSize size, int zoom) {
     QSvgRenderer renderer(svg);
+    if (size.isEmpty()) size = renderer.defaultSize() * zoom;
     if (!renderer.isValid() || size.isEmpty()) return {};
     QImage image(size, QImage::Format_Grayscale8);
     image.fill(255);
@@ -94,7 +95,7 @@ QImage ReadExportedPicture(const QString& path, ExportFormat format,
     case ExportFormat::Pdf:
         return ReadPdf(path, picture.dpi);
     case ExportFormat::Emf:
-        return ReadEmf(FileBytes(path), picture.size);
+        return ReadEmf(FileBytes(path));
     case ExportFormat::Wmf:
         return ReadWmf(FileBytes(path), picture.dpi);
     }

@@ -1,7 +1,7 @@
 #pragma once
 // Exported files read back to pixels with each format's own reader, not with our writers: Qt's
 // image readers (BMP, PNG, JPEG through libjpeg), libtiff, QSvgRenderer, poppler (PDF),
-// libemf2svg (EMF, drawn from its SVG) and libwmf (WMF, drawn by its GD back end).
+// libemf2svg and libwmf (EMF and WMF, drawn from the SVG they make of them).
 
 #include "export/ExportFormat.h"
 #include "export/Picture.h"
@@ -27,13 +27,16 @@ QImage ReadExportedPicture(const QString& path, ExportFormat format,
 // Read with libtiff as RGBA; null when libtiff refuses the file.
 QImage ReadTiff(const QString& path);
 
-// An SVG drawn on white at `size` pixels; null when it cannot be parsed.
-QImage RenderSvg(const QByteArray& svg, QSize size);
+// An SVG drawn on white at `size` pixels, or at `zoom` times its own size when `size` is empty;
+// null when it cannot be parsed.
+QImage RenderSvg(const QByteArray& svg, QSize size, int zoom = 1);
 
-// The enhanced metafile turned into SVG by libemf2svg, drawn at `size`.
-QImage ReadEmf(const QByteArray& emf, QSize size);
+// The enhanced metafile turned into SVG by libemf2svg, drawn at twice the size it chooses, where
+// its rounding leaves every bar its width.
+QImage ReadEmf(const QByteArray& emf);
 
-// The placeable Windows metafile drawn by libwmf at `dpi`.
+// The placeable Windows metafile turned into SVG by libwmf at `dpi`, drawn at four times that
+// size, where the bars keep their widths.
 QImage ReadWmf(const QByteArray& wmf, int dpi);
 
 } // namespace exporting

@@ -2,8 +2,8 @@
 
 #include "ui/TFMain.h"
 
-#include "app/ScanMonitor.h"
 #include "app/DocumentPaths.h"
+#include "app/ScanMonitor.h"
 #include "app/ToolbarRules.h"
 #include "engine/Symbology.h"
 #include "export/ExportSettings.h"
@@ -157,8 +157,8 @@ void TFMain::CheckActiveScan() {
 
 void TFMain::ShowScanVerdict(const app::ScanVerdict& verdict) {
     const char* colour = verdict.outcome == app::ScanOutcome::Matches ? "#1a7f37"
-                         : verdict.Failed()                          ? "#c62828"
-                                                                     : "";
+                         : verdict.Failed()                           ? "#c62828"
+                                                                      : "";
     scanPanel_->setStyleSheet(*colour ? QStringLiteral("color: %1").arg(QLatin1String(colour))
                                       : QString());
     scanPanel_->setText(verdict.Message());

@@ -117,8 +117,8 @@ class TFMain : public QMainWindow, private DocumentHost {
     const QStringList arguments_;
     const QChar decimal_;
     std::unique_ptr<DialogCommands> dialogs_;
-    QLabel* panel0_ = nullptr; // the symbology's character set
-    QLabel* panel1_ = nullptr; // "Preparing to Print"
+    QLabel* panel0_ = nullptr;    // the symbology's character set
+    QLabel* panel1_ = nullptr;    // "Preparing to Print"
     QLabel* scanPanel_ = nullptr; // what the active document's picture scans as
     app::ScanMonitor* scan_ = nullptr;
     QMenu* popup_ = nullptr;

@@ -66,7 +66,8 @@ QImage WithoutOneBar(QImage picture) {
 TEST(ScanCheck, AGoodPictureScansAsMeantInEveryOrientation) {
     for (const ReadCase& c : kReadCases)
         for (Orientation o : engine::kAllOrientations) {
-            const app::ScanVerdict verdict = app::CheckScan(Picture(c.code, c.text, o), c.code, c.text);
+            const app::ScanVerdict verdict =
+                app::CheckScan(Picture(c.code, c.text, o), c.code, c.text);
             EXPECT_EQ(verdict.outcome, ScanOutcome::Matches) << c.text << " at " << int(o);
             EXPECT_EQ(verdict.Message().toStdString(), c.message) << int(o);
         }
@@ -94,8 +95,8 @@ TEST(ScanCheck, OtherDataIsReportedWithWhatWasRead) {
          "Scans as: ABC instead of ABD"},
         {SymbologyCode::Code128, "0112345678901231", SymbologyCode::Ean128, "0112345678901231",
          ScanOutcome::Differs, "Scans as: 0112345678901231 instead of 0112345678901231 (GS1)"},
-        {SymbologyCode::Code39, "HELLO", SymbologyCode::Code39Mod10, "HELLO",
-         ScanOutcome::Differs, "Scans as: HELLO instead of HELLO7"},
+        {SymbologyCode::Code39, "HELLO", SymbologyCode::Code39Mod10, "HELLO", ScanOutcome::Differs,
+         "Scans as: HELLO instead of HELLO7"},
         {SymbologyCode::Code39, "HELLO", SymbologyCode::Code128, "HELLO", ScanOutcome::Unreadable,
          "Does not scan as HELLO"},
     };

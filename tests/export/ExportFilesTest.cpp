@@ -4,8 +4,8 @@
 #include "export/ReadBack.h"
 
 #include "export/Exporter.h"
-#include "export/RasterWriters.h"
 #include "export/PictureReaders.h"
+#include "export/RasterWriters.h"
 #include "platform/BarcodeBitmap.h"
 
 #include <QFile>
