@@ -58,7 +58,7 @@ std::optional<double> AskedModuleMils(const PrintOptions& options,
                                       const app::PrinterMetrics& metrics) {
     if (options.Width == BarWidthChoice::AutoSize)
         return document.Symbology() == engine::SymbologyCode::Postnet ? kAutoPostnetMils
-                                                                       : kAutoMils;
+                                                                      : kAutoMils;
     if (options.Width == BarWidthChoice::ScreenRatio)
         return 1000.0 * app::DrawnScale(document.Scale()) / ScreenDpi(metrics);
     return std::nullopt;
