@@ -6,7 +6,6 @@
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
-#include "export/ExportCheck.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
@@ -136,10 +135,8 @@ void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
             const exporting::ExportDocument document = ExportDocumentOf(job, path);
             exporter.Export(document, job.drawing.module, job.dpi, format, path, files);
             try {
-                if (verify)
-                    exporting::VerifyExportedFile(document, job.drawing.module, job.dpi, format,
-                                                  path);
-            } catch (const exporting::ScanFailure& failure) {
+                if (verify) VerifyWrittenFile(document, job.drawing.module, job.dpi, format, path);
+            } catch (const platform::Failure& failure) {
                 failures.Add(static_cast<std::size_t>(text.line), failure.what());
             }
         }
@@ -186,7 +183,7 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     const exporting::ExportDocument document = ExportDocumentOf(job, path);
     exporting::Export(document, job.drawing.module, job.dpi, format, path);
     if (args.Has("--verify"))
-        exporting::VerifyExportedFile(document, job.drawing.module, job.dpi, format, path);
+        VerifyWrittenFile(document, job.drawing.module, job.dpi, format, path);
 }
 
 } // namespace cli

@@ -43,7 +43,7 @@ struct Command {
 };
 
 constexpr std::array<Command, 7> kCommands{{
-    {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
+    {"export", cli::RunExporting},
     {"print", cli::RunPrinting},
     {"testpage", cli::RunPrinting},
     {"calibrationpage", cli::RunPrinting},
