@@ -83,6 +83,7 @@ TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
                           Qt::WindowCloseButtonHint),
       state_(state), ui_(std::make_unique<Ui::TFPrintIt>()) {
     ui_->setupUi(this);
+    ui_->LWidthWarning->hide(); // shown only when there is something to say
     FixDialogFrame(*this);
     FilterDigits(*ui_->ePages, print::kMaxPagesDigits);
     FilterDigits(*ui_->eLabels, print::kMaxLabelsDigits);
