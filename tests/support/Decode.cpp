@@ -3,6 +3,7 @@
 #include "platform/BarcodeBitmap.h"
 
 #include <QPainter>
+#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
