@@ -385,8 +385,7 @@ TEST_F(PrintCliOnCups, PrintAndTestPageReachTheQueue) {
 // readable, the numbers running on from page to page.
 TEST_F(PrintCliOnCups, ThreePagesOfNumberedLabelsDecodeInOrder) {
     const QString doc = WriteDocument(SheetDocument(0));
-    const CliRun run =
-        RunCli({"print", doc, "--printer", "FilePDF", "--pages", "3", "--sequence"});
+    const CliRun run = RunCli({"print", doc, "--printer", "FilePDF", "--pages", "3", "--sequence"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     ASSERT_TRUE(cups->WaitUntilIdle());
     EXPECT_EQ(cups->JobCount(true), 1);
