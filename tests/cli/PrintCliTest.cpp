@@ -3,14 +3,17 @@
 
 #include "print/DeviceMetrics.h"
 #include "print/LabelLayout.h"
+#include "print/PrinterAccess.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
 #include "support/PrivateCups.h"
 #include "support/TestFiles.h"
+#include "support/TestPageReading.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -379,6 +382,14 @@ TEST_F(PrintCliOnCups, PrintAndTestPageReachTheQueue) {
     ASSERT_TRUE(cups->WaitUntilIdle());
     EXPECT_EQ(cups->JobCount(true), 2);
     ExpectTestPage(cups->OutputPdf());
+    // Every sample a scanner reads, where the layout puts it on the queue's printable area.
+    app::PrinterMetrics metrics;
+    print::ReadPrinterCapabilities(*print::OpenNamedPrinter("FilePDF"), metrics);
+    const auto samples =
+        testing_support::ReadTestPageSamples(RenderPage(cups->OutputPdf()), 300, metrics);
+    EXPECT_EQ(samples.size(), 10u);
+    for (const auto& sample : samples)
+        EXPECT_EQ(sample.read, sample.expected) << sample.caption;
 }
 
 // Three pages of numbered labels in one job: the queue's file holds them in order, every label
