@@ -10,6 +10,7 @@
 #include "export/Exporter.h"
 #include "platform/Errors.h"
 
+#include <QFileInfo>
 #include <QString>
 
 #include <fstream>
@@ -75,10 +76,12 @@ std::vector<BatchLine> DataTexts(const print::MergeSource& source, engine::Symbo
     return texts;
 }
 
-// A line that cannot be drawn fails the batch with its number, exit 1 (the options were
-// checked before the first line, so it is never a usage error).
+// A line that cannot be drawn fails the batch with its file's name and its number, as a data
+// file's refused record does; exit 1 (the options were checked before the first line, so it
+// is never a usage error).
 [[noreturn]] void FailLine(const std::string& file, std::size_t number, const std::exception& e) {
-    throw platform::Failure("line " + std::to_string(number) + " of " + file + ": " + e.what());
+    throw platform::Failure(QFileInfo(QString::fromStdString(file)).fileName().toStdString() +
+                            ", line " + std::to_string(number) + ": " + e.what());
 }
 
 // One file per text that `next` gives, in the lines of `file`; {n} in the pattern is its line

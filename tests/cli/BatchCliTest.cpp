@@ -167,8 +167,10 @@ TEST(BatchCli, ALineThatCannotBeDrawnIsNamedAndGetsNoPicture) {
                                               "--jobs", row.jobs, "-o", pattern}
                                   << row.options);
         EXPECT_EQ(run.exitCode, 1) << folder;
-        EXPECT_TRUE(run.err.startsWith(
-            QString("tallyrune-cli: line %1 of %2: %3").arg(row.line).arg(list, row.message)))
+        EXPECT_TRUE(run.err.startsWith(QString("tallyrune-cli: list-%1.txt, line %2: %3")
+                                           .arg(folder)
+                                           .arg(row.line)
+                                           .arg(row.message)))
             << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         if (row.earlierFile)
