@@ -6,6 +6,7 @@
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
+#include "export/ExportFile.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
@@ -78,7 +79,8 @@ std::vector<BatchLine> DataTexts(const print::MergeSource& source, engine::Symbo
 
 // A line that cannot be drawn fails the batch with its file's name and its number, as a data
 // file's refused record does; exit 1 (the options were checked before the first line, so it
-// is never a usage error).
+// is never a usage error). A picture that cannot be written keeps its own message, which names
+// the line's file.
 [[noreturn]] void FailLine(const std::string& file, std::size_t number, const std::exception& e) {
     throw platform::Failure(QFileInfo(QString::fromStdString(file)).fileName().toStdString() +
                             ", line " + std::to_string(number) + ": " + e.what());
@@ -114,6 +116,10 @@ std::size_t ExportBatch(const CliArguments& args, const BarcodeDefaults& default
                     SetBarcodeText(job, line->text);
                     exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi,
                                     format, path, files);
+                } catch (const platform::WriteFailure&) {
+                    throw; // it names the line's file
+                } catch (const exporting::SaveFailure&) {
+                    throw;
                 } catch (const std::exception& e) {
                     FailLine(file, line->number, e);
                 }
