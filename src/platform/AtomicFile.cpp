@@ -192,6 +192,62 @@ std::optional<NewFile> WriteNewFile(const QString& path, const FolderEntry& file
 
 } // namespace
 
+struct PendingFile::Parts {
+    QString path;
+    FileDescriptor ownFolder; // the path's folder
+    Target target;
+    NewFile file;
+    QFile device;
+    bool finished = false; // put in place or dropped
+};
+
+PendingFile::PendingFile(const QString& path) : parts_(std::make_unique<Parts>()) {
+    Parts& p = *parts_;
+    const auto [folder, name] = SplitFolder(QFile::encodeName(path));
+    p.path = path;
+    p.ownFolder = FileDescriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!p.ownFolder.IsOpen()) throw WriteFailure(path.toStdString());
+    p.target = TargetOf(p.ownFolder.Get(), name, path);
+    p.file = CreateNewFile(p.target.entry);
+    if (!p.file.fd.IsOpen()) throw WriteFailure(path.toStdString());
+}
+
+PendingFile::~PendingFile() {
+    if (!parts_->finished) Drop();
+}
+
+QIODevice& PendingFile::Device() {
+    QFile& device = parts_->device;
+    if (!device.isOpen())
+        device.open(parts_->file.fd.Get(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    return device;
+}
+
+bool PendingFile::Failed() const {
+    return parts_->device.error() != QFileDevice::NoError;
+}
+
+void PendingFile::Commit(Durability durability) {
+    Parts& p = *parts_;
+    // Asked before closing the device: a close that goes well forgets an earlier write error.
+    const bool written = !p.device.isOpen() || (p.device.flush() && !Failed());
+    p.device.close(); // the descriptor stays open
+    if (!written || (durability == Durability::Synced && ::fsync(p.file.fd.Get()) != 0)) {
+        Drop();
+        throw WriteFailureAfterOpen(p.path.toStdString());
+    }
+    p.finished = true; // the rename removes what it named when it fails
+    Rename(p.file, p.target, p.path, durability);
+}
+
+void PendingFile::Drop() {
+    Parts& p = *parts_;
+    p.finished = true;
+    if (p.device.isOpen()) p.device.close();
+    p.file.fd.Close(); // an unnamed file goes with its descriptor
+    Remove({p.target.entry.folder, p.file.name});
+}
+
 int AtomicWriter::Folder(const QByteArray& folder, const QString& path) {
     if (held_.IsOpen() && heldName_ == folder) return held_.Get();
     held_ = FileDescriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));

@@ -21,6 +21,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace platform {
 
@@ -36,6 +37,33 @@ enum class Durability {
 class WriteFailureAfterOpen : public WriteFailure {
   public:
     using WriteFailure::WriteFailure;
+};
+
+// A file whose contents arrive over time (a print job's pages), written as above: a new file
+// beside the target takes them, and Commit puts it in place. Destroyed uncommitted (a job
+// cancelled or failed), it removes the new file and the target stays as it was; a process
+// killed meanwhile leaves nothing where the file system has unnamed files.
+class PendingFile {
+  public:
+    // Creates the new file; throws WriteFailure ("Unable to write to <path>").
+    explicit PendingFile(const QString& path);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // A device on the file, for writers that take one; it keeps the first write error.
+    QIODevice& Device();
+    // Whether a write through Device() has failed (a full disk), so that a long job stops early.
+    bool Failed() const;
+    // Flushes Device(), syncs (Durability::Synced), gives the file the permissions of the one it
+    // replaces and renames it over the target. Throws WriteFailureAfterOpen, the new file
+    // removed, when this or an earlier write failed.
+    void Commit(Durability durability);
+
+  private:
+    struct Parts;
+    void Drop(); // closes and removes the new file
+    std::unique_ptr<Parts> parts_;
 };
 
 // Writes files as above, keeping the folder of the last one open, so that a batch of files
