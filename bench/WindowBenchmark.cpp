@@ -1,8 +1,11 @@
 // The designer's window on the offscreen platform: one keystroke in the text box, from the key
 // to the document window refitted and repainted, for a 40-character Code 128 at screen scale
-// x10; and start-up, from creating the main window to its first document shown.
+// x10, with the scan check and without it; the scan check itself, which runs on a worker thread
+// a moment after the last keystroke; and start-up, from creating the main window to its first
+// document shown.
 
 #include "app/AppState.h"
+#include "app/ScanCheck.h"
 #include "ui/TFMain.h"
 
 #include <QApplication>
@@ -35,7 +38,8 @@ void Press(QWidget& target, Qt::Key key, const QString& text) {
 
 // Each iteration is one keystroke: the 40th character typed, or taken away again, so that the
 // barcode changes length (and the window its size) every time. With repaint 0 the window's
-// drawing is left to the event loop, to show what it costs.
+// drawing is left to the event loop, to show what it costs. With scan 0 the document's pictures
+// are not handed to the scan check, as before it existed.
 void BM_Keystroke(benchmark::State& state) {
     const FreshSettings settings;
     app::AppState appState;
@@ -48,6 +52,9 @@ void BM_Keystroke(benchmark::State& state) {
     text.setFocus();
     text.end(false);
     ui::TFBarcode& document = *window.ActiveWindow();
+    if (!state.range(1)) // the main window's one watcher of the picture is the scan check's
+        QObject::disconnect(window.ActiveDocument(), &app::BarcodeDocument::rendered, &window,
+                            nullptr);
     bool add = true;
     for (auto _ : state) {
         if (add)
@@ -62,7 +69,32 @@ void BM_Keystroke(benchmark::State& state) {
     state.counters["pixels wide"] = window.ActiveDocument()->DocumentBitmap().width();
     window.ActiveDocument()->ClearModified();
 }
-BENCHMARK(BM_Keystroke)->Arg(0)->Arg(1)->ArgName("repaint")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Keystroke)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgNames({"repaint", "scan"})
+    ->Unit(benchmark::kMillisecond);
+
+// What the worker does once typing pauses: the x10 picture of the keystroke benchmark decoded
+// and compared.
+void BM_ScanCheckOfThePicture(benchmark::State& state) {
+    const FreshSettings settings;
+    app::AppState appState;
+    ui::TFMain window(appState, {});
+    window.show();
+    QApplication::processEvents();
+    window.findChild<QComboBox*>("cbScale")->setCurrentIndex(9);
+    window.findChild<QLineEdit*>("eText")->setText(
+        QStringLiteral("TALLYRUNE-2026-LABEL-0000000000-ABCDEFGX"));
+    const app::BarcodeDocument& document = *window.ActiveDocument();
+    for (auto _ : state) {
+        const app::ScanVerdict verdict =
+            app::CheckScan(document.DocumentBitmap(), document.Symbology(), document.BarcodeText());
+        if (verdict.outcome != app::ScanOutcome::Matches) state.SkipWithError("does not scan");
+    }
+    state.counters["pixels wide"] = document.DocumentBitmap().width();
+    window.ActiveDocument()->ClearModified();
+}
+BENCHMARK(BM_ScanCheckOfThePicture)->Unit(benchmark::kMillisecond);
 
 void BM_StartUpToFirstDocument(benchmark::State& state) {
     const FreshSettings settings;

@@ -90,7 +90,7 @@ engine::SymbologyCode SymbologyFrom(const CliArguments& args, const BarcodeDefau
     return type ? ParseSymbology(*type) : defaults.code;
 }
 
-BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
+BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job;
     auto& d = job.drawing;
     d.code = SymbologyFrom(args, defaults);
@@ -99,10 +99,6 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defau
                                 std::to_string(static_cast<int>(d.code)) +
                                 " is unknown: give --type");
     job.dpi = args.IntValue("--dpi", kDefaultDpi, 1, kMaxDpi);
-    d.text = engine::FilterBarcodeText(d.code, args.Value("--text").value_or(defaults.text));
-    if (d.text.empty())
-        throw UsageError("the text has no characters that " +
-                         std::string(engine::FindSymbology(d.code)->listItem) + " can encode");
     std::tie(job.barHeight, job.metric) = BarHeight(args, defaults);
     if (!std::isfinite(job.barHeight) || job.barHeight <= 0)
         throw UsageError("the bar height must be a number greater than 0: give --height");
@@ -113,6 +109,20 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defau
     const auto rotation = args.Value("--rotate");
     d.orientation = rotation ? ParseRotation(*rotation) : defaults.orientation;
     if (const auto font = args.Value("--font")) d.fontFace = QString::fromStdString(*font);
+    return job;
+}
+
+void SetBarcodeText(BarcodeJob& job, const std::string& text) {
+    auto& d = job.drawing;
+    d.text = engine::FilterBarcodeText(d.code, text);
+    if (d.text.empty())
+        throw UsageError("the text has no characters that " +
+                         std::string(engine::FindSymbology(d.code)->listItem) + " can encode");
+}
+
+BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
+    BarcodeJob job = BarcodeOptionsFrom(args, defaults);
+    SetBarcodeText(job, args.Value("--text").value_or(defaults.text));
     return job;
 }
 

@@ -41,6 +41,12 @@ engine::SymbologyCode SymbologyFrom(const CliArguments& args, const BarcodeDefau
 // given. Throws UsageError on a bad value, platform::Failure for a document's unknown type.
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});
 
+// BarcodeJobFrom in two steps, so that a batch checks the options once and then sets each
+// line's text: everything but the text, then the text filtered as typing filters it (UsageError
+// when nothing of it can be encoded).
+BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});
+void SetBarcodeText(BarcodeJob& job, const std::string& text);
+
 // The job as the export reads a document; `path` is its file name.
 exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path);
 

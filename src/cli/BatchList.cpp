@@ -2,29 +2,36 @@
 
 #include "platform/Errors.h"
 
-#include <fstream>
-#include <iterator>
+#include <sstream>
 
 namespace cli {
 
-std::vector<std::string> SplitBatchLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.emplace_back(line);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-    }
-    return lines;
+std::optional<BatchLine> BatchLines::Next() {
+    std::string text;
+    if (!std::getline(in_, text)) return std::nullopt;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    return BatchLine{++number_, std::move(text)};
 }
 
-std::vector<std::string> ReadBatchList(const std::string& path) {
+std::optional<BatchLine> BatchLines::NextText() {
+    while (auto line = Next())
+        if (!line->text.empty()) return line;
+    return std::nullopt;
+}
+
+std::vector<std::string> SplitBatchLines(std::string_view bytes) {
+    std::istringstream in{std::string(bytes)};
+    BatchLines lines(in);
+    std::vector<std::string> texts;
+    while (auto line = lines.Next())
+        texts.push_back(std::move(line->text));
+    return texts;
+}
+
+std::ifstream OpenBatchList(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw platform::Failure("Unable to read " + path);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) throw platform::Failure("Unable to read " + path);
-    return SplitBatchLines(bytes);
+    return in;
 }
 
 } // namespace cli

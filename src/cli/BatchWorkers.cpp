@@ -1,7 +1,6 @@
 #include "cli/BatchWorkers.h"
 
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <limits>
 #include <mutex>
@@ -18,22 +17,22 @@ int AvailableProcessors() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
-// The next item to hand out and the first failure.
+// The source of lines and the first failure.
 class Batch {
   public:
-    explicit Batch(std::size_t count) : count_(count) {}
+    explicit Batch(const NextBatchLine& next) : next_(next) {}
 
-    std::optional<std::size_t> Next() {
-        const std::size_t item = next_.fetch_add(1);
-        if (item >= count_ || item > failedItem_.load()) return std::nullopt;
-        return item;
+    std::optional<BatchLine> Next() {
+        const std::lock_guard lock(mutex_);
+        if (failure_) return std::nullopt; // every line still to come lies after it
+        return next_();
     }
 
-    void Failed(std::size_t item, std::exception_ptr failure) {
+    void Failed(std::size_t line, std::exception_ptr failure) {
         const std::lock_guard lock(mutex_);
-        if (item >= failedItem_.load()) return;
+        if (line >= failedLine_) return;
         failure_ = std::move(failure);
-        failedItem_.store(item);
+        failedLine_ = line;
     }
 
     // After every thread has stopped.
@@ -42,34 +41,31 @@ class Batch {
     }
 
   private:
-    static constexpr std::size_t kNone = std::numeric_limits<std::size_t>::max();
-    const std::size_t count_;
-    std::atomic<std::size_t> next_{0};
-    std::atomic<std::size_t> failedItem_{kNone};
-    std::mutex mutex_; // guards failure_
+    const NextBatchLine& next_;
+    std::mutex mutex_; // guards everything here
+    std::size_t failedLine_ = std::numeric_limits<std::size_t>::max();
     std::exception_ptr failure_;
 };
 
-std::optional<std::size_t> BatchItems::Next() {
+const BatchLine* BatchItems::Next() {
     current_ = batch_.Next();
-    return current_;
+    return current_ ? &*current_ : nullptr;
 }
 
-void RunBatch(std::size_t count, int workers, const std::function<void(BatchItems&)>& worker) {
-    Batch batch(count);
+void RunBatch(const NextBatchLine& next, int workers,
+              const std::function<void(BatchItems&)>& worker) {
+    Batch batch(next);
     const auto run = [&] {
         BatchItems items(batch);
         try {
             worker(items);
         } catch (...) {
-            batch.Failed(items.Current().value_or(0), std::current_exception());
+            batch.Failed(items.Current() ? items.Current()->number : 0, std::current_exception());
         }
     };
-    const std::size_t threads = std::clamp<std::size_t>(
-        static_cast<std::size_t>(std::max(workers, 1)), 1, std::max<std::size_t>(count, 1));
     std::vector<std::jthread> others;
-    others.reserve(threads - 1);
-    for (std::size_t i = 1; i < threads; ++i)
+    others.reserve(static_cast<std::size_t>(std::max(workers, 1) - 1));
+    for (int i = 1; i < workers; ++i)
         others.emplace_back(run);
     run();
     others.clear(); // joins

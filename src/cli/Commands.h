@@ -1,6 +1,8 @@
 #pragma once
 // The commands of tallyrune-cli; each takes the words after the command name.
 
+#include "export/Picture.h"
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -32,9 +34,18 @@ struct Call {
     char** argv;
 };
 
-// print, testpage and calibrationpage. tallyrune-cli hands them to tallyrune-cli-print, the same program with
-// the printing code, so that export, info and types start without loading Qt's printing
-// support and CUPS; tallyrune-cli-print runs them itself.
+// print, testpage, calibrationpage and export --verify. tallyrune-cli hands them to
+// tallyrune-cli-print, the same program with the printing code and the picture readers of the
+// scan check, so that export, info and types start without loading Qt's printing support, CUPS,
+// poppler and the metafile libraries; tallyrune-cli-print runs them itself.
 void RunPrinting(const Call& call);
+
+// export, in this program or, with --verify, in tallyrune-cli-print.
+void RunExporting(const Call& call);
+
+// export --verify: the file just written must scan as meant (see exporting::VerifyExportedFile);
+// only tallyrune-cli-print has it.
+void VerifyWrittenFile(const exporting::ExportDocument& document, int module, int dpi,
+                       exporting::ExportFormat format, const QString& path);
 
 } // namespace cli

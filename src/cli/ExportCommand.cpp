@@ -6,12 +6,21 @@
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
+#include "export/ExportFile.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
 
+#include <QFileInfo>
 #include <QString>
 
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #ifdef __GLIBC__
@@ -54,10 +63,27 @@ void KeepFreedMemory() {
 #endif
 }
 
-// A text of a batch and the line of its file, which {n} in the output pattern becomes.
-struct BatchText {
-    std::string text;
-    int line;
+// The files of a batch that do not scan as meant, by line, gathered from every thread.
+class ScanFailures {
+  public:
+    void Add(std::size_t line, const std::string& message) {
+        const std::lock_guard lock(mutex_);
+        failures_.emplace_back(line, message);
+    }
+    // One line on stderr for each, in list order; then the count as the command's failure.
+    void Report() {
+        if (failures_.empty()) return;
+        std::sort(failures_.begin(), failures_.end());
+        for (const auto& [line, message] : failures_)
+            std::cerr << "tallyrune-cli: " << message << "\n";
+        throw platform::Failure(std::to_string(failures_.size()) +
+                                (failures_.size() == 1 ? " file does" : " files do") +
+                                " not scan as meant");
+    }
+
+  private:
+    std::mutex mutex_;
+    std::vector<std::pair<std::size_t, std::string>> failures_;
 };
 
 void RequirePattern(const QString& pattern, const char* option) {
@@ -65,49 +91,104 @@ void RequirePattern(const QString& pattern, const char* option) {
         throw UsageError(std::string("with ") + option + ", -o needs a pattern holding {n}");
 }
 
-// The non-empty lines of a --batch list, as they are.
-std::vector<BatchText> ListTexts(const std::string& list) {
-    std::vector<std::string> all = ReadBatchList(list);
-    std::vector<BatchText> texts;
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (!all[i].empty()) texts.push_back({std::move(all[i]), static_cast<int>(i) + 1});
-    return texts;
-}
-
 // The records of a --data file, every one of which the symbology carries whole: anything else
 // is refused, naming the record's line, before a file is written.
-std::vector<BatchText> DataTexts(const print::MergeSource& source, engine::SymbologyCode code) {
+std::vector<BatchLine> DataTexts(const print::MergeSource& source, engine::SymbologyCode code) {
     const std::vector<print::MergeRecord> records = print::ReadMergeFile(source);
     if (const auto notCarried = print::FirstRecordNotCarried(records, code, source.path))
         throw platform::Failure(*notCarried);
-    std::vector<BatchText> texts;
+    std::vector<BatchLine> texts;
     for (const print::MergeRecord& record : records)
-        texts.push_back({print::Latin1Of(record.text).value_or(""), record.line});
+        texts.push_back(
+            {static_cast<std::size_t>(record.line), print::Latin1Of(record.text).value_or("")});
     return texts;
 }
 
-// One file per text; {n} in the pattern is its line number. The texts are shared among --jobs
-// threads (by default one per processor); each file is the same whichever thread draws it.
-void ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
-                 const std::vector<BatchText>& texts, int jobs, const QString& pattern,
-                 exporting::ExportFormat format, std::ostream& out) {
+// A line that cannot be drawn fails the batch with its file's name and its number, as a data
+// file's refused record does; exit 1 (the options were checked before the first line, so it
+// is never a usage error). A picture that cannot be written keeps its own message, which names
+// the line's file.
+[[noreturn]] void FailLine(const std::string& file, std::size_t number, const std::exception& e) {
+    throw platform::Failure(QFileInfo(QString::fromStdString(file)).fileName().toStdString() +
+                            ", line " + std::to_string(number) + ": " + e.what());
+}
+
+// One file per text that `next` gives, in the lines of `file`; {n} in the pattern is its line
+// number. The texts are shared among --jobs threads (by default one per processor); each file
+// is the same whichever thread draws it. The first text that cannot be drawn stops the batch:
+// its file is not written (an earlier one of that name stays), those of the lines before it
+// are. Returns the number of files written.
+std::size_t ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
+                        const NextBatchLine& next, const std::string& file, int jobs,
+                        const QString& pattern, exporting::ExportFormat format) {
+    const BarcodeJob options = BarcodeOptionsFrom(args, defaults);
+    std::size_t count = 0;
+    const bool verify = args.Has("--verify");
+    ScanFailures failures;
     KeepFreedMemory();
-    RunBatch(texts.size(), jobs, [&](BatchItems& items) {
-        // Each thread keeps its canvas, fonts and open folder from one line to the next.
-        exporting::Exporter exporter;
-        platform::AtomicWriter files;
-        CliArguments perLine = args;
-        while (const auto item = items.Next()) {
-            const BatchText& text = texts[*item];
-            perLine.SetValue("--text", text.text);
-            const BarcodeJob job = BarcodeJobFrom(perLine, defaults);
-            const QString path =
-                QString(pattern).replace(QStringLiteral("{n}"), QString::number(text.line));
-            exporter.Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path,
-                            files);
-        }
-    });
-    out << "wrote " << texts.size() << " files\n";
+    RunBatch(
+        [&] {
+            auto line = next();
+            count += line.has_value();
+            return line;
+        },
+        jobs,
+        [&](BatchItems& items) {
+            // Each thread keeps its canvas, fonts and open folder from one line to the next.
+            exporting::Exporter exporter;
+            platform::AtomicWriter files;
+            BarcodeJob job = options;
+            while (const BatchLine* line = items.Next()) {
+                const QString path =
+                    QString(pattern).replace(QStringLiteral("{n}"), QString::number(line->number));
+                std::optional<exporting::ExportDocument> document;
+                try {
+                    SetBarcodeText(job, line->text);
+                    document = ExportDocumentOf(job, path);
+                    exporter.Export(*document, job.drawing.module, job.dpi, format, path, files);
+                } catch (const platform::WriteFailure&) {
+                    throw; // it names the line's file
+                } catch (const exporting::SaveFailure&) {
+                    throw;
+                } catch (const std::exception& e) {
+                    FailLine(file, line->number, e);
+                }
+                if (!verify) continue;
+                try {
+                    VerifyWrittenFile(*document, job.drawing.module, job.dpi, format, path);
+                } catch (const platform::Failure& failure) {
+                    failures.Add(line->number, failure.what());
+                }
+            }
+        });
+    failures.Report();
+    return count;
+}
+
+// A --batch list, read as the threads take its lines.
+std::size_t ExportList(const CliArguments& args, const BarcodeDefaults& defaults,
+                       const std::string& list, int jobs, const QString& pattern,
+                       exporting::ExportFormat format) {
+    std::ifstream in = OpenBatchList(list);
+    BatchLines lines(in);
+    const std::size_t count = ExportBatch(
+        args, defaults, [&] { return lines.NextText(); }, list, jobs, pattern, format);
+    if (in.bad()) throw platform::Failure("Unable to read " + list);
+    return count;
+}
+
+std::size_t ExportData(const CliArguments& args, const BarcodeDefaults& defaults,
+                       const print::MergeSource& data, int jobs, const QString& pattern,
+                       exporting::ExportFormat format) {
+    const std::vector<BatchLine> texts = DataTexts(data, SymbologyFrom(args, defaults));
+    auto text = texts.begin();
+    return ExportBatch(
+        args, defaults,
+        [&]() -> std::optional<BatchLine> {
+            if (text == texts.end()) return std::nullopt;
+            return *text++;
+        },
+        data.path.toStdString(), jobs, pattern, format);
 }
 
 } // namespace
@@ -116,6 +197,7 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     OptionSpec spec = BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch", "--jobs"});
     AddDataOptions(spec);
+    spec.flags.insert("--verify");
     const CliArguments args(words, spec);
     if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
     // A document file gives the barcode; the options given beside it override its values.
@@ -128,7 +210,8 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
     // Text needs fonts, and so does every painter on a vector device; raster bars alone do not.
-    if (ShowsText(args, defaults) ||
+    // So does reading a picture back to check that it scans.
+    if (ShowsText(args, defaults) || args.Has("--verify") ||
         exporting::InfoOf(format).kind != exporting::PictureKind::Raster)
         startGui();
     const std::optional<print::MergeSource> data = DataSource(args);
@@ -137,13 +220,17 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     if (data || list) {
         RequirePattern(path, data ? "--data" : "--batch");
         const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
-        const std::vector<BatchText> texts =
-            data ? DataTexts(*data, SymbologyFrom(args, defaults)) : ListTexts(*list);
-        return ExportBatch(args, defaults, texts, jobs, path, format, out);
+        const std::size_t written = data ? ExportData(args, defaults, *data, jobs, path, format)
+                                         : ExportList(args, defaults, *list, jobs, path, format);
+        out << "wrote " << written << " files\n";
+        return;
     }
     if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch or --data");
     const BarcodeJob job = BarcodeJobFrom(args, defaults);
-    exporting::Export(ExportDocumentOf(job, path), job.drawing.module, job.dpi, format, path);
+    const exporting::ExportDocument document = ExportDocumentOf(job, path);
+    exporting::Export(document, job.drawing.module, job.dpi, format, path);
+    if (args.Has("--verify"))
+        VerifyWrittenFile(document, job.drawing.module, job.dpi, format, path);
 }
 
 } // namespace cli

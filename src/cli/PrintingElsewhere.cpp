@@ -1,9 +1,11 @@
-// tallyrune-cli: the printing commands run in tallyrune-cli-print, found beside this program,
-// which takes over this process (the same process ID, so signals still reach the job).
+// tallyrune-cli: the printing commands and export --verify run in tallyrune-cli-print, found
+// beside this program, which takes over this process (the same process ID, so signals still
+// reach the job).
 
 #include "cli/Commands.h"
 #include "platform/Errors.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -30,6 +32,18 @@ void RunPrinting(const Call& call) {
     const std::string program = OwnFolder() + '/' + kPrintingProgram;
     ::execv(program.c_str(), call.argv);
     throw platform::Failure("Unable to start " + program + ": " + std::strerror(errno));
+}
+
+void RunExporting(const Call& call) {
+    if (std::find(call.words.begin(), call.words.end(), "--verify") != call.words.end())
+        return RunPrinting(call);
+    RunExport(call.words, call.out, call.startGui);
+}
+
+// Never called: export --verify is handed over before anything is written.
+void VerifyWrittenFile(const exporting::ExportDocument&, int, int, exporting::ExportFormat,
+                       const QString& path) {
+    throw platform::Failure("Unable to check " + path.toStdString() + " in this program");
 }
 
 } // namespace cli

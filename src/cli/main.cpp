@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <optional>
@@ -19,7 +20,7 @@ constexpr const char* kUsage =
     "usage: tallyrune-cli export [DOC.TLR] [--type NAME|CODE] [--text TEXT] [--height H]\n"
     "                            [--unit in|cm] [--rotate 0|90|180|270] [--no-readable]\n"
     "                            [--font FACE] [--dpi N] [--module N|auto]\n"
-    "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf] -o FILE\n"
+    "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf] [--verify] -o FILE\n"
     "       tallyrune-cli export ... --batch LIST [--jobs N] -o PATTERN   (PATTERN holds {n})\n"
     "       tallyrune-cli export ... --data FILE [--column N|NAME] [--header] [--jobs N]\n"
     "                            -o PATTERN   (PATTERN holds {n})\n"
@@ -42,7 +43,7 @@ struct Command {
 };
 
 constexpr std::array<Command, 7> kCommands{{
-    {"export", [](const cli::Call& c) { cli::RunExport(c.words, c.out, c.startGui); }},
+    {"export", cli::RunExporting},
     {"print", cli::RunPrinting},
     {"testpage", cli::RunPrinting},
     {"calibrationpage", cli::RunPrinting},
@@ -64,6 +65,9 @@ void EnsureRuntimeDir() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit (ulimit -f) then fails a write as a full disk does, with a message,
+    // instead of killing the tool half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Fonts need a GUI application, but the tool never opens a window; a command starts it
     // only when it draws text, as loading the platform and the fonts is most of a start.
     std::optional<QGuiApplication> app;

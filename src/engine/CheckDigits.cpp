@@ -41,6 +41,12 @@ char Mod10CheckDigit(std::string_view digits) {
     return TenComplement(sum);
 }
 
+std::string WithMod10Check(std::string_view digits, std::size_t length) {
+    std::string padded(length > digits.size() ? length - digits.size() : 0, '0');
+    padded += digits;
+    return padded + Mod10CheckDigit(padded);
+}
+
 char PostnetCheckDigit(std::string_view digits) {
     long long sum = 0;
     for (char c : digits)

@@ -11,10 +11,15 @@ namespace engine {
 inline constexpr std::string_view Code39Chars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
 
 // "0" to "9" only: the one test of a digit the encoders and the filter share.
-constexpr bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+constexpr bool IsDigit(unsigned char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Weights 3, 1, 3, ... from the last character; UPC, EAN, SSC-14, SSCC-18.
 char Mod10CheckDigit(std::string_view digits);
+// `digits` with leading zeros up to `length`, then their Mod10CheckDigit: the whole number of
+// UPC, EAN and the shipping codes.
+std::string WithMod10Check(std::string_view digits, std::size_t length);
 char PostnetCheckDigit(std::string_view digits);
 // modulus 43 or 10; a character outside Code39Chars (the asterisk) counts 43.
 char Code39CheckChar(std::string_view text, int modulus);

@@ -168,9 +168,7 @@ class Code128Encoder {
 // pairs directly keeps a text that bypassed the filter inside the fixed-size box: a pair
 // holding a non-digit becomes the invalid character, where the drawing stops.
 std::string EncodeShippingCode(std::string_view ai, std::string_view text, std::size_t digits) {
-    const std::string padded =
-        PadLeft(std::string(text.substr(0, digits)), static_cast<int>(digits), '0');
-    const std::string data = std::string(ai) + padded + Mod10CheckDigit(padded);
+    const std::string data = std::string(ai) + WithMod10Check(text.substr(0, digits), digits);
     std::string out{CodeChar(kStartC), CodeChar(kFnc1)};
     for (std::size_t i = 0; i + 1 < data.size(); i += 2)
         out += IsDigit(data[i]) && IsDigit(data[i + 1])

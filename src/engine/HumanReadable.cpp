@@ -17,15 +17,10 @@ std::string Sub(const std::string& s, std::size_t first, std::size_t last) {
     return s.substr(first - 1, last - first + 1);
 }
 
-std::string WithCheck(std::string_view text, int length) {
-    std::string padded = PadLeft(std::string(text), length, '0');
-    return padded + Mod10CheckDigit(padded);
-}
-
 // "(ai) " + the container digits grouped as first, next `middle`, next `tail`, check.
-std::string ShippingCaption(std::string_view ai, std::string_view text, int digits,
+std::string ShippingCaption(std::string_view ai, std::string_view text, std::size_t digits,
                             std::size_t middle, std::size_t tail) {
-    const std::string s = std::string(ai) + WithCheck(text, digits);
+    const std::string s = std::string(ai) + WithMod10Check(text, digits);
     const std::size_t m = 4 + middle;
     return "(" + std::string(ai) + ") " + Sub(s, 3, 3) + " " + Sub(s, 4, m - 1) + " " +
            Sub(s, m, m + tail - 1) + " " + Sub(s, m + tail, m + tail);
@@ -125,14 +120,14 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
     case UpcExt5:
         return {{plain, CentredAbove}};
     case UpcA: {
-        const std::string s = WithCheck(text, 11);
+        const std::string s = WithMod10Check(text, 11);
         return {{Sub(s, 1, 1), StartCornerBelow},
                 {Sub(s, 2, 6), BeforeCentreBelow},
                 {Sub(s, 7, 11), AfterCentreBelow},
                 {Sub(s, 12, 12), EndCornerBelow}};
     }
     case Ean13: {
-        const std::string s = WithCheck(text, 12);
+        const std::string s = WithMod10Check(text, 12);
         return {{Sub(s, 1, 1), StartCornerBelow},
                 {Sub(s, 2, 7) + " " + Sub(s, 8, 13), CentredBelow}};
     }
@@ -147,7 +142,7 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
     case Sscc18:
         return {{ShippingCaption("00", text, 17, 7, 9), CentredAbove}};
     case Ssc14Itf: {
-        const std::string s = WithCheck(text, 13);
+        const std::string s = WithMod10Check(text, 13);
         return {{Sub(s, 1, 1) + " " + Sub(s, 2, 3) + " " + Sub(s, 4, 8) + " " + Sub(s, 9, 13) +
                      " " + Sub(s, 14, 14),
                  CentredBelow}};

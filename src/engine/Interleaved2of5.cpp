@@ -87,18 +87,20 @@ void DrawBearerBars(Surface& dc, int x, int y, int barLength, int module, int le
 
 } // namespace
 
+std::string Interleaved2of5Digits(std::string_view text) {
+    return (text.size() % 2 == 1 ? "0" : "") + std::string(text);
+}
+
 void DrawInterleaved2of5(Surface& dc, int x, int y, int barLength, int module,
                          std::string_view text, Orientation orientation) {
-    // Digits travel in pairs, so an odd count gets a leading zero.
-    const std::string digits = (text.size() % 2 == 1 ? "0" : "") + std::string(text);
+    const std::string digits = Interleaved2of5Digits(text);
     BarCursor cursor(dc, x, y, barLength, module, orientation);
     DrawDigitPairs(cursor, digits);
 }
 
 void DrawSsc14Itf(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                   Orientation orientation) {
-    std::string digits = PadLeft(std::string(text.substr(0, kSsc14Digits)), kSsc14Digits, '0');
-    digits += Mod10CheckDigit(digits);
+    const std::string digits = WithMod10Check(text.substr(0, kSsc14Digits), kSsc14Digits);
     BarCursor cursor(dc, x, y, barLength, module, orientation);
     cursor.Space(kInnerQuietModules);
     if (!DrawDigitPairs(cursor, digits)) return;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -17,6 +18,9 @@ extern const std::array<std::uint8_t, 12> ItfPatterns;
 inline constexpr int kItfStartIndex = 0;
 inline constexpr int kItfStopIndex = 11;
 inline constexpr int kItfWideModules = 3;
+
+// The digits the bars carry: digits travel in pairs, so an odd count gets a leading zero.
+std::string Interleaved2of5Digits(std::string_view text);
 
 void DrawInterleaved2of5(Surface& dc, int x, int y, int barLength, int module,
                          std::string_view text, Orientation orientation);

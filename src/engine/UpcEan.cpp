@@ -148,11 +148,6 @@ bool Flag(std::uint8_t flags, std::size_t i) {
     return (flags & (0x80u >> i)) != 0;
 }
 
-std::string WithCheckDigit(std::string_view text, int length) {
-    std::string d = PadLeft(std::string(text), length, '0');
-    return d + Mod10CheckDigit(d);
-}
-
 // Left-half digits, each L or (flag set) G; false when a non-digit stopped the drawing.
 bool DrawLeftDigits(BarCursor& cursor, std::string_view digits, std::uint8_t parity) {
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -190,7 +185,7 @@ int UpcACharModules(char c) {
 
 void DrawUpcA(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
               Orientation orientation) {
-    const std::string d = WithCheckDigit(text, 11);
+    const std::string d = WithMod10Check(text, 11);
     const std::string chars = "/" + d.substr(0, 6) + ":" + d.substr(6, 6) + "/";
     constexpr std::size_t kCentre = 7;
     BarCursor cursor(dc, x, y, barLength, module, orientation);
@@ -205,7 +200,7 @@ void DrawUpcA(Surface& dc, int x, int y, int barLength, int module, std::string_
 
 void DrawEan13(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
                Orientation orientation) {
-    const std::string d = WithCheckDigit(text, 12);
+    const std::string d = WithMod10Check(text, 12);
     const int first = DigitOf(d[0]);
     if (first < 0) return;
     // The leading digit has no bars: it shows only in the parities of the left half.
@@ -221,7 +216,7 @@ void DrawEan13(Surface& dc, int x, int y, int barLength, int module, std::string
 
 void DrawEan8(Surface& dc, int x, int y, int barLength, int module, std::string_view text,
               Orientation orientation) {
-    const std::string d = WithCheckDigit(text, 7);
+    const std::string d = WithMod10Check(text, 7);
     BarCursor cursor(dc, x, y, barLength, module, orientation);
     Draw(cursor, kNormalGuard);
     if (!DrawLeftDigits(cursor, std::string_view(d).substr(0, 4), 0)) return;

@@ -1,6 +1,7 @@
 #include "export/ExportModel.h"
 
 #include "app/BarcodeDocument.h"
+#include "export/ExportCheck.h"
 
 #include <algorithm>
 
@@ -116,8 +117,9 @@ std::optional<QString> ExportModel::Save(const ExportDocument& document, Exporte
     const auto format = Format();
     if (!format) return std::nullopt;
     if (InfoOf(*format).kind != PictureKind::Metafile) ApplyFormatExtension();
-    exporter.Export(document, ExportModuleWidth(document.Symbology), ExportDpi(), *format,
-                    FileName);
+    const int module = ExportModuleWidth(document.Symbology);
+    exporter.Export(document, module, ExportDpi(), *format, FileName);
+    VerifyExportedFile(document, module, ExportDpi(), *format, FileName);
     return FileName;
 }
 

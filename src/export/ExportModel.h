@@ -70,7 +70,8 @@ class ExportModel {
     void Open(const ExportDocument& document);
     // Writes the document's picture in the chosen format and gives the name written; nothing is
     // written when no format is chosen. Raster, SVG and PDF files get the format's extension
-    // first; metafiles keep the name as typed. Failures: see Exporter::Export.
+    // first; metafiles keep the name as typed. The file is then read back and must scan as
+    // meant. Failures: see Exporter::Export; ScanFailure when the file does not scan.
     std::optional<QString> Save(const ExportDocument& document, Exporter& exporter);
 
   private:

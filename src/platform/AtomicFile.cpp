@@ -15,7 +15,9 @@ namespace platform {
 namespace {
 
 constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
+constexpr int kUnnamedFileFlags = O_WRONLY | O_TMPFILE | O_CLOEXEC;
 constexpr mode_t kNewFileMode = 0666; // less the umask
+constexpr char kSavingSuffix[] = ".saving";
 constexpr int kTemporaryNameTries = 100;
 
 using Sink = std::function<bool(int fd)>; // writes the whole file to `fd`
@@ -31,19 +33,23 @@ bool WriteAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
-// Runs `steps` on a file just created as `entry`; removes it when they fail or throw, and then
-// throws WriteFailureAfterOpen (or what they threw).
+void Remove(const FolderEntry& entry) {
+    if (!entry.name.isEmpty()) ::unlinkat(entry.folder, entry.name.constData(), 0);
+}
+
+// Runs `steps` on a file just created as `entry` (an unnamed file has no name to remove);
+// removes it when they fail or throw, and then throws WriteFailureAfterOpen (or what they threw).
 template <class Steps>
 void OrRemove(const FolderEntry& entry, const QString& path, const Steps& steps) {
     bool done = false;
     try {
         done = steps();
     } catch (...) {
-        ::unlinkat(entry.folder, entry.name.constData(), 0);
+        Remove(entry);
         throw;
     }
     if (done) return;
-    ::unlinkat(entry.folder, entry.name.constData(), 0);
+    Remove(entry);
     throw WriteFailureAfterOpen(path.toStdString());
 }
 
@@ -56,6 +62,39 @@ FileDescriptor CreateTemporary(const FolderEntry& target, QByteArray& name) {
         if (fd.IsOpen() || errno != EEXIST) return fd;
     }
     return FileDescriptor();
+}
+
+// A file being written. It has no name until it is complete (O_TMPFILE), so that a process
+// killed while writing leaves nothing behind; where the file system has no unnamed files, it
+// is written under a random temporary name instead.
+struct NewFile {
+    FileDescriptor fd = FileDescriptor();
+    QByteArray name; // the temporary name; empty while the file has none
+};
+
+// An unnamed file in `folder`, or none where the file system has none or where it could not be
+// named once written: that goes through /proc, which a container may lack.
+FileDescriptor OpenUnnamed(int folder) {
+    static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
+    if (!canName) return FileDescriptor();
+    return FileDescriptor(::openat(folder, ".", kUnnamedFileFlags, kNewFileMode));
+}
+
+NewFile CreateNewFile(const FolderEntry& target) {
+    NewFile file{OpenUnnamed(target.folder), {}};
+    if (!file.fd.IsOpen()) file.fd = CreateTemporary(target, file.name);
+    return file;
+}
+
+// Gives the unnamed file `fd` the name `name` in `folder`; fails with EEXIST when it is taken.
+bool LinkUnnamed(int fd, int folder, const QByteArray& name) {
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
+    return ::linkat(AT_FDCWD, self.constData(), folder, name.constData(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Writes the new file; false when the sink or the flush to the disk fails.
+bool Fill(const NewFile& file, const Sink& sink, Durability durability) {
+    return sink(file.fd.Get()) && (durability != Durability::Synced || ::fsync(file.fd.Get()) == 0);
 }
 
 // The file a write to `name` in `folder` replaces: the last of a chain of symbolic links, its
@@ -88,25 +127,126 @@ Target TargetOf(int folder, const QByteArray& name, const QString& path) {
     return target;
 }
 
-// Writes a temporary file beside the target and renames it over the target.
-void ReplaceFile(const QString& path, const FolderEntry& file, const Sink& sink,
-                 Durability durability) {
-    const Target target = TargetOf(file.folder, file.name, path);
+// Names a complete unnamed file ".name.saving" beside its target. The name is the same for every
+// write of that file, so one left by a process killed between this and the rename is taken
+// over, and so removed, by the next write of the same file.
+void NameForRename(NewFile& file, const FolderEntry& target, const QString& path) {
+    file.name = '.' + target.name + kSavingSuffix;
+    if (LinkUnnamed(file.fd.Get(), target.folder, file.name)) return;
+    if (errno == EEXIST) {
+        ::unlinkat(target.folder, file.name.constData(), 0);
+        if (LinkUnnamed(file.fd.Get(), target.folder, file.name)) return;
+    }
+    throw WriteFailureAfterOpen(path.toStdString());
+}
+
+// Puts the complete `file` in place of the target by rename.
+void Rename(NewFile& file, const Target& target, const QString& path, Durability durability) {
     const int folder = target.entry.folder;
-    QByteArray temporary;
-    FileDescriptor fd = CreateTemporary(target.entry, temporary);
-    if (!fd.IsOpen()) throw WriteFailure(path.toStdString());
-    const bool synced = durability == Durability::Synced;
-    OrRemove({folder, temporary}, path, [&] {
-        if (!sink(fd.Get()) || (synced && ::fsync(fd.Get()) != 0)) return false;
-        if (target.mode) ::fchmod(fd.Get(), *target.mode); // a replaced file keeps its own
-        return fd.Close() && ::renameat(folder, temporary.constData(), folder,
-                                        target.entry.name.constData()) == 0;
+    if (target.mode) ::fchmod(file.fd.Get(), *target.mode); // a replaced file keeps its own
+    if (file.name.isEmpty()) NameForRename(file, target.entry, path);
+    OrRemove({folder, file.name}, path, [&] {
+        return file.fd.Close() && ::renameat(folder, file.name.constData(), folder,
+                                             target.entry.name.constData()) == 0;
     });
-    if (synced) ::fsync(folder); // the rename itself, on the disk
+    if (durability == Durability::Synced) ::fsync(folder); // the rename itself, on the disk
+}
+
+// Writes a new file beside the target and renames it over the target. `written`, when open, is
+// an unnamed file already written in `file`'s folder.
+void ReplaceFile(const QString& path, const FolderEntry& file, const Sink& sink,
+                 Durability durability, NewFile written = {}) {
+    const Target target = TargetOf(file.folder, file.name, path);
+    if (!written.fd.IsOpen() || target.ownFolder.IsOpen()) {
+        written = CreateNewFile(target.entry);
+        if (!written.fd.IsOpen()) throw WriteFailure(path.toStdString());
+        OrRemove({target.entry.folder, written.name}, path,
+                 [&] { return Fill(written, sink, durability); });
+    }
+    Rename(written, target, path, durability);
+}
+
+// A file that does not exist yet, written unnamed and then linked under its name, so that the
+// name never shows a part of it (or written in place where the file system has no unnamed
+// files: a failure removes it, and nothing else is lost). When the name is taken, returns the
+// file to put in its place by rename: the unnamed file already written, or none.
+std::optional<NewFile> WriteNewFile(const QString& path, const FolderEntry& file,
+                                    const Sink& sink) {
+    NewFile written{OpenUnnamed(file.folder), {}};
+    if (!written.fd.IsOpen()) {
+        FileDescriptor fd(
+            ::openat(file.folder, file.name.constData(), kNewFileFlags, kNewFileMode));
+        if (!fd.IsOpen() && errno == EEXIST) return NewFile{};
+        if (!fd.IsOpen()) throw WriteFailure(path.toStdString());
+        OrRemove(file, path, [&] { return sink(fd.Get()) && fd.Close(); });
+        return std::nullopt;
+    }
+    if (!Fill(written, sink, Durability::Renamed)) throw WriteFailureAfterOpen(path.toStdString());
+    if (!LinkUnnamed(written.fd.Get(), file.folder, file.name)) {
+        if (errno == EEXIST) return written;
+        throw WriteFailureAfterOpen(path.toStdString());
+    }
+    OrRemove(file, path, [&] { return written.fd.Close(); });
+    return std::nullopt;
 }
 
 } // namespace
+
+struct PendingFile::Parts {
+    QString path;
+    FileDescriptor ownFolder; // the path's folder
+    Target target;
+    NewFile file;
+    QFile device;
+    bool finished = false; // put in place or dropped
+};
+
+PendingFile::PendingFile(const QString& path) : parts_(std::make_unique<Parts>()) {
+    Parts& p = *parts_;
+    const auto [folder, name] = SplitFolder(QFile::encodeName(path));
+    p.path = path;
+    p.ownFolder = FileDescriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!p.ownFolder.IsOpen()) throw WriteFailure(path.toStdString());
+    p.target = TargetOf(p.ownFolder.Get(), name, path);
+    p.file = CreateNewFile(p.target.entry);
+    if (!p.file.fd.IsOpen()) throw WriteFailure(path.toStdString());
+}
+
+PendingFile::~PendingFile() {
+    if (!parts_->finished) Drop();
+}
+
+QIODevice& PendingFile::Device() {
+    QFile& device = parts_->device;
+    if (!device.isOpen())
+        device.open(parts_->file.fd.Get(), QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    return device;
+}
+
+bool PendingFile::Failed() const {
+    return parts_->device.error() != QFileDevice::NoError;
+}
+
+void PendingFile::Commit(Durability durability) {
+    Parts& p = *parts_;
+    // Asked before closing the device: a close that goes well forgets an earlier write error.
+    const bool written = !p.device.isOpen() || (p.device.flush() && !Failed());
+    p.device.close(); // the descriptor stays open
+    if (!written || (durability == Durability::Synced && ::fsync(p.file.fd.Get()) != 0)) {
+        Drop();
+        throw WriteFailureAfterOpen(p.path.toStdString());
+    }
+    p.finished = true; // the rename removes what it named when it fails
+    Rename(p.file, p.target, p.path, durability);
+}
+
+void PendingFile::Drop() {
+    Parts& p = *parts_;
+    p.finished = true;
+    if (p.device.isOpen()) p.device.close();
+    p.file.fd.Close(); // an unnamed file goes with its descriptor
+    Remove({p.target.entry.folder, p.file.name});
+}
 
 int AtomicWriter::Folder(const QByteArray& folder, const QString& path) {
     if (held_.IsOpen() && heldName_ == folder) return held_.Get();
@@ -120,12 +260,11 @@ void AtomicWriter::Put(const QString& path, const Sink& sink, Durability durabil
     const auto [folderName, name] = SplitFolder(QFile::encodeName(path));
     const int folder = Folder(folderName, path);
     if (durability == Durability::Renamed) {
-        // Nothing to protect when the file does not exist yet: write it in place. Asking first
-        // whether it exists would cost a call per file and still race with others.
-        FileDescriptor fd(::openat(folder, name.constData(), kNewFileFlags, kNewFileMode));
-        if (fd.IsOpen())
-            return OrRemove({folder, name}, path, [&] { return sink(fd.Get()) && fd.Close(); });
-        if (errno != EEXIST) throw WriteFailure(path.toStdString());
+        // A file that does not exist yet needs no rename. Asking first whether it exists would
+        // cost a call per file and still race with others: linking the new file fails instead.
+        std::optional<NewFile> written = WriteNewFile(path, {folder, name}, sink);
+        if (written) ReplaceFile(path, {folder, name}, sink, durability, std::move(*written));
+        return;
     }
     ReplaceFile(path, {folder, name}, sink, durability);
 }

@@ -2,6 +2,12 @@
 // Files are written beside their target and renamed over it only when complete, so a failed
 // or interrupted write never leaves a half-written file or destroys the previous one.
 //
+// The new file has no name while it is written (O_TMPFILE), so that a process killed half way
+// leaves nothing. Once complete it is named ".<name>.saving" and renamed over the target; a
+// process killed between those two steps leaves that whole file, which the next write of the
+// same target takes over. Where the file system has no unnamed files, the new file is written
+// under a random name ".<name>.XXXXXX" instead, which only a failure, not a kill, removes.
+//
 // A symbolic link (or a chain of them) is followed: its target is replaced, in the target's
 // own folder, and the link stays a link. A file with other hard links is replaced all the same,
 // so the other names keep the earlier contents: writing in place would keep the names together
@@ -15,11 +21,12 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 namespace platform {
 
 enum class Durability {
-    // Exports: a file that does not exist yet is written in place (a failed write removes it);
+    // Exports: a file that does not exist yet is given its name when complete, without a rename;
     // an existing one is replaced by rename, so it is never lost half way.
     Renamed,
     Synced, // also flushed to the disk before the rename, and the rename after (documents)
@@ -30,6 +37,33 @@ enum class Durability {
 class WriteFailureAfterOpen : public WriteFailure {
   public:
     using WriteFailure::WriteFailure;
+};
+
+// A file whose contents arrive over time (a print job's pages), written as above: a new file
+// beside the target takes them, and Commit puts it in place. Destroyed uncommitted (a job
+// cancelled or failed), it removes the new file and the target stays as it was; a process
+// killed meanwhile leaves nothing where the file system has unnamed files.
+class PendingFile {
+  public:
+    // Creates the new file; throws WriteFailure ("Unable to write to <path>").
+    explicit PendingFile(const QString& path);
+    ~PendingFile();
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    // A device on the file, for writers that take one; it keeps the first write error.
+    QIODevice& Device();
+    // Whether a write through Device() has failed (a full disk), so that a long job stops early.
+    bool Failed() const;
+    // Flushes Device(), syncs (Durability::Synced), gives the file the permissions of the one it
+    // replaces and renames it over the target. Throws WriteFailureAfterOpen, the new file
+    // removed, when this or an earlier write failed.
+    void Commit(Durability durability);
+
+  private:
+    struct Parts;
+    void Drop(); // closes and removes the new file
+    std::unique_ptr<Parts> parts_;
 };
 
 // Writes files as above, keeping the folder of the last one open, so that a batch of files

@@ -53,6 +53,17 @@ int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& doc
     return std::max(dots, 1); // a bar must be at least one dot wide to print at all
 }
 
+std::optional<double> AskedModuleMils(const PrintOptions& options,
+                                      const app::BarcodeDocument& document,
+                                      const app::PrinterMetrics& metrics) {
+    if (options.Width == BarWidthChoice::AutoSize)
+        return document.Symbology() == engine::SymbologyCode::Postnet ? kAutoPostnetMils
+                                                                      : kAutoMils;
+    if (options.Width == BarWidthChoice::ScreenRatio)
+        return 1000.0 * app::DrawnScale(document.Scale()) / ScreenDpi(metrics);
+    return std::nullopt;
+}
+
 int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics) {
     const double dpi = metrics.PrinterDpiX;
     const double height = document.Metric()

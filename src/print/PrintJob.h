@@ -9,6 +9,7 @@
 #include "print/PrintTarget.h"
 #include "print/Sequence.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view
 // Ratio, else the custom width; at least 1.
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
                     const app::PrinterMetrics& metrics);
+// The module width those dots stand for, in mils, before rounding: Auto Size's, or the screen's
+// module with Screen Ratio; none for a custom width, which is chosen in whole dots.
+std::optional<double> AskedModuleMils(const PrintOptions& options,
+                                      const app::BarcodeDocument& document,
+                                      const app::PrinterMetrics& metrics);
 // The document's bar height at the printer's horizontal resolution, whatever the rotation;
 // never negative.
 int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics);

@@ -6,7 +6,6 @@
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,20 +20,36 @@
 
 namespace print {
 
-// The pages go to memory through Qt's PDF writer, set up as the printer would draw them.
+// The pages go through Qt's PDF writer, set up as the printer would draw them, straight into a
+// file as they are drawn, so that a job of any length takes no more memory than one page: for a
+// PDF file a new file beside it, put in place when the job ends; for a CUPS queue a spool file
+// in the temporary folder, handed to the queue when the job ends. Either is removed with this.
 struct PrinterTarget::Pages {
     explicit Pages(const QPrinter& printer) {
-        buffer.open(QIODevice::WriteOnly);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        writer.setTitle(printer.docName());
-        writer.setCreator(printer.creator());
-        writer.setPdfVersion(printer.pdfVersion());
+        QIODevice* device = &spool;
+        if (IsPdfOutput(printer)) {
+            pdf.emplace(printer.outputFileName());
+            device = &pdf->Device();
+        } else {
+            spool.setFileTemplate(QDir::tempPath() + "/tallyrune-XXXXXX.job");
+            if (!spool.open())
+                throw platform::Failure("Unable to print on " +
+                                        printer.printerName().toStdString());
+        }
+        writer.emplace(device);
+        writer->setPageLayout(printer.pageLayout());
+        writer->setResolution(printer.resolution());
+        writer->setTitle(printer.docName());
+        writer->setCreator(printer.creator());
+        writer->setPdfVersion(printer.pdfVersion());
     }
 
-    QByteArray pdf;
-    QBuffer buffer{&pdf};
-    QPdfWriter writer{&buffer};
+    // A write has failed already (a full disk): the job cannot succeed.
+    bool Failed() const { return pdf ? pdf->Failed() : spool.error() != QFileDevice::NoError; }
+
+    std::optional<platform::PendingFile> pdf;
+    QTemporaryFile spool;
+    std::optional<QPdfWriter> writer; // ends before the file it writes
 };
 
 namespace {
@@ -87,6 +102,7 @@ void PrinterTarget::BeginDocument(const std::string& title) {
 
 void PrinterTarget::NewPage() {
     RequireOpen();
+    if (pages_ && pages_->Failed()) ThrowWriteFailure();
     if (!Device().newPage())
         throw platform::Failure("Unable to start a new page on " + PrinterName());
 }
@@ -119,10 +135,10 @@ void PrinterTarget::EndDocument() {
     const std::unique_ptr<Pages> pages = std::move(pages_);
     if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
     if (!pages) return; // direct: the printer's engine has had the pages
-    if (IsPdfOutput(printer_))
-        platform::WriteFileAtomically(printer_.outputFileName(), pages->pdf);
+    if (pages->pdf)
+        pages->pdf->Commit(platform::Durability::Synced);
     else
-        SpoolAndSubmit(pages->pdf);
+        Submit(pages->spool);
 }
 
 void PrinterTarget::AbortDocument() {
@@ -184,15 +200,19 @@ bool PrinterTarget::StopPainting() {
 }
 
 QPagedPaintDevice& PrinterTarget::Device() {
-    if (pages_) return pages_->writer;
+    if (pages_) return *pages_->writer;
     return printer_;
 }
 
-// CUPS takes a file; one cut short by a full temporary folder never reaches the queue.
-void PrinterTarget::SpoolAndSubmit(const QByteArray& pdf) {
-    QTemporaryFile spool(QDir::tempPath() + "/tallyrune-XXXXXX.job");
-    const bool spooled = spool.open() && spool.write(pdf) == pdf.size() && spool.flush();
-    if (!spooled) throw platform::Failure("Unable to print on " + PrinterName());
+// The failure of a file that cannot be written in full, as the job's end would report it.
+void PrinterTarget::ThrowWriteFailure() const {
+    if (IsPdfOutput(printer_)) throw platform::WriteFailure(PrinterName());
+    throw platform::Failure("Unable to print on " + PrinterName());
+}
+
+// A spool file cut short by a full temporary folder never reaches the queue.
+void PrinterTarget::Submit(QTemporaryFile& spool) {
+    if (!spool.flush() || spool.error() != QFileDevice::NoError) ThrowWriteFailure();
     SubmitPrintFile(printer_, spool.fileName());
 }
 

@@ -3,10 +3,11 @@
 // painter's, the printable area's top-left corner when the printer is not in full-page mode.
 // Qt's PDF engine reports no write error (a full disk gives a cut-off file and a painter that
 // ends well) and ignores QPrinter::abort(); its CUPS engine sends the job when the painter ends.
-// So the pages are drawn as a PDF in memory, with the printer's page layout and resolution, and
-// only a finished job leaves it: through an atomic replacement into the PDF file (a failed write
-// keeps the earlier file and leaves nothing), or through a spool file handed to the CUPS queue.
-// A job aborted or failed half way has written nothing anywhere.
+// So the pages are drawn as a PDF of our own, with the printer's page layout and resolution,
+// into a file whose write errors are seen: beside the PDF file, renamed over it only when the
+// job has finished (a failed write keeps the earlier file and leaves nothing), or a spool file
+// handed to the CUPS queue when the job has finished. A job aborted or failed half way has
+// written nothing anywhere.
 
 #include "app/PrinterOffsets.h"
 #include "platform/PainterSurface.h"
@@ -22,6 +23,7 @@
 
 class QPagedPaintDevice;
 class QPrinter;
+class QTemporaryFile;
 
 namespace print {
 
@@ -70,12 +72,13 @@ class PrinterTarget : public TestPageTarget {
                         TextStyle style) override;
 
   private:
-    struct Pages; // an open document's PDF in memory
+    struct Pages; // an open document's PDF, in its file
 
     void RequireOpen() const;
     void StartPainting();
     bool StopPainting();
-    void SpoolAndSubmit(const QByteArray& pdf);
+    [[noreturn]] void ThrowWriteFailure() const;
+    void Submit(QTemporaryFile& spool);
     QPagedPaintDevice& Device();
 
     QPrinter& printer_;

@@ -3,6 +3,7 @@
 #include "ui/TFMain.h"
 
 #include "app/DocumentPaths.h"
+#include "app/ScanMonitor.h"
 #include "app/ToolbarRules.h"
 #include "engine/Symbology.h"
 #include "export/ExportSettings.h"
@@ -136,6 +137,31 @@ void TFMain::SetUpStatusBar() {
     }
     statusBar()->addWidget(panel0_);
     statusBar()->addWidget(panel1_, 1); // the last panel takes the rest of the bar
+    scanPanel_ = new QLabel;
+    scanPanel_->setObjectName(QStringLiteral("ScanPanel"));
+    scanPanel_->setMinimumWidth(160);
+    scanPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    scanPanel_->setIndent(2);
+    statusBar()->addPermanentWidget(scanPanel_);
+    scan_ = new app::ScanMonitor(this);
+    connect(scan_, &app::ScanMonitor::verdictChanged, this, &TFMain::ShowScanVerdict);
+}
+
+// The scan check follows the active document; it runs a moment after the last change.
+void TFMain::CheckActiveScan() {
+    if (const app::BarcodeDocument* document = ActiveDocument())
+        scan_->Schedule(*document);
+    else
+        scan_->Clear();
+}
+
+void TFMain::ShowScanVerdict(const app::ScanVerdict& verdict) {
+    const char* colour = verdict.outcome == app::ScanOutcome::Matches ? "#1a7f37"
+                         : verdict.Failed()                           ? "#c62828"
+                                                                      : "";
+    scanPanel_->setStyleSheet(*colour ? QStringLiteral("color: %1").arg(QLatin1String(colour))
+                                      : QString());
+    scanPanel_->setText(verdict.Message());
 }
 
 // The pop-up's "&New" and "C&lose" are the File menu's commands under shorter names.
@@ -176,6 +202,7 @@ void TFMain::ConnectToolbar() {
         if (window && !creatingDocument_) SyncToolbar();
     });
     connect(ui_->mdiArea, &DocumentArea::menuRequested, this, &TFMain::PopupMenuAt);
+    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, &TFMain::CheckActiveScan);
 }
 
 // The window group, the label sheet and print choices, the program folder and the export
@@ -245,6 +272,10 @@ TFBarcode* TFMain::CreateDocumentWindow() {
     auto* window =
         new TFBarcode(*this, state_.Metrics, state_.Settings.Metric, state_.Settings.Labels);
     ui_->mdiArea->addSubWindow(window);
+    const app::BarcodeDocument* document = &window->Document();
+    connect(document, &app::BarcodeDocument::rendered, this, [this, document] {
+        if (document == ActiveDocument()) scan_->Schedule(*document);
+    });
     window->show();
     return window;
 }

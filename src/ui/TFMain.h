@@ -19,6 +19,11 @@ class QLabel;
 class QMenu;
 class QMimeData;
 
+namespace app {
+class ScanMonitor;
+struct ScanVerdict;
+} // namespace app
+
 namespace ui {
 
 class DialogCommands;
@@ -62,6 +67,8 @@ class TFMain : public QMainWindow, private DocumentHost {
 
     void SetUpControls();
     void SetUpStatusBar();
+    void CheckActiveScan();
+    void ShowScanVerdict(const app::ScanVerdict& verdict);
     void SetUpPopupMenu();
     void ConnectCommands();
     void ConnectToolbar();
@@ -110,8 +117,10 @@ class TFMain : public QMainWindow, private DocumentHost {
     const QStringList arguments_;
     const QChar decimal_;
     std::unique_ptr<DialogCommands> dialogs_;
-    QLabel* panel0_ = nullptr; // the symbology's character set
-    QLabel* panel1_ = nullptr; // "Preparing to Print"
+    QLabel* panel0_ = nullptr;    // the symbology's character set
+    QLabel* panel1_ = nullptr;    // "Preparing to Print"
+    QLabel* scanPanel_ = nullptr; // what the active document's picture scans as
+    app::ScanMonitor* scan_ = nullptr;
     QMenu* popup_ = nullptr;
     QAction* pmNew_ = nullptr;
     QAction* pmClose_ = nullptr;

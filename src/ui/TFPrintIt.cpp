@@ -4,6 +4,7 @@
 #include "app/BarcodeDocument.h"
 #include "export/ExportSettings.h"
 #include "print/DeviceMetrics.h"
+#include "print/ModuleWidthWarning.h"
 #include "print/PrintJob.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
@@ -82,6 +83,7 @@ TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
                           Qt::WindowCloseButtonHint),
       state_(state), ui_(std::make_unique<Ui::TFPrintIt>()) {
     ui_->setupUi(this);
+    ui_->LWidthWarning->hide(); // shown only when there is something to say
     FixDialogFrame(*this);
     FilterDigits(*ui_->ePages, print::kMaxPagesDigits);
     FilterDigits(*ui_->eLabels, print::kMaxLabelsDigits);
@@ -108,7 +110,10 @@ void TFPrintIt::Connect() {
         {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
         {ui_->rbCustom, BarWidthChoice::Custom}};
     for (const auto& [button, choice] : widths)
-        connect(button, &QRadioButton::clicked, this, [this, c = choice] { options_.Width = c; });
+        connect(button, &QRadioButton::clicked, this, [this, c = choice] {
+            options_.Width = c;
+            ShowWidthWarning();
+        });
     auto* exits = new ExitWatcher(this);
     for (QLineEdit* box : {ui_->ePages, ui_->eLabels, ui_->eCopies})
         exits->Watch(box, [this, box] { return LeaveCountBox(box); });
@@ -160,6 +165,7 @@ void TFPrintIt::ShowOptions() {
     ui_->eCopies->setText(QString::number(shown.Copies));
     ui_->eScale->setText(QString::number(shown.CustomDots));
     ui_->LBarWidth->setText(shown.BarWidthText);
+    ShowWidthWarning();
     ui_->cbAlignH->setChecked(shown.HAlign);
     ui_->cbAlignV->setChecked(shown.VAlign);
     ui_->eText->setText(FromLatin1(shown.Text));
@@ -197,6 +203,15 @@ void TFPrintIt::UpdateCounts() {
     options_.UpdateCounts(state_.Metrics);
     ui_->eLabels->setText(QString::number(options_.Labels));
     ui_->LBarWidth->setText(options_.BarWidthText);
+    ShowWidthWarning();
+}
+
+// Whether the chosen width prints as chosen, and how wide it prints when not.
+void TFPrintIt::ShowWidthWarning() {
+    const QString warning =
+        document_ ? print::ModuleWidthWarning(options_, *document_, state_.Metrics) : QString();
+    ui_->LWidthWarning->setText(warning);
+    ui_->LWidthWarning->setVisible(!warning.isEmpty());
 }
 
 void TFPrintIt::UpdateEnabling() {

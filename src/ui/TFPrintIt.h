@@ -52,6 +52,7 @@ class TFPrintIt : public QDialog {
     void PlaceSkipLabels();
     void SheetChanged();
     void SetWidthChoice(print::BarWidthChoice choice);
+    void ShowWidthWarning();
     bool LeaveCountBox(QLineEdit* box);
     void Spin(void (print::PrintOptions::*step)());
     void eTextChange(const QString& text);

@@ -103,4 +103,85 @@ TEST(BatchCli, ThreadsStopAtTheFirstFailingLineAsOneThreadDoes) {
     }
 }
 
+// A line that cannot be drawn (nothing in it the symbology encodes, or a picture too large for
+// the format) stops the batch with one line naming its number, exit 1. The lines before it
+// have their files; its own name gets no picture, and an earlier file there stays as it was.
+TEST(BatchCli, ALineThatCannotBeDrawnIsNamedAndGetsNoPicture) {
+    const QByteArray tooLong = QByteArray("TALLYRUNE-2026-00042").repeated(30000);
+    const struct {
+        const char* type;
+        QByteArray list;
+        int line; // the one that fails
+        const char* ext;
+        const char* jobs;
+        bool earlierFile;
+        const char* message;
+        QStringList options;
+    } rows[] = {
+        {"Code 128",
+         "A1\n\n\xE9\nB4\n",
+         3,
+         "png",
+         "1",
+         true,
+         "the text has no characters that Code 128 can encode",
+         {}},
+        {"EAN 13",
+         "1234\r\nABC\r\n5678\r\n",
+         2,
+         "bmp",
+         "4",
+         false,
+         "the text has no characters that EAN 13 can encode",
+         {}},
+        {"Code 128",
+         "SHORT\n" + tooLong + "\nAFTER\n",
+         2,
+         "png",
+         "1",
+         false,
+         "The barcode picture is too large for PNG",
+         {}},
+        // 6.6 billion dots: beyond what a length in dots can hold.
+        {"Code 39",
+         "ONE\nTWO\n\n\n" + tooLong + "\n",
+         5,
+         "svg",
+         "4",
+         true,
+         "The barcode picture is too large for SVG",
+         {"--module", "1000"}},
+    };
+    const QByteArray earlier = "an earlier file";
+    int folder = 0;
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        const QString list = dir.filePath(QString("list-%1.txt").arg(++folder));
+        testing_support::WriteBytes(list, row.list);
+        const QString pattern = dir.filePath(QString("{n}.") + row.ext);
+        const auto file = [&](int n) {
+            return QString(pattern).replace("{n}", QString::number(n));
+        };
+        if (row.earlierFile) testing_support::WriteBytes(file(row.line), earlier);
+        const CliRun run = RunCli(QStringList{"export", "--type", row.type, "--batch", list,
+                                              "--jobs", row.jobs, "-o", pattern}
+                                  << row.options);
+        EXPECT_EQ(run.exitCode, 1) << folder;
+        EXPECT_TRUE(run.err.startsWith(QString("tallyrune-cli: list-%1.txt, line %2: %3")
+                                           .arg(folder)
+                                           .arg(row.line)
+                                           .arg(row.message)))
+            << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        if (row.earlierFile)
+            EXPECT_EQ(ReadBytes(file(row.line)), earlier) << folder;
+        else
+            EXPECT_FALSE(QFile::exists(file(row.line))) << folder;
+        const QStringList lines = QString::fromLatin1(row.list).split('\n');
+        for (int n = 1; n < row.line; ++n)
+            EXPECT_EQ(QFile::exists(file(n)), !lines[n - 1].trimmed().isEmpty())
+                << folder << " " << n;
+    }
+}
+
 } // namespace

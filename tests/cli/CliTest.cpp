@@ -227,16 +227,17 @@ TEST_F(Cli, BatchRefusesALineTooLongForTheFormat) {
         const char* message;
     } cases[] = {
         // 20 code characters a piece, 11 modules each, and 3 dots a module at 300 dpi.
-        {{}, "png", "tallyrune-cli: The barcode picture is too large for PNG (19800132 x 225 dots"},
+        {{}, "png", "The barcode picture is too large for PNG (19800132 x 225 dots"},
         // 6.6 billion dots: beyond what a length in dots can hold.
-        {{"--module", "1000"}, "svg", "tallyrune-cli: The barcode picture is too large for SVG"},
+        {{"--module", "1000"}, "svg", "The barcode picture is too large for SVG"},
     };
     for (const auto& c : cases) {
         const QString pattern = Path(QStringLiteral("{n}.") + c.extension);
         const CliRun run =
             RunCli(QStringList{"export", "--batch", list, "-o", pattern} << c.options);
         EXPECT_EQ(run.exitCode, 1) << c.extension;
-        EXPECT_TRUE(run.err.startsWith(c.message)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QString("tallyrune-cli: long.txt, line 2: ") + c.message))
+            << run.err.toStdString();
         EXPECT_TRUE(QFile::exists(QString(pattern).replace("{n}", "1"))) << c.extension;
         EXPECT_FALSE(QFile::exists(QString(pattern).replace("{n}", "2"))) << c.extension;
     }

@@ -3,14 +3,17 @@
 
 #include "print/DeviceMetrics.h"
 #include "print/LabelLayout.h"
+#include "print/PrinterAccess.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
 #include "support/PrivateCups.h"
 #include "support/TestFiles.h"
+#include "support/TestPageReading.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -354,8 +357,8 @@ TEST_F(PrintCli, SavingTheSequenceChangesOnlyItsNumber) {
 class PrintCliOnCups : public PrintCli {
   protected:
     void SetUp() override {
-        const std::string missing = testing_support::PrivateCups::Unavailable();
-        if (!missing.empty()) GTEST_SKIP() << "no CUPS scheduler: " << missing;
+        using testing_support::PrivateCups;
+        ASSERT_EQ(PrivateCups::Unavailable(), "") << PrivateCups::kMissingHint;
         cups.emplace(); // the CLI finds it through CUPS_SERVER
         ASSERT_EQ(cups->Error(), "");
     }
@@ -379,6 +382,31 @@ TEST_F(PrintCliOnCups, PrintAndTestPageReachTheQueue) {
     ASSERT_TRUE(cups->WaitUntilIdle());
     EXPECT_EQ(cups->JobCount(true), 2);
     ExpectTestPage(cups->OutputPdf());
+    // Every sample a scanner reads, where the layout puts it on the queue's printable area.
+    app::PrinterMetrics metrics;
+    print::ReadPrinterCapabilities(*print::OpenNamedPrinter("FilePDF"), metrics);
+    const auto samples =
+        testing_support::ReadTestPageSamples(RenderPage(cups->OutputPdf()), 300, metrics);
+    EXPECT_EQ(samples.size(), 10u);
+    for (const auto& sample : samples)
+        EXPECT_EQ(sample.read, sample.expected) << sample.caption;
+}
+
+// Three pages of numbered labels in one job: the queue's file holds them in order, every label
+// readable, the numbers running on from page to page.
+TEST_F(PrintCliOnCups, ThreePagesOfNumberedLabelsDecodeInOrder) {
+    const QString doc = WriteDocument(SheetDocument(0));
+    const CliRun run = RunCli({"print", doc, "--printer", "FilePDF", "--pages", "3", "--sequence"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_TRUE(cups->WaitUntilIdle());
+    EXPECT_EQ(cups->JobCount(true), 1);
+    std::vector<std::string> texts;
+    for (int page = 1; page <= 3; ++page) {
+        const SheetReading reading = ReadSheet(RenderPage(cups->OutputPdf(), page), LetterSheet());
+        EXPECT_FALSE(reading.inkOutsideCells) << "page " << page;
+        texts.insert(texts.end(), reading.texts.begin(), reading.texts.end());
+    }
+    EXPECT_EQ(texts, Numbers(1, 90));
 }
 
 TEST_F(PrintCliOnCups, InterruptSendsNothingToTheQueue) {

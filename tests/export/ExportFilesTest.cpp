@@ -4,6 +4,7 @@
 #include "export/ReadBack.h"
 
 #include "export/Exporter.h"
+#include "export/PictureReaders.h"
 #include "export/RasterWriters.h"
 #include "platform/BarcodeBitmap.h"
 
@@ -140,7 +141,7 @@ TEST_F(ExportFiles, TiffIsAnEightBitPaletteThatLibtiffReadsCleanly) {
     EXPECT_TRUE(info.out.contains("Bits/Sample: 8"));
     EXPECT_TRUE(info.out.contains("palette color"));
     EXPECT_TRUE(info.out.contains("Resolution: 300, 300 pixels/inch"));
-    EXPECT_TRUE(SamePixels(export_test::ReadTiff(path), Reference()));
+    EXPECT_TRUE(SamePixels(exporting::ReadTiff(path), Reference()));
     const QImage halftone = exporting::HalftoneBitmap(Reference());
     EXPECT_EQ(halftone.format(), QImage::Format_Indexed8);
     EXPECT_EQ(halftone.colorCount(), 256);

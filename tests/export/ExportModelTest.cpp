@@ -2,6 +2,7 @@
 // file name extensions and what Save writes.
 
 #include "export/ExportModel.h"
+#include "export/ExportCheck.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -331,7 +332,9 @@ TEST_F(ExportModelSave, OtherAtZeroDrawsAtOneDpi) {
     document.BarHeight = 2.0; // two dots across at 1 dpi
     model.Settings = {DpiKind::Other, "00000", false, "1", int(ExportFormat::Bitmap)};
     model.FileName = dir.filePath("tiny");
-    ASSERT_EQ(model.Save(document, exporter), dir.filePath("tiny.bmp"));
+    // Written, then reported: two dots across do not scan.
+    EXPECT_THROW(model.Save(document, exporter), exporting::ScanFailure);
+    ASSERT_EQ(model.FileName, dir.filePath("tiny.bmp"));
     const QImage image(dir.filePath("tiny.bmp"));
     EXPECT_EQ(image.height(), 2);
     EXPECT_EQ(image.dotsPerMeterX(), 39); // 1 dpi

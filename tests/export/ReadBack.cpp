@@ -1,5 +1,7 @@
 #include "export/ReadBack.h"
 
+#include "export/PictureReaders.h"
+
 #include <QFile>
 #include <QProcess>
 
@@ -8,7 +10,6 @@
 #include <deque>
 #include <jpeglib.h>
 #include <memory>
-#include <tiffio.h>
 
 namespace export_test {
 namespace {
@@ -124,21 +125,6 @@ JpegFacts ReadJpeg(const QString& path) {
     return facts;
 }
 
-QImage ReadTiff(const QString& path) {
-    TIFF* tiff = TIFFOpen(QFile::encodeName(path).constData(), "r");
-    if (!tiff) return {};
-    uint32_t width = 0;
-    uint32_t height = 0;
-    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGBA8888);
-    const bool read =
-        TIFFReadRGBAImageOriented(tiff, width, height, reinterpret_cast<uint32_t*>(image.bits()),
-                                  ORIENTATION_TOPLEFT, 0) == 1;
-    TIFFClose(tiff);
-    return read ? image : QImage();
-}
-
 QImage ReadBack(const ExportedFile& file) {
     return ReadBackAll({file}).front();
 }
@@ -154,7 +140,7 @@ std::vector<QImage> ReadBackAll(const std::vector<ExportedFile>& files) {
         if (file.format == ExportFormat::Jpeg)
             images.push_back(ReadJpeg(file.path).image);
         else if (file.format == ExportFormat::Tiff)
-            images.push_back(ReadTiff(file.path));
+            images.push_back(exporting::ReadTiff(file.path));
         else if (!conversions[i].output.isEmpty())
             images.emplace_back(conversions[i].output);
         else

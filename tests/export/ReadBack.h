@@ -37,9 +37,6 @@ struct JpegFacts {
 // Decompressed with libjpeg.
 JpegFacts ReadJpeg(const QString& path);
 
-// Read with libtiff as RGBA; null when libtiff refuses the file.
-QImage ReadTiff(const QString& path);
-
 struct ToolRun {
     int exitCode = -1;
     QByteArray out;

@@ -287,4 +287,45 @@ TEST(AtomicFile, AHardLinkKeepsTheEarlierContents) {
     EXPECT_EQ(Contents(other), "earlier");
 }
 
+// A file written over time: only Commit puts it in place, and only when every write went in.
+// Otherwise the earlier file stays byte for byte and no temporary file is left.
+TEST(PendingFile, OnlyACommitOfWholeContentsReplacesTheFile) {
+    const struct {
+        const char* how;
+        rlim_t limit; // none when 0: the file may grow as it likes
+        bool commit;
+        bool replaced;
+    } rows[] = {
+        {"committed", 0, true, true},
+        {"dropped before its commit", 0, false, false},
+        {"a write cut short by a full disk", 4096, true, false},
+    };
+    const QByteArray contents = QByteArray("page ").repeated(10000);
+    for (const auto& row : rows) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("sheet.pdf");
+        testing_support::WriteBytes(path, "the earlier file");
+        bool threw = false;
+        {
+            std::optional<testing_support::FileSizeLimit> limit;
+            if (row.limit) limit.emplace(row.limit);
+            platform::PendingFile file(path);
+            for (int i = 0; i < 10; ++i)
+                file.Device().write(contents.mid(i * 5000, 5000));
+            EXPECT_EQ(file.Failed(), row.limit != 0) << row.how;
+            try {
+                if (row.commit) file.Commit(Durability::Synced);
+            } catch (const platform::WriteFailureAfterOpen& failure) {
+                threw = true;
+                EXPECT_EQ(std::string(failure.what()), "Unable to write to " + path.toStdString());
+            }
+        }
+        EXPECT_EQ(threw, row.commit && !row.replaced) << row.how;
+        EXPECT_EQ(Contents(path), row.replaced ? contents : QByteArray("the earlier file"))
+            << row.how;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"})
+            << row.how;
+    }
+}
+
 } // namespace

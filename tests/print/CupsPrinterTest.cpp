@@ -47,8 +47,7 @@ QString PdfInfo(const QString& pdf) {
 class CupsPrinter : public ::testing::Test {
   protected:
     void SetUp() override {
-        const std::string missing = PrivateCups::Unavailable();
-        if (!missing.empty()) GTEST_SKIP() << "no CUPS scheduler: " << missing;
+        ASSERT_EQ(PrivateCups::Unavailable(), "") << PrivateCups::kMissingHint;
         cups.emplace();
         ASSERT_EQ(cups->Error(), "");
         // Spool files then go to a folder of this test's own, to see that none is left behind.

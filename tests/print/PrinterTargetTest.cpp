@@ -9,6 +9,7 @@
 #include "engine/Barcode.h"
 #include "platform/Errors.h"
 #include "support/Decode.h"
+#include "support/TestPageReading.h"
 
 #include <QDir>
 #include <QFile>
@@ -358,27 +359,6 @@ TEST(PrinterAccess, BadRequestsAreRefused) {
 
 // ---- the test page -------------------------------------------------------------------------
 
-struct Readable {
-    const char* caption;
-    BarcodeFormat format;
-    bool fullAscii;
-    const char* expected;
-};
-
-// zxing-cpp reads neither a UPC add-on on its own nor POSTNET.
-const Readable kReadable[] = {
-    {"Code 128", BarcodeFormat::Code128, false, "Test 1234"},
-    {"EAN 128", BarcodeFormat::Code128, false, "Test 1234"},
-    {"Code 39", BarcodeFormat::Code39, false, "TEST 1234"},
-    {"Code 93", BarcodeFormat::Code93, false, "Test 1234"},
-    {"Code 39 ext", BarcodeFormat::Code39, true, "Test 1234"},
-    {"UPC A", BarcodeFormat::UPCA, false, "123456789128"},
-    {"UPC E", BarcodeFormat::UPCE, false, "01234565"},
-    {"EAN 13/JAN", BarcodeFormat::EAN13, false, "1234567891231"},
-    {"EAN 8", BarcodeFormat::EAN8, false, "12345670"},
-    {"Int 2 of 5", BarcodeFormat::ITF, false, "1234567890"},
-};
-
 // POSTNET read from the pixels: tall bars reach the upper row, every bar the lower; five bars
 // a digit between two frame bars, weighted 7 4 2 1 0, with 7 + 4 standing for 0.
 std::string ReadPostnet(const QImage& page, const QRect& box) {
@@ -428,14 +408,14 @@ TEST(PrinterTarget, TheTestPagePrintsOncePortraitAndItsSamplesDecode) {
     auto boxOf = [&](const print::TestPageSample& s) {
         return QRect(s.x, s.y, engine::BarcodeExtent(s.module, s.symbology, s.text), s.height);
     };
-    for (const Readable& r : kReadable) {
-        const auto sample = std::find_if(layout.samples.begin(), layout.samples.end(),
-                                         [&](const auto& s) { return s.caption == r.caption; });
-        ASSERT_NE(sample, layout.samples.end()) << r.caption;
-        const auto read = DecodeIn(page, boxOf(*sample), r.format, r.fullAscii);
-        EXPECT_TRUE(read.found) << r.caption;
-        EXPECT_EQ(read.text, r.expected) << r.caption;
-    }
+    app::PrinterMetrics portrait; // the page prints in portrait, to the paper's edges
+    portrait.PrinterDpiX = portrait.PrinterDpiY = 600;
+    portrait.PhysicalWidth = 5100;
+    portrait.PhysicalHeight = 6600;
+    const auto samples = testing_support::ReadTestPageSamples(page, kRenderDpi, portrait);
+    EXPECT_EQ(samples.size(), 10u);
+    for (const auto& sample : samples)
+        EXPECT_EQ(sample.read, sample.expected) << sample.caption;
     const char* postnet[] = {"123456789014", "1234567895", "123455"}; // check digit last
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(ReadPostnet(page, boxOf(layout.samples[12 + static_cast<std::size_t>(i)])),

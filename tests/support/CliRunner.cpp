@@ -15,11 +15,10 @@ namespace {
 #define TALLYRUNE_ADDRESS_SANITIZER
 #endif
 
-CliRun Run(const QString& program, const QStringList& args,
-           const QProcessEnvironment& environment) {
+CliRun Run(const QStringList& command, const QProcessEnvironment& environment) {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(program, args);
+    process.start(command.front(), command.mid(1));
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -28,8 +27,9 @@ CliRun Run(const QString& program, const QStringList& args,
 
 } // namespace
 
-CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment) {
-    return Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment,
+              const QStringList& through) {
+    return Run(through + QStringList{QStringLiteral(TALLYRUNE_CLI)} + args, environment);
 }
 
 CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {
@@ -39,7 +39,7 @@ CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {
     environment.insert("ASAN_OPTIONS", options + (options.isEmpty() ? "" : ":") +
                                            "allocator_may_return_null=1:max_allocation_size_mb=" +
                                            QString::number(megabytes));
-    CliRun run = Run(QStringLiteral(TALLYRUNE_CLI), args, environment);
+    CliRun run = Run(QStringList{QStringLiteral(TALLYRUNE_CLI)} + args, environment);
     // The sanitizer's notice of the refused allocation, beside the program's own message.
     static const QRegularExpression notice(
         "^==\\d+==WARNING: AddressSanitizer failed to allocate 0x[0-9a-f]+ bytes\n",
@@ -48,8 +48,7 @@ CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {
     return run;
 #else
     const QString limit = QString("--as=%1").arg(qint64(megabytes) * 1000 * 1000);
-    return Run(QStringLiteral("prlimit"), QStringList{limit, QStringLiteral(TALLYRUNE_CLI)} + args,
-               environment);
+    return RunCli(args, environment, {QStringLiteral("prlimit"), limit});
 #endif
 }
 

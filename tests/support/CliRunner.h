@@ -13,8 +13,10 @@ struct CliRun {
     QString err;
 };
 
+// `through`, when given, is a program and its arguments that start the CLI (setpriv, prlimit).
 CliRun RunCli(const QStringList& args,
-              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+              const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+              const QStringList& through = {});
 
 // Runs tallyrune-cli where no allocation gets more than `megabytes`: under an address-space
 // limit, or, under AddressSanitizer, whose shadow memory alone needs terabytes of address

@@ -3,7 +3,6 @@
 #include "platform/BarcodeBitmap.h"
 
 #include <QPainter>
-#include <ZXing/GTIN.h>
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
@@ -30,24 +29,11 @@ QImage RenderBarcode(const RenderRequest& r, int margin) {
 }
 
 ZXing::DecodeHints Reader(ZXing::BarcodeFormats formats) {
-    return ZXing::DecodeHints().setFormats(formats).setTryRotate(true).setTryHarder(true);
+    return app::ScannerHints(formats);
 }
 
 DecodeResult DecodeImage(const QImage& image, const ZXing::DecodeHints& hints) {
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
-                                ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    DecodeResult out;
-    out.found = result.isValid();
-    if (out.found) {
-        out.format = ZXing::ToString(result.format());
-        const ZXing::ByteArray& bytes = result.bytes();
-        out.text.assign(bytes.begin(), bytes.end());
-        out.symbologyIdentifier = result.symbologyIdentifier();
-        out.addOn = ZXing::GTIN::EanAddOn(result);
-    }
-    return out;
+    return app::ReadSymbol(image, hints);
 }
 
 PlacedSymbol DecodePlaced(const QImage& page, const QRect& area, const ZXing::DecodeHints& hints) {

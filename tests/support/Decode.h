@@ -2,6 +2,7 @@
 // Renders symbols through PainterSurface and reads them back with zxing-cpp, the independent
 // decoder the tests trust.
 
+#include "app/SymbolReader.h"
 #include "engine/Barcode.h"
 
 #include <QImage>
@@ -26,13 +27,7 @@ struct RenderRequest {
 // The barcode box drawn on a white 1-bit image with a white margin of `margin` pixels around it.
 QImage RenderBarcode(const RenderRequest& request, int margin = 20);
 
-struct DecodeResult {
-    bool found = false;
-    std::string format;              // zxing-cpp's name, e.g. "Code128"
-    std::string text;                // the decoded content as zxing-cpp reports it
-    std::string symbologyIdentifier; // e.g. "]C1" for GS1-128
-    std::string addOn;               // an EAN/UPC add-on read with the main symbol
-};
+using DecodeResult = app::DecodedSymbol;
 
 // zxing-cpp's reader for `formats`, trying rotations as a scanner would; a test adds to it.
 ZXing::DecodeHints Reader(ZXing::BarcodeFormats formats);

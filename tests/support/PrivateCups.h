@@ -18,6 +18,11 @@ namespace testing_support {
 class PrivateCups {
   public:
     static constexpr char kQueue[] = "FilePDF";
+    // The Makefile installs the scheduler with the build's packages, so a test that finds none
+    // fails with this rather than skipping: a queue test skipped in CI would prove nothing.
+    static constexpr char kMissingHint[] =
+        "no CUPS scheduler to print on: `make deps` (tools/install-deps.sh) installs the "
+        "packages cups and cups-filters from tools/packages.txt";
 
     // Why no scheduler can run here (cupsd, lpadmin or the PPD missing), or "".
     static std::string Unavailable();

@@ -1,0 +1,157 @@
+#include "app/ScanCheck.h"
+
+#include "app/SymbolReader.h"
+#include "engine/CheckDigits.h"
+#include "engine/HumanReadable.h"
+#include "engine/Interleaved2of5.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <array>
+
+namespace app {
+namespace {
+
+using engine::SymbologyCode;
+using ZXing::BarcodeFormat;
+
+// A white frame around the picture: the quiet zone a decoder looks for beyond the symbol's own.
+constexpr int kMarginPixels = 16;
+
+std::string Same(std::string_view t) {
+    return std::string(t);
+}
+std::string UpcAData(std::string_view t) {
+    return engine::WithMod10Check(t, 11);
+}
+std::string Ean13Data(std::string_view t) {
+    return engine::WithMod10Check(t, 12);
+}
+std::string Ean8Data(std::string_view t) {
+    return engine::WithMod10Check(t, 7);
+}
+// UPC-E reads as number system 0, the six digits and the check digit of the expanded number.
+std::string UpcEData(std::string_view t) {
+    const std::string d = engine::PadLeft(std::string(t), 6, '0');
+    return "0" + d + engine::Mod10CheckDigit(engine::ExpandUpcE(d));
+}
+std::string Ssc14Data(std::string_view t) {
+    return "01" + engine::WithMod10Check(t, 13);
+}
+std::string Ssc14ItfData(std::string_view t) {
+    return engine::WithMod10Check(t, 13);
+}
+std::string Sscc18Data(std::string_view t) {
+    return "00" + engine::WithMod10Check(t, 17);
+}
+std::string Code39Mod43Data(std::string_view t) {
+    return Same(t) + engine::Code39CheckChar(t, 43);
+}
+std::string Code39Mod10Data(std::string_view t) {
+    return Same(t) + engine::Code39CheckChar(t, 10);
+}
+
+struct ScanRule {
+    SymbologyCode code;
+    BarcodeFormat format;
+    std::string (*data)(std::string_view text);
+    bool gs1;
+    bool fullAscii;
+};
+
+// POSTNET and the lone UPC add-ons have no row: no decoder reads them.
+constexpr std::array<ScanRule, 15> kRules{{
+    {SymbologyCode::Code128, BarcodeFormat::Code128, Same, false, false},
+    {SymbologyCode::Code39, BarcodeFormat::Code39, Same, false, false},
+    {SymbologyCode::Code39Extended, BarcodeFormat::Code39, Same, false, true},
+    {SymbologyCode::UpcA, BarcodeFormat::UPCA, UpcAData, false, false},
+    {SymbologyCode::Interleaved2of5, BarcodeFormat::ITF, engine::Interleaved2of5Digits, false,
+     false},
+    {SymbologyCode::Code93, BarcodeFormat::Code93, Same, false, false},
+    {SymbologyCode::Ean13, BarcodeFormat::EAN13, Ean13Data, false, false},
+    {SymbologyCode::Ean8, BarcodeFormat::EAN8, Ean8Data, false, false},
+    {SymbologyCode::Ean128, BarcodeFormat::Code128, Same, true, false},
+    {SymbologyCode::UpcE, BarcodeFormat::UPCE, UpcEData, false, false},
+    {SymbologyCode::Ssc14, BarcodeFormat::Code128, Ssc14Data, true, false},
+    {SymbologyCode::Ssc14Itf, BarcodeFormat::ITF, Ssc14ItfData, false, false},
+    {SymbologyCode::Sscc18, BarcodeFormat::Code128, Sscc18Data, true, false},
+    {SymbologyCode::Code39Mod43, BarcodeFormat::Code39, Code39Mod43Data, false, false},
+    {SymbologyCode::Code39Mod10, BarcodeFormat::Code39, Code39Mod10Data, false, false},
+}};
+
+QImage Framed(const QImage& picture) {
+    QImage framed(picture.width() + 2 * kMarginPixels, picture.height() + 2 * kMarginPixels,
+                  QImage::Format_Grayscale8);
+    framed.fill(255);
+    QPainter painter(&framed);
+    painter.drawImage(kMarginPixels, kMarginPixels, picture);
+    return framed;
+}
+
+// Only Code 128 tells GS1 data from plain data.
+bool SameData(const ScanExpectation& meant, const DecodedSymbol& read, bool readGs1) {
+    return read.text == meant.data &&
+           (meant.format != BarcodeFormat::Code128 || readGs1 == meant.gs1);
+}
+
+QString WithGs1(std::string_view data, bool gs1) {
+    return PrintableData(data) + (gs1 ? QStringLiteral(" (GS1)") : QString());
+}
+
+} // namespace
+
+ScanExpectation ExpectedScan(SymbologyCode code, std::string_view text) {
+    const auto rule = std::find_if(kRules.begin(), kRules.end(),
+                                   [code](const ScanRule& r) { return r.code == code; });
+    if (rule == kRules.end()) return {};
+    return {true, rule->format, rule->data(text), rule->gs1, rule->fullAscii};
+}
+
+ScanVerdict CheckScan(const QImage& picture, SymbologyCode code, std::string_view text) {
+    ScanVerdict verdict;
+    if (text.empty()) return verdict;
+    const ScanExpectation meant = ExpectedScan(code, text);
+    verdict.expected = meant.data;
+    verdict.expectedGs1 = meant.gs1;
+    if (!meant.checked) {
+        verdict.outcome = ScanOutcome::NotChecked;
+        return verdict;
+    }
+    const DecodedSymbol read = ReadSymbol(
+        Framed(picture), ScannerHints(meant.format).setTryCode39ExtendedMode(meant.fullAscii));
+    verdict.decoded = read.text;
+    verdict.decodedGs1 = read.symbologyIdentifier == "]C1";
+    verdict.outcome = !read.found                                 ? ScanOutcome::Unreadable
+                      : SameData(meant, read, verdict.decodedGs1) ? ScanOutcome::Matches
+                                                                  : ScanOutcome::Differs;
+    return verdict;
+}
+
+QString ScanVerdict::Message() const {
+    switch (outcome) {
+    case ScanOutcome::Empty:
+        return {};
+    case ScanOutcome::NotChecked:
+        return QStringLiteral("\u2014");
+    case ScanOutcome::Matches:
+        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1);
+    case ScanOutcome::Differs:
+        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1) +
+               QStringLiteral(" instead of ") + WithGs1(expected, expectedGs1);
+    case ScanOutcome::Unreadable:
+        return QStringLiteral("Does not scan as ") + WithGs1(expected, expectedGs1);
+    }
+    return {};
+}
+
+QString PrintableData(std::string_view data) {
+    QString out;
+    for (const char ch : data) {
+        const auto c = static_cast<unsigned char>(ch);
+        out += c < 0x20 ? QChar(0x2400 + c) : c == 0x7f ? QChar(0x2421) : QChar(c);
+    }
+    return out;
+}
+
+} // namespace app
