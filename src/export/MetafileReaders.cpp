@@ -57,8 +57,7 @@ class WmfPlayer {
 
 QImage ReadEmf(const QByteArray& emf) {
     const std::lock_guard lock(LibraryReaderMutex());
-    generatorOptions options{};
-    options.nameSpace = const_cast<char*>("svg");
+    generatorOptions options{}; // no namespace prefix: libemf2svg would lose the one it builds
     options.svgDelimiter = true;
     QByteArray input = emf;
     char* svg = nullptr;
