@@ -1,5 +1,9 @@
 #include "app/BarcodeDocument.h"
 
+#include "platform/FileLock.h"
+
+#include <QFileInfo>
+
 #include "engine/Barcode.h"
 #include "engine/Units.h"
 #include "platform/BarcodeBitmap.h"
@@ -197,10 +201,27 @@ void BarcodeDocument::Restore(const DocumentRecord& record) {
     Labels = record.Labels;
 }
 
+ChangedOnDisk::ChangedOnDisk(const QString& path, std::optional<int> current)
+    : platform::Failure(QFileInfo(path).fileName().toStdString() +
+                        " was changed by another program since it was opened." +
+                        (current ? " Its sequence is now at " + std::to_string(*current) + "."
+                                 : std::string())),
+      fileCurrent(current) {}
+
 // The previous file is replaced only once the new one is complete, unlike deleting it first.
-void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator) {
+void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator,
+                                 DiskChange onChange) {
+    const bool ownFile = path == fileName_ && stamp_.size >= 0;
     SetFileName(path);
+    std::optional<platform::FileLock> lock;
+    if (QFileInfo::exists(path)) lock.emplace(path, platform::LockWait::NoWait);
+    const DiskStamp now = StampOf(path);
+    if (ownFile && now != stamp_ && onChange != DiskChange::Overwrite) {
+        if (onChange == DiskChange::Ask) throw ChangedOnDisk(path, now.current);
+        if (now.current) Sequence.SeqCurrent = *now.current;
+    }
     WriteDocumentRecord(Record(), decimalSeparator).Save(path);
+    stamp_ = StampOf(path);
     ClearModified();
 }
 
@@ -209,11 +230,17 @@ bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
     fileName_ = path; // the caption follows only when there is a file
     const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
     if (!record) return false;
-    Restore(*record);
+    Open(path, *record);
+    return true;
+}
+
+void BarcodeDocument::Open(const QString& path, const DocumentRecord& record) {
+    fileName_ = path;
+    stamp_ = StampOf(path);
+    Restore(record);
     ClearModified();
     SetFileName(path);
     Refresh();
-    return true;
 }
 
 } // namespace app

@@ -2,11 +2,13 @@
 // One open barcode design: its values, its picture at screen resolution and its file. The
 // document window shows it; the toolbar writes into it through the setters, which redraw.
 
+#include "app/DiskStamp.h"
 #include "app/DocumentFile.h"
 #include "app/LabelSheet.h"
 #include "app/PrinterMetrics.h"
 #include "app/SequenceSettings.h"
 #include "engine/Symbology.h"
+#include "platform/Errors.h"
 #include "platform/NumberFormat.h"
 
 #include <QFont>
@@ -42,6 +44,17 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
 inline engine::Orientation DrawnOrientation(std::uint8_t rotation) {
     return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
 }
+
+// What saving does when another program changed the document's file since it was read or
+// written: ask (throw ChangedOnDisk), take the file's sequence number, or write over it.
+enum class DiskChange { Ask, TakeFileSequence, Overwrite };
+
+// "LABEL.TLR was changed by another program since it was opened. Its sequence is now at 91."
+class ChangedOnDisk : public platform::Failure {
+  public:
+    ChangedOnDisk(const QString& path, std::optional<int> fileCurrent);
+    std::optional<int> fileCurrent;
+};
 
 class BarcodeDocument : public QObject {
     Q_OBJECT
@@ -121,10 +134,18 @@ class BarcodeDocument : public QObject {
     // the file name; when there is a file it stores the values unchecked and unfiltered,
     // makes the path the caption and refreshes, and returns true; without a file the document
     // keeps its other values and caption. `currentMetric` is the unit of a file without one.
+    // Saving over the document's own file holds its lock (platform::FileLock, without waiting:
+    // "<path> is in use by another job") and first compares the file with what this document
+    // last read or wrote: changed by another program, it acts as `onChange` says.
     void SaveToFile(const QString& path,
-                    QChar decimalSeparator = platform::LocaleDecimalSeparator());
+                    QChar decimalSeparator = platform::LocaleDecimalSeparator(),
+                    DiskChange onChange = DiskChange::Ask);
+    // The file was written by this program (a print advanced its sequence there).
+    void NoteFileWritten() { stamp_ = StampOf(fileName_); }
     bool LoadFromFile(const QString& path, bool currentMetric,
                       QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    // Takes `record`, read from the file at `path`, as loading does.
+    void Open(const QString& path, const DocumentRecord& record);
 
     // Every value that the file keeps, as stored.
     DocumentRecord Record() const;
@@ -162,6 +183,7 @@ class BarcodeDocument : public QObject {
     bool suspended_ = false;
     bool redrawing_ = false;
     DocumentRecord unchanged_; // the values when last filled, saved or opened
+    DiskStamp stamp_;          // the file when last read or written
     bool modified_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "app/DocumentFile.h"
 
+#include "platform/Errors.h"
+
 namespace app {
 namespace {
 
@@ -91,6 +93,14 @@ std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool curre
     ProfileFile profile;
     if (profile.Load(path) == ProfileFile::LoadResult::Missing) return std::nullopt;
     return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
+}
+
+void WriteSequenceCurrent(const QString& path, int current) {
+    ProfileFile document;
+    if (document.Load(path) != ProfileFile::LoadResult::Loaded)
+        throw platform::Failure("Unable to read " + path.toStdString());
+    document.WriteInteger(kSequence, QStringLiteral("CURRENT"), current);
+    document.Save(path);
 }
 
 } // namespace app

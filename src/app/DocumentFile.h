@@ -48,4 +48,9 @@ DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, bool cur
 std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool currentMetric,
                                                  QChar decimalSeparator);
 
+// Sets CURRENT in the document file at `path` in place: every other line stays as it was,
+// whatever this machine's decimal separator and whichever keys or comments the file holds.
+// Throws platform::Failure ("Unable to read <path>") or platform::WriteFailure.
+void WriteSequenceCurrent(const QString& path, int current);
+
 } // namespace app

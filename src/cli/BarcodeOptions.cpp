@@ -2,6 +2,7 @@
 
 #include "app/BarcodeDocument.h"
 #include "app/DocumentFile.h"
+#include "app/DrawableDocument.h"
 #include "engine/Units.h"
 #include "export/ExportModel.h"
 #include "platform/Errors.h"
@@ -68,9 +69,12 @@ exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString&
     return {d.code, d.text, job.barHeight, job.metric, d.showText, d.orientation, d.fontFace, path};
 }
 
-BarcodeDefaults DefaultsFromDocument(const QString& path) {
-    const auto record = app::LoadDocumentRecord(path, false, platform::LocaleDecimalSeparator());
-    if (!record) throw platform::Failure("Unable to read " + path.toStdString());
+BarcodeDefaults DefaultsFromDocument(const QString& path, const CliArguments& args) {
+    std::vector<std::string> replaced;
+    if (args.Has("--type")) replaced.push_back("TYPE");
+    if (args.Has("--height")) replaced.push_back("HEIGHT");
+    const std::optional<app::DocumentRecord> record =
+        app::ReadDrawableDocument(path, false, platform::LocaleDecimalSeparator(), replaced);
     BarcodeDefaults defaults;
     defaults.code = record->Symbology;
     defaults.text = record->BarcodeText;

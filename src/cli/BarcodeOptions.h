@@ -29,7 +29,8 @@ struct BarcodeDefaults {
 };
 
 // The values of a document file; throws platform::Failure when it cannot be read.
-BarcodeDefaults DefaultsFromDocument(const QString& path);
+// A value given on the command line stands in for the document's, which is then not checked.
+BarcodeDefaults DefaultsFromDocument(const QString& path, const CliArguments& args);
 
 // Whether the barcode shows its readable text.
 bool ShowsText(const CliArguments& args, const BarcodeDefaults& defaults);

@@ -204,7 +204,7 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     const BarcodeDefaults defaults =
         args.Positional().empty()
             ? BarcodeDefaults{}
-            : DefaultsFromDocument(QString::fromStdString(args.Positional()[0]));
+            : DefaultsFromDocument(QString::fromStdString(args.Positional()[0]), args);
     const auto output = args.Value("-o");
     if (!output || output->empty()) throw UsageError("export needs -o FILE");
     const QString path = QString::fromStdString(*output);

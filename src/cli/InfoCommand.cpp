@@ -29,10 +29,13 @@ std::string Inches(int dots, int dpi) {
 
 void RunInfo(const Words& words, std::ostream& out) {
     const CliArguments args(words, BarcodeOptionSpec());
-    if (!args.Positional().empty()) throw UsageError("unexpected argument " + args.Positional()[0]);
-    if (!args.Has("--type") || !args.Has("--text"))
-        throw UsageError("info needs --type and --text");
-    const BarcodeJob job = BarcodeJobFrom(args);
+    if (args.Positional().size() > 1) throw UsageError("info takes at most one document file");
+    const bool fromDocument = args.Positional().size() == 1;
+    if (!fromDocument && (!args.Has("--type") || !args.Has("--text")))
+        throw UsageError("info needs a document file, or --type and --text");
+    const BarcodeJob job = BarcodeJobFrom(
+        args, fromDocument ? DefaultsFromDocument(QString::fromStdString(args.Positional()[0]), args)
+                           : BarcodeDefaults{});
     const auto& d = job.drawing;
     const int boxModules = engine::BarcodeExtent(1, d.code, d.text);
     const int boxDots = engine::BarcodeExtent(d.module, d.code, d.text);

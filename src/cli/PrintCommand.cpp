@@ -3,18 +3,22 @@
 
 #include "app/AppSettings.h"
 #include "app/BarcodeDocument.h"
+#include "app/DrawableDocument.h"
 #include "cli/CliProgress.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
 #include "cli/PrinterChoice.h"
 #include "platform/Errors.h"
-#include "platform/ProfileFile.h"
+#include "platform/FileLock.h"
+#include "print/SequenceReservation.h"
 #include "print/CalibrationPage.h"
 #include "print/PrintJob.h"
 #include "print/PrinterTarget.h"
 #include "print/TestPage.h"
 
+#include <iostream>
 #include <limits>
+#include <optional>
 
 namespace cli {
 namespace {
@@ -38,6 +42,8 @@ void ApplyModule(const CliArguments& args, print::PrintOptions& options) {
     if (module.empty()) return; // the document's choice
     if (module == "auto") {
         options.Width = print::BarWidthChoice::AutoSize;
+    } else if (module == "fit") {
+        options.Width = print::BarWidthChoice::FitToLabel;
     } else if (module == "screen") {
         options.Width = print::BarWidthChoice::ScreenRatio;
     } else {
@@ -67,26 +73,33 @@ void ApplyData(const CliArguments& args, print::PrintOptions& options) {
     if (!options.DataFailure.empty()) throw platform::Failure(options.DataFailure);
 }
 
-// The job's next sequence number goes into the document in place: every other line stays as it
-// was, whatever this machine's decimal separator and whichever keys or comments the file holds.
-// It is written once the job has ended: finished, with its output safe (the PDF in place, the job
-// on the queue), or cancelled (the numbers taken count as used). A job that failed leaves the
-// document as it was, so no number is skipped for labels that never came out. Should this write
-// fail, the printed labels stay (a printer's pages cannot be taken back either) and the failure
-// names the document, which still holds the first number those labels carry.
-void SaveSequence(const QString& path, int next) {
-    platform::ProfileFile document;
-    if (document.Load(path) != platform::ProfileFile::LoadResult::Loaded)
-        throw platform::Failure("Unable to read " + path.toStdString());
-    document.WriteInteger(QStringLiteral("SEQUENCE"), QStringLiteral("CURRENT"), next);
-    document.Save(path);
+void Warn(const std::string& message) {
+    std::cerr << "tallyrune-cli: " << message << "\n";
+}
+
+void CheckSequence(const CliArguments& args, const QString& path, const print::PrintJob& job,
+                   const app::SequenceSettings& sequence) {
+    if (const auto fault = print::SequenceRangeFault(sequence))
+        throw platform::Failure(path.toStdString() + ": " + *fault);
+    const auto wrap = print::SequenceWrapWarning(sequence, job.SequenceTakes());
+    if (!wrap) return;
+    if (args.Has("--no-wrap")) throw platform::Failure(*wrap);
+    Warn("warning: " + *wrap);
+}
+
+// A label that would be cut or would not scan is refused unless --force asks for it.
+void CheckFit(const CliArguments& args, print::PrintJob& job) {
+    if (args.Has("--force")) return;
+    if (const auto fault = job.FitFault())
+        throw platform::Failure(*fault + " (--module fit makes it fit, --force prints it as it is)");
 }
 
 } // namespace
 
 void RunPrint(const Words& words, std::ostream&) {
     OptionSpec spec{{"--pages", "--labels", "--skip", "--copies", "--module"},
-                    {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence"}};
+                    {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence",
+                     "--no-wait", "--no-wrap", "--force"}};
     AddPrinterOptions(spec);
     AddDataOptions(spec);
     const CliArguments args(words, spec);
@@ -96,8 +109,16 @@ void RunPrint(const Words& words, std::ostream&) {
     app::AppSettings settings; // the print dialog's defaults, not this user's last choices
     app::PrinterMetrics metrics;
     app::BarcodeDocument document(metrics, settings.Metric, settings.Labels);
-    if (!document.LoadFromFile(path, settings.Metric))
-        throw platform::Failure("Unable to read " + path.toStdString());
+    if (args.Has("--no-wait") && !args.Has("--save-sequence"))
+        throw UsageError("--no-wait goes with --save-sequence");
+    std::optional<print::SequenceReservation> reservation;
+    if (args.Has("--save-sequence"))
+        reservation.emplace(path,
+                            args.Has("--no-wait") ? platform::LockWait::NoWait
+                                                  : platform::LockWait::Wait,
+                            [&path] { Warn("waiting for another job on " + path.toStdString()); });
+    document.Open(path, app::ReadDrawableDocument(path, settings.Metric,
+                                                  platform::LocaleDecimalSeparator()));
     ApplyRange(args, settings.Printing);
     if (args.Has("--sequence")) document.Sequence.SeqUse = true;
     if (args.Has("--copies") && !document.Sequence.SeqUse && !args.Has("--data"))
@@ -114,11 +135,19 @@ void RunPrint(const Words& words, std::ostream&) {
 
     print::PrinterTarget target(*printer);
     target.SetOffset(ChosenOffset(args, *printer));
+    print::PrintJob job(target, options, document, settings.Labels, metrics);
+    job.Check();
+    CheckFit(args, job);
+    const bool numbered = options.UseSequence && !options.UseData;
+    if (numbered) CheckSequence(args, path, job, document.Sequence);
+    if (numbered && reservation)
+        reservation->Reserve(document.Sequence.SeqCurrent,
+                             print::AdvancedSequence(document.Sequence, job.SequenceTakes()));
     CliProgress progress;
-    print::RunPrintJob(target, progress, options, document, settings.Labels, metrics);
-    if (args.Has("--save-sequence")) SaveSequence(path, document.Sequence.SeqCurrent);
+    job.Run(progress);
     if (progress.CancelRequested())
         throw platform::Failure("printing cancelled at page " + std::to_string(progress.Page()));
+    if (numbered && reservation) reservation->Settle(document.Sequence.SeqCurrent);
 }
 
 void RunTestPage(const Words& words, std::ostream&) {

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -227,14 +228,25 @@ bool PendingFile::Failed() const {
     return parts_->device.error() != QFileDevice::NoError;
 }
 
+// Qt keeps the system's reason for most failed writes; where it has none it says "Unknown
+// error", which tells the user nothing, so it is left out.
+std::string PendingFile::FailureReason() const {
+    if (!Failed()) return {};
+    const QString reason = parts_->device.errorString();
+    return reason == QLatin1String("Unknown error") ? std::string() : reason.toStdString();
+}
+
 void PendingFile::Commit(Durability durability) {
     Parts& p = *parts_;
     // Asked before closing the device: a close that goes well forgets an earlier write error.
     const bool written = !p.device.isOpen() || (p.device.flush() && !Failed());
+    std::string reason = written ? std::string() : FailureReason();
     p.device.close(); // the descriptor stays open
-    if (!written || (durability == Durability::Synced && ::fsync(p.file.fd.Get()) != 0)) {
+    if (written && durability == Durability::Synced && ::fsync(p.file.fd.Get()) != 0)
+        reason = std::strerror(errno);
+    if (!written || !reason.empty()) {
         Drop();
-        throw WriteFailureAfterOpen(p.path.toStdString());
+        throw WriteFailureAfterOpen(p.path.toStdString(), reason);
     }
     p.finished = true; // the rename removes what it named when it fails
     Rename(p.file, p.target, p.path, durability);

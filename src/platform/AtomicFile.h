@@ -21,6 +21,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <memory>
 
 namespace platform {
@@ -55,6 +56,8 @@ class PendingFile {
     QIODevice& Device();
     // Whether a write through Device() has failed (a full disk), so that a long job stops early.
     bool Failed() const;
+    // The system's reason for the first failed write ("No space left on device"); empty before.
+    std::string FailureReason() const;
     // Flushes Device(), syncs (Durability::Synced), gives the file the permissions of the one it
     // replaces and renames it over the target. Throws WriteFailureAfterOpen, the new file
     // removed, when this or an earlier write failed.

@@ -15,6 +15,9 @@ class Failure : public std::runtime_error {
 class WriteFailure : public Failure {
   public:
     explicit WriteFailure(const std::string& path) : Failure("Unable to write to " + path) {}
+    // With the system's reason: "Unable to write to <path>: No space left on device".
+    WriteFailure(const std::string& path, const std::string& reason)
+        : Failure("Unable to write to " + path + (reason.empty() ? "" : ": " + reason)) {}
 };
 
 } // namespace platform

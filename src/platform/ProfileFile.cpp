@@ -117,6 +117,11 @@ void ProfileFile::Save(const QString& path) const {
     WriteFileAtomically(path, ToBytes(), Durability::Synced);
 }
 
+bool ProfileFile::Blank() const {
+    return std::all_of(lines_.begin(), lines_.end(),
+                       [](const Line& line) { return line.kind == LineKind::Blank; });
+}
+
 std::optional<std::size_t> ProfileFile::FindSection(const QString& section) const {
     const QString folded = Fold(section);
     for (std::size_t i = 0; i < lines_.size(); ++i)

@@ -38,6 +38,14 @@ class ProfileFile {
     // Throws WriteFailure ("Unable to write to <path>"); the previous file survives a failure.
     void Save(const QString& path) const;
 
+    // Whether the section is there (letter case aside), and whether any line holds more than
+    // blanks.
+    bool HasSection(const QString& section) const { return FindSection(section).has_value(); }
+    bool HasKey(const QString& section, const QString& key) const {
+        return Value(section, key).has_value();
+    }
+    bool Blank() const;
+
     // The value, or `defaultValue` when the section or key is missing.
     QString ReadString(const QString& section, const QString& key,
                        const QString& defaultValue = {}) const;

@@ -1,6 +1,7 @@
 #include "print/PrintJob.h"
 
 #include "app/BarcodeDocument.h"
+#include "app/ScanCheck.h"
 #include "engine/Barcode.h"
 #include "engine/Units.h"
 #include "platform/Errors.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace print {
 namespace {
@@ -88,18 +90,47 @@ PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::Barcod
       orientation_(app::DrawnOrientation(document.Rotation())),
       fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)),
       range_(options.UseData ? PrintRange::Labels : options.Range),
-      labelCount_(options.UseData ? options.DataLabels() : options.Labels) {}
+      labelCount_(options.UseData ? options.DataLabels() : options.Labels) {
+    if (options.Width == BarWidthChoice::FitToLabel) module_ = FittedModule();
+}
 
 void PrintJob::Check() const {
     options_.ValidateCounts();
     // Without a label the page loop would never reach its count.
-    if (range_ != PrintRange::Single && (metrics_.Rows <= 0 || metrics_.Columns <= 0))
-        throw platform::Failure(kNoLabelFits);
+    if (range_ != PrintRange::Single) CheckLayout();
     if (options_.UseData) return CheckData();
     if (!options_.UseSequence) return;
     const auto notCarried =
         FirstTextNotCarried(document_.Sequence, TextsTaken(LabelGrid()), symbology_);
     if (notCarried) throw platform::Failure(SequenceNotCarried(symbology_, *notCarried));
+}
+
+// Without a label the page loop would never reach its count; with labels a dot apart or less, a
+// page would take hours and its pages no printer could feed.
+void PrintJob::CheckLayout() const {
+    if (metrics_.Rows <= 0 || metrics_.Columns <= 0) throw platform::Failure(kNoLabelFits);
+    const bool metric = sheet_.MetricLabel;
+    const auto length = [metric](double value) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%g %s", value, metric ? "cm" : "in");
+        return std::string(text);
+    };
+    const auto pitchFault = [&](const char* across, double label, double gap, int dpi, int count) {
+        if (count <= 1 || LengthToDots(label + gap, metric, dpi) >= 1) return;
+        throw platform::Failure(std::string("The labels follow each other ") + across +
+                                " at less than one printer dot (label " + length(label) +
+                                ", gap " + length(gap) + "): check the label sheet setup");
+    };
+    pitchFault("across", sheet_.LabelWidth, sheet_.GapWidth, metrics_.PrinterDpiX,
+               metrics_.Columns);
+    pitchFault("down", sheet_.LabelHeight, sheet_.GapHeight, metrics_.PrinterDpiY, metrics_.Rows);
+    if (static_cast<long long>(metrics_.Rows) * metrics_.Columns > kMaxLabelsPerPage)
+        throw platform::Failure(
+            "The label sheet puts " + std::to_string(metrics_.Columns) + " x " +
+            std::to_string(metrics_.Rows) + " labels on a page, more than " +
+            std::to_string(kMaxLabelsPerPage) + " (labels " + length(sheet_.LabelWidth) + " x " +
+            length(sheet_.LabelHeight) + ", margins " + length(sheet_.MarginLeft) + ", " +
+            length(sheet_.MarginTop) + "): check the label sheet setup");
 }
 
 void PrintJob::CheckData() const {
@@ -204,7 +235,8 @@ void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
     target_.ClearClip();
 }
 
-void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
+// Where the barcode of `typed` goes in the cell: at its corner, or centred as aligned.
+DotBox PrintJob::BoxIn(const LabelCell& cell, std::string_view typed) const {
     const std::string text = engine::FilterBarcodeText(symbology_, typed);
     const int extent = engine::BarcodeExtent(module_, symbology_, text);
     const bool lying = engine::AdvancesAlongY(orientation_);
@@ -212,9 +244,93 @@ void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
     const int boxHeight = lying ? extent : barHeight_;
     const int x = options_.HAlign ? Centred(cell.left, cell.width, boxWidth) : cell.left;
     const int y = options_.VAlign ? Centred(cell.top, cell.height, boxHeight) : cell.top;
+    return {x, y, boxWidth, boxHeight};
+}
+
+void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
+    const std::string text = engine::FilterBarcodeText(symbology_, typed);
+    const DotBox box = BoxIn(cell, text);
     target_.SetFontFace(fontFace_);
-    engine::DrawBarcode(target_.Surface(), symbology_, x, y, module_, barHeight_, text,
+    engine::DrawBarcode(target_.Surface(), symbology_, box.left, box.top, module_, barHeight_,
+                        text, document_.Interpret(), orientation_, false);
+}
+
+LabelCell PrintJob::FirstCell() const {
+    if (range_ == PrintRange::Single)
+        return {0, 0, app::PrintableWidth(metrics_), app::PrintableHeight(metrics_)};
+    const Grid grid = LabelGrid();
+    if (grid.columns <= 0) return {};
+    return LabelCellAt(sheet_, metrics_, grid.skip % grid.columns, grid.skip / grid.columns);
+}
+
+// The text the first label carries, taken without using up a number or a record.
+std::string PrintJob::FirstText() const {
+    if (options_.UseData)
+        return options_.Records.empty() ? "" : Latin1Of(options_.Records.front().text).value_or("");
+    app::SequenceSettings sequence = document_.Sequence;
+    return NextLabelText(options_, sequence);
+}
+
+// The first text and, for a sequence, the last number's, which has the most digits unless the
+// sequence wraps, and then SeqMax's.
+std::vector<std::string> PrintJob::WidestTexts() const {
+    std::vector<std::string> texts{FirstText()};
+    if (!options_.UseSequence || options_.UseData) return texts;
+    const app::SequenceSettings& s = document_.Sequence;
+    const long long takes = SequenceTakes();
+    const bool wraps = static_cast<long long>(s.SeqMax) - s.SeqCurrent + 1 < takes;
+    const long long last = wraps ? s.SeqMax : s.SeqCurrent + takes - 1;
+    texts.push_back(
+        FormatSequenceText(static_cast<int>(last), s.SeqMinSize, s.SeqPrefix, s.SeqSuffix));
+    return texts;
+}
+
+int PrintJob::FittedModule() const {
+    const LabelCell cell = FirstCell();
+    const int room = engine::AdvancesAlongY(orientation_) ? cell.height : cell.width;
+    int modules = 0;
+    for (const std::string& text : WidestTexts())
+        modules = std::max(modules, engine::BarcodeExtent(
+                                        1, symbology_, engine::FilterBarcodeText(symbology_, text)));
+    return FittingModule(modules, room).value_or(1);
+}
+
+std::optional<std::string> PrintJob::FitFault() {
+    const LabelCell cell = FirstCell();
+    for (const std::string& text : WidestTexts())
+        if (auto fault = BoxFitFault(BoxIn(cell, text), cell, metrics_.PrinterDpiX,
+                                     metrics_.PrinterDpiY, sheet_.MetricLabel))
+            return fault;
+    const std::string text = engine::FilterBarcodeText(symbology_, FirstText());
+    const DotBox box = BoxIn(cell, text);
+    PicturePrintTarget picture({box.left, box.top, std::max(box.width, 1), std::max(box.height, 1)});
+    if (range_ != PrintRange::Single) picture.SetClip(cell);
+    picture.SetFontFace(fontFace_);
+    engine::DrawBarcode(picture.Surface(), symbology_, box.left, box.top, module_, barHeight_, text,
                         document_.Interpret(), orientation_, false);
+    const app::ScanVerdict verdict = app::CheckScan(picture.Picture(), symbology_, text);
+    if (!verdict.Failed()) return std::nullopt;
+    return "The first label, as it prints at " + std::to_string(metrics_.PrinterDpiX) +
+           " dpi: " + verdict.Message().toStdString();
+}
+
+std::vector<std::string> JobWarnings(const PrintOptions& options, app::BarcodeDocument& document,
+                                     const app::LabelSheet& sheet,
+                                     const app::PrinterMetrics& metrics) {
+    PicturePrintTarget nowhere({0, 0, 1, 1});
+    PrintJob job(nowhere, options, document, sheet, metrics);
+    try {
+        job.Check();
+    } catch (const platform::Failure&) {
+        return {};
+    }
+    std::vector<std::string> warnings;
+    if (auto fault = job.FitFault()) warnings.push_back(std::move(*fault));
+    const app::SequenceSettings& sequence = document.Sequence;
+    if (options.UseSequence && !options.UseData && !SequenceRangeFault(sequence))
+        if (auto wrap = SequenceWrapWarning(sequence, job.SequenceTakes()))
+            warnings.push_back("Warning: " + *wrap);
+    return warnings;
 }
 
 void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,

@@ -4,6 +4,7 @@
 
 #include "engine/BarDrawing.h"
 #include "engine/Symbology.h"
+#include "print/LabelFit.h"
 #include "print/LabelLayout.h"
 #include "print/PrintOptions.h"
 #include "print/PrintTarget.h"
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace app {
 class BarcodeDocument;
@@ -23,6 +25,8 @@ inline constexpr char kPrintJobTitle[] = "Tallyrune";
 inline constexpr char kNoLabelFits[] =
     "No label fits on the paper: check the label sheet setup and the printer's paper";
 inline constexpr char kNoDataFile[] = "Choose the data file to print from";
+// More labels on one page than any sheet has: a layout beyond it is a mistake in its values.
+inline constexpr long long kMaxLabelsPerPage = 10000;
 
 // "<symbology> cannot carry the sequence text "<text>" whole: check the sequence settings".
 std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text);
@@ -58,7 +62,18 @@ class PrintJob {
     // naming the first), so that no number is used up by a job that cannot print it. A data
     // file's job is refused when the file gave no records (its failure, or kNoDataFile) or the
     // symbology cannot carry one of them whole (FirstRecordNotCarried).
+    // Also refuses a sheet of more than kMaxLabelsPerPage labels, or whose labels follow each
+    // other at less than one dot, naming its values.
     void Check() const;
+    // Why the job's labels would not scan, checked on its first label (and for a sequence its
+    // last number, the widest): the barcode box with its quiet zones against the label
+    // (BoxFitFault), then a picture of the first label as it prints, read by the scan check.
+    // None when they scan.
+    std::optional<std::string> FitFault();
+    // The sequence numbers the job takes (1 for "Single").
+    long long SequenceTakes() const { return TextsTaken(LabelGrid()); }
+    // The module width of every label, in printer dots.
+    int ModuleDots() const { return module_; }
     // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page
     // (StartProgress itself reports no page), and Finish however the job ends. A cancel is
     // looked for after every label; a cancelled job, or one that throws, is aborted, not ended.
@@ -71,6 +86,12 @@ class PrintJob {
     void DrawInCell(const LabelCell& cell, std::string_view text);
 
   private:
+    void CheckLayout() const;
+    LabelCell FirstCell() const;
+    std::string FirstText() const;
+    std::vector<std::string> WidestTexts() const;
+    int FittedModule() const;
+    DotBox BoxIn(const LabelCell& cell, std::string_view text) const;
     struct Grid {
         int rows;
         int columns;
@@ -100,6 +121,12 @@ class PrintJob {
     std::size_t nextRecord_ = 0;
     std::string text_;
 };
+
+// The print dialog's warnings for the job as it stands: the fit check's (PrintJob::FitFault) and
+// a sequence's wrap (SequenceWrapWarning). None for a job that Check refuses: "&Ok" says why.
+std::vector<std::string> JobWarnings(const PrintOptions& options, app::BarcodeDocument& document,
+                                     const app::LabelSheet& sheet,
+                                     const app::PrinterMetrics& metrics);
 
 // Runs one job from start to end (see PrintJob::Run).
 void RunPrintJob(PrintTarget& target, PrintProgress& progress, const PrintOptions& options,

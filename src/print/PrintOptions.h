@@ -23,7 +23,8 @@ namespace print {
 enum class PrintRange { Single, Pages, Labels };
 
 // None: no width button is selected (a document without AutoSize); the custom width governs.
-enum class BarWidthChoice { AutoSize, ScreenRatio, Custom, None };
+// FitToLabel: the widest whole number of dots at which the barcode fits its label.
+enum class BarWidthChoice { AutoSize, ScreenRatio, Custom, None, FitToLabel };
 
 inline constexpr int kMaxPagesDigits = 4; // box lengths
 inline constexpr int kMaxLabelsDigits = 9;

@@ -103,8 +103,11 @@ void PrinterTarget::BeginDocument(const std::string& title) {
 void PrinterTarget::NewPage() {
     RequireOpen();
     if (pages_ && pages_->Failed()) ThrowWriteFailure();
-    if (!Device().newPage())
+    // Starting a page writes the last one: a full disk shows here first.
+    if (!Device().newPage()) {
+        if (pages_ && pages_->Failed()) ThrowWriteFailure();
         throw platform::Failure("Unable to start a new page on " + PrinterName());
+    }
 }
 
 void PrinterTarget::SetClip(const LabelCell& cell) {
@@ -136,7 +139,7 @@ void PrinterTarget::EndDocument() {
     if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
     if (!pages) return; // direct: the printer's engine has had the pages
     if (pages->pdf)
-        pages->pdf->Commit(platform::Durability::Synced);
+        pages->pdf->Commit(platform::Durability::Synced); // its failure names the system's reason
     else
         Submit(pages->spool);
 }
@@ -206,7 +209,9 @@ QPagedPaintDevice& PrinterTarget::Device() {
 
 // The failure of a file that cannot be written in full, as the job's end would report it.
 void PrinterTarget::ThrowWriteFailure() const {
-    if (IsPdfOutput(printer_)) throw platform::WriteFailure(PrinterName());
+    if (IsPdfOutput(printer_))
+        throw platform::WriteFailure(PrinterName(),
+                                     pages_ && pages_->pdf ? pages_->pdf->FailureReason() : "");
     throw platform::Failure("Unable to print on " + PrinterName());
 }
 

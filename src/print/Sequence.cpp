@@ -44,6 +44,16 @@ std::optional<std::string> FirstInSpan(const NumberSpan& span, const app::Sequen
     return std::nullopt;
 }
 
+// How many numbers are taken before the first wrap: from SeqCurrent to SeqMax, or one when
+// SeqCurrent already lies above it.
+long long BeforeWrap(const app::SequenceSettings& sequence) {
+    return std::max<long long>(1, static_cast<long long>(sequence.SeqMax) - sequence.SeqCurrent + 1);
+}
+
+long long RangeSize(const app::SequenceSettings& sequence) {
+    return static_cast<long long>(sequence.SeqMax) - sequence.SeqMin + 1;
+}
+
 } // namespace
 
 std::string FormatSequenceText(int number, int minSize, std::string_view prefix,
@@ -86,6 +96,33 @@ std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequ
     const long long left = takes - (first.last - first.first + 1);
     if (left <= 0) return std::nullopt;
     return FirstInSpan(SpanFrom(sequence.SeqMin, sequence.SeqMax, left), sequence, symbology);
+}
+
+std::optional<std::string> SequenceRangeFault(const app::SequenceSettings& sequence) {
+    const std::string min = std::to_string(sequence.SeqMin);
+    const std::string max = std::to_string(sequence.SeqMax);
+    if (sequence.SeqMin > sequence.SeqMax)
+        return "the sequence's minimum " + min + " lies above its maximum " + max;
+    if (sequence.SeqCurrent < sequence.SeqMin || sequence.SeqCurrent > sequence.SeqMax)
+        return "the sequence's current number " + std::to_string(sequence.SeqCurrent) +
+               " lies outside its range " + min + " to " + max;
+    return std::nullopt;
+}
+
+int AdvancedSequence(const app::SequenceSettings& sequence, long long takes) {
+    const long long beforeWrap = BeforeWrap(sequence);
+    if (takes < beforeWrap) return static_cast<int>(sequence.SeqCurrent + takes);
+    return static_cast<int>(sequence.SeqMin + (takes - beforeWrap) % RangeSize(sequence));
+}
+
+std::optional<std::string> SequenceWrapWarning(const app::SequenceSettings& sequence,
+                                               long long takes) {
+    const long long again = takes - BeforeWrap(sequence);
+    if (again <= 0) return std::nullopt;
+    const long long last = sequence.SeqMin + std::min(again, RangeSize(sequence)) - 1;
+    return "the sequence passes " + std::to_string(sequence.SeqMax) + " and starts again at " +
+           std::to_string(sequence.SeqMin) + ": numbers " + std::to_string(sequence.SeqMin) +
+           " to " + std::to_string(last) + " print again";
 }
 
 } // namespace print

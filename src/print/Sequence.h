@@ -35,4 +35,18 @@ std::string SymbologyName(engine::SymbologyCode symbology);
 std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequence,
                                                long long takes, engine::SymbologyCode symbology);
 
+// Why the sequence cannot be printed: a minimum above the maximum, or a current number outside
+// them; none when it can.
+std::optional<std::string> SequenceRangeFault(const app::SequenceSettings& sequence);
+
+// SeqCurrent after `takes` numbers, as that many TakeSequenceNumber calls would leave it. The
+// range must hold (no SequenceRangeFault).
+int AdvancedSequence(const app::SequenceSettings& sequence, long long takes);
+
+// When `takes` numbers from SeqCurrent pass SeqMax and start again at SeqMin, so that numbers
+// repeat: "the sequence passes 999 and starts again at 1: numbers 1 to 5 print again"; none when
+// it does not wrap. The range must hold.
+std::optional<std::string> SequenceWrapWarning(const app::SequenceSettings& sequence,
+                                               long long takes);
+
 } // namespace print

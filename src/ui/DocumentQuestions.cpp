@@ -59,23 +59,26 @@ QString AskSavePath(QWidget* parent, const QString& folder, const QString& propo
     }
 }
 
-CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
-    struct Choice {
-        const char* objectName;
-        const char* text;
-        QMessageBox::ButtonRole role;
-        CloseAnswer answer;
-    };
-    static constexpr Choice kChoices[] = {
-        {"btSave", "&Save", QMessageBox::AcceptRole, CloseAnswer::Save}, // the default
-        {"btDontSave", "Do&n't Save", QMessageBox::DestructiveRole, CloseAnswer::DontSave},
-        {"btCancel", "Cancel", QMessageBox::RejectRole, CloseAnswer::Cancel}, // Escape
-    };
-    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle),
-                    QStringLiteral("Save changes to %1?").arg(name), QMessageBox::NoButton, parent);
-    box.setObjectName(QStringLiteral("SaveChangesQuestion"));
+namespace {
+
+template <typename Answer>
+struct Choice {
+    const char* objectName;
+    const char* text;
+    QMessageBox::ButtonRole role;
+    Answer answer;
+};
+
+// A warning with one button per choice: the first is the default, the last answers Escape and
+// closing the box.
+template <typename Answer, std::size_t N>
+Answer AskChoice(QWidget* parent, const char* objectName, const QString& text,
+                 const Choice<Answer> (&choices)[N]) {
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(kProgramTitle), text,
+                    QMessageBox::NoButton, parent);
+    box.setObjectName(QString::fromLatin1(objectName));
     std::vector<QPushButton*> buttons;
-    for (const Choice& choice : kChoices) {
+    for (const Choice<Answer>& choice : choices) {
         buttons.push_back(box.addButton(QString::fromLatin1(choice.text), choice.role));
         buttons.back()->setObjectName(QString::fromLatin1(choice.objectName));
     }
@@ -83,8 +86,38 @@ CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
     box.setEscapeButton(buttons.back());
     box.exec();
     for (std::size_t i = 0; i < buttons.size(); ++i)
-        if (box.clickedButton() == buttons[i]) return kChoices[i].answer;
-    return CloseAnswer::Cancel;
+        if (box.clickedButton() == buttons[i]) return choices[i].answer;
+    return choices[N - 1].answer;
+}
+
+} // namespace
+
+CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
+    static constexpr Choice<CloseAnswer> kChoices[] = {
+        {"btSave", "&Save", QMessageBox::AcceptRole, CloseAnswer::Save}, // the default
+        {"btDontSave", "Do&n't Save", QMessageBox::DestructiveRole, CloseAnswer::DontSave},
+        {"btCancel", "Cancel", QMessageBox::RejectRole, CloseAnswer::Cancel}, // Escape
+    };
+    return AskChoice(parent, "SaveChangesQuestion", QStringLiteral("Save changes to %1?").arg(name),
+                     kChoices);
+}
+
+std::optional<app::DiskChange> AskDiskChange(QWidget* parent, const QString& message,
+                                             bool mayOverwrite) {
+    using Answer = std::optional<app::DiskChange>;
+    static const Choice<Answer> kSave[] = {
+        {"btTakeFile", "&Use the File's Sequence", QMessageBox::AcceptRole,
+         app::DiskChange::TakeFileSequence},
+        {"btOverwrite", "&Overwrite", QMessageBox::DestructiveRole, app::DiskChange::Overwrite},
+        {"btCancel", "Cancel", QMessageBox::RejectRole, std::nullopt},
+    };
+    static const Choice<Answer> kPrint[] = {
+        {"btTakeFile", "&Use the File's Sequence", QMessageBox::AcceptRole,
+         app::DiskChange::TakeFileSequence},
+        {"btCancel", "Cancel", QMessageBox::RejectRole, std::nullopt},
+    };
+    return mayOverwrite ? AskChoice(parent, "DiskChangeQuestion", message, kSave)
+                        : AskChoice(parent, "DiskChangeQuestion", message, kPrint);
 }
 
 } // namespace ui

@@ -3,7 +3,11 @@
 // replacing a file other than the document's own), and the question before a modified document
 // closes.
 
+#include "app/BarcodeDocument.h"
+
 #include <QString>
+
+#include <optional>
 
 class QWidget;
 
@@ -23,5 +27,11 @@ enum class CloseAnswer { Save, DontSave, Cancel };
 
 // "Save changes to NAME?"
 CloseAnswer AskSaveChanges(QWidget* parent, const QString& name);
+
+// The document's file was changed by another program (`message` says how): take the file's
+// sequence number, write over it (only when `mayOverwrite`: saving, not printing), or none when
+// cancelled.
+std::optional<app::DiskChange> AskDiskChange(QWidget* parent, const QString& message,
+                                             bool mayOverwrite);
 
 } // namespace ui

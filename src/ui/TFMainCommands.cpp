@@ -64,10 +64,19 @@ bool TFMain::SaveDocument(app::BarcodeDocument& document) {
     const QString path = AskSavePath(this, folder_, document.FileName());
     if (path.isEmpty()) return false;
     folder_ = QFileInfo(path).absolutePath();
-    return RunShowingFailures(this, [&] {
-        document.SaveToFile(path);
+    bool cancelled = false;
+    const bool saved = RunShowingFailures(this, [&] {
+        try {
+            document.SaveToFile(path);
+        } catch (const app::ChangedOnDisk& changed) {
+            const auto answer = AskDiskChange(this, QString::fromStdString(changed.what()), true);
+            cancelled = !answer;
+            if (cancelled) return;
+            document.SaveToFile(path, platform::LocaleDecimalSeparator(), *answer);
+        }
         RememberFile(path);
     });
+    return saved && !cancelled;
 }
 
 void TFMain::RememberFile(const QString& path) {

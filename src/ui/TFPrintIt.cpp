@@ -8,9 +8,11 @@
 #include "print/PrintJob.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
+#include "print/SequenceReservation.h"
 #include "print/SheetPreview.h"
 #include "print/TestPage.h"
 #include "ui/DialogPlacement.h"
+#include "ui/DocumentQuestions.h"
 #include "ui/ExitWatcher.h"
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
@@ -70,6 +72,13 @@ int BoxValue(const QLineEdit* box) {
     return exporting::ReadInteger(box->text());
 }
 
+// A count box's number while it is typed in: `fallback` while it holds none.
+int BoxValueOr(const QLineEdit* box, int fallback) {
+    bool ok = false;
+    const int value = box->text().toInt(&ok);
+    return ok && value > 0 ? value : fallback;
+}
+
 // What prints on `printer` moves by the offset kept for it.
 void ApplyOffset(print::PrinterTarget& target, const app::AppState& state,
                  const QPrinter& printer) {
@@ -108,7 +117,8 @@ void TFPrintIt::Connect() {
     const std::pair<QRadioButton*, BarWidthChoice> widths[] = {
         {ui_->rbAutoSize, BarWidthChoice::AutoSize},
         {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
-        {ui_->rbCustom, BarWidthChoice::Custom}};
+        {ui_->rbCustom, BarWidthChoice::Custom},
+        {ui_->rbFitToLabel, BarWidthChoice::FitToLabel}};
     for (const auto& [button, choice] : widths)
         connect(button, &QRadioButton::clicked, this, [this, c = choice] {
             options_.Width = c;
@@ -189,12 +199,16 @@ void TFPrintIt::ReadOptions() {
 // With no width button selected (a document without Auto Size) the custom width governs.
 void TFPrintIt::SetWidthChoice(BarWidthChoice choice) {
     options_.Width = choice;
-    QRadioButton* const buttons[] = {ui_->rbAutoSize, ui_->rbScreenRatio, ui_->rbCustom};
-    for (QRadioButton* button : buttons)
+    const std::pair<QRadioButton*, BarWidthChoice> buttons[] = {
+        {ui_->rbAutoSize, BarWidthChoice::AutoSize},
+        {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
+        {ui_->rbCustom, BarWidthChoice::Custom},
+        {ui_->rbFitToLabel, BarWidthChoice::FitToLabel}};
+    for (const auto& [button, shown] : buttons)
         button->setAutoExclusive(false);
-    for (int i = 0; i < 3; ++i)
-        buttons[i]->setChecked(static_cast<int>(choice) == i);
-    for (QRadioButton* button : buttons)
+    for (const auto& [button, shown] : buttons)
+        button->setChecked(shown == choice);
+    for (const auto& [button, shown] : buttons)
         button->setAutoExclusive(true);
 }
 
@@ -206,12 +220,23 @@ void TFPrintIt::UpdateCounts() {
     ShowWidthWarning();
 }
 
-// Whether the chosen width prints as chosen, and how wide it prints when not.
+// Whether the chosen width prints as chosen, and how wide it prints when not; whether the
+// barcode fits its label and scans there, and whether the sequence starts again.
 void TFPrintIt::ShowWidthWarning() {
-    const QString warning =
-        document_ ? print::ModuleWidthWarning(options_, *document_, state_.Metrics) : QString();
-    ui_->LWidthWarning->setText(warning);
-    ui_->LWidthWarning->setVisible(!warning.isEmpty());
+    if (!document_) return;
+    QStringList warnings;
+    const QString width = print::ModuleWidthWarning(options_, *document_, state_.Metrics);
+    if (!width.isEmpty()) warnings << width;
+    print::PrintOptions asTyped = options_;
+    asTyped.Pages = BoxValueOr(ui_->ePages, options_.Pages);
+    asTyped.Labels = BoxValueOr(ui_->eLabels, options_.Labels);
+    asTyped.Copies = BoxValueOr(ui_->eCopies, options_.Copies);
+    asTyped.CustomDots = BoxValueOr(ui_->eScale, options_.CustomDots);
+    for (const std::string& warning :
+         print::JobWarnings(asTyped, *document_, state_.Settings.Labels, state_.Metrics))
+        warnings << QString::fromStdString(warning);
+    ui_->LWidthWarning->setText(warnings.join(QLatin1Char('\n')));
+    ui_->LWidthWarning->setVisible(!warnings.isEmpty());
 }
 
 void TFPrintIt::UpdateEnabling() {
@@ -234,6 +259,7 @@ void TFPrintIt::UpdateEnabling() {
                                                          ui_->LRecords, ui_->lbRecords})
         data->setEnabled(enabling.Data);
     ShowData();
+    ShowWidthWarning();
 }
 
 void TFPrintIt::SetSkip(int skip) {
@@ -241,6 +267,7 @@ void TFPrintIt::SetSkip(int skip) {
     ui_->LSkipLbl->setText(print::SkipLabelText(options_.Skip()));
     ui_->PaintBox1->SetSkip(options_.Skip());
     ShowData();
+    ShowWidthWarning();
 }
 
 // The captions sit against the drawn paper: "Select Start Label" on its top edge, the skip
@@ -286,11 +313,15 @@ void TFPrintIt::Spin(void (print::PrintOptions::*step)()) {
 // The document keeps what its symbology can carry; the box shows what it kept.
 void TFPrintIt::eTextChange(const QString& text) {
     if (settingText_ || !document_) return;
-    if (!options_.EditText(*document_, ToLatin1(text)) && FromLatin1(options_.Text) == text) return;
-    settingText_ = true;
-    ui_->eText->setText(FromLatin1(options_.Text));
-    ui_->eText->setCursorPosition(static_cast<int>(ui_->eText->text().size()));
-    settingText_ = false;
+    const bool setBack = options_.EditText(*document_, ToLatin1(text)) ||
+                         FromLatin1(options_.Text) != text;
+    if (setBack) {
+        settingText_ = true;
+        ui_->eText->setText(FromLatin1(options_.Text));
+        ui_->eText->setCursorPosition(static_cast<int>(ui_->eText->text().size()));
+        settingText_ = false;
+    }
+    ShowWidthWarning();
 }
 
 void TFPrintIt::BitBtn1Click() {
@@ -305,6 +336,7 @@ void TFPrintIt::sbLabelSettingsClick() {
 
 void TFPrintIt::sbSeqSettingsClick() {
     if (document_) EditSequence(*this, *document_);
+    ShowWidthWarning();
 }
 
 void TFPrintIt::sbDataFileClick() {
@@ -347,21 +379,53 @@ void TFPrintIt::BitBtn2Click() {
     accept();
 }
 
+// A sequence kept in the document's file is taken from it as the command line takes it: under
+// the file's lock, never below the number the file holds, reserved there before printing.
 void TFPrintIt::PrintOn(QPrinter& printer) {
     if (!document_ || !EnsureOutputFile(this, printer)) return;
     options_.StoreOptions(*document_, state_.Settings, state_.Metrics);
     print::PrinterTarget target(printer);
     ApplyOffset(target, state_, printer);
+    print::PrintJob job(target, options_, *document_, state_.Settings.Labels, state_.Metrics);
+    job.Check();
+    std::optional<print::SequenceReservation> reservation;
+    const QString file = document_->FileName();
+    if (options_.UseSequence && !options_.UseData && !file.isEmpty() && QFileInfo::exists(file)) {
+        reservation.emplace(file, platform::LockWait::NoWait);
+        if (!CatchUpWithFile()) return;
+        app::SequenceSettings& sequence = document_->Sequence;
+        if (const auto fault = print::SequenceRangeFault(sequence))
+            throw platform::Failure(*fault);
+        reservation->Reserve(sequence.SeqCurrent,
+                             print::AdvancedSequence(sequence, job.SequenceTakes()));
+    }
     TFPrintProgress progress(*this);
     SetPrinting(true);
     try {
-        print::RunPrintJob(target, progress, options_, *document_, state_.Settings.Labels,
-                           state_.Metrics);
+        job.Run(progress);
     } catch (...) {
         SetPrinting(false);
+        reservation.reset(); // the numbers go back
+        document_->NoteFileWritten();
         throw;
     }
     SetPrinting(false);
+    if (!reservation) return;
+    reservation->Settle(document_->Sequence.SeqCurrent); // a cancelled job's numbers stay used
+    document_->NoteFileWritten();
+}
+
+// A print never starts below the number that the document's file holds: another program may
+// have printed from it since.
+bool TFPrintIt::CatchUpWithFile() {
+    app::SequenceSettings& sequence = document_->Sequence;
+    const std::optional<int> onDisk = app::StampOf(document_->FileName()).current;
+    if (!onDisk || *onDisk <= sequence.SeqCurrent) return true;
+    const QString message =
+        QString::fromStdString(app::ChangedOnDisk(document_->FileName(), onDisk).what());
+    if (!AskDiskChange(this, message, false)) return false;
+    sequence.SeqCurrent = *onDisk;
+    return true;
 }
 
 // The preview draws the job "&Ok" would print, through the same job into the preview's printer.

@@ -53,6 +53,7 @@ class TFPrintIt : public QDialog {
     void SheetChanged();
     void SetWidthChoice(print::BarWidthChoice choice);
     void ShowWidthWarning();
+    bool CatchUpWithFile();
     bool LeaveCountBox(QLineEdit* box);
     void Spin(void (print::PrintOptions::*step)());
     void eTextChange(const QString& text);

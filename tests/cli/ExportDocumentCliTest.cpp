@@ -75,9 +75,9 @@ TEST_F(ExportDocumentCli, UnusableDocumentsFailClearly) {
         int exitCode;
         const char* message;
     } cases[] = {
-        {Document("42"), {}, 1, "barcode type 42 is unknown"},
+        {Document("42"), {}, 1, "TYPE=42 is not a barcode type"},
         {Document("42"), {"--type", "Code 39"}, 0, ""},
-        {Document("1", "-3"), {}, 2, "bar height"},
+        {Document("1", "-3"), {}, 1, "HEIGHT=-3 is not a bar height"},
         {Document("1", "-3"), {"--height", "1"}, 0, ""},
     };
     for (const auto& c : cases) {

@@ -268,8 +268,7 @@ TEST_F(PrintCli, InterruptCancelsAtTheNextPageAndKeepsNothing) {
     const QByteArray saved = Contents(doc);
     const auto at = saved.indexOf("CURRENT=") + 8;
     const int current = saved.mid(at, saved.indexOf('\r', at) - at).toInt();
-    EXPECT_GT(current, 30);        // at least one page was numbered
-    EXPECT_LT(current, 3000 * 30); // and the job stopped early
+    EXPECT_EQ(current, 1); // nothing was printed, so the numbers went back
 }
 
 // Files may grow to a few kilobytes only, as on a full disk. A PDF that cannot be written in full
@@ -303,17 +302,16 @@ TEST_F(PrintCli, AFullDiskFailsClearlyAndKeepsTheEarlierFiles) {
             run = RunCli(args << c.extra);
         }
         EXPECT_EQ(run.exitCode, 1);
-        EXPECT_EQ(
-            run.err.trimmed().toStdString(),
-            ("tallyrune-cli: Unable to write to " + (c.documentFails ? doc : pdf)).toStdString());
+        // The document's numbers are reserved before anything prints, so a document that
+        // cannot take them stops the job first.
+        EXPECT_TRUE(run.err.startsWith("tallyrune-cli: Unable to write to " +
+                                       (c.documentFails ? doc : pdf)))
+            << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_EQ(Contents(doc), c.document);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   (QStringList{"out.pdf", "sheet.tlr"}));
-        if (!c.documentFails) {
-            EXPECT_EQ(Contents(pdf), "the earlier file");
-        } else {
-            EXPECT_EQ(ReadSheet(RenderPage(pdf), LetterSheet()).texts, Numbers(1, 30));
-        }
+        EXPECT_EQ(Contents(pdf), "the earlier file");
     }
 }
 

@@ -317,7 +317,8 @@ TEST(PendingFile, OnlyACommitOfWholeContentsReplacesTheFile) {
                 if (row.commit) file.Commit(Durability::Synced);
             } catch (const platform::WriteFailureAfterOpen& failure) {
                 threw = true;
-                EXPECT_EQ(std::string(failure.what()), "Unable to write to " + path.toStdString());
+                EXPECT_EQ(std::string(failure.what()),
+                          "Unable to write to " + path.toStdString() + ": File too large");
             }
         }
         EXPECT_EQ(threw, row.commit && !row.replaced) << row.how;

@@ -2,6 +2,7 @@
 // with the same choices, a cancel on the second page of a long job, and the preview of the job.
 
 #include "DialogDriver.h"
+#include "app/DiskStamp.h"
 #include "app/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "print/LabelLayout.h"
@@ -139,6 +140,10 @@ class PrintFromDialog : public ::testing::Test {
 
 TEST_F(PrintFromDialog, GivesTheSamePagesAsTheCommandLine) {
     Print(2, 4, "BitBtn2");
+    // The dialog took its numbers from the file, as a command-line job takes them; the same job
+    // from the command line starts from the same number.
+    EXPECT_EQ(app::StampOf(documentPath).current, 57);
+    app::WriteSequenceCurrent(documentPath, 1);
     const QString cliPdf = dir.filePath("cli.pdf");
     const auto run = testing_support::RunCli({"print", documentPath, "-o", cliPdf, "--pages", "2",
                                               "--skip", "4", "--sequence", "--dpi", "600"});

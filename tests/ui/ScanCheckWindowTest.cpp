@@ -57,6 +57,7 @@ TEST(PrintDialogWidth, WarnsWhenTheWidthIsNoWholeNumberOfDots) {
                                      state.Settings.Printing.PrintScale);
         app::BarcodeDocument document(state.Metrics, false, app::LabelSheet{});
         document.SetBarcodeText("HELLO");
+        document.SetBarHeight(0.75); // as a new document has it
         QString shown;
         bool visible = false;
         dialog_testing::WhenModal("TFPrintIt", [&](QWidget& dialog) {

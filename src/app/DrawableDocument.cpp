@@ -1,0 +1,85 @@
+#include "app/DrawableDocument.h"
+
+#include "engine/Symbology.h"
+#include "engine/Units.h"
+#include "platform/Errors.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace app {
+namespace {
+
+using platform::ProfileFile;
+
+const QString kBarcode = QStringLiteral("BARCODE");
+
+struct ValueRule {
+    const char* key;
+    const char* fault;                                            // after "KEY=value"
+    bool (*drawable)(const ProfileFile&, const char* key, QChar); // the stored value can be drawn
+};
+
+bool KnownType(const ProfileFile& p, const char* key, QChar) {
+    const int type = p.ReadInteger(kBarcode, key, -1);
+    return type >= 0 && type < engine::kSymbologyCount;
+}
+
+// In the file's own unit: a file without METRIC is read in inches here, the stricter case.
+// A value that this machine's separator cannot read is tried with a point, as files written
+// elsewhere hold it; one that neither reads is no number.
+bool DrawableHeight(const ProfileFile& p, const char* key, QChar separator) {
+    constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
+    double height = p.ReadReal(kBarcode, key, kNoNumber, separator);
+    if (std::isnan(height)) height = p.ReadReal(kBarcode, key, kNoNumber, QLatin1Char('.'));
+    const bool metric = p.ReadBool(kBarcode, "METRIC", false);
+    const double least =
+        metric ? engine::InchesToCentimetres(kMinBarHeightInches) : kMinBarHeightInches;
+    return std::isfinite(height) && height >= least;
+}
+
+constexpr ValueRule kRules[] = {
+    {"TYPE", " is not a barcode type", KnownType},
+    {"HEIGHT", " is not a bar height of at least 0.001 in (0.00254 cm)", DrawableHeight},
+};
+
+const QString kSections[] = {QStringLiteral("BARCODE"), QStringLiteral("SEQUENCE"),
+                             QStringLiteral("FORMAT")};
+
+bool HasDocumentSection(const ProfileFile& profile) {
+    for (const QString& section : kSections)
+        if (profile.HasSection(section)) return true;
+    return false;
+}
+
+} // namespace
+
+std::vector<std::string> UndrawableValues(const ProfileFile& profile, QChar decimalSeparator,
+                                          const std::vector<std::string>& replaced) {
+    std::vector<std::string> faults;
+    for (const ValueRule& rule : kRules) {
+        if (std::find(replaced.begin(), replaced.end(), rule.key) != replaced.end() ||
+            !profile.HasKey(kBarcode, rule.key) ||
+            rule.drawable(profile, rule.key, decimalSeparator))
+            continue;
+        const QString stored = profile.ReadString(kBarcode, rule.key);
+        faults.push_back(std::string(rule.key) + "=" + stored.toStdString() + rule.fault);
+    }
+    return faults;
+}
+
+DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
+                                    QChar decimalSeparator,
+                                    const std::vector<std::string>& replaced) {
+    ProfileFile profile;
+    if (profile.Load(path) != ProfileFile::LoadResult::Loaded)
+        throw platform::Failure("Unable to read " + path.toStdString());
+    if (!profile.Blank() && !HasDocumentSection(profile))
+        throw platform::Failure(path.toStdString() + " is not a Tallyrune document");
+    const std::vector<std::string> faults = UndrawableValues(profile, decimalSeparator, replaced);
+    if (!faults.empty()) throw platform::Failure(path.toStdString() + ": " + faults.front());
+    return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
+}
+
+} // namespace app

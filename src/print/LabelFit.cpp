@@ -1,0 +1,79 @@
+#include "print/LabelFit.h"
+
+#include "engine/Units.h"
+#include "platform/PainterSurface.h"
+
+#include <cstdio>
+
+namespace print {
+namespace {
+
+// One side of the box against the same side of the cell.
+std::optional<std::string> SideFault(const char* side, int box, int cell, int dpi, bool metric,
+                                     const char* extra) {
+    if (box <= cell) return std::nullopt;
+    return std::string("The barcode is ") + LengthText(box, dpi, metric) + " " + side + extra +
+           "; the label is " + LengthText(cell, dpi, metric) + ": it will be cut";
+}
+
+} // namespace
+
+std::string LengthText(int dots, int dpi, bool metric) {
+    const double inches = dpi > 0 ? static_cast<double>(dots) / dpi : 0.0;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.2f %s",
+                  metric ? engine::InchesToCentimetres(inches) : inches, metric ? "cm" : "in");
+    return text;
+}
+
+std::optional<std::string> BoxFitFault(const DotBox& box, const LabelCell& cell, int dpiX,
+                                       int dpiY, bool metric) {
+    if (auto wide = SideFault("wide", box.width, cell.width, dpiX, metric, " with its quiet zones"))
+        return wide;
+    return SideFault("high", box.height, cell.height, dpiY, metric, "");
+}
+
+std::optional<int> FittingModule(int boxModules, int room) {
+    if (boxModules <= 0 || room < boxModules) return std::nullopt;
+    return room / boxModules;
+}
+
+PicturePrintTarget::PicturePrintTarget(const LabelCell& region)
+    : picture_(std::max(region.width, 1), std::max(region.height, 1), QImage::Format_Grayscale8) {
+    picture_.fill(Qt::white);
+    painter_.begin(&picture_);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.translate(-region.left, -region.top);
+    surface_ = std::make_unique<platform::PainterSurface>(painter_);
+}
+
+PicturePrintTarget::~PicturePrintTarget() = default;
+
+const QImage& PicturePrintTarget::Picture() {
+    surface_.reset();
+    if (painter_.isActive()) painter_.end();
+    return picture_;
+}
+
+void PicturePrintTarget::SetClip(const LabelCell& cell) {
+    painter_.setClipRect(QRect(cell.left, cell.top, cell.width, cell.height));
+}
+
+void PicturePrintTarget::ClearClip() {
+    painter_.setClipping(false);
+}
+
+engine::Surface& PicturePrintTarget::Surface() {
+    if (!surface_) surface_ = std::make_unique<platform::PainterSurface>(painter_);
+    return *surface_;
+}
+
+void PicturePrintTarget::SetFontFace(const std::string& face) {
+    surface_.reset();
+    if (painter_.isActive())
+        surface_ =
+            std::make_unique<platform::PainterSurface>(painter_, QString::fromStdString(face));
+}
+
+} // namespace print
