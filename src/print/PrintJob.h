@@ -56,8 +56,9 @@ class PrintJob {
     // (kZeroNotAllowed), on a sheet when no label fits (kNoLabelFits), and for a sequence when
     // the symbology cannot carry one of the texts the job would take whole (SequenceNotCarried,
     // naming the first), so that no number is used up by a job that cannot print it. A data
-    // file's job is refused when the file gave no records (its failure, or kNoDataFile) or the
-    // symbology cannot carry one of them whole (FirstRecordNotCarried).
+    // file's job is refused when the file could not be read (its failure), was not chosen
+    // (kNoDataFile), or when PrintOptions::ReadData found no records or one the symbology cannot
+    // carry whole (RequirePrintable).
     void Check() const;
     // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page
     // (StartProgress itself reports no page), and Finish however the job ends. A cancel is
@@ -97,7 +98,7 @@ class PrintJob {
     long long labelCount_; // with PrintRange::Labels
     int copy_ = 0;         // labels printed with the current text (on this page for a sequence)
     long long labelsPrinted_ = 0;
-    std::size_t nextRecord_ = 0;
+    std::optional<MergeTexts> records_; // a data file's, once the first label is printed
     std::string text_;
 };
 
