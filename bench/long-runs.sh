@@ -18,29 +18,23 @@ read -r -a exportCounts <<<"${EXPORT_COUNTS:-1000 10000 100000}"
 read -r -a printCounts <<<"${PRINT_COUNTS:-100 1000 10000}"
 base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")}
 export QT_QPA_PLATFORM=offscreen
-[[ -x /usr/bin/time ]] || "$root/tools/install-deps.sh" <(echo time)
+source "$root/bench/gnu-time.sh"
+need_gnu_time
 
 work=$(mktemp -d "$base/tallyrune-long.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-# The sheet: Code 128 half an inch high, numbered LB000001Z onwards.
-printf '%s\r\n' '[BARCODE]' METRIC=0 HEIGHT=0.5 SCALE=1 INTERPRET=1 TYPE=0 ROTATE=0 TEXT=HELLO \
-    AUTOSIZE=1 BAR_WIDTH=10 '[SEQUENCE]' USE=1 MIN=0 MAX=999999999 CURRENT=1 MIN_SIZE=6 \
-    PREFIX=LB SUFFIX=Z '[FORMAT]' HEIGHT=1 WIDTH=2.625 TOPMARGIN=0.5 LEFTMARGIN=0.1875 \
-    GAPHEIGHT=0 GAPWIDTH=0.125 METRIC=0 >sheet.tlr
+write_label_sheet sheet.tlr
 
 # measure SERIES COUNT CHECK COMMAND...: one run under GNU time; CHECK (a command) must then
 # succeed. Appends "SERIES COUNT SECONDS KB" to results.txt.
 measure() {
-    local series=$1 count=$2 check=$3 start end kb
+    local series=$1 count=$2 check=$3
     shift 3
-    start=$(date +%s%N)
-    /usr/bin/time -v -o time.txt "$@" >run.log 2>&1 || { cat run.log time.txt >&2; exit 1; }
-    end=$(date +%s%N)
+    gnu_time 0 "$@"
     $check "$count" || { echo "$series $count: wrong output" >&2; exit 1; }
-    kb=$(awk '/Maximum resident set size/ { print $NF }' time.txt)
-    echo "$series $count $(awk -v t=$((end - start)) 'BEGIN { print t / 1e9 }') $kb" >>results.txt
+    echo "$series $count $seconds $kb" >>results.txt
 }
 
 exported() { [[ $(find out -name '*.png' | wc -l) -eq $1 ]]; }

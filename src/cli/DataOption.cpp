@@ -15,7 +15,7 @@ std::optional<print::MergeSource> DataSource(const CliArguments& args) {
         return std::nullopt;
     }
     return print::MergeSource{QString::fromStdString(*path), args.Value("--column").value_or(""),
-                              args.Has("--header")};
+                              args.Has("--header"), *path == "-"};
 }
 
 } // namespace cli

@@ -1,6 +1,6 @@
 #pragma once
 // --data FILE [--column N|NAME] [--header]: print and export take their texts from the records
-// of a data file.
+// of a data file; "-" is standard input.
 
 #include "cli/CliArguments.h"
 #include "print/MergeData.h"

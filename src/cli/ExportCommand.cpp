@@ -10,6 +10,7 @@
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
 #include "platform/Errors.h"
+#include "print/MergePasses.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -91,19 +92,6 @@ void RequirePattern(const QString& pattern, const char* option) {
         throw UsageError(std::string("with ") + option + ", -o needs a pattern holding {n}");
 }
 
-// The records of a --data file, every one of which the symbology carries whole: anything else
-// is refused, naming the record's line, before a file is written.
-std::vector<BatchLine> DataTexts(const print::MergeSource& source, engine::SymbologyCode code) {
-    const std::vector<print::MergeRecord> records = print::ReadMergeFile(source);
-    if (const auto notCarried = print::FirstRecordNotCarried(records, code, source.path))
-        throw platform::Failure(*notCarried);
-    std::vector<BatchLine> texts;
-    for (const print::MergeRecord& record : records)
-        texts.push_back(
-            {static_cast<std::size_t>(record.line), print::Latin1Of(record.text).value_or("")});
-    return texts;
-}
-
 // A line that cannot be drawn fails the batch with its file's name and its number, as a data
 // file's refused record does; exit 1 (the options were checked before the first line, so it
 // is never a usage error). A picture that cannot be written keeps its own message, which names
@@ -177,18 +165,24 @@ std::size_t ExportList(const CliArguments& args, const BarcodeDefaults& defaults
     return count;
 }
 
+// A --data file in two passes: the first refuses a file without records or with one the
+// symbology cannot carry whole, before a file is written; the threads take the second's texts.
 std::size_t ExportData(const CliArguments& args, const BarcodeDefaults& defaults,
                        const print::MergeSource& data, int jobs, const QString& pattern,
                        exporting::ExportFormat format) {
-    const std::vector<BatchLine> texts = DataTexts(data, SymbologyFrom(args, defaults));
-    auto text = texts.begin();
+    const engine::SymbologyCode symbology = SymbologyFrom(args, defaults);
+    print::MergeInput input(data);
+    const print::MergeScan scan = print::ScanMergeData(input, data, symbology, 0);
+    print::RequirePrintable(scan, data);
+    print::MergeTexts texts(input, data, symbology, scan.records);
     return ExportBatch(
         args, defaults,
         [&]() -> std::optional<BatchLine> {
-            if (text == texts.end()) return std::nullopt;
-            return *text++;
+            std::optional<print::MergeText> text = texts.Next();
+            if (!text) return std::nullopt;
+            return BatchLine{static_cast<std::size_t>(text->line), std::move(text->text)};
         },
-        data.path.toStdString(), jobs, pattern, format);
+        print::SourceName(data).toStdString(), jobs, pattern, format);
 }
 
 } // namespace

@@ -59,8 +59,10 @@ void ApplySkip(const CliArguments& args, print::PrintOptions& options, int label
 }
 
 // --data: every record, each on --copies labels, so no range or sequence goes with it. A file
-// that gives no records fails here; what the symbology cannot carry, the job refuses.
-void ApplyData(const CliArguments& args, print::PrintOptions& options) {
+// that cannot be read fails here; one without records, or with one the symbology cannot carry,
+// the job refuses.
+void ApplyData(const CliArguments& args, print::PrintOptions& options,
+               engine::SymbologyCode symbology) {
     const std::optional<print::MergeSource> source = DataSource(args);
     if (!source) return;
     for (const char* other : {"--sequence", "--single", "--pages", "--labels"})
@@ -69,7 +71,7 @@ void ApplyData(const CliArguments& args, print::PrintOptions& options) {
                              other);
     options.UseData = true;
     options.Data = *source;
-    options.ReadData();
+    options.ReadData(symbology);
     if (!options.DataFailure.empty()) throw platform::Failure(options.DataFailure);
 }
 
@@ -131,7 +133,7 @@ void RunPrint(const Words& words, std::ostream&) {
     options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
     ApplySkip(args, options, metrics.LabelsPerPage);
     ApplyModule(args, options);
-    ApplyData(args, options);
+    ApplyData(args, options, document.Symbology());
 
     print::PrinterTarget target(*printer);
     target.SetOffset(ChosenOffset(args, *printer));

@@ -35,7 +35,9 @@ constexpr const char* kUsage =
     "                                     [--printer NAME] [--unit in|cm]\n"
     "       tallyrune-cli info --type NAME|CODE --text TEXT [--module N] [--dpi N]\n"
     "       tallyrune-cli types\n"
-    "       tallyrune-cli templates [SEARCH]\n";
+    "       tallyrune-cli templates [SEARCH]\n"
+    "--data - reads the records from standard input: one text per line, or CSV when --column\n"
+    "or --header is given. A record may hold 64 KiB, a line 1 MiB.\n";
 
 struct Command {
     const char* name;

@@ -2,93 +2,72 @@
 
 #include "platform/Errors.h"
 
+#include <algorithm>
+
 namespace print {
-namespace {
 
-class CsvParser {
-  public:
-    explicit CsvParser(QStringView text) : text_(text) {}
+std::optional<CsvRecord> CsvReader::Next() {
+    while (std::optional<DataLine> line = lines_.Next()) {
+        if (!inQuotes_) {
+            start_ = line->number;
+            bytes_ = 0;
+        }
+        bytes_ += line->bytes.size();
+        if (bytes_ > kMaxRecordBytes)
+            throw platform::Failure(AtLine(lines_.Name(), start_, kRecordTooLong));
+        Scan(line->bytes);
+        if (inQuotes_) {
+            field_ += line->end;
+            bytes_ += line->end.size();
+            continue;
+        }
+        // A line with nothing on it, not even "", ends no record.
+        const bool blank = fields_.empty() && field_.isEmpty() && !quoted_;
+        if (!blank) return TakeRecord();
+    }
+    if (inQuotes_)
+        throw platform::Failure(AtLine(lines_.Name(), start_, "a quoted field is not closed"));
+    return std::nullopt;
+}
 
-    // Every record; the line of a quote still open at the end, or 0.
-    int Parse() {
-        for (at_ = 0; at_ < text_.size(); ++at_) {
-            if (inQuotes_)
-                Quoted(text_[at_]);
+// One line's characters into the record; a quote may stay open at its end.
+void CsvReader::Scan(QByteArrayView line) {
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        const char c = line[at];
+        if (inQuotes_) {
+            const bool doubled = c == '"' && at + 1 < line.size() && line[at + 1] == '"';
+            if (doubled) ++at;
+            if (c != '"' || doubled)
+                field_ += c;
             else
-                Unquoted(text_[at_]);
-        }
-        if (inQuotes_) return record_.line;
-        EndRecord();
-        return 0;
-    }
-
-    std::vector<CsvRecord> records;
-
-  private:
-    QChar Next() const { return at_ + 1 < text_.size() ? text_[at_ + 1] : QChar(); }
-
-    void Quoted(QChar c) {
-        if (c == u'"' && Next() == u'"') {
-            field_ += c;
-            ++at_;
-        } else if (c == u'"') {
-            inQuotes_ = false;
-        } else {
-            if (c == u'\n') ++line_;
-            field_ += c;
-        }
-    }
-
-    void Unquoted(QChar c) {
-        if (!started_) record_.line = line_;
-        started_ = true;
-        if (c == u'"' && field_.isEmpty() && !quoted_) {
+                inQuotes_ = false;
+        } else if (c == '"' && field_.isEmpty() && !quoted_) {
             inQuotes_ = quoted_ = true;
-        } else if (c == u',') {
+        } else if (c == ',') {
             EndField();
-        } else if (c == u'\n') {
-            EndRecord();
-            ++line_;
-        } else if (!(c == u'\r' && Next() == u'\n')) {
+        } else {
             field_ += c;
         }
     }
+}
 
-    void EndField() {
-        record_.fields.push_back(field_);
-        field_.clear();
-        quoted_ = false;
-    }
+void CsvReader::EndField() {
+    fields_.push_back(std::move(field_));
+    field_.clear();
+    quoted_ = false;
+}
 
-    // A line with nothing on it, not even "", ends no record.
-    void EndRecord() {
-        const bool blank = record_.fields.empty() && field_.isEmpty() && !quoted_;
-        if (!blank) {
-            EndField();
-            records.push_back(std::move(record_));
-        }
-        record_ = {};
-        started_ = false;
-    }
-
-    QStringView text_;
-    qsizetype at_ = 0;
-    int line_ = 1;
-    bool started_ = false;  // the record has begun
-    bool inQuotes_ = false; // inside a quoted field
-    bool quoted_ = false;   // the field began with a quote
-    QString field_;
-    CsvRecord record_;
-};
-
-} // namespace
-
-std::vector<CsvRecord> ParseCsv(QStringView text, const QString& name) {
-    CsvParser parser(text);
-    if (const int open = parser.Parse())
-        throw platform::Failure(name.toStdString() + ", line " + std::to_string(open) +
-                                ": a quoted field is not closed");
-    return std::move(parser.records);
+// The fields are decoded as one text, so that all of them are UTF-8 or all Latin-1.
+CsvRecord CsvReader::TakeRecord() {
+    EndField();
+    const bool utf8 = std::all_of(fields_.begin(), fields_.end(),
+                                  [](const QByteArray& field) { return field.isValidUtf8(); });
+    CsvRecord record{{}, start_};
+    record.fields.reserve(fields_.size());
+    for (const QByteArray& field : fields_)
+        record.fields.push_back(DecodeText(field, utf8));
+    fields_.clear();
+    return record;
 }
 
 } // namespace print

@@ -1,27 +1,19 @@
 #include "print/MergeData.h"
 
 #include "platform/Errors.h"
-#include "print/CsvRecords.h"
 #include "print/Sequence.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <algorithm>
 
 namespace print {
 namespace {
 
-QString FileName(const MergeSource& source) {
-    return QFileInfo(source.path).fileName();
-}
-
-// UTF-8 (a byte order mark is dropped) when the bytes are valid UTF-8, else Latin-1.
-QString DecodeText(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
+bool IsCsv(const MergeSource& source) {
+    if (source.standardInput) return !source.column.empty() || source.header;
+    return source.path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
 }
 
 std::optional<int> ColumnNumber(const std::string& column) {
@@ -32,9 +24,9 @@ std::optional<int> ColumnNumber(const std::string& column) {
 }
 
 // The column's index in every record, checked against the first record: the header when a
-// name is given.
+// name is given, which must name one column only (the names compare as the lookup does).
 std::size_t ColumnIndex(const MergeSource& source, const CsvRecord& first) {
-    const std::string name = FileName(source).toStdString();
+    const std::string name = SourceName(source).toStdString();
     if (const std::optional<int> number = ColumnNumber(source.column)) {
         if (*number < 1) throw platform::Failure(name + ": columns are numbered from 1");
         if (static_cast<std::size_t>(*number) > first.fields.size())
@@ -44,61 +36,77 @@ std::size_t ColumnIndex(const MergeSource& source, const CsvRecord& first) {
         return static_cast<std::size_t>(*number - 1);
     }
     const QString wanted = QString::fromStdString(source.column).trimmed();
-    for (std::size_t i = 0; i < first.fields.size(); ++i)
-        if (first.fields[i].trimmed().compare(wanted, Qt::CaseInsensitive) == 0) return i;
-    throw platform::Failure(name + ": no column is named \"" + source.column + "\"");
-}
-
-std::vector<MergeRecord> CsvTexts(QStringView text, const MergeSource& source) {
-    std::vector<CsvRecord> records = ParseCsv(text, FileName(source));
-    if (records.empty()) return {};
-    const std::size_t index = ColumnIndex(source, records.front());
-    const bool header = source.header || !ColumnNumber(source.column);
-    std::vector<MergeRecord> texts;
-    for (auto record = records.begin() + (header ? 1 : 0); record != records.end(); ++record) {
-        if (index >= record->fields.size())
-            throw platform::Failure(FileName(source).toStdString() + ", line " +
-                                    std::to_string(record->line) + ": there is no column " +
-                                    std::to_string(index + 1));
-        texts.push_back({std::move(record->fields[index]), record->line});
-    }
-    return texts;
-}
-
-// One text per line, LF or CRLF; a line with nothing on it is no record.
-std::vector<MergeRecord> LineTexts(QStringView text, const MergeSource& source) {
-    if (ColumnNumber(source.column) != 1)
-        throw platform::Failure(FileName(source).toStdString() +
-                                " holds one text per line: there is no column \"" + source.column +
-                                "\"");
-    std::vector<MergeRecord> texts;
-    int line = 0;
-    for (QStringView row : text.split(u'\n')) {
-        ++line;
-        if (row.endsWith(u'\r')) row.chop(1);
-        if (!row.isEmpty()) texts.push_back({row.toString(), line});
-    }
-    if (source.header && !texts.empty()) texts.erase(texts.begin());
-    return texts;
+    const auto named = [&](const QString& field) {
+        return field.trimmed().compare(wanted, Qt::CaseInsensitive) == 0;
+    };
+    const auto found = std::find_if(first.fields.begin(), first.fields.end(), named);
+    if (found == first.fields.end())
+        throw platform::Failure(name + ": no column is named \"" + source.column + "\"");
+    if (std::find_if(found + 1, first.fields.end(), named) != first.fields.end())
+        throw platform::Failure(name + ": more than one column is named \"" + source.column + "\"");
+    return static_cast<std::size_t>(found - first.fields.begin());
 }
 
 } // namespace
 
-std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSource& source) {
-    const QString text = DecodeText(bytes);
-    if (source.path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
-        return CsvTexts(text, source);
-    return LineTexts(text, source);
+QString SourceName(const MergeSource& source) {
+    return source.standardInput ? QStringLiteral("standard input")
+                                : QFileInfo(source.path).fileName();
 }
 
-std::vector<MergeRecord> ReadMergeFile(const MergeSource& source) {
-    QFile file(source.path);
-    if (source.path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        throw platform::Failure("Unable to read " + source.path.toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw platform::Failure("Unable to read " + source.path.toStdString());
-    return MergeRecordsOf(bytes, source);
+std::string NoRecordsIn(const MergeSource& source) {
+    return source.path.toStdString() + " has no records";
+}
+
+MergeReader::MergeReader(QIODevice& bytes, const MergeSource& source)
+    : source_(source), lines_(bytes, SourceName(source)), skipHeader_(source.header) {
+    if (IsCsv(source))
+        csv_.emplace(lines_);
+    else if (ColumnNumber(source.column) != 1)
+        throw platform::Failure(lines_.Name().toStdString() +
+                                " holds one text per line: there is no column \"" + source.column +
+                                "\"");
+}
+
+std::optional<MergeRecord> MergeReader::Next() {
+    return csv_ ? NextCsvRecord() : NextLineRecord();
+}
+
+// The first record gives the column; it is the header row when asked for or named.
+std::optional<MergeRecord> MergeReader::NextCsvRecord() {
+    std::optional<CsvRecord> record = csv_->Next();
+    if (record && !column_) {
+        column_ = ColumnIndex(source_, *record);
+        if (source_.header || !ColumnNumber(source_.column)) record = csv_->Next();
+    }
+    if (!record) return std::nullopt;
+    if (*column_ >= record->fields.size())
+        throw platform::Failure(AtLine(lines_.Name(), record->line,
+                                       "there is no column " + std::to_string(*column_ + 1)));
+    return MergeRecord{std::move(record->fields[*column_]), record->line};
+}
+
+// One text per line; a line with nothing on it is no record.
+std::optional<MergeRecord> MergeReader::NextLineRecord() {
+    while (std::optional<DataLine> line = lines_.Next()) {
+        if (line->bytes.isEmpty()) continue;
+        if (line->bytes.size() > kMaxRecordBytes)
+            throw platform::Failure(AtLine(lines_.Name(), line->number, kRecordTooLong));
+        if (std::exchange(skipHeader_, false)) continue;
+        return MergeRecord{DecodeText(line->bytes, line->bytes.isValidUtf8()), line->number};
+    }
+    return std::nullopt;
+}
+
+std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSource& source) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    MergeReader reader(buffer, source);
+    std::vector<MergeRecord> records;
+    while (std::optional<MergeRecord> record = reader.Next())
+        records.push_back(std::move(*record));
+    return records;
 }
 
 std::optional<std::string> Latin1Of(const QString& text) {
@@ -107,17 +115,17 @@ std::optional<std::string> Latin1Of(const QString& text) {
     return text.toLatin1().toStdString();
 }
 
-std::optional<std::string> FirstRecordNotCarried(const std::vector<MergeRecord>& records,
-                                                 engine::SymbologyCode symbology,
-                                                 const QString& path) {
-    for (const MergeRecord& record : records) {
-        const std::optional<std::string> latin1 = Latin1Of(record.text);
-        if (!record.text.isEmpty() && latin1 && CarriesWhole(symbology, *latin1)) continue;
-        return QFileInfo(path).fileName().toStdString() + ", line " + std::to_string(record.line) +
-               ": " + SymbologyName(symbology) + " cannot carry the text \"" +
-               record.text.toStdString() + "\" whole";
-    }
-    return std::nullopt;
+std::optional<std::string> CarriedText(const QString& text, engine::SymbologyCode symbology) {
+    std::optional<std::string> latin1 = Latin1Of(text);
+    if (text.isEmpty() || !latin1 || !CarriesWhole(symbology, *latin1)) return std::nullopt;
+    return latin1;
+}
+
+std::string NotCarried(const MergeRecord& record, engine::SymbologyCode symbology,
+                       const MergeSource& source) {
+    return AtLine(SourceName(source), record.line,
+                  SymbologyName(symbology) + " cannot carry the text \"" +
+                      record.text.toStdString() + "\" whole");
 }
 
 } // namespace print

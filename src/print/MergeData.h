@@ -1,12 +1,14 @@
 #pragma once
 // The texts of a data merge: one label text per record of a file, either a plain text file (one
-// text per line) or a CSV file (RFC 4180: quoted fields, doubled quotes, commas and line breaks
-// inside quotes, CRLF or LF) read in UTF-8, or in Latin-1 when its bytes are not UTF-8. Each
-// record remembers the line it starts on, so that a failure can point at it.
+// text per line) or a CSV file (CsvRecords.h), read a record at a time (DataLines.h: line ends,
+// limits, UTF-8 or Latin-1 per record). Each record remembers the line it starts on, so that a
+// failure can point at it.
 
 #include "engine/Symbology.h"
+#include "print/CsvRecords.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -16,11 +18,13 @@
 namespace print {
 
 // Where the texts come from. A file whose name ends in ".csv" (any letter case) is CSV; any
-// other holds one text per line. Blank lines are no records in either.
+// other holds one text per line. Standard input has no name to tell: it is CSV when a column or
+// the header row is given, else plain text. Blank lines are no records in either.
 struct MergeSource {
-    QString path;
+    QString path;        // as given; "-" for standard input
     std::string column;  // CSV: a number from 1, or a header name; empty: the first column
     bool header = false; // CSV: the first record names the columns (a column name implies it)
+    bool standardInput = false; // the bytes come from standard input (MergeInput)
 };
 
 struct MergeRecord {
@@ -30,23 +34,50 @@ struct MergeRecord {
     bool operator==(const MergeRecord&) const = default;
 };
 
-// The texts of `bytes` as the file `source.path` would give them (its name says CSV or not).
-// Throws platform::Failure naming the file for an unknown column name, a column beyond the
-// first record's, a record without the column, and a quoted field left open.
-std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSource& source);
+// The name a failure gives the source: the file's name, or "standard input".
+QString SourceName(const MergeSource& source);
+// "<path> has no records", the path as given.
+std::string NoRecordsIn(const MergeSource& source);
 
-// The texts of the file; throws platform::Failure ("Unable to read <path>") and as
-// MergeRecordsOf.
-std::vector<MergeRecord> ReadMergeFile(const MergeSource& source);
+// The records of one pass over a source's bytes, in file order.
+class MergeReader {
+  public:
+    // `bytes` is read from where it stands, as `source` says (CSV or lines, column, header).
+    // Throws platform::Failure naming the file for a column name given to a file of lines.
+    MergeReader(QIODevice& bytes, const MergeSource& source);
+    MergeReader(const MergeReader&) = delete;
+    MergeReader& operator=(const MergeReader&) = delete;
+
+    // The next record; none after the last. Throws platform::Failure naming the file for an
+    // unknown column name, a column beyond the first record's, a record without the column, a
+    // quoted field left open, a record longer than 64 KiB and a line longer than 1 MiB (with the
+    // line, where there is one), and a read error.
+    std::optional<MergeRecord> Next();
+
+  private:
+    std::optional<MergeRecord> NextCsvRecord();
+    std::optional<MergeRecord> NextLineRecord();
+
+    MergeSource source_;
+    DataLines lines_;
+    std::optional<CsvReader> csv_;      // for CSV, reading lines_
+    std::optional<std::size_t> column_; // CSV: found in the first record
+    bool skipHeader_;                   // lines: the first one is still to be skipped
+};
+
+// Every record of `bytes` as the file `source.path` would give them (its name says CSV or not);
+// throws as MergeReader does. For data held in memory anyway.
+std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSource& source);
 
 // The record's text as the Latin-1 bytes a document keeps; none when a character lies beyond.
 std::optional<std::string> Latin1Of(const QString& text);
 
-// The first record that `symbology` cannot carry whole (an empty one, one with a character
-// beyond Latin-1, or one its filter would change), as a message with the file's name and the
-// record's line; none when it carries them all.
-std::optional<std::string> FirstRecordNotCarried(const std::vector<MergeRecord>& records,
-                                                 engine::SymbologyCode symbology,
-                                                 const QString& path);
+// The text as the Latin-1 bytes a document keeps when `symbology` carries it whole; none for
+// an empty text, one with a character beyond Latin-1, or one its filter would change.
+std::optional<std::string> CarriedText(const QString& text, engine::SymbologyCode symbology);
+// "<name>, line N: <symbology> cannot carry the text "<text>" whole", for a record CarriedText
+// refuses.
+std::string NotCarried(const MergeRecord& record, engine::SymbologyCode symbology,
+                       const MergeSource& source);
 
 } // namespace print

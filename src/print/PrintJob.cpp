@@ -134,13 +134,9 @@ void PrintJob::CheckLayout() const {
 }
 
 void PrintJob::CheckData() const {
-    if (options_.Records.empty())
-        throw platform::Failure(!options_.DataFailure.empty() ? options_.DataFailure
-                                : options_.Data.path.isEmpty()
-                                    ? kNoDataFile
-                                    : "Unable to read " + options_.Data.path.toStdString());
-    const auto notCarried = FirstRecordNotCarried(options_.Records, symbology_, options_.Data.path);
-    if (notCarried) throw platform::Failure(*notCarried);
+    if (!options_.DataFailure.empty()) throw platform::Failure(options_.DataFailure);
+    if (options_.Data.path.isEmpty() || !options_.DataInput) throw platform::Failure(kNoDataFile);
+    RequirePrintable(options_.DataScan, options_.Data);
 }
 
 // The labels sharing a text start afresh on every page, so a page of n labels takes
@@ -217,11 +213,14 @@ bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progre
     return false;
 }
 
-// The next record, or as NextLabelText. Check found every record carried, and the job ends
-// with the last record's last copy.
+// The next record, or as NextLabelText. A data file is read a second time here, the first
+// (PrintOptions::ReadData) having found every record carried; the job ends with the last
+// record's last copy.
 std::string PrintJob::TakeText() {
     if (!options_.UseData) return NextLabelText(options_, document_.Sequence);
-    return Latin1Of(options_.Records.at(nextRecord_++).text).value_or("");
+    if (!records_)
+        records_.emplace(*options_.DataInput, options_.Data, symbology_, options_.DataScan.records);
+    return records_->Next().value_or(MergeText{}).text;
 }
 
 void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
@@ -266,7 +265,9 @@ LabelCell PrintJob::FirstCell() const {
 // The text the first label carries, taken without using up a number or a record.
 std::string PrintJob::FirstText() const {
     if (options_.UseData)
-        return options_.Records.empty() ? "" : Latin1Of(options_.Records.front().text).value_or("");
+        return options_.DataScan.first.empty()
+                   ? ""
+                   : Latin1Of(options_.DataScan.first.front().text).value_or("");
     app::SequenceSettings sequence = document_.Sequence;
     return NextLabelText(options_, sequence);
 }

@@ -60,10 +60,10 @@ class PrintJob {
     // (kZeroNotAllowed), on a sheet when no label fits (kNoLabelFits), and for a sequence when
     // the symbology cannot carry one of the texts the job would take whole (SequenceNotCarried,
     // naming the first), so that no number is used up by a job that cannot print it. A data
-    // file's job is refused when the file gave no records (its failure, or kNoDataFile) or the
-    // symbology cannot carry one of them whole (FirstRecordNotCarried).
-    // Also refuses a sheet of more than kMaxLabelsPerPage labels, or whose labels follow each
-    // other at less than one dot, naming its values.
+    // file's job is refused when the file could not be read (its failure), was not chosen
+    // (kNoDataFile), or when PrintOptions::ReadData found no records or one the symbology cannot
+    // carry whole (RequirePrintable). Also refuses a sheet of more than kMaxLabelsPerPage labels,
+    // or whose labels follow each other at less than one dot, naming its values.
     void Check() const;
     // Why the job's labels would not scan, checked on its first label (and for a sequence its
     // last number, the widest): the barcode box with its quiet zones against the label
@@ -118,7 +118,7 @@ class PrintJob {
     long long labelCount_; // with PrintRange::Labels
     int copy_ = 0;         // labels printed with the current text (on this page for a sequence)
     long long labelsPrinted_ = 0;
-    std::size_t nextRecord_ = 0;
+    std::optional<MergeTexts> records_; // a data file's, once the first label is printed
     std::string text_;
 };
 

@@ -109,19 +109,21 @@ void PrintOptions::ValidateCounts() const {
     if (zero) throw platform::Failure(kZeroNotAllowed);
 }
 
-void PrintOptions::ReadData() {
-    Records.clear();
+void PrintOptions::ReadData(engine::SymbologyCode symbology) {
+    DataScan = {};
     DataFailure.clear();
+    DataInput.reset();
     if (Data.path.isEmpty()) return;
     try {
-        Records = ReadMergeFile(Data);
+        DataInput = std::make_shared<MergeInput>(Data);
+        DataScan = ScanMergeData(*DataInput, Data, symbology, kPreviewRecords);
     } catch (const std::exception& failure) {
         DataFailure = failure.what();
     }
 }
 
 long long PrintOptions::DataLabels() const {
-    return static_cast<long long>(Records.size()) * std::max(Copies, 1);
+    return DataScan.records * std::max(Copies, 1);
 }
 
 QString PrintOptions::DataSummary(int labelsPerPage) const {
@@ -133,14 +135,15 @@ QString PrintOptions::DataSummary(int labelsPerPage) const {
     const auto count = [](long long n, const char* one, const char* many) {
         return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
     };
-    return count(static_cast<long long>(Records.size()), "record", "records") +
-           QStringLiteral(" on ") + count(pages, "page", "pages");
+    return count(DataScan.records, "record", "records") + QStringLiteral(" on ") +
+           count(pages, "page", "pages");
 }
 
 QStringList PrintOptions::DataPreview(int count) const {
     QStringList lines;
-    for (std::size_t i = 0; i < Records.size() && static_cast<int>(i) < count; ++i)
-        lines << QString::number(Records[i].line) + QStringLiteral(": ") + Records[i].text;
+    const std::vector<MergeRecord>& first = DataScan.first;
+    for (std::size_t i = 0; i < first.size() && static_cast<int>(i) < count; ++i)
+        lines << QString::number(first[i].line) + QStringLiteral(": ") + first[i].text;
     return lines;
 }
 

@@ -4,11 +4,12 @@
 // these values and calls the operations; the print job reads them.
 
 #include "platform/NumberFormat.h"
-#include "print/MergeData.h"
+#include "print/MergePasses.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,7 @@ inline constexpr int kMaxLabelsDigits = 9;
 inline constexpr int kMaxCopiesDigits = 4;
 inline constexpr int kMinCustomDots = 1; // the spin button's range
 inline constexpr int kMaxCustomDots = 100;
+inline constexpr int kPreviewRecords = 5; // the data file's first records shown
 
 inline constexpr char kZeroNotAllowed[] = "0 not allowed in this field";
 
@@ -75,9 +77,10 @@ class PrintOptions {
     QString BarWidthText = QStringLiteral("10.0 mils"); // LBarWidth
     // rbData: every record of a data file, each on Copies labels, whatever the range.
     bool UseData = false;
-    MergeSource Data;                 // eDataFile, eColumn, cbHeader
-    std::vector<MergeRecord> Records; // what ReadData found
-    std::string DataFailure;          // why Data gave no records; empty when read
+    MergeSource Data;                      // eDataFile, eColumn, cbHeader
+    MergeScan DataScan;                    // what ReadData found
+    std::string DataFailure;               // why Data could not be read; empty when read
+    std::shared_ptr<MergeInput> DataInput; // Data's bytes, which the job reads again
 
     // Labels of the first sheet left blank, which is also the start label's index.
     int Skip() const { return skip_; }
@@ -113,13 +116,16 @@ class PrintOptions {
     // "Sequence" or a data file.
     void ValidateCounts() const;
 
-    // Reads Data into Records; a failure empties Records and is kept in DataFailure.
-    void ReadData();
+    // Reads Data once through (ScanMergeData): counts its records, keeps the first
+    // kPreviewRecords and the first that `symbology` cannot carry whole, which the job then
+    // refuses; so the data is read again when the symbology changes. A failure empties
+    // DataScan and is kept in DataFailure.
+    void ReadData(engine::SymbologyCode symbology);
     // The labels the records fill, each record Copies times.
     long long DataLabels() const;
     // LRecords: "250 records on 9 pages" from the start label; DataFailure when there is one.
     QString DataSummary(int labelsPerPage) const;
-    // lbRecords: the first `count` records, each as "line: text".
+    // lbRecords: the first `count` records (at most kPreviewRecords), each as "line: text".
     QStringList DataPreview(int count) const;
 
   private:

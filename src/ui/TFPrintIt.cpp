@@ -37,7 +37,6 @@ using print::BarWidthChoice;
 using print::PrintRange;
 
 const QSize kPreviewSize(820, 900); // room for the tool bar and a readable page
-constexpr int kPreviewRecords = 5;  // the data file's first records shown in lbRecords
 
 // A preview reports no progress and is never cancelled.
 class SilentProgress : public print::PrintProgress {
@@ -353,11 +352,13 @@ void TFPrintIt::sbDataFileClick() {
     DataChanged();
 }
 
-// The file, its column and header row as the boxes say, read afresh.
+// The file, its column and header row as the boxes say, read afresh for the document's
+// barcode type.
 void TFPrintIt::DataChanged() {
+    if (!document_) return;
     options_.Data = {ui_->eDataFile->text(), ui_->eColumn->text().trimmed().toStdString(),
                      ui_->cbHeader->isChecked()};
-    options_.ReadData();
+    options_.ReadData(document_->Symbology());
     ShowData();
 }
 
@@ -367,7 +368,7 @@ void TFPrintIt::ShowData() {
     options_.Copies = ui_->eCopies->text().toInt();
     ui_->LRecords->setText(options_.DataSummary(state_.Metrics.LabelsPerPage));
     ui_->lbRecords->clear();
-    ui_->lbRecords->addItems(options_.DataPreview(kPreviewRecords));
+    ui_->lbRecords->addItems(options_.DataPreview(print::kPreviewRecords));
 }
 
 // "&Ok" closes the dialog whatever the job's end: a failure is shown first.

@@ -95,12 +95,15 @@ TEST_F(DataCli, ExportNamesEachFileByItsRecordsLine) {
 // A file that cannot be printed whole is refused, naming the file and the line, before a page
 // or a file is written.
 TEST_F(DataCli, RefusesAFileBeforeWritingAnything) {
+    const QByteArray tooLong =
+        "id,name\r\n1,a\r\n2,b\r\n3,c\r\n4,d\r\n5,e\r\n6,\"" + QByteArray(70000, 'x') + "\"\r\n";
     const struct {
         const char* what;
         QByteArray csv;
         QStringList options;
         int exitCode;
         const char* message;
+        bool withData = true;
     } cases[] = {
         {"not carried",
          DataFile(100),
@@ -114,7 +117,30 @@ TEST_F(DataCli, RefusesAFileBeforeWritingAnything) {
          {"--column", "2"},
          1,
          "data.csv, line 2: there is no column 2"},
-        {"column without data", {}, {"--column", "2"}, 2, "--column and --header go with --data"},
+        {"an empty file", "", {}, 1, "data.csv has no records"},
+        {"blank lines only", "\r\n\n\r", {}, 1, "data.csv has no records"},
+        {"a header only", "id,name\r\n", {"--column", "name"}, 1, "data.csv has no records"},
+        {"a column name twice",
+         "id,name,NAME\r\n1,a,b\r\n",
+         {"--column", "name"},
+         1,
+         "data.csv: more than one column is named \"name\""},
+        {"a record over 64 KiB",
+         tooLong,
+         {"--column", "name"},
+         1,
+         "data.csv, line 7: the record is longer than 64 KiB"},
+        {"not carried, CR alone ending lines",
+         DataFile(100).replace("\r\n", "\r"),
+         {"--column", "name"},
+         1,
+         "data.csv, line 101: Code 128 cannot carry"},
+        {"column without data",
+         {},
+         {"--column", "2"},
+         2,
+         "--column and --header go with --data",
+         false},
     };
     for (const auto& c : cases)
         for (const bool print : {true, false}) {
@@ -122,13 +148,84 @@ TEST_F(DataCli, RefusesAFileBeforeWritingAnything) {
             testing_support::WriteBytes(data, c.csv);
             QStringList args = print ? QStringList{"print", doc, "-o", pdf}
                                      : QStringList{"export", "-o", out + "/{n}.png"};
-            if (!c.csv.isEmpty()) args << "--data" << data;
+            if (c.withData) args << "--data" << data;
             const CliRun run = RunCli(args << c.options);
             EXPECT_EQ(run.exitCode, c.exitCode);
             EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
             EXPECT_FALSE(QFile::exists(pdf));
             EXPECT_TRUE(QDir(out).isEmpty());
         }
+}
+
+// "--data -" reads standard input: plain text unless --column or --header make it CSV. It is
+// read twice, the second time from a copy, here more than one chunk long.
+TEST_F(DataCli, ReadsStandardInputForADash) {
+    const QByteArray blank(100000, '\n');
+    const struct {
+        const char* what;
+        QByteArray input;
+        QStringList options;
+        std::vector<std::pair<int, std::string>> records; // line, text
+        const char* failure;
+    } cases[] = {
+        {"plain text, each line end",
+         "S,1\n" + blank + "S2\r\nS3\rS4",
+         {},
+         {{1, "S,1"}, {100002, "S2"}, {100003, "S3"}, {100004, "S4"}},
+         ""},
+        {"CSV by --column",
+         "id,t\r\n1,\"S,1\"\r\n2,S2\r\n",
+         {"--column", "t"},
+         {{2, "S,1"}, {3, "S2"}},
+         ""},
+        {"CSV by --header", "head\rS1\r", {"--header"}, {{2, "S1"}}, ""},
+        {"nothing", "\n\n", {}, {}, "tallyrune-cli: - has no records\n"},
+    };
+    for (const auto& c : cases)
+        for (const bool print : {true, false}) {
+            SCOPED_TRACE(std::string(c.what) + (print ? " (print)" : " (export)"));
+            QDir(out).removeRecursively();
+            QDir().mkpath(out);
+            const QStringList args = print ? QStringList{"print", doc, "--dpi", "300", "-o", pdf}
+                                           : QStringList{"export", "-o", out + "/{n}.png"};
+            const CliRun run = testing_support::RunCliWithInput(
+                args + QStringList{"--data", "-"} + c.options, c.input);
+            if (*c.failure) {
+                EXPECT_EQ(run.exitCode, 1);
+                EXPECT_EQ(run.err, c.failure);
+                continue;
+            }
+            ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+            std::vector<std::string> expected, read;
+            for (const auto& [line, text] : c.records) {
+                expected.push_back(text);
+                if (!print)
+                    read.push_back(testing_support::DecodeImage(
+                                       QImage(QString("%1/%2.png").arg(out).arg(line)),
+                                       ZXing::BarcodeFormat::Code128)
+                                       .text);
+            }
+            if (print) {
+                const auto pages = testing_support::ReadSheetLabels(
+                    pdf, kThirty, 150, ZXing::BarcodeFormat::Code128, dir.filePath("page"));
+                ASSERT_EQ(pages.size(), 1u);
+                read = pages[0];
+                expected.resize(read.size());
+            }
+            EXPECT_EQ(read, expected);
+        }
+}
+
+// A data file with no line end, such as /dev/zero, is refused at its first MiB, within a memory
+// limit that a whole file read into memory would break.
+TEST_F(DataCli, EndlessDataIsRefusedAtItsFirstLine) {
+    const QStringList commands[] = {{"print", doc, "-o", pdf}, {"export", "-o", out + "/{n}.png"}};
+    for (const QStringList& command : commands) {
+        const CliRun run = testing_support::RunCliWithMemoryLimit(
+            command + QStringList{"--data", "/dev/zero"}, 300);
+        EXPECT_EQ(run.exitCode, 1) << command[0].toStdString();
+        EXPECT_EQ(run.err, "tallyrune-cli: zero, line 1: the line is longer than 1 MiB\n");
+    }
 }
 
 } // namespace

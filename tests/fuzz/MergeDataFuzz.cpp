@@ -1,6 +1,7 @@
 // The data merge reader: fields written as CSV writes them (quoted, quotes doubled, CRLF) read
 // back as they were, on the lines they start on; and any bytes, as CSV or plain text with any
-// column, give records on rising lines within the file, or a failure with a message.
+// column, give records on rising lines within the file (LF, CRLF and CR ending lines), or a
+// failure with a message.
 
 #include "FuzzCheck.h"
 #include "platform/Errors.h"
@@ -8,9 +9,18 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <algorithm>
+#include <string_view>
 
 namespace {
+
+// The lines `text` starts: LF, CRLF and a CR alone each end one.
+int LinesIn(std::string_view text) {
+    int lines = 1;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        lines +=
+            text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'));
+    return lines;
+}
 
 // Rows of `columns` fields written as CSV, and the records column `column` should give.
 void RoundTrip(FuzzedDataProvider& input) {
@@ -20,7 +30,7 @@ void RoundTrip(FuzzedDataProvider& input) {
     QString csv;
     std::vector<print::MergeRecord> expected;
     for (int r = 0; r < rows; ++r) {
-        const int line = 1 + static_cast<int>(csv.count(u'\n'));
+        const int line = LinesIn(csv.toStdString());
         for (int c = 1; c <= columns; ++c) {
             const QString field = QString::fromLatin1(input.ConsumeRandomLengthString(12));
             if (c == column) expected.push_back({field, line});
@@ -37,7 +47,7 @@ void AnyBytes(FuzzedDataProvider& input) {
     const bool header = input.ConsumeBool();
     const std::string column = input.ConsumeRandomLengthString(4);
     const std::string bytes = input.ConsumeRemainingBytesAsString();
-    const int lines = 1 + static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n'));
+    const int lines = LinesIn(bytes);
     try {
         const auto records = print::MergeRecordsOf(QByteArray::fromStdString(bytes),
                                                    {csv ? "f.csv" : "f.txt", column, header});

@@ -6,7 +6,9 @@
 #include "RecordingPrintTarget.h"
 #include "app/BarcodeDocument.h"
 #include "platform/Errors.h"
+#include "print/MergeInput.h"
 #include "print/PrintJob.h"
+#include "support/TestFiles.h"
 
 #include <QTemporaryDir>
 
@@ -28,6 +30,26 @@ struct ReadCase {
     std::vector<MergeRecord> records; // expected, when `failure` is empty
     const char* failure;              // a part of the message
 };
+
+// The case's bytes read as its file would be: its records, or a failure holding `failure`.
+void ExpectRead(const ReadCase& c) {
+    SCOPED_TRACE(c.what);
+    const print::MergeSource source{QString("/data/") + c.file, c.column, c.header};
+    if (!*c.failure) {
+        EXPECT_EQ(print::MergeRecordsOf(c.bytes, source), c.records);
+        return;
+    }
+    try {
+        print::MergeRecordsOf(c.bytes, source);
+        ADD_FAILURE() << "no failure";
+    } catch (const platform::Failure& failure) {
+        EXPECT_NE(std::string(failure.what()).find(c.failure), std::string::npos) << failure.what();
+    }
+}
+
+QByteArray Filler(qsizetype bytes) {
+    return QByteArray(bytes, 'x');
+}
 
 TEST(MergeData, FilesGiveTheirRecordsWithTheirLines) {
     const ReadCase cases[] = {
@@ -80,6 +102,13 @@ TEST(MergeData, FilesGiveTheirRecordsWithTheirLines) {
         {"UTF-8", "a.txt", "caf\xC3\xA9\n", "", false, {{QString::fromUtf8("café"), 1}}, ""},
         {"UTF-8 with byte order mark", "a.csv", "\xEF\xBB\xBFid\n7\n", "id", false, {{"7", 2}}, ""},
         {"Latin-1", "a.csv", "k\xE9y,\xC3\n", "1", false, {{QString::fromUtf8("kéy"), 1}}, ""},
+        {"UTF-8 or Latin-1 by record",
+         "a.txt",
+         "caf\xC3\xA9\nk\xE9y\n",
+         "",
+         false,
+         {{QString::fromUtf8("café"), 1}, {QString::fromUtf8("kéy"), 2}},
+         ""},
         {"unknown name",
          "a.csv",
          "a,b\n",
@@ -95,6 +124,20 @@ TEST(MergeData, FilesGiveTheirRecordsWithTheirLines) {
          {},
          "a.csv: there is no column 3, its first record has 2"},
         {"column 0", "a.csv", "a\n", "0", false, {}, "numbered from 1"},
+        {"a name two columns have",
+         "a.csv",
+         "Code,text, code \nx,y,z\n",
+         "CODE",
+         false,
+         {},
+         "a.csv: more than one column is named \"CODE\""},
+        {"a name another column shares, unused",
+         "a.csv",
+         "a,b,b\nx,y,z\n",
+         "a",
+         false,
+         {{"x", 2}},
+         ""},
         {"record without the column",
          "a.csv",
          "a,b\n\"c\nd\"\ne\n",
@@ -117,22 +160,96 @@ TEST(MergeData, FilesGiveTheirRecordsWithTheirLines) {
          {},
          "a.txt holds one text per line: there is no column \"name\""},
     };
-    for (const ReadCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        const print::MergeSource source{QString("/data/") + c.file, c.column, c.header};
-        if (*c.failure) {
-            try {
-                print::MergeRecordsOf(c.bytes, source);
-                ADD_FAILURE() << "no failure";
-            } catch (const platform::Failure& failure) {
-                EXPECT_NE(std::string(failure.what()).find(c.failure), std::string::npos)
-                    << failure.what();
-            }
-            continue;
-        }
-        EXPECT_EQ(print::MergeRecordsOf(c.bytes, source), c.records);
-    }
-    EXPECT_THROW(print::ReadMergeFile({"/nonexistent/a.csv", "", false}), platform::Failure);
+    for (const ReadCase& c : cases)
+        ExpectRead(c);
+    print::MergeInput missing({"/nonexistent/a.csv", "", false});
+    EXPECT_THROW(missing.Open(), platform::Failure);
+}
+
+// LF, CRLF and a CR alone each end one line, in plain text and in CSV; inside quotes a line end
+// stays in the field as the file has it. The reader takes the file in chunks of 64 KiB: a CRLF
+// split between two of them is still one line end.
+TEST(MergeData, LfCrLfAndCrAloneEachEndALine) {
+    const ReadCase cases[] = {
+        {"lines, CR alone", "a.txt", "A\rB\r\rC", "", false, {{"A", 1}, {"B", 2}, {"C", 4}}, ""},
+        {"lines, each kind",
+         "a.txt",
+         "A\r\nB\rC\nD\r",
+         "",
+         false,
+         {{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}},
+         ""},
+        {"csv, CR alone, one inside quotes",
+         "a.csv",
+         "x,y\r1,\"a\rb\"\r2,c",
+         "y",
+         false,
+         {{"a\rb", 2}, {"c", 4}},
+         ""},
+        {"csv, each kind inside quotes",
+         "a.csv",
+         "\"a\r\nb\rc\nd\"\r\ne",
+         "1",
+         false,
+         {{"a\r\nb\rc\nd", 1}, {"e", 5}},
+         ""},
+        {"CRLF across chunks",
+         "a.txt",
+         Filler(64 * 1024 - 1) + "\r\nB",
+         "",
+         false,
+         {{Filler(64 * 1024 - 1), 1}, {"B", 2}},
+         ""},
+        {"quote left open after CRs",
+         "a.csv",
+         "a\r\"b\rc\r",
+         "1",
+         false,
+         {},
+         "a.csv, line 2: a quoted field is not closed"},
+    };
+    for (const ReadCase& c : cases)
+        ExpectRead(c);
+}
+
+// A record may hold 64 KiB and a line 1 MiB; beyond, the file is refused at the line where the
+// record or the line starts, long records being read no further than the limit.
+TEST(MergeData, RecordsAndLinesBeyondTheLimitsAreRefusedByTheirLine) {
+    const qsizetype kib64 = 64 * 1024;
+    const QByteArray quotedHalf = "\"" + Filler(kib64 / 2) + "\r\n" + Filler(kib64 / 2) + "\"";
+    const ReadCase cases[] = {
+        {"a line of 64 KiB", "a.txt", "\n" + Filler(kib64), "", false, {{Filler(kib64), 2}}, ""},
+        {"a line of 64 KiB and a byte",
+         "a.txt",
+         "1\n2\n3\n4\n5\n\n" + Filler(kib64 + 1) + "\nB\n",
+         "",
+         false,
+         {},
+         "a.txt, line 7: the record is longer than 64 KiB"},
+        {"a quoted field of short lines",
+         "a.csv",
+         "a\n\n" + quotedHalf + "\n",
+         "1",
+         false,
+         {},
+         "a.csv, line 3: the record is longer than 64 KiB"},
+        {"a line of many fields",
+         "a.csv",
+         "a\n" + (Filler(1023) + ",").repeated(1024) + "x\n",
+         "1",
+         false,
+         {},
+         "a.csv, line 2: the line is longer than 1 MiB"},
+        {"a line without end",
+         "a.txt",
+         Filler(1024 * 1024 + 1),
+         "",
+         false,
+         {},
+         "a.txt, line 1: the line is longer than 1 MiB"},
+    };
+    for (const ReadCase& c : cases)
+        ExpectRead(c);
 }
 
 class MergeJobTest : public ::testing::Test {
@@ -147,17 +264,35 @@ class MergeJobTest : public ::testing::Test {
         doc.SetInterpret(true); // the recorder reads each label's text from its readable line
         options.UseData = true;
         options.Range = print::PrintRange::Single; // a data file prints all its records anyway
-        options.Data.path = "/data/list.csv";
-        for (int i = 1; i <= 250; ++i)
-            options.Records.push_back({QString("R%1").arg(i), i + 1});
+        options.Data = {path, "", true};
+        WriteRecords(250);
+        options.ReadData(doc.Symbology());
     }
-    void Print() {
+    // A header, then R1 to R`count` on lines 2 onwards; record `odd` (from 1) reads `oddText`.
+    void WriteRecords(int count, int odd = 0, const char* oddText = "") {
+        QByteArray file = "text\n";
+        for (int i = 1; i <= count; ++i)
+            file += (i == odd ? QByteArray(oddText) : "R" + QByteArray::number(i)) + "\n";
+        testing_support::WriteBytes(path, file);
+    }
+    void Print(const print::PrintOptions& printed) {
         target.emplace();
         testing_support::RecordingProgress progress;
-        print::RunPrintJob(*target, progress, options, doc, kThirty, metrics);
+        print::RunPrintJob(*target, progress, printed, doc, kThirty, metrics);
+    }
+    // Prints, expecting the job to fail with `message`.
+    void ExpectRefused(const print::PrintOptions& printed, const std::string& message) {
+        try {
+            Print(printed);
+            ADD_FAILURE() << message;
+        } catch (const platform::Failure& failure) {
+            EXPECT_EQ(std::string(failure.what()), message);
+        }
     }
 
     const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}; // 10 rows of 3
+    QTemporaryDir dir;
+    const QString path = dir.filePath("list.csv");
     app::PrinterMetrics metrics;
     app::BarcodeDocument doc{metrics, false, kThirty};
     print::PrintOptions options;
@@ -175,7 +310,7 @@ TEST_F(MergeJobTest, RecordsFillTheLabelsInOrderWithTheirCopies) {
     for (const auto& c : cases) {
         options.Copies = c.copies;
         options.SetSkip(c.skip, metrics.LabelsPerPage);
-        Print();
+        Print(options);
         std::vector<int> expected{c.firstPage};
         expected.insert(expected.end(), static_cast<std::size_t>(c.fullPages), 30);
         expected.push_back(c.lastPage);
@@ -196,32 +331,50 @@ TEST_F(MergeJobTest, RecordsFillTheLabelsInOrderWithTheirCopies) {
 // character the symbology lacks, one beyond Latin-1, an empty text), or the file gave none.
 TEST_F(MergeJobTest, ARecordTheSymbologyCannotCarryIsRefusedByItsLine) {
     const struct {
-        int index;
+        int odd; // the record given `text`; 0: none
+        const char* text;
+        int records;
+        const char* column;
+        std::string message;
+    } cases[] = {
+        {100, "R100é", 250, "",
+         "list.csv, line 101: Code 128 cannot carry the text \"R100é\" whole"},
+        {1, "€5", 250, "", "list.csv, line 2: Code 128 cannot carry the text \"€5\" whole"},
+        {250, "\"\"", 250, "", "list.csv, line 251: Code 128 cannot carry the text \"\" whole"},
+        {0, "", 250, "x", "list.csv: no column is named \"x\""},
+        {0, "", 0, "", path.toStdString() + " has no records"},
+    };
+    for (const auto& c : cases) {
+        WriteRecords(c.records, c.odd, c.text);
+        print::PrintOptions refused = options;
+        refused.Data.column = c.column;
+        refused.ReadData(doc.Symbology());
+        ExpectRefused(refused, c.message);
+        EXPECT_TRUE(target->events.empty()) << c.message;
+    }
+    print::PrintOptions unchosen = options;
+    unchosen.Data.path.clear();
+    unchosen.ReadData(doc.Symbology());
+    ExpectRefused(unchosen, print::kNoDataFile);
+}
+
+// The job reads the file again as it prints: a file that changed since it was checked fails
+// the job, and nothing of it is kept.
+TEST_F(MergeJobTest, AFileChangedSinceItsCheckAbortsTheJob) {
+    const struct {
+        int records, odd;
         const char* text;
         const char* message;
     } cases[] = {
-        {99, "R100é", "list.csv, line 101: Code 128 cannot carry the text \"R100é\" whole"},
-        {0, "€5", "list.csv, line 2: Code 128 cannot carry the text \"€5\" whole"},
-        {249, "", "list.csv, line 251: Code 128 cannot carry the text \"\" whole"},
-        {-1, "", "list.csv: no column is named \"x\""},
-        {-2, "", print::kNoDataFile},
+        {249, 0, "", "list.csv changed while it was read"},
+        {250, 200, "é€", "list.csv, line 201: Code 128 cannot carry the text \"é€\" whole"},
     };
     for (const auto& c : cases) {
-        print::PrintOptions refused = options;
-        if (c.index >= 0)
-            refused.Records[static_cast<std::size_t>(c.index)].text = QString::fromUtf8(c.text);
-        if (c.index < 0) refused.Records.clear();
-        if (c.index == -1) refused.DataFailure = "list.csv: no column is named \"x\"";
-        if (c.index == -2) refused.Data.path.clear();
-        target.emplace();
-        testing_support::RecordingProgress progress;
-        try {
-            print::RunPrintJob(*target, progress, refused, doc, kThirty, metrics);
-            ADD_FAILURE() << c.message;
-        } catch (const platform::Failure& failure) {
-            EXPECT_EQ(std::string(failure.what()), c.message);
-        }
-        EXPECT_TRUE(target->events.empty()) << c.message;
+        WriteRecords(250);
+        options.ReadData(doc.Symbology());
+        WriteRecords(c.records, c.odd, c.text);
+        ExpectRefused(options, c.message);
+        EXPECT_EQ(target->events.back(), "abort") << c.message;
     }
 }
 

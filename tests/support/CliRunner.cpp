@@ -15,10 +15,16 @@ namespace {
 #define TALLYRUNE_ADDRESS_SANITIZER
 #endif
 
-CliRun Run(const QStringList& command, const QProcessEnvironment& environment) {
+// `input`, when given, is written to the program's standard input, which is then closed.
+CliRun Run(const QStringList& command, const QProcessEnvironment& environment,
+           const QByteArray* input = nullptr) {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(command.front(), command.mid(1));
+    if (input) {
+        process.write(*input);
+        process.closeWriteChannel();
+    }
     process.waitForFinished(120000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardOutput()),
@@ -30,6 +36,11 @@ CliRun Run(const QStringList& command, const QProcessEnvironment& environment) {
 CliRun RunCli(const QStringList& args, const QProcessEnvironment& environment,
               const QStringList& through) {
     return Run(through + QStringList{QStringLiteral(TALLYRUNE_CLI)} + args, environment);
+}
+
+CliRun RunCliWithInput(const QStringList& args, const QByteArray& input) {
+    return Run(QStringList{QStringLiteral(TALLYRUNE_CLI)} + args,
+               QProcessEnvironment::systemEnvironment(), &input);
 }
 
 CliRun RunCliWithMemoryLimit(const QStringList& args, int megabytes) {

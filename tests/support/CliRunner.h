@@ -1,6 +1,7 @@
 #pragma once
 // Runs tallyrune-cli as a user does and keeps what it said.
 
+#include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,9 @@ struct CliRun {
 CliRun RunCli(const QStringList& args,
               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
               const QStringList& through = {});
+
+// Runs tallyrune-cli with `input` on its standard input, a pipe closed after it.
+CliRun RunCliWithInput(const QStringList& args, const QByteArray& input);
 
 // Runs tallyrune-cli where no allocation gets more than `megabytes`: under an address-space
 // limit, or, under AddressSanitizer, whose shadow memory alone needs terabytes of address

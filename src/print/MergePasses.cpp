@@ -1,0 +1,40 @@
+#include "print/MergePasses.h"
+
+#include "platform/Errors.h"
+
+namespace print {
+
+MergeScan ScanMergeData(MergeInput& input, const MergeSource& source,
+                        engine::SymbologyCode symbology, std::size_t keep) {
+    MergeScan scan;
+    MergeReader reader(input.Open(), source);
+    while (std::optional<MergeRecord> record = reader.Next()) {
+        ++scan.records;
+        if (!scan.notCarried && !CarriedText(record->text, symbology))
+            scan.notCarried = NotCarried(*record, symbology, source);
+        if (scan.first.size() < keep) scan.first.push_back(std::move(*record));
+    }
+    return scan;
+}
+
+void RequirePrintable(const MergeScan& scan, const MergeSource& source) {
+    if (scan.records == 0) throw platform::Failure(NoRecordsIn(source));
+    if (scan.notCarried) throw platform::Failure(*scan.notCarried);
+}
+
+MergeTexts::MergeTexts(MergeInput& input, const MergeSource& source,
+                       engine::SymbologyCode symbology, long long count)
+    : source_(source), reader_(input.Open(), source), symbology_(symbology), left_(count) {}
+
+std::optional<MergeText> MergeTexts::Next() {
+    if (left_ <= 0) return std::nullopt;
+    --left_;
+    const std::optional<MergeRecord> record = reader_.Next();
+    if (!record)
+        throw platform::Failure(SourceName(source_).toStdString() + " changed while it was read");
+    std::optional<std::string> text = CarriedText(record->text, symbology_);
+    if (!text) throw platform::Failure(NotCarried(*record, symbology_, source_));
+    return MergeText{record->line, std::move(*text)};
+}
+
+} // namespace print
