@@ -91,7 +91,11 @@ PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::Barcod
       fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)),
       range_(options.UseData ? PrintRange::Labels : options.Range),
       labelCount_(options.UseData ? options.DataLabels() : options.Labels) {
-    if (options.Width == BarWidthChoice::FitToLabel) module_ = FittedModule();
+    // The widest module that fits; narrower while the first label does not scan (the readable
+    // text grows with the module and takes its room from the bars).
+    if (options.Width == BarWidthChoice::FitToLabel)
+        for (module_ = FittedModule(); module_ > 1 && FirstLabelFault(); --module_) {
+        }
 }
 
 void PrintJob::Check() const {
@@ -296,12 +300,17 @@ int PrintJob::FittedModule() const {
     return FittingModule(modules, room).value_or(1);
 }
 
-std::optional<std::string> PrintJob::FitFault() {
+std::optional<std::string> PrintJob::FitFault() const {
     const LabelCell cell = FirstCell();
     for (const std::string& text : WidestTexts())
         if (auto fault = BoxFitFault(BoxIn(cell, text), cell, metrics_.PrinterDpiX,
                                      metrics_.PrinterDpiY, sheet_.MetricLabel))
             return fault;
+    return FirstLabelFault();
+}
+
+std::optional<std::string> PrintJob::FirstLabelFault() const {
+    const LabelCell cell = FirstCell();
     const std::string text = engine::FilterBarcodeText(symbology_, FirstText());
     const DotBox box = BoxIn(cell, text);
     PicturePrintTarget picture({box.left, box.top, std::max(box.width, 1), std::max(box.height, 1)});

@@ -69,7 +69,7 @@ class PrintJob {
     // last number, the widest): the barcode box with its quiet zones against the label
     // (BoxFitFault), then a picture of the first label as it prints, read by the scan check.
     // None when they scan.
-    std::optional<std::string> FitFault();
+    std::optional<std::string> FitFault() const;
     // The sequence numbers the job takes (1 for "Single").
     long long SequenceTakes() const { return TextsTaken(LabelGrid()); }
     // The module width of every label, in printer dots.
@@ -91,6 +91,7 @@ class PrintJob {
     std::string FirstText() const;
     std::vector<std::string> WidestTexts() const;
     int FittedModule() const;
+    std::optional<std::string> FirstLabelFault() const;
     DotBox BoxIn(const LabelCell& cell, std::string_view text) const;
     struct Grid {
         int rows;
