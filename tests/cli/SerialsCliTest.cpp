@@ -204,6 +204,7 @@ TEST_F(SerialsCli, ABarcodeWiderThanItsLabelIsRefusedOrFitted) {
             QByteArray document = Document(1, QByteArray("TEXT=") + text + "\r\n", s.width);
             document.replace("USE=1", "USE=0");
             document.append("METRIC=" + QByteArray(s.unit) + "\r\n");
+            if (*s.unit == '1') document.replace("HEIGHT=1\r\nWIDTH", "HEIGHT=3.81\r\nWIDTH");
             const QString doc = Write(document);
             const auto info = RunCli({"info", doc, "--dpi", QString::number(s.dpi)});
             ASSERT_EQ(info.exitCode, 0) << info.err.toStdString();
