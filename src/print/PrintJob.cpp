@@ -297,7 +297,13 @@ int PrintJob::FittedModule() const {
     for (const std::string& text : WidestTexts())
         modules = std::max(modules, engine::BarcodeExtent(
                                         1, symbology_, engine::FilterBarcodeText(symbology_, text)));
-    return FittingModule(modules, room).value_or(1);
+    // The readable text grows with the module: it may take a third of the bar height at most,
+    // so that the bars stay tall enough for a scanner's line to cross them.
+    int module = FittingModule(modules, room).value_or(1);
+    while (module > 1 &&
+           3 * engine::TextStripSize(symbology_, module, document_.Interpret()) > barHeight_)
+        --module;
+    return module;
 }
 
 std::optional<std::string> PrintJob::FitFault() const {

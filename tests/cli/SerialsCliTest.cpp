@@ -190,8 +190,8 @@ TEST_F(SerialsCli, AWrappingSequenceSaysWhichNumbersRepeat) {
 }
 
 // The fit check against Avery 5160 (2.625 x 1 in) and L7160 (63.5 x 38.1 mm) cells: refused
-// exactly when the box with its quiet zones is wider than the cell; with --module fit the job
-// prints, its first label having passed the scan check.
+// exactly when the box with its quiet zones is wider than the cell; with --module fit every
+// label fits and scans.
 TEST_F(SerialsCli, ABarcodeWiderThanItsLabelIsRefusedOrFitted) {
     const struct {
         const char* width; // label width in the sheet's unit
@@ -222,6 +222,14 @@ TEST_F(SerialsCli, ABarcodeWiderThanItsLabelIsRefusedOrFitted) {
             const auto fitted = RunCli({"print", doc, "-o", Path("fit.pdf"), "--pages", "1",
                                         "--module", "fit", "--dpi", dpi});
             ASSERT_EQ(fitted.exitCode, 0) << what << fitted.err.toStdString();
+            app::LabelSheet sheet = kSheet;
+            sheet.LabelWidth = QByteArray(s.width).toDouble();
+            sheet.LabelHeight = *s.unit == '1' ? 3.81 : 1.0;
+            sheet.MetricLabel = *s.unit == '1';
+            const auto pages = testing_support::ReadSheetLabels(
+                Path("fit.pdf"), sheet, 300, ZXing::BarcodeFormat::Code39, Path("page"));
+            ASSERT_FALSE(pages.empty()) << what;
+            for (const std::string& label : pages.front()) EXPECT_EQ(label, text) << what;
         }
 }
 
