@@ -145,13 +145,19 @@ QString ScanVerdict::Message() const {
     return {};
 }
 
-QString PrintableData(std::string_view data) {
+QString PrintableText(const QString& text) {
     QString out;
-    for (const char ch : data) {
-        const auto c = static_cast<unsigned char>(ch);
-        out += c < 0x20 ? QChar(0x2400 + c) : c == 0x7f ? QChar(0x2421) : QChar(c);
+    out.reserve(text.size());
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        out += c < 0x20 ? QChar(0x2400 + c) : c == 0x7f ? QChar(0x2421) : ch;
     }
     return out;
+}
+
+QString PrintableData(std::string_view data) {
+    return PrintableText(
+        QString::fromLatin1(data.data(), static_cast<qsizetype>(data.size())));
 }
 
 } // namespace app

@@ -54,5 +54,7 @@ ScanVerdict CheckScan(const QImage& picture, engine::SymbologyCode code, std::st
 
 // `data` for a message: control characters as their visible symbols (U+2400 onwards).
 QString PrintableData(std::string_view data);
+// The same for a text: a NUL in it no longer cuts a message short.
+QString PrintableText(const QString& text);
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "print/MergeData.h"
 
+#include "app/ScanCheck.h"
+
 #include "platform/Errors.h"
 #include "print/Sequence.h"
 
@@ -125,7 +127,7 @@ std::string NotCarried(const MergeRecord& record, engine::SymbologyCode symbolog
                        const MergeSource& source) {
     return AtLine(SourceName(source), record.line,
                   SymbologyName(symbology) + " cannot carry the text \"" +
-                      record.text.toStdString() + "\" whole");
+                      app::PrintableText(record.text).toStdString() + "\" whole");
 }
 
 } // namespace print

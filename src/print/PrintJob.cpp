@@ -37,8 +37,8 @@ int ScreenDpi(const app::PrinterMetrics& metrics) {
 } // namespace
 
 std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text) {
-    return SymbologyName(symbology) + " cannot carry the sequence text \"" + std::string(text) +
-           "\" whole: check the sequence settings";
+    return SymbologyName(symbology) + " cannot carry the sequence text \"" +
+           app::PrintableData(text).toStdString() + "\" whole: check the sequence settings";
 }
 
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
