@@ -146,8 +146,12 @@ long long BarcodeDocument::BarHeightPixels(int scale) const {
     return static_cast<long long>(engine::RoundHalfEven(dots)) * scale;
 }
 
+std::string BarcodeDocument::DrawnText() const {
+    return engine::FilterBarcodeText(symbology_, text_);
+}
+
 void BarcodeDocument::Render() {
-    const std::string drawn = engine::FilterBarcodeText(symbology_, text_);
+    const std::string drawn = DrawnText();
     const int scale = DrawnScale(scale_);
     const PicturePlan plan =
         PlanPicture(scale, engine::BarcodeExtent(1, symbology_, drawn), BarHeightPixels(scale));
@@ -164,8 +168,8 @@ void BarcodeDocument::Render() {
 
 double BarcodeDocument::WidthInUnits() const {
     if (metrics_.ScreenDpiX <= 0) return 0.0;
-    const double inches =
-        static_cast<double>(engine::BarcodeExtent(1, symbology_, text_)) / metrics_.ScreenDpiX;
+    const double inches = static_cast<double>(engine::BarcodeExtent(1, symbology_, DrawnText())) /
+                          metrics_.ScreenDpiX;
     return metric_ ? inches * engine::kCentimetresPerInch : inches;
 }
 

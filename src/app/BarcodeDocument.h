@@ -83,6 +83,9 @@ class BarcodeDocument : public QObject {
 
     engine::SymbologyCode Symbology() const { return symbology_; }
     const std::string& BarcodeText() const { return text_; } // Latin-1 bytes
+    // What the symbology carries of the stored text: what is drawn and measured, and exported,
+    // also while a file's text is held as it was read.
+    std::string DrawnText() const;
     double BarHeight() const { return barHeight_; }
     bool Metric() const { return metric_; }
     int Scale() const { return scale_; }

@@ -17,8 +17,8 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
     case CharClass::FullAscii:
         return c <= 127;
     case CharClass::Code39Upper:
-        return c == '*' ||
-               (c < 128 && Code39Chars.find(static_cast<char>(c)) != std::string_view::npos);
+        // Not '*': it is the start/stop character alone, and readers stop at it.
+        return c < 128 && Code39Chars.find(static_cast<char>(c)) != std::string_view::npos;
     case CharClass::Digits:
         return c >= '0' && c <= '9';
     }

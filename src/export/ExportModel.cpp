@@ -23,7 +23,7 @@ QString SteppedUp(const QString& text, int max) {
 } // namespace
 
 ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
-    return {document.Symbology(),          document.BarcodeText(),
+    return {document.Symbology(),          document.DrawnText(),
             document.BarHeight(),          document.Metric(),
             document.Interpret(),          app::DrawnOrientation(document.Rotation()),
             document.BarcodeFont.family(), document.FileName()};

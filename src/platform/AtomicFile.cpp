@@ -1,9 +1,10 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/LinkTarget.h"
+#include "platform/NewFiles.h"
+#include "platform/SavingFile.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -14,12 +15,6 @@
 
 namespace platform {
 namespace {
-
-constexpr int kNewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC;
-constexpr int kUnnamedFileFlags = O_WRONLY | O_TMPFILE | O_CLOEXEC;
-constexpr mode_t kNewFileMode = 0666; // less the umask
-constexpr char kSavingSuffix[] = ".saving";
-constexpr int kTemporaryNameTries = 100;
 
 using Sink = std::function<bool(int fd)>; // writes the whole file to `fd`
 
@@ -54,43 +49,18 @@ void OrRemove(const FolderEntry& entry, const QString& path, const Steps& steps)
     throw WriteFailureAfterOpen(path.toStdString());
 }
 
-// ".name.XXXXXX" in the target's folder, created only if no such file is there.
-FileDescriptor CreateTemporary(const FolderEntry& target, QByteArray& name) {
-    for (int attempt = 0; attempt < kTemporaryNameTries; ++attempt) {
-        name = '.' + target.name + '.' +
-               QByteArray::number(QRandomGenerator::global()->generate64(), 36).right(6);
-        FileDescriptor fd(::openat(target.folder, name.constData(), kNewFileFlags, kNewFileMode));
-        if (fd.IsOpen() || errno != EEXIST) return fd;
-    }
-    return FileDescriptor();
-}
-
 // A file being written. It has no name until it is complete (O_TMPFILE), so that a process
 // killed while writing leaves nothing behind; where the file system has no unnamed files, it
-// is written under a random temporary name instead.
+// is written under its own name beside the target from the start (see SavingFile.h).
 struct NewFile {
     FileDescriptor fd = FileDescriptor();
     QByteArray name; // the temporary name; empty while the file has none
 };
 
-// An unnamed file in `folder`, or none where the file system has none or where it could not be
-// named once written: that goes through /proc, which a container may lack.
-FileDescriptor OpenUnnamed(int folder) {
-    static const bool canName = ::access("/proc/self/fd", X_OK) == 0;
-    if (!canName) return FileDescriptor();
-    return FileDescriptor(::openat(folder, ".", kUnnamedFileFlags, kNewFileMode));
-}
-
 NewFile CreateNewFile(const FolderEntry& target) {
     NewFile file{OpenUnnamed(target.folder), {}};
-    if (!file.fd.IsOpen()) file.fd = CreateTemporary(target, file.name);
+    if (!file.fd.IsOpen()) file.fd = CreateSavingFile(target, file.name);
     return file;
-}
-
-// Gives the unnamed file `fd` the name `name` in `folder`; fails with EEXIST when it is taken.
-bool LinkUnnamed(int fd, int folder, const QByteArray& name) {
-    const QByteArray self = "/proc/self/fd/" + QByteArray::number(fd);
-    return ::linkat(AT_FDCWD, self.constData(), folder, name.constData(), AT_SYMLINK_FOLLOW) == 0;
 }
 
 // Writes the new file; false when the sink or the flush to the disk fails.
@@ -99,7 +69,8 @@ bool Fill(const NewFile& file, const Sink& sink, Durability durability) {
 }
 
 // The file a write to `name` in `folder` replaces: the last of a chain of symbolic links, its
-// folder opened when it lies elsewhere; and its permissions when it exists.
+// folder opened (and cleared of leftovers) when it lies elsewhere; and its permissions when it
+// exists.
 struct Target {
     FolderEntry entry;
     FileDescriptor ownFolder;
@@ -119,6 +90,7 @@ Target TargetOf(int folder, const QByteArray& name, const QString& path) {
             target.ownFolder = FileDescriptor(::openat(target.entry.folder, linkFolder.constData(),
                                                        O_RDONLY | O_DIRECTORY | O_CLOEXEC));
             if (!target.ownFolder.IsOpen()) throw WriteFailure(path.toStdString());
+            RemoveLeftovers(target.ownFolder.Get());
             target.entry = {target.ownFolder.Get(), linkName};
         }
         if (::fstatat(target.entry.folder, target.entry.name.constData(), &info, 0) != 0)
@@ -128,24 +100,15 @@ Target TargetOf(int folder, const QByteArray& name, const QString& path) {
     return target;
 }
 
-// Names a complete unnamed file ".name.saving" beside its target. The name is the same for every
-// write of that file, so one left by a process killed between this and the rename is taken
-// over, and so removed, by the next write of the same file.
-void NameForRename(NewFile& file, const FolderEntry& target, const QString& path) {
-    file.name = '.' + target.name + kSavingSuffix;
-    if (LinkUnnamed(file.fd.Get(), target.folder, file.name)) return;
-    if (errno == EEXIST) {
-        ::unlinkat(target.folder, file.name.constData(), 0);
-        if (LinkUnnamed(file.fd.Get(), target.folder, file.name)) return;
-    }
-    throw WriteFailureAfterOpen(path.toStdString());
-}
-
 // Puts the complete `file` in place of the target by rename.
 void Rename(NewFile& file, const Target& target, const QString& path, Durability durability) {
     const int folder = target.entry.folder;
     if (target.mode) ::fchmod(file.fd.Get(), *target.mode); // a replaced file keeps its own
-    if (file.name.isEmpty()) NameForRename(file, target.entry, path);
+    if (file.name.isEmpty() && !NameSavingFile(file.fd.Get(), target.entry, file.name))
+        throw WriteFailureAfterOpen(path.toStdString());
+    // Closed before the rename, which a failed write-back must stop; this copy keeps the
+    // writer's lock on the name until the rename is done.
+    const FileDescriptor lock(::fcntl(file.fd.Get(), F_DUPFD_CLOEXEC, 0));
     OrRemove({folder, file.name}, path, [&] {
         return file.fd.Close() && ::renameat(folder, file.name.constData(), folder,
                                              target.entry.name.constData()) == 0;
@@ -208,6 +171,7 @@ PendingFile::PendingFile(const QString& path) : parts_(std::make_unique<Parts>()
     p.path = path;
     p.ownFolder = FileDescriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!p.ownFolder.IsOpen()) throw WriteFailure(path.toStdString());
+    RemoveLeftovers(p.ownFolder.Get());
     p.target = TargetOf(p.ownFolder.Get(), name, path);
     p.file = CreateNewFile(p.target.entry);
     if (!p.file.fd.IsOpen()) throw WriteFailure(path.toStdString());
@@ -256,8 +220,8 @@ void PendingFile::Drop() {
     Parts& p = *parts_;
     p.finished = true;
     if (p.device.isOpen()) p.device.close();
-    p.file.fd.Close(); // an unnamed file goes with its descriptor
-    Remove({p.target.entry.folder, p.file.name});
+    Remove({p.target.entry.folder, p.file.name}); // while the writer's lock still holds it
+    p.file.fd.Close();                            // an unnamed file goes with its descriptor
 }
 
 int AtomicWriter::Folder(const QByteArray& folder, const QString& path) {
@@ -265,6 +229,7 @@ int AtomicWriter::Folder(const QByteArray& folder, const QString& path) {
     held_ = FileDescriptor(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     heldName_ = folder;
     if (!held_.IsOpen()) throw WriteFailure(path.toStdString());
+    RemoveLeftovers(held_.Get());
     return held_.Get();
 }
 

@@ -3,10 +3,13 @@
 // or interrupted write never leaves a half-written file or destroys the previous one.
 //
 // The new file has no name while it is written (O_TMPFILE), so that a process killed half way
-// leaves nothing. Once complete it is named ".<name>.saving" and renamed over the target; a
-// process killed between those two steps leaves that whole file, which the next write of the
-// same target takes over. Where the file system has no unnamed files, the new file is written
-// under a random name ".<name>.XXXXXX" instead, which only a failure, not a kill, removes.
+// leaves nothing. Once complete it is named ".<name>.saving-XXXXXX", a name of its writer's own
+// (see SavingFile.h), and renamed over the target: writers of one file at once each put their
+// own file in place, the last one stays, and each reports the truth about its own. A process
+// killed between the naming and the rename leaves that whole file; the next write into the
+// same folder removes it, and every other such leftover there, but never a live writer's.
+// Where the file system has no unnamed files, the new file is written under such a name from
+// the start, and a leftover of a kill may then be a part of a file, removed the same way.
 //
 // A symbolic link (or a chain of them) is followed: its target is replaced, in the target's
 // own folder, and the link stays a link. A file with other hard links is replaced all the same,
@@ -70,8 +73,8 @@ class PendingFile {
 };
 
 // Writes files as above, keeping the folder of the last one open, so that a batch of files
-// into one folder looks the folder up once. One writer serves one thread, for one batch: a
-// folder renamed while it is held would still receive the files.
+// into one folder looks the folder up, and clears it of leftovers, once. One writer serves one
+// thread, for one batch: a folder renamed while it is held would still receive the files.
 class AtomicWriter {
   public:
     AtomicWriter() = default;

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "support/Decode.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -189,6 +190,38 @@ TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredAndAMissingOneNothing) {
     EXPECT_EQ(doc.Rotation(), 200);
     EXPECT_EQ(doc.Caption(), "raw.tlr");
     EXPECT_EQ(rendered, 1);
+}
+
+// A stored '*', Code 39's start/stop character, is dropped wherever the text is drawn, as any
+// character the symbology refuses: the opened file draws, measures and reads as the main window
+// stores it, filtered.
+TEST_F(DocumentFileTest, AStoredAsteriskIsDrawnAsIfTyped) {
+    const struct {
+        SymbologyCode code;
+        const char* read; // by zxing-cpp
+    } rows[] = {
+        {SymbologyCode::Code39, "AB"},
+        {SymbologyCode::Code39Mod43, "ABL"}, // 10 + 11 = 21: L
+        {SymbologyCode::Code39Mod10, "AB1"},
+        {SymbologyCode::Code39Extended, "*A*B"},
+    };
+    for (const auto& row : rows) {
+        const QByteArray type = QByteArray::number(static_cast<int>(row.code));
+        WriteBytes(Path("star.tlr"), "[BARCODE]\nSCALE=2\nTEXT=*A*B\nTYPE=" + type);
+        ASSERT_TRUE(doc.LoadFromFile(Path("star.tlr"), false));
+        EXPECT_EQ(doc.BarcodeText(), "*A*B") << type.constData();
+        const QImage drawn = doc.DocumentBitmap();
+        const double width = doc.WidthInUnits();
+        const bool fullAscii = row.code == SymbologyCode::Code39Extended;
+        testing_support::ExpectRead(drawn,
+                                    testing_support::Reader(ZXing::BarcodeFormat::Code39)
+                                        .setTryCode39ExtendedMode(fullAscii),
+                                    row.read);
+        doc.SetBarcodeText(doc.BarcodeText());
+        EXPECT_EQ(doc.DrawnText(), doc.BarcodeText()) << type.constData();
+        EXPECT_TRUE(doc.DocumentBitmap() == drawn) << type.constData();
+        EXPECT_EQ(doc.WidthInUnits(), width) << type.constData();
+    }
 }
 
 TEST_F(DocumentFileTest, BinaryAndHugeFilesOpenWithDefaults) {

@@ -32,6 +32,11 @@ TEST(CheckDigits, Code39) {
     // The asterisk counts 43: 43 mod 43 = 0.
     EXPECT_EQ(Code39CheckChar("*", 43), '0');
     EXPECT_EQ(Code39CheckChar("", 43), '0');
+    // ISO/IEC 16388 values 0 to 42: a character alone is its own modulo-43 check character, so
+    // every remainder gives a data character and none gives the start/stop '*'.
+    const std::string_view values = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
+    for (char c : values)
+        EXPECT_EQ(Code39CheckChar(std::string(1, c), 43), c) << c;
 }
 
 TEST(CheckDigits, ExpandUpcE) {

@@ -56,7 +56,11 @@ struct FilterCase {
 TEST(Symbology, FilterKeepsWhatTheSymbologyCarries) {
     const FilterCase cases[] = {
         {Code39, "abc-12", "ABC-12"},
-        {Code39, "A*B", "A*B"},
+        // '*' is the start/stop character, which no data may hold; Extended sends it as /J.
+        {Code39, "*A*B*", "AB"},
+        {Code39Mod43, "A*B", "AB"},
+        {Code39Mod10, "**1*2", "12"},
+        {Code39Extended, "a*B", "a*B"},
         {Code39, "a_b!c", "ABC"},
         {Code39Mod43, "x y.$/+%", "X Y.$/+%"},
         {UpcA, "12a-3:4;5", "12345"},

@@ -1,5 +1,6 @@
 #include "platform/AtomicFile.h"
 #include "platform/Errors.h"
+#include "platform/FileDescriptor.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,10 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <csignal>
+#include <fcntl.h>
+#include <latch>
 #include <optional>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -326,6 +333,96 @@ TEST(PendingFile, OnlyACommitOfWholeContentsReplacesTheFile) {
             << row.how;
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"sheet.pdf"})
             << row.how;
+    }
+}
+
+} // namespace
+
+namespace {
+
+using WriteOf = std::function<void(const QString& path, const QByteArray& contents)>;
+
+// Every way a file is written, each replacing an earlier file.
+const struct {
+    const char* how;
+    WriteOf write;
+} kWrites[] = {
+    {"renamed",
+     [](const QString& p, const QByteArray& c) { WriteFileAtomically(p, c, Durability::Renamed); }},
+    {"synced",
+     [](const QString& p, const QByteArray& c) { WriteFileAtomically(p, c, Durability::Synced); }},
+    {"pending file",
+     [](const QString& p, const QByteArray& c) {
+         platform::PendingFile file(p);
+         file.Device().write(c);
+         file.Commit(Durability::Renamed);
+     }},
+};
+
+// Writers of one file at once, round after round: each one's write succeeds, and the file ends
+// as one of them wrote it, whole, with no temporary file beside it.
+TEST(AtomicFile, WritersOfOneFileAtOnceEachPutTheirOwnInPlace) {
+    constexpr int kWriters = 4, kRounds = 100;
+    std::vector<QByteArray> versions;
+    for (int i = 0; i < kWriters; ++i)
+        versions.push_back(QByteArray(64 * 1024, static_cast<char>('a' + i)));
+    for (const auto& row : kWrites) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("doc.tlr");
+        WriteFileAtomically(path, QByteArray("earlier"));
+        for (int round = 0; round < kRounds; ++round) {
+            std::latch start(kWriters);
+            std::atomic<int> failed = 0;
+            {
+                std::vector<std::jthread> writers;
+                for (const QByteArray& version : versions)
+                    writers.emplace_back([&] {
+                        start.arrive_and_wait();
+                        try {
+                            row.write(path, version);
+                        } catch (const platform::WriteFailure&) {
+                            ++failed;
+                        }
+                    });
+            }
+            ASSERT_EQ(failed, 0) << row.how << ", round " << round;
+            ASSERT_TRUE(std::ranges::count(versions, Contents(path)) == 1)
+                << row.how << ", round " << round;
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.tlr"})
+            << row.how;
+    }
+}
+
+// A complete file left beside its target by a writer killed before its rename is removed by the
+// next write into that folder, whichever file it was for. A live writer holds its own locked
+// until the rename: that one stays, and so do names that no writer gives.
+TEST(AtomicFile, ADeadWritersLeftoverIsRemovedAndALiveWritersKept) {
+    const struct {
+        const char* name;
+        bool live; // its writer holds it
+        bool removed;
+    } rows[] = {
+        {".doc.tlr.saving-k3j9x2", false, true}, {".other.png.saving-00aa11", false, true},
+        {".doc.tlr.saving-p0q8w7", true, false}, {".doc.tlr.saving-K3J9X2", false, false},
+        {"doc.tlr.saving-k3j9x2", false, false},
+    };
+    for (const auto& write : kWrites) {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("doc.tlr");
+        testing_support::WriteBytes(path, "earlier");
+        std::vector<platform::FileDescriptor> liveWriters;
+        for (const auto& row : rows) {
+            testing_support::WriteBytes(dir.filePath(row.name), "whole");
+            if (!row.live) continue;
+            liveWriters.emplace_back(::open(QFile::encodeName(dir.filePath(row.name)), O_RDONLY));
+            ASSERT_EQ(::flock(liveWriters.back().Get(), LOCK_EX), 0);
+        }
+        write.write(path, "new");
+        EXPECT_EQ(Contents(path), "new") << write.how;
+        for (const auto& row : rows)
+            EXPECT_EQ(QFile::exists(dir.filePath(row.name)), !row.removed)
+                << write.how << ": " << row.name;
     }
 }
 

@@ -68,6 +68,24 @@ TEST(Code39Decode, ExtendedReadsEveryAsciiCharacter) {
     }
 }
 
+// A typed '*' is the start/stop character, which no data may hold: the filter drops it and the
+// rest reads, its check character counted without it; Extended sends it as /J, read back as '*'.
+TEST(Code39Decode, ATypedAsteriskIsDroppedOrSentAsAPair) {
+    const DecodeCase rows[] = {
+        {SymbologyCode::Code39, "A*B", "AB"},          // inside the data
+        {SymbologyCode::Code39, "*CODE39*", "CODE39"}, // typed as the symbol's own frame
+        {SymbologyCode::Code39Mod43, "A*B", "ABL"},    // 10 + 11 = 21: L
+        {SymbologyCode::Code39Mod10, "A*B", "AB1"},    // 21 mod 10
+        {SymbologyCode::Code39Extended, "A*B", "A*B"}, // sent as /J
+    };
+    for (const auto& c : rows) {
+        const bool fullAscii = c.code == SymbologyCode::Code39Extended;
+        ExpectReadEverywhere(
+            c.code, engine::FilterBarcodeText(c.code, c.text),
+            Reader(ZXing::BarcodeFormat::Code39).setTryCode39ExtendedMode(fullAscii), c.expected);
+    }
+}
+
 // Read as plain Code 39 the pairs show, '-' and '.' among them as /M and /N.
 TEST(Code39Decode, ExtendedPairsReadAsPlainCode39) {
     const std::pair<const char*, const char*> rows[] = {
