@@ -257,6 +257,44 @@ TEST_F(MainWindowTest, SavingOverAnotherFileAsksFirst) {
     EXPECT_FALSE(Document().Modified());
 }
 
+// Another program advanced the sequence in the document's file since it was opened: saving asks,
+// and only "Overwrite" sets the file's number back.
+TEST_F(MainWindowTest, SavingAFileChangedByAnotherProgramAsks) {
+    const struct {
+        const char* answer;
+        const char* current; // the file's CURRENT afterwards
+        bool saved;
+    } rows[] = {{"btTakeFile", "CURRENT=91", true},
+                {"btOverwrite", "CURRENT=1", true},
+                {"btCancel", "CURRENT=91", false}};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.answer);
+        const QByteArray opened = "[BARCODE]\r\nTEXT=OPENED\r\n[SEQUENCE]\r\nCURRENT=1\r\n";
+        WriteBytes(Path("label.tlr"), opened);
+        Start();
+        WhenModal("LoadBarcodeDialog", [&](QWidget& d) { ChooseFileIn(d, Path("label.tlr")); });
+        Action("acOpen").trigger();
+        Type(Edit("eText"), "X");
+        WriteBytes(Path("label.tlr"), QByteArray(opened).replace("CURRENT=1", "CURRENT=91"));
+        QString question;
+        WhenModal("SaveBarcodeDialog", [&](QWidget& d) { ChooseFileIn(d, Path("label.tlr")); });
+        WhenModal("DiskChangeQuestion", [&](QWidget& box) {
+            question = static_cast<QMessageBox&>(box).text();
+            Click(r.answer)(box);
+        });
+        Action("acSave").trigger();
+        EXPECT_EQ(question, "label.tlr was changed by another program since it was opened. Its "
+                            "sequence is now at 91.");
+        const QByteArray after = ReadBytes(Path("label.tlr"));
+        EXPECT_TRUE(after.contains(r.current)) << after.toStdString();
+        EXPECT_EQ(!after.contains("TEXT=OPENED\r\n"), r.saved) << after.toStdString();
+        EXPECT_EQ(Document().Modified(), !r.saved);
+        Document().ClearModified();
+        TearDown();
+        SetUp();
+    }
+}
+
 // A failed save is shown, and the document stays open and modified.
 TEST_F(MainWindowTest, AFailedSaveIsShownAndTheDocumentStays) {
     Start();
