@@ -233,4 +233,30 @@ TEST_F(SerialsCli, ABarcodeWiderThanItsLabelIsRefusedOrFitted) {
         }
 }
 
+// Layouts that would print without end are refused before the job starts, naming their values;
+// a NUL in a sequence text shows in the message instead of cutting it short.
+TEST_F(SerialsCli, SheetsBeyondAnyPrinterAreRefused) {
+    const struct {
+        const char* from;
+        const char* to;
+        const char* message;
+    } cases[] = {
+        {"HEIGHT=1\r\nWIDTH=2.625", "HEIGHT=0.05\r\nWIDTH=0.01", "on a page, more than 10000"},
+        {"GAPWIDTH=0.125", "GAPWIDTH=-2.6249999", "follow each other across at less than one"},
+        {"TOPMARGIN=0.5", "TOPMARGIN=-1e300", "labels on a page, more than 10000"},
+        {"PREFIX=", "PREFIX=A\x01", "cannot carry the sequence text \"A\u2401"},
+    };
+    for (const auto& c : cases) {
+        QByteArray document = Document(7);
+        document.replace("MIN=1", "PREFIX=\r\nMIN=1");
+        const QString doc = Write(document.replace(c.from, c.to));
+        const auto run = RunCli({"print", doc, "-o", Path("out.pdf"), "--pages", "1",
+                                 "--sequence", "--save-sequence"});
+        EXPECT_EQ(run.exitCode, 1) << c.to;
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("out.pdf"))) << c.to;
+        EXPECT_EQ(Current(doc), 7) << c.to;
+    }
+}
+
 } // namespace
