@@ -15,18 +15,11 @@
 # /dev/shm when it exists, so that the disk does not dominate).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cli=$(realpath "${1:-build}")/tallyrune-cli
-[[ -x $cli ]] || { echo "missing $cli: make programs" >&2; exit 1; }
 read -r -a counts <<<"${DATA_COUNTS:-10000 1000000}"
 read -r -a printCounts <<<"${PRINT_COUNTS:-${counts[*]}}"
-base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")}
-export QT_QPA_PLATFORM=offscreen
 source "$root/bench/gnu-time.sh"
-need_gnu_time
+bench_workspace "${1:-build}" data
 
-work=$(mktemp -d "$base/tallyrune-data.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 export TMPDIR=$work # standard input's copy
 write_label_sheet sheet.tlr
 

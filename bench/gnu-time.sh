@@ -7,6 +7,21 @@ need_gnu_time() {
     [[ -x /usr/bin/time ]] || "$(dirname "${BASH_SOURCE[0]}")/../tools/install-deps.sh" <(echo time)
 }
 
+# bench_workspace BUILD NAME: the build's tallyrune-cli in `cli`, and a fresh folder
+# tallyrune-NAME.XXXXXX under BENCH_DIR (default /dev/shm when it is writable, so that the disk
+# does not dominate) in `work` and as the current folder, removed at exit; `base` is where it is.
+bench_workspace() {
+    cli=$(realpath "$1")/tallyrune-cli
+    [[ -x $cli ]] || { echo "missing $cli: make programs" >&2; exit 1; }
+    base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")}
+    export QT_QPA_PLATFORM=offscreen
+    need_gnu_time
+    work=$(mktemp -d "$base/tallyrune-$2.XXXXXX")
+    # shellcheck disable=SC2064 # the folder is known now
+    trap "rm -rf '$work'" EXIT
+    cd "$work"
+}
+
 # gnu_time STATUS COMMAND...: one run of COMMAND under GNU time, its output in run.log, which must
 # end with exit status STATUS (else the output is shown and the script stops). Sets `seconds`,
 # the wall time read from the clock around the run (GNU time rounds it to 10 ms), and `kb`, the

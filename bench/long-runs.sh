@@ -12,18 +12,11 @@
 # /dev/shm when it exists, so that the disk does not dominate).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cli=$(realpath "${1:-build}")/tallyrune-cli
-[[ -x $cli ]] || { echo "missing $cli: make programs" >&2; exit 1; }
 read -r -a exportCounts <<<"${EXPORT_COUNTS:-1000 10000 100000}"
 read -r -a printCounts <<<"${PRINT_COUNTS:-100 1000 10000}"
-base=${BENCH_DIR:-$([[ -d /dev/shm && -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")}
-export QT_QPA_PLATFORM=offscreen
 source "$root/bench/gnu-time.sh"
-need_gnu_time
+bench_workspace "${1:-build}" long
 
-work=$(mktemp -d "$base/tallyrune-long.XXXXXX")
-trap 'rm -rf "$work"' EXIT
-cd "$work"
 
 write_label_sheet sheet.tlr
 

@@ -26,7 +26,7 @@ std::string LengthText(int dots, int dpi, bool metric) {
     return text;
 }
 
-std::optional<std::string> BoxFitFault(const DotBox& box, const LabelCell& cell, int dpiX,
+std::optional<std::string> BoxFitFault(const LabelCell& box, const LabelCell& cell, int dpiX,
                                        int dpiY, bool metric) {
     if (auto wide = SideFault("wide", box.width, cell.width, dpiX, metric, " with its quiet zones"))
         return wide;

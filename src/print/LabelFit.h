@@ -20,17 +20,9 @@ class PainterSurface;
 
 namespace print {
 
-// A box in printer dots, as placed on the page.
-struct DotBox {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
 // "The barcode is 3.96 in wide with its quiet zones; the label is 2.63 in: it will be cut" (or
 // high, or in cm for a metric sheet); none when the box fits inside the cell both ways.
-std::optional<std::string> BoxFitFault(const DotBox& box, const LabelCell& cell, int dpiX,
+std::optional<std::string> BoxFitFault(const LabelCell& box, const LabelCell& cell, int dpiX,
                                        int dpiY, bool metric);
 
 // The widest whole module in dots, at least 1, at which a symbol of `boxModules` modules (quiet

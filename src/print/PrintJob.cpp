@@ -239,7 +239,7 @@ void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
 }
 
 // Where the barcode of `typed` goes in the cell: at its corner, or centred as aligned.
-DotBox PrintJob::BoxIn(const LabelCell& cell, std::string_view typed) const {
+LabelCell PrintJob::BoxIn(const LabelCell& cell, std::string_view typed) const {
     const std::string text = engine::FilterBarcodeText(symbology_, typed);
     const int extent = engine::BarcodeExtent(module_, symbology_, text);
     const bool lying = engine::AdvancesAlongY(orientation_);
@@ -252,7 +252,7 @@ DotBox PrintJob::BoxIn(const LabelCell& cell, std::string_view typed) const {
 
 void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
     const std::string text = engine::FilterBarcodeText(symbology_, typed);
-    const DotBox box = BoxIn(cell, text);
+    const LabelCell box = BoxIn(cell, text);
     target_.SetFontFace(fontFace_);
     engine::DrawBarcode(target_.Surface(), symbology_, box.left, box.top, module_, barHeight_,
                         text, document_.Interpret(), orientation_, false);
@@ -318,7 +318,7 @@ std::optional<std::string> PrintJob::FitFault() const {
 std::optional<std::string> PrintJob::FirstLabelFault() const {
     const LabelCell cell = FirstCell();
     const std::string text = engine::FilterBarcodeText(symbology_, FirstText());
-    const DotBox box = BoxIn(cell, text);
+    const LabelCell box = BoxIn(cell, text);
     PicturePrintTarget picture({box.left, box.top, std::max(box.width, 1), std::max(box.height, 1)});
     if (range_ != PrintRange::Single) picture.SetClip(cell);
     picture.SetFontFace(fontFace_);

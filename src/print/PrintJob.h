@@ -92,7 +92,7 @@ class PrintJob {
     std::vector<std::string> WidestTexts() const;
     int FittedModule() const;
     std::optional<std::string> FirstLabelFault() const;
-    DotBox BoxIn(const LabelCell& cell, std::string_view text) const;
+    LabelCell BoxIn(const LabelCell& cell, std::string_view text) const;
     struct Grid {
         int rows;
         int columns;
