@@ -21,20 +21,23 @@ namespace {
 
 const QString kPreparingToPrint = QStringLiteral("Preparing to Print");
 
-// Shows "Preparing to Print" while it lives.
+// Shows "Preparing to Print" while it lives, then where the job's PDF went, if it wrote one.
 class PrintStatus {
   public:
     explicit PrintStatus(const std::function<void(const QString&)>& show) : show_(show) {
         if (show_) show_(kPreparingToPrint);
     }
     ~PrintStatus() {
-        if (show_) show_(QString());
+        if (show_) show_(written_.isEmpty() ? QString() : "Printed to " + written_);
     }
     PrintStatus(const PrintStatus&) = delete;
     PrintStatus& operator=(const PrintStatus&) = delete;
 
+    void Wrote(const QString& pdf) { written_ = pdf; }
+
   private:
     const std::function<void(const QString&)>& show_;
+    QString written_;
 };
 
 } // namespace
@@ -69,16 +72,18 @@ void DialogCommands::Export(app::BarcodeDocument& document) {
 }
 
 void DialogCommands::Print(app::BarcodeDocument& document) {
-    const PrintStatus status(dialogs_->printStatus);
+    PrintStatus status(dialogs_->printStatus);
     TFPrintIt dialog(&owner_, state_);
     CentreOver(dialog, owner_, Centring::HalfDifference);
     RunShowingFailures(&owner_, [&] { dialog.Open(document); });
+    status.Wrote(dialog.WrittenFile());
 }
 
 void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
-    const PrintStatus status(dialogs_->printStatus);
+    PrintStatus status(dialogs_->printStatus);
     TFPrintIt dialog(&owner_, state_);
     RunShowingFailures(&owner_, [&] { dialog.PrintTestPage(); });
+    status.Wrote(dialog.WrittenFile());
 }
 
 void DialogCommands::PrintSetup() {

@@ -28,6 +28,9 @@ bool SameFile(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
+
+} // namespace
+
 bool MayReplace(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
                     QStringLiteral("%1 already exists.\nDo you want to replace it?")
@@ -37,8 +40,6 @@ bool MayReplace(QWidget* parent, const QString& path) {
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
-
-} // namespace
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
     return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode", false, {}),

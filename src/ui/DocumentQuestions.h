@@ -16,6 +16,10 @@ namespace ui {
 // Qt's own dialogs, the same on every desktop (object names LoadBarcodeDialog,
 // SaveBarcodeDialog, ReplaceQuestion and SaveChangesQuestion).
 
+// "<path> already exists. Do you want to replace it?" (object name ReplaceQuestion); No is the
+// default.
+bool MayReplace(QWidget* parent, const QString& path);
+
 // The chosen existing file, or empty when cancelled. `folder` is where the dialog starts.
 QString AskOpenPath(QWidget* parent, const QString& folder);
 

@@ -3,7 +3,10 @@
 #include "app/AppState.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
+#include "ui/DocumentQuestions.h"
 #include "ui/FileChoice.h"
+
+#include <QFileInfo>
 
 #include <QDialogButtonBox>
 #include <QPrintDialog>
@@ -26,14 +29,16 @@ void RunPrinterSetup(QWidget* parent, app::AppState& state) {
 }
 
 bool EnsureOutputFile(QWidget* parent, QPrinter& printer) {
-    if (!print::IsPdfOutput(printer) || !printer.outputFileName().isEmpty()) return true;
-    const auto path = ChooseFile(parent, {"PdfFileDialog",
-                                          QStringLiteral("Print to PDF"),
-                                          QStringLiteral("PDF Files (*.pdf)"),
-                                          QStringLiteral("pdf"),
-                                          true,
-                                          true,
-                                          {}});
+    if (!print::IsPdfOutput(printer)) return true;
+    const QString named = printer.outputFileName();
+    if (!named.isEmpty() && (!QFileInfo::exists(named) || MayReplace(parent, named))) return true;
+    const auto path = ChooseFile(parent, {.objectName = "PdfFileDialog",
+                                          .title = QStringLiteral("Print to PDF"),
+                                          .filter = QStringLiteral("PDF Files (*.pdf)"),
+                                          .defaultSuffix = QStringLiteral("pdf"),
+                                          .save = true,
+                                          .confirmOverwrite = true,
+                                          .proposedName = named});
     if (path) printer.setOutputFileName(*path);
     return path.has_value();
 }

@@ -14,8 +14,9 @@ namespace ui {
 
 void RunPrinterSetup(QWidget* parent, app::AppState& state);
 
-// A printer that writes a PDF file but has none named yet (no printer was ever set up) asks for
-// one. False when the user cancels: nothing is to be printed then.
+// A printer that writes a PDF file asks for one when it has none named yet (no printer was ever
+// set up), and asks before it replaces an existing one: "No" lets the user choose another name.
+// False when the user cancels: nothing is to be printed then, and the dialog that asked stays.
 bool EnsureOutputFile(QWidget* parent, QPrinter& printer);
 
 } // namespace ui

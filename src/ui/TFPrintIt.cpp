@@ -160,6 +160,11 @@ void TFPrintIt::PrintTestPage() {
     print::PrinterTarget target(state_.Printer);
     ApplyOffset(target, state_, state_.Printer);
     print::PrintTestPage(target, state_.Metrics);
+    NoteWritten(state_.Printer, false);
+}
+
+void TFPrintIt::NoteWritten(const QPrinter& printer, bool cancelled) {
+    if (print::IsPdfOutput(printer) && !cancelled) writtenFile_ = printer.outputFileName();
 }
 
 // The radio buttons report their changes as they are set, so the options are copied first.
@@ -372,18 +377,21 @@ void TFPrintIt::ShowData() {
 }
 
 // "&Ok" closes the dialog whatever the job's end: a failure is shown first.
+// Cancelling the question of the output file goes back to the dialog.
 void TFPrintIt::BitBtn2Click() {
-    RunShowingFailures(this, [this] {
+    bool cancelled = false;
+    RunShowingFailures(this, [&] {
         ReadOptions();
-        PrintOn(state_.Printer);
+        cancelled = !PrintOn(state_.Printer);
     });
-    accept();
+    if (!cancelled) accept();
 }
 
 // A sequence kept in the document's file is taken from it as the command line takes it: under
 // the file's lock, never below the number the file holds, reserved there before printing.
-void TFPrintIt::PrintOn(QPrinter& printer) {
-    if (!document_ || !EnsureOutputFile(this, printer)) return;
+bool TFPrintIt::PrintOn(QPrinter& printer) {
+    if (!document_) return true;
+    if (!EnsureOutputFile(this, printer)) return false;
     options_.StoreOptions(*document_, state_.Settings, state_.Metrics);
     print::PrinterTarget target(printer);
     ApplyOffset(target, state_, printer);
@@ -393,7 +401,7 @@ void TFPrintIt::PrintOn(QPrinter& printer) {
     const QString file = document_->FileName();
     if (options_.UseSequence && !options_.UseData && !file.isEmpty() && QFileInfo::exists(file)) {
         reservation.emplace(file, platform::LockWait::NoWait);
-        if (!CatchUpWithFile()) return;
+        if (!CatchUpWithFile()) return false;
         app::SequenceSettings& sequence = document_->Sequence;
         if (const auto fault = print::SequenceRangeFault(sequence))
             throw platform::Failure(*fault);
@@ -411,9 +419,11 @@ void TFPrintIt::PrintOn(QPrinter& printer) {
         throw;
     }
     SetPrinting(false);
-    if (!reservation) return;
+    NoteWritten(printer, progress.CancelRequested());
+    if (!reservation) return true;
     reservation->Settle(document_->Sequence.SeqCurrent); // a cancelled job's numbers stay used
     document_->NoteFileWritten();
+    return true;
 }
 
 // A print never starts below the number that the document's file holds: another program may

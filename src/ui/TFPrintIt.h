@@ -36,6 +36,8 @@ class TFPrintIt : public QDialog {
     int Open(app::BarcodeDocument& document);
     // The printer test page on the selected printer; the dialog is not shown.
     void PrintTestPage();
+    // The PDF file the last job wrote; empty when it printed on a printer or wrote nothing.
+    const QString& WrittenFile() const { return writtenFile_; }
 
   public slots:
     void reject() override; // not while a job runs
@@ -66,7 +68,8 @@ class TFPrintIt : public QDialog {
     void BitBtn2Click();
     void PreviewClick();
     void PaintRequested(QPrinter* printer);
-    void PrintOn(QPrinter& printer);
+    bool PrintOn(QPrinter& printer); // false when the user cancelled before the job
+    void NoteWritten(const QPrinter& printer, bool cancelled);
     void PreviewOn(QPrinter& printer);
     void SetPrinting(bool printing);
     void Connect();
@@ -76,6 +79,7 @@ class TFPrintIt : public QDialog {
     print::PrintOptions options_;
     std::unique_ptr<Ui::TFPrintIt> ui_;
     bool printing_ = false;
+    QString writtenFile_;
     bool settingText_ = false; // eText is being set back to the document's text
 };
 

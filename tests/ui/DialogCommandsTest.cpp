@@ -139,7 +139,7 @@ TEST_F(DialogCommands, TestPagePrintsOnTheSelectedPrinterWithoutTheDialog) {
     const QString text = QString::fromLatin1(info.readAllStandardOutput());
     EXPECT_TRUE(text.contains("Barcode Test Page")) << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n"))) << text.toStdString();
-    EXPECT_EQ(statuses, (QStringList{"Preparing to Print", ""}));
+    EXPECT_EQ(statuses, (QStringList{"Preparing to Print", "Printed to " + chosen + ".pdf"}));
 }
 
 } // namespace

@@ -2,12 +2,13 @@
 // with the same choices, a cancel on the second page of a long job, and the preview of the job.
 
 #include "DialogDriver.h"
-#include "app/DiskStamp.h"
 #include "app/AppState.h"
+#include "app/DiskStamp.h"
 #include "app/BarcodeDocument.h"
 #include "print/LabelLayout.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
+#include "support/TestFiles.h"
 #include "ui/DialogCommands.h"
 #include "ui/TFPrintProgress.h"
 
@@ -17,12 +18,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -159,7 +162,38 @@ TEST_F(PrintFromDialog, GivesTheSamePagesAsTheCommandLine) {
     for (std::size_t i = 0; i < pages.size(); ++i)
         EXPECT_TRUE(pages[i] == cliPages[i]) << "page " << i + 1 << " differs from the CLI's";
     EXPECT_EQ(document.Sequence.SeqCurrent, 57);
-    EXPECT_EQ(statuses, (QStringList{"Preparing to Print", ""}));
+    EXPECT_EQ(statuses, (QStringList{"Preparing to Print", "Printed to " + pdf}));
+}
+
+// A second job to the same PDF asks before replacing it: "Yes" replaces it; "No" offers the file
+// dialog, and cancelling that goes back to the print dialog with nothing printed.
+TEST_F(PrintFromDialog, ASecondJobToTheSamePdfAsksFirst) {
+    const struct {
+        bool replace;
+        bool printed;
+    } rows[] = {{true, true}, {false, false}};
+    for (const auto& r : rows) {
+        testing_support::WriteBytes(pdf, "the earlier job");
+        bool stayed = false;
+        Print(1, 0, "BitBtn2", [&](QWidget& dialog) {
+            dialog_testing::WhenModal("ReplaceQuestion", [&](QWidget& box) {
+                if (!r.replace)
+                    dialog_testing::WhenModal("PdfFileDialog", [&](QWidget& files) {
+                        // Back in the print dialog after the chooser is cancelled.
+                        QTimer::singleShot(0, &dialog, [&] {
+                            stayed = dialog.isVisible();
+                            Child<QPushButton>(dialog, "BitBtn4")->click();
+                        });
+                        static_cast<QDialog&>(files).reject();
+                    });
+                static_cast<QMessageBox&>(box)
+                    .button(r.replace ? QMessageBox::Yes : QMessageBox::No)
+                    ->click();
+            });
+        });
+        EXPECT_EQ(testing_support::ReadBytes(pdf) == "the earlier job", !r.printed);
+        EXPECT_EQ(stayed, !r.printed);
+    }
 }
 
 TEST_F(PrintFromDialog, CancelOnPageTwoOfALongJobLeavesNoPdfAndKeepsTheNumbers) {
