@@ -7,6 +7,7 @@
 #include "print/LabelFormatFile.h"
 #include "print/LabelLayout.h"
 #include "print/LabelTemplateCatalogue.h"
+#include "print/UserTemplates.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ExitWatcher.h"
 #include "ui/FileChoice.h"
@@ -56,7 +57,7 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
         RunShowingFailures(this, [this] { CommitSheet(); });
         accept();
     });
-    RunShowingFailures(this, [this] { templates_ = print::BuiltInTemplates(); });
+    OfferTemplates({});
     ui_->lbTemplates->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui_->eTemplateSearch->installEventFilter(this);
     connect(ui_->eTemplateSearch, &QLineEdit::textChanged, this, &TFLabelSettings::ShowTemplates);
@@ -215,7 +216,19 @@ void TFLabelSettings::TemplateChosen(int row) {
     UpdateReadouts();
 }
 
-// The file's rectangular sheets come first in the list, and the first of them is chosen.
+// The built-in sheets and those the user imported earlier, and `imported` should they no longer
+// be kept; a broken file of the user's costs only its own sheets.
+void TFLabelSettings::OfferTemplates(const std::vector<print::LabelTemplate>& imported) {
+    std::vector<print::LabelTemplate> builtIn;
+    std::vector<print::LabelTemplate> user = imported;
+    RunShowingFailures(this, [&] { builtIn = print::BuiltInTemplates(); });
+    RunShowingFailures(this, [&] { user = print::UserTemplates(); });
+    if (user.empty()) user = imported;
+    templates_ = print::OfferedTemplates(builtIn, user);
+}
+
+// The file's rectangular sheets are kept for later and come first in the list; none is chosen,
+// so the boxes keep what the user had until a sheet is picked.
 void TFLabelSettings::TemplateImportBtnClick() {
     const auto path =
         ChooseFile(this, {"TemplateDialog",
@@ -230,11 +243,10 @@ void TFLabelSettings::TemplateImportBtnClick() {
     if (!RunShowingFailures(this, [&] { import = print::ImportGlabelsTemplates(*path); })) return;
     const QString refused = print::RefusedTemplatesMessage(import);
     if (!refused.isEmpty()) ShowMessage(this, refused);
-    templates_.insert(templates_.begin(), import.sheets.begin(), import.sheets.end());
+    RunShowingFailures(this, [&] { print::KeepUserTemplates(import.sheets); });
+    OfferTemplates(import.sheets);
     ui_->eTemplateSearch->clear();
     ShowTemplates();
-    FitTemplateList();
-    if (!import.sheets.empty()) ui_->lbTemplates->setCurrentRow(0);
 }
 
 } // namespace ui

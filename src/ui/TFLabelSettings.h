@@ -58,6 +58,7 @@ class TFLabelSettings : public QDialog {
     void ShowTemplates();
     void FitTemplateList();
     void TemplateChosen(int row);
+    void OfferTemplates(const std::vector<print::LabelTemplate>& imported);
     void TemplateImportBtnClick();
 
     app::AppState& state_;

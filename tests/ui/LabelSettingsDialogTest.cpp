@@ -8,6 +8,8 @@
 #include "platform/NumberFormat.h"
 #include "print/LabelFormatFile.h"
 #include "print/LabelTemplateCatalogue.h"
+#include "print/GlabelsTemplates.h"
+#include "print/UserTemplates.h"
 #include "ui/TFLabelSettings.h"
 
 #include <QFile>
@@ -196,9 +198,13 @@ TEST_F(LabelSettingsDialog, ASheetFoundBySearchFillsTheBoxesAndTheUnit) {
     EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{3.81, 9.91, 1.6, 0.465, 0.0, 0.25, true}));
 }
 
+// Imported sheets are listed first, once each (a product the catalogue has keeps its entry),
+// and kept for the next opening; none is chosen, so the boxes and the dialog's width stay.
 TEST_F(LabelSettingsDialog, ImportedGlabelsSheetsComeFirstAndOthersAreReported) {
     const QString path = QStringLiteral(TALLYRUNE_TEST_DATA "/glabels/mixed-shapes.template");
     Open();
+    const QStringList boxesBefore = Boxes();
+    const int widthBefore = dialog.width();
     dialog_testing::MessageCatcher messages;
     dialog_testing::WhenModal("TemplateDialog", [&](QWidget& chooser) {
         EXPECT_EQ(chooser.windowTitle(), "Import gLabels Templates");
@@ -209,16 +215,19 @@ TEST_F(LabelSettingsDialog, ImportedGlabelsSheetsComeFirstAndOthersAreReported) 
     EXPECT_TRUE(messages.Texts()[0].startsWith(
         "5 label sheets were left out: only rectangular labels in a single grid can be "
         "imported.\nAvery 5294: round labels\n"));
+    const auto imported = print::ImportGlabelsTemplates(path).sheets;
+    const auto offered = print::OfferedTemplates(print::BuiltInTemplates(), imported);
     auto* list = Child<QListWidget>(dialog, "lbTemplates");
-    ASSERT_EQ(list->count(), static_cast<int>(print::BuiltInTemplates().size()) + 5);
-    EXPECT_TRUE(list->item(2)->text().startsWith("Avery L7163")) << "the file's sheets come first";
-    EXPECT_EQ(list->currentRow(), 0);
-    EXPECT_EQ(Child<QLabel>(dialog, "lColumns")->text(), "Columns: 3");
-    EXPECT_EQ(
-        Boxes(),
-        (QStringList{dialog_testing::LocalNumber("1.0"), dialog_testing::LocalNumber("2.625"),
-                     dialog_testing::LocalNumber("0.5"), dialog_testing::LocalNumber("0.1875"),
-                     dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.125")}));
+    ASSERT_EQ(list->count(), static_cast<int>(offered.size()));
+    for (const print::LabelTemplate& sheet : imported) {
+        const QString product = sheet.maker + " " + sheet.product + " ";
+        EXPECT_EQ(list->findItems(product, Qt::MatchStartsWith).size(), 1)
+            << product.toStdString() << "is listed once";
+    }
+    EXPECT_EQ(list->currentRow(), -1);
+    EXPECT_EQ(Boxes(), boxesBefore);
+    EXPECT_EQ(dialog.width(), widthBefore);
+    EXPECT_EQ(print::UserTemplates(), imported) << "kept for the next opening";
 }
 
 } // namespace
