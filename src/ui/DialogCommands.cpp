@@ -40,6 +40,22 @@ class PrintStatus {
     QString written_;
 };
 
+// Gives the keyboard back to the main window when a command's dialogs have closed: a window
+// manager may leave no window active after a dialog whose own dialog (a file chooser, a
+// question) closed before it.
+class ActiveAgain {
+  public:
+    explicit ActiveAgain(QWidget& owner) : owner_(owner) {}
+    ~ActiveAgain() {
+        if (owner_.isVisible()) owner_.activateWindow();
+    }
+    ActiveAgain(const ActiveAgain&) = delete;
+    ActiveAgain& operator=(const ActiveAgain&) = delete;
+
+  private:
+    QWidget& owner_;
+};
+
 } // namespace
 
 // The dialogs that live longer than one command: the export dialog.
@@ -72,6 +88,7 @@ void DialogCommands::Export(app::BarcodeDocument& document) {
 }
 
 void DialogCommands::Print(app::BarcodeDocument& document) {
+    const ActiveAgain active(owner_);
     PrintStatus status(dialogs_->printStatus);
     TFPrintIt dialog(&owner_, state_);
     CentreOver(dialog, owner_, Centring::HalfDifference);
@@ -80,6 +97,7 @@ void DialogCommands::Print(app::BarcodeDocument& document) {
 }
 
 void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
+    const ActiveAgain active(owner_);
     PrintStatus status(dialogs_->printStatus);
     TFPrintIt dialog(&owner_, state_);
     RunShowingFailures(&owner_, [&] { dialog.PrintTestPage(); });
@@ -87,18 +105,22 @@ void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
 }
 
 void DialogCommands::PrintSetup() {
+    const ActiveAgain active(owner_);
     RunShowingFailures(&owner_, [this] { RunPrinterSetup(&owner_, state_); });
 }
 
 void DialogCommands::PrinterCalibration() {
+    const ActiveAgain active(owner_);
     RunShowingFailures(&owner_, [this] { EditPrinterOffset(owner_, state_); });
 }
 
 void DialogCommands::LabelSettings(app::BarcodeDocument* document) {
+    const ActiveAgain active(owner_);
     RunShowingFailures(&owner_, [&] { EditLabelSheet(owner_, state_, document); });
 }
 
 void DialogCommands::SequenceSettings(app::BarcodeDocument& document) {
+    const ActiveAgain active(owner_);
     RunShowingFailures(&owner_, [&] { EditSequence(owner_, document); });
 }
 
