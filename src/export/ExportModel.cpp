@@ -87,6 +87,11 @@ void ExportModel::SetDpiText(const QString& text) {
     UpdateMilsLabel();
 }
 
+void ExportModel::SetScaleText(const QString& text) {
+    Settings.ScaleText = text;
+    UpdateMilsLabel();
+}
+
 void ExportModel::ScaleDown() {
     Settings.ScaleText = SteppedDown(Settings.ScaleText, kMinScale);
     UpdateMilsLabel();

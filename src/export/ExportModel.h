@@ -54,11 +54,11 @@ class ExportModel {
     // MilsLabel = MilsLabelText().
     void UpdateMilsLabel(QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
-    // What the controls do. The resolution radios and every change of eDPI's text refresh the
-    // mils label; typing in eScale does not, its spin buttons do.
+    // What the controls do. Every one of them refreshes the mils label: the resolution radios,
+    // and each change of eDPI's or eScale's text, typed or spun.
     void ChooseDpiType(DpiKind kind);
     void SetDpiText(const QString& text);
-    void SetScaleText(const QString& text) { Settings.ScaleText = text; }
+    void SetScaleText(const QString& text);
     void ScaleDown();             // not below 1
     void ScaleUp();               // not above 100
     void DpiDown();               // not below 1

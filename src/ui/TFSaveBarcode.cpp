@@ -81,8 +81,11 @@ void TFSaveBarcode::Connect() {
         RunShowingFailures(this, [&] { model_.SetDpiText(text); });
         ShowMils();
     });
-    connect(ui_->eScale, &QLineEdit::textChanged, this,
-            [this](const QString& text) { model_.SetScaleText(text); });
+    connect(ui_->eScale, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == model_.Settings.ScaleText) return;
+        RunShowingFailures(this, [&] { model_.SetScaleText(text); });
+        ShowMils();
+    });
     connect(ui_->eFileName, &QLineEdit::textChanged, this,
             [this](const QString& text) { model_.FileName = text; });
     connect(ui_->SpinButtonScale, &SpinButton::upClick, this,

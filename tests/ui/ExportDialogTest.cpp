@@ -127,11 +127,41 @@ TEST_F(ExportDialog, SpinButtonsStopAtTheirLimitsAndRefreshTheMils) {
         EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
             << "7 dots at 300 dpi";
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "16");
-        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
-            << "typing does not refresh it";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("53.3 mils"))
+            << "16 dots typed at 300 dpi";
         Child<QRadioButton>(dialog, "rbScreenDPI")->click();
         EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("166.7 mils"))
             << "16 dots at 96 dpi";
+        Close(dialog);
+    });
+}
+
+// Each row acts on the state the rows above left: 8 dots at 300 dpi to begin with.
+TEST_F(ExportDialog, MilsFollowEveryTypedOrSpunWidthAndResolution) {
+    const struct {
+        const char* box; // typed into, or the spin button pressed
+        const char* typed;
+        const char* arrow;
+        const char* mils;
+    } cases[] = {
+        {"eScale", "3", nullptr, "10.0 mils"},
+        {"eDPI", "600", nullptr, "5.0 mils"},
+        {"SpinButtonScale", nullptr, "UpButton", "6.7 mils"},     // 4 dots
+        {"SpinButtonDPI", nullptr, "DownButton", "6.7 mils"},     // at 599
+        {"eScale", "12", nullptr, "20.0 mils"},                   // at 599
+        {"eDPI", "96", nullptr, "125.0 mils"},                    // 12 dots
+        {"SpinButtonScale", nullptr, "DownButton", "114.6 mils"}, // 11 dots
+    };
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        for (const auto& c : cases) {
+            if (c.typed)
+                dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), c.typed);
+            else
+                Child<QToolButton>(*Child<QWidget>(dialog, c.box), c.arrow)->click();
+            EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber(c.mils))
+                << c.box << " " << (c.typed ? c.typed : c.arrow);
+        }
         Close(dialog);
     });
 }
