@@ -13,6 +13,7 @@
 #include "ui/TFSaveBarcode.h"
 #include "ui/TFSeqSettings.h"
 
+#include <QDir>
 #include <QString>
 #include <QWidget>
 
@@ -42,7 +43,7 @@ class PrintStatus {
 // The dialogs that live longer than one command: the export dialog.
 struct DialogCommands::Dialogs {
     TFSaveBarcode saveBarcode;
-    std::function<void(const QString&)> printStatus;
+    std::function<void(const QString&)> status;
 
     Dialogs(QWidget& owner, app::AppState& state)
         : saveBarcode(&owner, state.Metrics, state.Export) {}
@@ -59,24 +60,26 @@ DialogCommands::~DialogCommands() {
     exporting::SaveExportSettings(registry, state_.Export);
 }
 
-void DialogCommands::SetPrintStatus(std::function<void(const QString&)> show) {
-    dialogs_->printStatus = std::move(show);
+void DialogCommands::SetStatusPanel(std::function<void(const QString&)> show) {
+    dialogs_->status = std::move(show);
 }
 
 void DialogCommands::Export(app::BarcodeDocument& document) {
     CentreOver(dialogs_->saveBarcode, owner_);
-    dialogs_->saveBarcode.OpenExportDialog(document);
+    const auto written = dialogs_->saveBarcode.OpenExportDialog(document);
+    if (written && dialogs_->status)
+        dialogs_->status(QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(*written)));
 }
 
 void DialogCommands::Print(app::BarcodeDocument& document) {
-    const PrintStatus status(dialogs_->printStatus);
+    const PrintStatus status(dialogs_->status);
     TFPrintIt dialog(&owner_, state_);
     CentreOver(dialog, owner_, Centring::HalfDifference);
     RunShowingFailures(&owner_, [&] { dialog.Open(document); });
 }
 
 void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
-    const PrintStatus status(dialogs_->printStatus);
+    const PrintStatus status(dialogs_->status);
     TFPrintIt dialog(&owner_, state_);
     RunShowingFailures(&owner_, [&] { dialog.PrintTestPage(); });
 }

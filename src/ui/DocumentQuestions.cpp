@@ -28,6 +28,8 @@ bool SameFile(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
+} // namespace
+
 bool MayReplace(QWidget* parent, const QString& path) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
                     QStringLiteral("%1 already exists.\nDo you want to replace it?")
@@ -37,8 +39,6 @@ bool MayReplace(QWidget* parent, const QString& path) {
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
-
-} // namespace
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
     return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode", false, {}),
@@ -61,8 +61,7 @@ QString AskSavePath(QWidget* parent, const QString& folder, const QString& propo
 
 namespace {
 
-template <typename Answer>
-struct Choice {
+template <typename Answer> struct Choice {
     const char* objectName;
     const char* text;
     QMessageBox::ButtonRole role;

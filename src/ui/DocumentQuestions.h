@@ -1,7 +1,7 @@
 #pragma once
-// The standard dialogs around document files: "Load Barcode", "Save Barcode" (which asks before
-// replacing a file other than the document's own), and the question before a modified document
-// closes.
+// The standard dialogs around files: "Load Barcode", "Save Barcode" (which asks before replacing
+// a file other than the document's own), the question before any file is replaced, and the
+// question before a modified document closes.
 
 #include "app/BarcodeDocument.h"
 
@@ -22,6 +22,9 @@ QString AskOpenPath(QWidget* parent, const QString& folder);
 // The chosen path ("tlr" added when no extension is typed), or empty when cancelled.
 // `proposed` is the document's file name; choosing another file that exists asks first.
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& proposed);
+
+// "PATH already exists. Do you want to replace it?" (No is the default); true for Yes.
+bool MayReplace(QWidget* parent, const QString& path);
 
 enum class CloseAnswer { Save, DontSave, Cancel };
 

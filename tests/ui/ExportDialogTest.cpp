@@ -8,6 +8,7 @@
 #include "export/ExportSettings.h"
 #include "platform/NumberFormat.h"
 #include "support/Decode.h"
+#include "support/TestFiles.h"
 #include "ui/DialogCommands.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -185,6 +187,53 @@ TEST_F(ExportDialog, SaveWritesAReadablePictureAndTheChoicesOutliveTheProgram) {
     EXPECT_EQ(stored.Format, 5);
     EXPECT_EQ(stored.DpiType, exporting::DpiKind::Other);
     EXPECT_EQ(stored.DpiText, "300");
+}
+
+TEST_F(ExportDialog, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
+    const QString target = dir.filePath("picture.png");
+    QStringList statuses;
+    commands->SetStatusPanel([&](const QString& text) { statuses << text; });
+    const struct {
+        QMessageBox::StandardButton answer;
+        bool replaced; // and the dialog closed
+    } cases[] = {{QMessageBox::No, false}, {QMessageBox::Yes, true}};
+    for (const auto& c : cases) {
+        testing_support::WriteBytes(target, "OLD");
+        Export([&](QWidget& dialog) {
+            Child<QRadioButton>(dialog, "rgFormatItem5")->click(); // PNG
+            dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+            dialog_testing::WhenModal("ReplaceQuestion", [&](QWidget& box) {
+                static_cast<QMessageBox&>(box).button(c.answer)->click();
+            });
+            Child<QPushButton>(dialog, "SaveBtn")->click();
+            EXPECT_EQ(dialog.isVisible(), !c.replaced) << "answer " << c.answer;
+            if (dialog.isVisible()) Close(dialog);
+        });
+        EXPECT_EQ(QImage(target).isNull(), !c.replaced) << "answer " << c.answer;
+        EXPECT_EQ(statuses.size(), c.replaced ? 1 : 0) << "answer " << c.answer;
+    }
+    EXPECT_EQ(statuses.value(0), "Exported to " + QDir::toNativeSeparators(target));
+}
+
+TEST_F(ExportDialog, AFailedWriteIsShownAndTheDialogStaysOpenWithItsValues) {
+    const QString target = dir.filePath("no folder/picture.png");
+    QStringList statuses;
+    commands->SetStatusPanel([&](const QString& text) { statuses << text; });
+    const dialog_testing::MessageCatcher messages;
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rgFormatItem5")->click(); // PNG
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "5");
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+        Child<QPushButton>(dialog, "SaveBtn")->click();
+        EXPECT_EQ(messages.Texts().size(), 1);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(Text(dialog, "eFileName"), target);
+        EXPECT_EQ(Text(dialog, "eScale"), "5");
+        EXPECT_TRUE(Checked(dialog, "rbOtherDPI"));
+        Close(dialog);
+    });
+    EXPECT_TRUE(statuses.isEmpty());
 }
 
 } // namespace
