@@ -20,6 +20,14 @@ QString SteppedUp(const QString& text, int max) {
     return QString::number(std::min(static_cast<long long>(ReadInteger(text)) + 1, 0LL + max));
 }
 
+// `name` with the format's extension in place of its own.
+QString WithExtension(QString name, ExportFormat format) {
+    const qsizetype folderEnd = name.lastIndexOf(QLatin1Char('/')) + 1;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot >= folderEnd) name.truncate(dot);
+    return name + QLatin1Char('.') + Latin1(InfoOf(format).extension);
+}
+
 } // namespace
 
 ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
@@ -65,12 +73,7 @@ QString ExportModel::Filter() const {
 }
 
 void ExportModel::ApplyFormatExtension() {
-    const auto format = Format();
-    if (!format) return;
-    const qsizetype folderEnd = FileName.lastIndexOf(QLatin1Char('/')) + 1;
-    const qsizetype dot = FileName.lastIndexOf(QLatin1Char('.'));
-    if (dot >= folderEnd) FileName.truncate(dot);
-    FileName += QLatin1Char('.') + Latin1(InfoOf(*format).extension);
+    if (const auto format = Format()) FileName = WithExtension(FileName, *format);
 }
 
 void ExportModel::UpdateMilsLabel(QChar decimalSeparator) {
@@ -84,6 +87,11 @@ void ExportModel::ChooseDpiType(DpiKind kind) {
 
 void ExportModel::SetDpiText(const QString& text) {
     Settings.DpiText = text;
+    UpdateMilsLabel();
+}
+
+void ExportModel::SetScaleText(const QString& text) {
+    Settings.ScaleText = text;
     UpdateMilsLabel();
 }
 
@@ -113,10 +121,16 @@ void ExportModel::Open(const ExportDocument& document) {
     ApplyFormatExtension();
 }
 
+QString ExportModel::SaveName() const {
+    const auto format = Format();
+    if (!format || InfoOf(*format).kind == PictureKind::Metafile) return FileName;
+    return WithExtension(FileName, *format);
+}
+
 std::optional<QString> ExportModel::Save(const ExportDocument& document, Exporter& exporter) {
     const auto format = Format();
     if (!format) return std::nullopt;
-    if (InfoOf(*format).kind != PictureKind::Metafile) ApplyFormatExtension();
+    FileName = SaveName();
     const int module = ExportModuleWidth(document.Symbology);
     exporter.Export(document, module, ExportDpi(), *format, FileName);
     VerifyExportedFile(document, module, ExportDpi(), *format, FileName);

@@ -54,11 +54,11 @@ class ExportModel {
     // MilsLabel = MilsLabelText().
     void UpdateMilsLabel(QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
-    // What the controls do. The resolution radios and every change of eDPI's text refresh the
-    // mils label; typing in eScale does not, its spin buttons do.
+    // What the controls do. Every one of them refreshes the mils label: the resolution radios,
+    // and each change of eDPI's or eScale's text, typed or spun.
     void ChooseDpiType(DpiKind kind);
     void SetDpiText(const QString& text);
-    void SetScaleText(const QString& text) { Settings.ScaleText = text; }
+    void SetScaleText(const QString& text);
     void ScaleDown();             // not below 1
     void ScaleUp();               // not above 100
     void DpiDown();               // not below 1
@@ -68,10 +68,13 @@ class ExportModel {
     // Takes the document's file name, refreshes the mils label and gives the name the format's
     // extension.
     void Open(const ExportDocument& document);
+    // The name Save writes: raster, SVG and PDF files get the format's extension; metafiles keep
+    // the name as typed.
+    QString SaveName() const;
     // Writes the document's picture in the chosen format and gives the name written; nothing is
-    // written when no format is chosen. Raster, SVG and PDF files get the format's extension
-    // first; metafiles keep the name as typed. The file is then read back and must scan as
-    // meant. Failures: see Exporter::Export; ScanFailure when the file does not scan.
+    // written when no format is chosen. FileName becomes SaveName() first. The file is then read
+    // back and must scan as meant. Failures: see Exporter::Export; ScanFailure when the file does
+    // not scan.
     std::optional<QString> Save(const ExportDocument& document, Exporter& exporter);
 
   private:

@@ -30,6 +30,8 @@ constexpr double kCrossArmInches = 0.25;
 constexpr double kTextInches = 0.11;
 constexpr std::array<double, 3> kTickInches = {0.06, 0.1, 0.16}; // minor, middle, labelled
 
+constexpr int kLabelGapPerHeight = 5; // neighbouring labels keep a fifth of their height clear
+
 constexpr std::string_view kFace = "ARIAL";
 constexpr int kRegular = 400;
 constexpr int kBold = 700;
@@ -59,6 +61,55 @@ std::vector<CalibrationTick> Ticks(const ScaleUnit& unit, int dpi) {
                          Dots(kTickInches[static_cast<std::size_t>(level)], dpi), label});
     }
     return ticks;
+}
+
+// How many labelled ticks one shown label stands from the next, counted from zero: the smallest
+// of these that leaves neighbours at least `needed` dots apart, centre to centre.
+constexpr std::array<int, 4> kLabelStrides = {1, 2, 5, 10};
+
+std::vector<CalibrationTick*> Labelled(std::vector<CalibrationTick>& ticks) {
+    std::vector<CalibrationTick*> labelled;
+    for (CalibrationTick& tick : ticks)
+        if (!tick.label.empty()) labelled.push_back(&tick);
+    return labelled;
+}
+
+// The scale's ticks with only those labels kept that stand `needed` dots or more apart: a label
+// takes its width along the horizontal scale and its height along the vertical one, plus a gap.
+std::vector<CalibrationTick> SpacedLabels(std::vector<CalibrationTick> ticks, int needed) {
+    const std::vector<CalibrationTick*> labelled = Labelled(ticks);
+    if (labelled.size() < 2) return ticks;
+    int spacing = std::abs(labelled[1]->dots - labelled[0]->dots);
+    for (std::size_t i = 2; i < labelled.size(); ++i)
+        spacing = std::min(spacing, std::abs(labelled[i]->dots - labelled[i - 1]->dots));
+    const auto fits = [&](int stride) { return stride * spacing >= needed; };
+    const auto found = std::find_if(kLabelStrides.begin(), kLabelStrides.end(), fits);
+    const int stride = found == kLabelStrides.end() ? kLabelStrides.back() : *found;
+    const auto zero = static_cast<int>(labelled.size() / 2); // the scale runs symmetric about 0
+    for (int i = 0; i < static_cast<int>(labelled.size()); ++i)
+        if ((i - zero) % stride != 0) labelled[static_cast<std::size_t>(i)]->label.clear();
+    return ticks;
+}
+
+// The widest label's width and the tallest one's height, in the current font.
+engine::TextExtent LargestLabel(const engine::Surface& surface,
+                                const std::vector<CalibrationTick>& ticks) {
+    engine::TextExtent largest{0, 0};
+    for (const CalibrationTick& tick : ticks) {
+        if (tick.label.empty()) continue;
+        const engine::TextExtent text = surface.MeasureText(tick.label);
+        largest = {std::max(largest.width, text.width), std::max(largest.height, text.height)};
+    }
+    return largest;
+}
+
+// The page with the labels thinned so that no two of a scale touch.
+CalibrationLayout WithSpacedLabels(const engine::Surface& surface, CalibrationLayout page) {
+    const engine::TextExtent largest = LargestLabel(surface, page.horizontal);
+    const int gap = std::max(largest.height / kLabelGapPerHeight, 1);
+    page.horizontal = SpacedLabels(std::move(page.horizontal), largest.width + gap);
+    page.vertical = SpacedLabels(std::move(page.vertical), largest.height + gap);
+    return page;
 }
 
 void Fill(engine::Surface& surface, int left, int top, int width, int height) {
@@ -116,8 +167,9 @@ void DrawText(engine::Surface& surface, const CalibrationLayout& page) {
                      "Scales in " + std::string(page.unitName) + " from the printed centre.");
 }
 
-void DrawPage(engine::Surface& surface, const CalibrationLayout& page, int dpiX) {
-    const engine::ScopedFont body(surface, {std::string(kFace), page.textHeight, kRegular, 0});
+void DrawPage(engine::Surface& surface, const CalibrationLayout& layout, int dpiX) {
+    const engine::ScopedFont body(surface, {std::string(kFace), layout.textHeight, kRegular, 0});
+    const CalibrationLayout page = WithSpacedLabels(surface, layout);
     DrawText(surface, page);
     DrawCross(surface, page, Dots(kCrossArmInches, dpiX));
     DrawHorizontalScale(surface, page, page.centreY + page.scaleGap);

@@ -20,7 +20,7 @@ struct CalibrationTick {
     double value = 0.0; // in the scale's unit; what the crease there reads
     int dots = 0;       // from the paper's centre along the scale
     int length = 0;     // dots across the scale
-    std::string label;  // on the labelled ticks only
+    std::string label;  // on the labelled ticks only; the page prints those that fit
 };
 
 struct CalibrationLayout {
@@ -38,7 +38,8 @@ struct CalibrationLayout {
 CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, bool metric);
 
 // Prints the page as the job "Printer Calibration Page" in the printer's orientation, as labels
-// are printed; `metrics` are the printer's. A failure aborts the document and is passed on.
+// are printed; `metrics` are the printer's. A scale shows as many of its labels as fit side by
+// side in the printer's font, measured there. A failure aborts the document and is passed on.
 void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics, bool metric);
 
 } // namespace print

@@ -13,6 +13,7 @@
 #include "ui/TFSaveBarcode.h"
 #include "ui/TFSeqSettings.h"
 
+#include <QDir>
 #include <QString>
 #include <QWidget>
 
@@ -61,7 +62,7 @@ class ActiveAgain {
 // The dialogs that live longer than one command: the export dialog.
 struct DialogCommands::Dialogs {
     TFSaveBarcode saveBarcode;
-    std::function<void(const QString&)> printStatus;
+    std::function<void(const QString&)> status;
 
     Dialogs(QWidget& owner, app::AppState& state)
         : saveBarcode(&owner, state.Metrics, state.Export) {}
@@ -78,18 +79,20 @@ DialogCommands::~DialogCommands() {
     exporting::SaveExportSettings(registry, state_.Export);
 }
 
-void DialogCommands::SetPrintStatus(std::function<void(const QString&)> show) {
-    dialogs_->printStatus = std::move(show);
+void DialogCommands::SetStatusPanel(std::function<void(const QString&)> show) {
+    dialogs_->status = std::move(show);
 }
 
 void DialogCommands::Export(app::BarcodeDocument& document) {
     CentreOver(dialogs_->saveBarcode, owner_);
-    dialogs_->saveBarcode.OpenExportDialog(document);
+    const auto written = dialogs_->saveBarcode.OpenExportDialog(document);
+    if (written && dialogs_->status)
+        dialogs_->status(QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(*written)));
 }
 
 void DialogCommands::Print(app::BarcodeDocument& document) {
     const ActiveAgain active(owner_);
-    PrintStatus status(dialogs_->printStatus);
+    PrintStatus status(dialogs_->status);
     TFPrintIt dialog(&owner_, state_);
     CentreOver(dialog, owner_, Centring::HalfDifference);
     RunShowingFailures(&owner_, [&] { dialog.Open(document); });
@@ -98,7 +101,7 @@ void DialogCommands::Print(app::BarcodeDocument& document) {
 
 void DialogCommands::PrintTestPage(app::BarcodeDocument&) {
     const ActiveAgain active(owner_);
-    PrintStatus status(dialogs_->printStatus);
+    PrintStatus status(dialogs_->status);
     TFPrintIt dialog(&owner_, state_);
     RunShowingFailures(&owner_, [&] { dialog.PrintTestPage(); });
     status.Wrote(dialog.WrittenFile());

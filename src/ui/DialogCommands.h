@@ -34,9 +34,10 @@ class DialogCommands {
     void LabelSettings(app::BarcodeDocument* document);
     void SequenceSettings(app::BarcodeDocument& document);
 
-    // Where "Preparing to Print" is shown while a print job or the test page runs (the main
-    // window's status panel 1), and cleared afterwards; nothing is shown without it.
-    void SetPrintStatus(std::function<void(const QString&)> show);
+    // Where the commands report (the main window's status panel 1): "Preparing to Print" while
+    // a print job or the test page runs, cleared afterwards, and the path an export wrote;
+    // nothing is shown without it.
+    void SetStatusPanel(std::function<void(const QString&)> show);
 
   private:
     struct Dialogs;

@@ -28,7 +28,6 @@ bool SameFile(const QString& a, const QString& b) {
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
 
-
 } // namespace
 
 bool MayReplace(QWidget* parent, const QString& path) {
@@ -62,8 +61,7 @@ QString AskSavePath(QWidget* parent, const QString& folder, const QString& propo
 
 namespace {
 
-template <typename Answer>
-struct Choice {
+template <typename Answer> struct Choice {
     const char* objectName;
     const char* text;
     QMessageBox::ButtonRole role;

@@ -1,7 +1,7 @@
 #pragma once
-// The standard dialogs around document files: "Load Barcode", "Save Barcode" (which asks before
-// replacing a file other than the document's own), and the question before a modified document
-// closes.
+// The standard dialogs around files: "Load Barcode", "Save Barcode" (which asks before replacing
+// a file other than the document's own), the question before any file is replaced, and the
+// question before a modified document closes.
 
 #include "app/BarcodeDocument.h"
 

@@ -84,7 +84,7 @@ TFMain::TFMain(app::AppState& state, QStringList arguments, QWidget* parent)
     shell::AssociateDocuments(state_.Settings.Path);
 
     dialogs_ = std::make_unique<DialogCommands>(*this, state_);
-    dialogs_->SetPrintStatus([this](const QString& text) {
+    dialogs_->SetStatusPanel([this](const QString& text) {
         panel1_->setText(text);
         panel1_->repaint(); // seen even when the test page prints without a dialog
     });

@@ -3,6 +3,7 @@
 #include "ui/DialogPlacement.h"
 
 #include "app/BarcodeDocument.h"
+#include "ui/DocumentQuestions.h"
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
 #include "ui/MessageBoxes.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QFileInfo>
 #include <QGridLayout>
 
 namespace ui {
@@ -81,8 +83,11 @@ void TFSaveBarcode::Connect() {
         RunShowingFailures(this, [&] { model_.SetDpiText(text); });
         ShowMils();
     });
-    connect(ui_->eScale, &QLineEdit::textChanged, this,
-            [this](const QString& text) { model_.SetScaleText(text); });
+    connect(ui_->eScale, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == model_.Settings.ScaleText) return;
+        RunShowingFailures(this, [&] { model_.SetScaleText(text); });
+        ShowMils();
+    });
     connect(ui_->eFileName, &QLineEdit::textChanged, this,
             [this](const QString& text) { model_.FileName = text; });
     connect(ui_->SpinButtonScale, &SpinButton::upClick, this,
@@ -130,13 +135,15 @@ void TFSaveBarcode::Step(void (exporting::ExportModel::*step)()) {
 
 // A number box left empty at the last export is reported, and the dialog still opens so it can
 // be corrected.
-void TFSaveBarcode::OpenExportDialog(const app::BarcodeDocument& document) {
+std::optional<QString> TFSaveBarcode::OpenExportDialog(const app::BarcodeDocument& document) {
     document_ = exporting::ExportDocumentOf(document);
+    written_.reset();
     RunShowingFailures(this, [this] { model_.Open(*document_); });
     ShowFileName();
     ShowMils();
     ui_->rbPrinterDPI->setText(model_.PrinterDpiCaption());
     exec();
+    return written_;
 }
 
 void TFSaveBarcode::BitBtn1Click() {
@@ -146,15 +153,17 @@ void TFSaveBarcode::BitBtn1Click() {
     if (path) ui_->eFileName->setText(*path);
 }
 
-// The dialog closes whether or not the file was written.
 void TFSaveBarcode::SaveBtnClick() {
-    if (document_) {
-        RunShowingFailures(this, [this] {
-            const WaitCursor hourglass;
-            model_.Save(*document_, exporter_);
-        });
-        ShowFileName();
-    }
+    if (!document_) return;
+    if (QFileInfo::exists(model_.SaveName()) && !MayReplace(this, model_.SaveName())) return;
+    std::optional<QString> written;
+    const bool done = RunShowingFailures(this, [&] {
+        const WaitCursor hourglass;
+        written = model_.Save(*document_, exporter_);
+    });
+    ShowFileName();
+    if (!done) return;
+    written_ = written;
     accept();
 }
 

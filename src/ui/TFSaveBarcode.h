@@ -31,8 +31,10 @@ class TFSaveBarcode : public QDialog {
                   const exporting::ExportSettings& settings);
     ~TFSaveBarcode() override;
 
-    // Takes the document's name with the format's extension and shows the dialog modally.
-    void OpenExportDialog(const app::BarcodeDocument& document);
+    // Takes the document's name with the format's extension and shows the dialog modally; gives
+    // the path written, or nothing when the dialog was cancelled. A file that exists is replaced
+    // only when the user says so; a failed export is reported and the dialog stays open.
+    std::optional<QString> OpenExportDialog(const app::BarcodeDocument& document);
     const exporting::ExportSettings& Settings() const { return model_.Settings; }
 
   private:
@@ -51,6 +53,7 @@ class TFSaveBarcode : public QDialog {
     exporting::Exporter exporter_;
     std::optional<exporting::ExportDocument> document_;
     std::vector<QRadioButton*> formatItems_;
+    std::optional<QString> written_;
 };
 
 } // namespace ui

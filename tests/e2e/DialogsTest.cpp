@@ -1,9 +1,10 @@
 // The dialogs driven from the designer's menus and keys on a real X server: each opens from its
 // menu item or shortcut and closes again, a sheet of labels printed to a PDF reads back in every
-// cell, and exported pictures read back.
+// cell, exported pictures read back, and an export over an existing file asks first.
 
 #include "e2e/DesktopTest.h"
 #include "e2e/Readers.h"
+#include "support/TestFiles.h"
 
 #include <QFile>
 
@@ -188,6 +189,32 @@ TEST_P(ExportThroughTheDialog, WritesAFileThatReadsAsTheText) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designer, ExportThroughTheDialog, ::testing::ValuesIn(kExports));
+
+// No keeps the old file and the export dialog; Yes replaces the file and closes the dialog.
+TEST_F(DialogsEndToEnd, ExportOverAnExistingFileAsksFirst) {
+    const QString path = PathOf("exported.png");
+    testing_support::WriteBytes(path, "OLD");
+    const WindowId window = StartDesignerTyping(QStringLiteral("EXPORT 8"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
+    const QString title = QStringLiteral("^Export Barcode Graphic$");
+    const QString question = QStringLiteral("^Confirm Save As$");
+    const WindowId dialog = OpenDialog(window, QStringLiteral("ctrl+e"), title, "opened");
+    ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+E opened no export dialog";
+    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f Tab Tab Tab Tab Right Down"))); // PNG
+    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Type(path));
+
+    WindowId asked = OpenDialog(dialog, QStringLiteral("Return"), question, "asked");
+    ASSERT_FALSE(asked.isEmpty()) << "the export replaced the file without asking";
+    ASSERT_TRUE(Dismiss(asked, QStringLiteral("alt+n"), question));
+    EXPECT_EQ(testing_support::ReadBytes(path), "OLD");
+    EXPECT_FALSE(desktop().WaitForWindow(title).isEmpty()) << "No closed the export dialog";
+
+    asked = OpenDialog(dialog, QStringLiteral("Return"), question, "asked-again");
+    ASSERT_FALSE(asked.isEmpty()) << "the second export did not ask";
+    ASSERT_TRUE(Dismiss(asked, QStringLiteral("alt+y"), question));
+    ASSERT_TRUE(desktop().WaitUntilGone(title)) << "Yes left the export dialog open";
+    EXPECT_EQ(ReadCode128(Keep(QImage(path), "file")), "EXPORT 8");
+}
 
 } // namespace
 } // namespace e2e

@@ -255,7 +255,7 @@ TEST(ExportModel, NewDocumentNameThenTiff) {
     EXPECT_EQ(model.DefaultExtension(), "tif");
 }
 
-TEST(ExportModel, MilsLabelFollowsResolutionButNotTypedWidths) {
+TEST(ExportModel, MilsLabelFollowsResolutionAndTypedWidths) {
     const app::PrinterMetrics metrics = Metrics(96, 600);
     ExportModel model(metrics);
     EXPECT_EQ(model.MilsLabel, "10.0 mils"); // until first refreshed
@@ -270,7 +270,7 @@ TEST(ExportModel, MilsLabelFollowsResolutionButNotTypedWidths) {
     model.SetDpiText("600");
     EXPECT_EQ(model.MilsLabel, label("13.3 mils"));
     model.SetScaleText("12");
-    EXPECT_EQ(model.MilsLabel, label("13.3 mils")); // typing a width does not refresh
+    EXPECT_EQ(model.MilsLabel, label("20.0 mils")); // 12 dots typed
     model.ScaleUp();
     EXPECT_EQ(model.MilsLabel, label("21.7 mils")); // 13 dots
     model.DpiDown();

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -204,11 +205,16 @@ std::function<void(WindowWriteFaults&, const QString&)> SaveWith(const char* act
     };
 }
 
+// Export: replacing the earlier file, then closing the dialog that a failed write leaves open.
 void ExportAs(WindowWriteFaults& test, const QString& target, const char* formatItem) {
     WhenModal("TFSaveBarcode", [&](QWidget& dialog) {
         Child<QRadioButton>(dialog, formatItem)->click();
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+        WhenModal("ReplaceQuestion", [](QWidget& box) {
+            static_cast<QMessageBox&>(box).button(QMessageBox::Yes)->click();
+        });
         Child<QPushButton>(dialog, "SaveBtn")->click();
+        if (dialog.isVisible()) Child<QPushButton>(dialog, "CancelBtn")->click();
     });
     test.Action("acExport").trigger();
 }

@@ -1,14 +1,21 @@
 // The calibration page as poppler draws it: the cross on the paper's centre and each scale's
-// ticks where their values say, so that a crease through the centre reads the offset.
+// ticks where their values say, so that a crease through the centre reads the offset; and its
+// scale labels, measured in the printed font, clear of each other.
 
 #include "print/CalibrationPage.h"
+
+#include "RecordingTestPageTarget.h"
+#include "platform/PainterSurface.h"
 
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
 #include "support/PdfPage.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,6 +62,63 @@ TEST(CalibrationPage, TicksStandWhereTheirValuesSayFromThePapersCentre) {
         EXPECT_FALSE(Dark(page, centreX + c.dots + c.halfStep, scaleY));
         EXPECT_TRUE(Dark(page, scaleX, centreY + c.dots));
         EXPECT_FALSE(Dark(page, scaleX, centreY + c.dots + c.halfStep));
+    }
+}
+
+// A surface that paints and keeps the box of every scale label (a number) drawn on it.
+class LabelBoxes : public platform::PainterSurface {
+  public:
+    using PainterSurface::PainterSurface;
+    std::vector<QRect> boxes;
+
+    void DrawText(int x, int y, std::string_view text) override {
+        static const QRegularExpression number(QStringLiteral("^-?\\d+[.,]\\d+$"));
+        if (number.match(QString::fromUtf8(text.data(), qsizetype(text.size()))).hasMatch()) {
+            const engine::TextExtent extent = MeasureText(text);
+            boxes.emplace_back(x, y, extent.width, extent.height);
+        }
+        PainterSurface::DrawText(x, y, text);
+    }
+};
+
+class LabelTarget : public testing_support::RecordingTestPageTarget {
+  public:
+    explicit LabelTarget(engine::Surface& surface) : surface_(surface) {}
+    engine::Surface& Surface() override { return surface_; }
+
+  private:
+    engine::Surface& surface_;
+};
+
+TEST(CalibrationPage, NoTwoScaleLabelsTouch) {
+    const struct {
+        const char* paper;
+        double widthInches, heightInches;
+        bool metric;
+        int dpi;
+    } cases[] = {
+        {"Letter", 8.5, 11.0, false, 300}, {"Letter", 8.5, 11.0, true, 300},
+        {"A4", 8.27, 11.69, false, 300},   {"A4", 8.27, 11.69, true, 300},
+        {"Letter", 8.5, 11.0, false, 600}, {"A4", 8.27, 11.69, true, 600},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.paper << (c.metric ? " cm " : " in ") << c.dpi);
+        app::PrinterMetrics metrics;
+        metrics.PrinterDpiX = metrics.PrinterDpiY = c.dpi;
+        metrics.PhysicalWidth = int(c.widthInches * c.dpi);
+        metrics.PhysicalHeight = int(c.heightInches * c.dpi);
+        QImage page(metrics.PhysicalWidth, metrics.PhysicalHeight, QImage::Format_Grayscale8);
+        page.fill(Qt::white);
+        QPainter painter(&page);
+        LabelBoxes labels(painter);
+        LabelTarget target(labels);
+        print::PrintCalibrationPage(target, metrics, c.metric);
+
+        EXPECT_GE(labels.boxes.size(), 6U) << "three labels or more on each scale";
+        for (std::size_t i = 0; i < labels.boxes.size(); ++i)
+            for (std::size_t j = i + 1; j < labels.boxes.size(); ++j)
+                EXPECT_FALSE(labels.boxes[i].adjusted(-1, -1, 1, 1).intersects(labels.boxes[j]))
+                    << "labels " << i << " and " << j;
     }
 }
 

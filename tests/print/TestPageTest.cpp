@@ -3,6 +3,7 @@
 
 #include "print/TestPage.h"
 
+#include "RecordingTestPageTarget.h"
 #include "engine/RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -144,50 +145,8 @@ TEST(TestPageLayout, CaptionAndHeaderPositions) {
 
 // ---- the page on a recording target ---------------------------------------------------------
 
-struct StyledText {
-    int x, y;
-    std::string text;
-    engine::FontSpec font;
-    print::TextStyle style;
-};
-
-class RecordingTarget : public print::TestPageTarget {
-  public:
-    testing_support::RecordingSurface surface;
-    std::vector<std::string> events;
-    std::vector<StyledText> styled;
-    PageOrientation orientation = PageOrientation::Landscape;
-    bool failBegin = false;
-    bool failStyledText = false;
-
-    std::string PrinterName() const override { return "recorder"; }
-    void BeginDocument(const std::string& title) override {
-        if (failBegin) throw std::runtime_error("no paper");
-        events.push_back("begin " + title);
-    }
-    void NewPage() override { events.push_back("new page"); }
-    void SetClip(const print::LabelCell&) override { events.push_back("clip"); }
-    void ClearClip() override { events.push_back("clear clip"); }
-    engine::Surface& Surface() override { return surface; }
-    void SetFontFace(const std::string& face) override { surface.face = face; }
-    void EndDocument() override { events.push_back("end"); }
-    void AbortDocument() override { events.push_back("abort"); }
-    PageOrientation Orientation() const override { return orientation; }
-    void SetOrientation(PageOrientation o) override {
-        orientation = o;
-        events.push_back(o == PageOrientation::Portrait ? "portrait" : "landscape");
-    }
-    void SetCopies(int copies) override { events.push_back("copies " + std::to_string(copies)); }
-    PageSize PrintableSize() const override {
-        return orientation == PageOrientation::Portrait ? PageSize{5100, 6400}
-                                                        : PageSize{6400, 5100};
-    }
-    void DrawStyledText(int x, int y, std::string_view text, const engine::FontSpec& font,
-                        print::TextStyle style) override {
-        if (failStyledText) throw std::runtime_error("printer jammed");
-        styled.push_back({x, y, std::string(text), font, style});
-    }
-};
+using testing_support::RecordingTestPageTarget;
+using testing_support::StyledText;
 
 app::PrinterMetrics At600Dpi() {
     app::PrinterMetrics m;
@@ -196,7 +155,7 @@ app::PrinterMetrics At600Dpi() {
 }
 
 TEST(TestPagePrint, OnePortraitPageThenTheOrientationComesBack) {
-    RecordingTarget target;
+    RecordingTestPageTarget target;
     print::PrintTestPage(target, At600Dpi());
     EXPECT_EQ(target.events,
               (std::vector<std::string>{"copies 1", "portrait", "begin Barcode Test Page", "end",
@@ -215,7 +174,7 @@ TEST(TestPagePrint, AFailureAbortsTheJobAndStillRestoresTheOrientation) {
         {false, true, {"copies 1", "portrait", "begin Barcode Test Page", "abort", "landscape"}},
     };
     for (const auto& c : cases) {
-        RecordingTarget target;
+        RecordingTestPageTarget target;
         target.failBegin = c.failBegin;
         target.failStyledText = c.failDrawing;
         EXPECT_THROW(print::PrintTestPage(target, At600Dpi()), std::runtime_error);
@@ -225,7 +184,7 @@ TEST(TestPagePrint, AFailureAbortsTheJobAndStillRestoresTheOrientation) {
 }
 
 TEST(TestPagePrint, HeaderAndHeadings) {
-    RecordingTarget target;
+    RecordingTestPageTarget target;
     print::PrintTestPage(target, At600Dpi());
     ASSERT_FALSE(target.surface.rects.empty());
     const RecordedRect& band = target.surface.rects.front();
@@ -253,14 +212,14 @@ TEST(TestPagePrint, HeaderAndHeadings) {
     }
 }
 
-const testing_support::RecordedText* FindText(const RecordingTarget& target,
+const testing_support::RecordedText* FindText(const RecordingTestPageTarget& target,
                                               const std::string& text) {
     for (const auto& t : target.surface.texts)
         if (t.text == text) return &t;
     return nullptr;
 }
 
-const RecordedRect* FindBox(const RecordingTarget& target, int x, int y, int height) {
+const RecordedRect* FindBox(const RecordingTestPageTarget& target, int x, int y, int height) {
     for (const auto& r : target.surface.rects)
         if (r.fill == engine::Fill::White && r.left == x && r.top == y && r.Height() == height)
             return &r;
@@ -269,7 +228,7 @@ const RecordedRect* FindBox(const RecordingTarget& target, int x, int y, int hei
 
 // Each sample's box lies where the figures say, and its caption stands over the drawn box.
 TEST(TestPagePrint, SamplesAndTheirCaptions) {
-    RecordingTarget target;
+    RecordingTestPageTarget target;
     print::PrintTestPage(target, At600Dpi());
     for (const auto& e : kSamplesAt600) {
         const RecordedRect* box = FindBox(target, e.x, e.y, e.height);

@@ -123,7 +123,7 @@ TEST_F(DialogCommands, PrintSetupRefreshesTheMetricsWhateverTheAnswer) {
 // A PDF printer without a file (no printer ever set up) asks for one first.
 TEST_F(DialogCommands, TestPagePrintsOnTheSelectedPrinterWithoutTheDialog) {
     QStringList statuses;
-    commands->SetPrintStatus([&](const QString& text) { statuses << text; });
+    commands->SetStatusPanel([&](const QString& text) { statuses << text; });
     app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
     state.Printer.setOutputFileName(QString());
     state.Printer.setOutputFormat(QPrinter::PdfFormat);

@@ -8,6 +8,7 @@
 #include "export/ExportSettings.h"
 #include "platform/NumberFormat.h"
 #include "support/Decode.h"
+#include "support/TestFiles.h"
 #include "ui/DialogCommands.h"
 
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -127,11 +129,41 @@ TEST_F(ExportDialog, SpinButtonsStopAtTheirLimitsAndRefreshTheMils) {
         EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
             << "7 dots at 300 dpi";
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "16");
-        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("23.3 mils"))
-            << "typing does not refresh it";
+        EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("53.3 mils"))
+            << "16 dots typed at 300 dpi";
         Child<QRadioButton>(dialog, "rbScreenDPI")->click();
         EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("166.7 mils"))
             << "16 dots at 96 dpi";
+        Close(dialog);
+    });
+}
+
+// Each row acts on the state the rows above left: 8 dots at 300 dpi to begin with.
+TEST_F(ExportDialog, MilsFollowEveryTypedOrSpunWidthAndResolution) {
+    const struct {
+        const char* box; // typed into, or the spin button pressed
+        const char* typed;
+        const char* arrow;
+        const char* mils;
+    } cases[] = {
+        {"eScale", "3", nullptr, "10.0 mils"},
+        {"eDPI", "600", nullptr, "5.0 mils"},
+        {"SpinButtonScale", nullptr, "UpButton", "6.7 mils"},     // 4 dots
+        {"SpinButtonDPI", nullptr, "DownButton", "6.7 mils"},     // at 599
+        {"eScale", "12", nullptr, "20.0 mils"},                   // at 599
+        {"eDPI", "96", nullptr, "125.0 mils"},                    // 12 dots
+        {"SpinButtonScale", nullptr, "DownButton", "114.6 mils"}, // 11 dots
+    };
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        for (const auto& c : cases) {
+            if (c.typed)
+                dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, c.box), c.typed);
+            else
+                Child<QToolButton>(*Child<QWidget>(dialog, c.box), c.arrow)->click();
+            EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber(c.mils))
+                << c.box << " " << (c.typed ? c.typed : c.arrow);
+        }
         Close(dialog);
     });
 }
@@ -155,6 +187,53 @@ TEST_F(ExportDialog, SaveWritesAReadablePictureAndTheChoicesOutliveTheProgram) {
     EXPECT_EQ(stored.Format, 5);
     EXPECT_EQ(stored.DpiType, exporting::DpiKind::Other);
     EXPECT_EQ(stored.DpiText, "300");
+}
+
+TEST_F(ExportDialog, AnExistingFileIsReplacedOnlyWhenTheUserSaysYes) {
+    const QString target = dir.filePath("picture.png");
+    QStringList statuses;
+    commands->SetStatusPanel([&](const QString& text) { statuses << text; });
+    const struct {
+        QMessageBox::StandardButton answer;
+        bool replaced; // and the dialog closed
+    } cases[] = {{QMessageBox::No, false}, {QMessageBox::Yes, true}};
+    for (const auto& c : cases) {
+        testing_support::WriteBytes(target, "OLD");
+        Export([&](QWidget& dialog) {
+            Child<QRadioButton>(dialog, "rgFormatItem5")->click(); // PNG
+            dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+            dialog_testing::WhenModal("ReplaceQuestion", [&](QWidget& box) {
+                static_cast<QMessageBox&>(box).button(c.answer)->click();
+            });
+            Child<QPushButton>(dialog, "SaveBtn")->click();
+            EXPECT_EQ(dialog.isVisible(), !c.replaced) << "answer " << c.answer;
+            if (dialog.isVisible()) Close(dialog);
+        });
+        EXPECT_EQ(QImage(target).isNull(), !c.replaced) << "answer " << c.answer;
+        EXPECT_EQ(statuses.size(), c.replaced ? 1 : 0) << "answer " << c.answer;
+    }
+    EXPECT_EQ(statuses.value(0), "Exported to " + QDir::toNativeSeparators(target));
+}
+
+TEST_F(ExportDialog, AFailedWriteIsShownAndTheDialogStaysOpenWithItsValues) {
+    const QString target = dir.filePath("no folder/picture.png");
+    QStringList statuses;
+    commands->SetStatusPanel([&](const QString& text) { statuses << text; });
+    const dialog_testing::MessageCatcher messages;
+    Export([&](QWidget& dialog) {
+        Child<QRadioButton>(dialog, "rgFormatItem5")->click(); // PNG
+        Child<QRadioButton>(dialog, "rbOtherDPI")->click();
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eScale"), "5");
+        dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eFileName"), target);
+        Child<QPushButton>(dialog, "SaveBtn")->click();
+        EXPECT_EQ(messages.Texts().size(), 1);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(Text(dialog, "eFileName"), target);
+        EXPECT_EQ(Text(dialog, "eScale"), "5");
+        EXPECT_TRUE(Checked(dialog, "rbOtherDPI"));
+        Close(dialog);
+    });
+    EXPECT_TRUE(statuses.isEmpty());
 }
 
 } // namespace

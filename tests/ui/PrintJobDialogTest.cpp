@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/DiskStamp.h"
 #include "app/BarcodeDocument.h"
+#include "app/DiskStamp.h"
 #include "print/LabelLayout.h"
 #include "support/CliRunner.h"
 #include "support/Decode.h"
@@ -108,7 +109,7 @@ class PrintFromDialog : public ::testing::Test {
         file.close();
         EXPECT_TRUE(document.LoadFromFile(documentPath, false));
         dialog_testing::UseLetterPdf(state, pdf);
-        commands.SetPrintStatus([this](const QString& text) { statuses << text; });
+        commands.SetStatusPanel([this](const QString& text) { statuses << text; });
     }
     // Opens the print dialog from the Print command; `steps` choose a range of `pages` pages,
     // sequence numbers and a skip of `skip`, then press `button`.
