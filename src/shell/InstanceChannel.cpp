@@ -20,7 +20,8 @@ namespace {
 constexpr quint32 kMagic = 0x544C5231; // "TLR1": what a designer of this build sends
 constexpr char kTaken = 'T';
 constexpr int kConnectMs = 2000;
-// A designer that just won the socket answers once its window is up, on a loaded machine too.
+// A designer that has just come to listen answers once its window is up: on a loaded machine
+// that takes seconds. One that does not answer by then is taken for hung.
 constexpr int kAnswerMs = 15000;
 
 QString DisplayName() {
@@ -33,8 +34,8 @@ QString DisplayName() {
 }
 
 // Starts of designers take turns, so that of several started at once (a file manager opening
-// many files) exactly one comes to listen and the others find it; without the lock file's
-// folder they go unordered.
+// many files) exactly one comes to listen and the others find it. Where no lock file can be
+// made, starts go without one.
 std::optional<platform::FileLock> TakeTurn(const QString& name) {
     const QString path = name + QStringLiteral(".lock");
     QFile file(path);
