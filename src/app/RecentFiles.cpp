@@ -26,13 +26,16 @@ void RecentFiles::Add(const QString& path) {
     const QString absolute = Absolute(path);
     if (absolute.isEmpty()) return;
     paths_.removeAll(absolute);
+    removed_.removeAll(absolute);
     paths_.prepend(absolute);
     while (paths_.size() > kMaxRecentFiles)
         paths_.removeLast();
 }
 
 void RecentFiles::Remove(const QString& path) {
-    paths_.removeAll(Absolute(path));
+    const QString absolute = Absolute(path);
+    paths_.removeAll(absolute);
+    if (!removed_.contains(absolute)) removed_.append(absolute);
 }
 
 bool RecentFiles::Choose(const QString& path) {
@@ -56,11 +59,17 @@ void RecentFiles::Load(platform::Registry& registry, const platform::RegKey& set
 }
 
 void RecentFiles::Save(platform::Registry& registry, const platform::RegKey& settings) const {
+    RecentFiles stored;
+    stored.Load(registry, settings);
+    QStringList merged = paths_;
+    for (const QString& path : stored.paths_)
+        if (merged.size() < kMaxRecentFiles && !merged.contains(path) && !removed_.contains(path))
+            merged.append(path);
     registry.DeleteKey(settings.Root(), settings.Names().join('\\') + '\\' + kRecentKey);
-    if (paths_.isEmpty()) return;
+    if (merged.isEmpty()) return;
     const platform::RegKey key = registry.OpenKey(settings, kRecentKey, true);
-    for (int i = 0; i < paths_.size(); ++i)
-        registry.WriteValue(key, ValueName(i), platform::RegValue::String(paths_[i]));
+    for (int i = 0; i < merged.size(); ++i)
+        registry.WriteValue(key, ValueName(i), platform::RegValue::String(merged[i]));
 }
 
 } // namespace app

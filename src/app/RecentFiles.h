@@ -1,7 +1,8 @@
 #pragma once
 // The File menu's "Recent Files": the last documents opened or saved, the most recent first,
 // each once, at most kMaxRecentFiles. Kept under the settings key's "Recent Files" as the
-// strings "File1", "File2", ... in that order.
+// strings "File1", "File2", ... in that order. Several designers may run at once and share the
+// list: each merges what the others stored before it writes.
 
 #include "platform/Registry.h"
 
@@ -29,13 +30,15 @@ class RecentFiles {
     // Reads "File1", "File2", ... up to the first value missing or not a string; a repeated
     // or empty path is passed over.
     void Load(platform::Registry& registry, const platform::RegKey& settings);
-    // Writes the key afresh; nothing when the list is empty.
+    // Writes the key afresh: this list, then the stored paths not in it and not removed here,
+    // up to kMaxRecentFiles; nothing when that is empty.
     void Save(platform::Registry& registry, const platform::RegKey& settings) const;
 
     bool operator==(const RecentFiles&) const = default;
 
   private:
     QStringList paths_;
+    QStringList removed_; // stay out of the list when another designer's stored list has them
 };
 
 } // namespace app

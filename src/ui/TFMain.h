@@ -41,6 +41,9 @@ class TFMain : public QMainWindow, private DocumentHost {
     void NewDocument();
     // Opens the file into the active document when its text is empty, else into a new one.
     void OpenDocument(const QString& path);
+    // Files another designer process handed over: each document file opens, and the window
+    // comes forward (also when nothing was handed over).
+    void OpenHandedOver(const QStringList& paths);
     // Fills the toolbar from the active document.
     void SyncToolbar();
     // The height and width boxes from the active document.

@@ -194,6 +194,14 @@ void TFMain::DropFiles(const QMimeData& data) {
     raise();
 }
 
+void TFMain::OpenHandedOver(const QStringList& paths) {
+    for (const QString& path : paths)
+        if (app::HasDocumentExtension(path)) OpenDocument(path);
+    if (isMinimized()) showNormal();
+    activateWindow();
+    raise();
+}
+
 void TFMain::HelpExecute() {
     QApplication::setOverrideCursor(Qt::BusyCursor);
     QDesktopServices::openUrl(app::HelpPageUrl(QCoreApplication::applicationDirPath()));

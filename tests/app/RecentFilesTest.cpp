@@ -1,6 +1,8 @@
 #include "app/RecentFiles.h"
+#include "app/AppSettings.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,46 @@ TEST(RecentFiles, TheListKeepsTheLastEightDocumentsOnce) {
         for (const auto& [step, path] : c.steps)
             step == Step::Add ? recent.Add(path) : recent.Remove(path);
         EXPECT_EQ(recent.Paths(), c.paths) << c.what;
+    }
+}
+
+// Another designer stored its list meanwhile: saving keeps this one's first, then the others'.
+TEST(RecentFiles, SavingMergesWhatAnotherDesignerStored) {
+    const struct {
+        const char* what;
+        QStringList stored; // by the other designer, most recent first
+        QStringList added;  // here, oldest first
+        QStringList removed;
+        QStringList saved;
+    } cases[] = {
+        {"nothing stored", {}, {"/a"}, {}, {"/a"}},
+        {"this designer's first", {"/s1", "/s2"}, {"/a", "/b"}, {}, {"/b", "/a", "/s1", "/s2"}},
+        {"each once", {"/a", "/s1"}, {"/b", "/a"}, {}, {"/a", "/b", "/s1"}},
+        {"eight at most",
+         {"/s1", "/s2", "/s3", "/s4", "/s5", "/s6", "/s7", "/s8"},
+         {"/a", "/b"},
+         {},
+         {"/b", "/a", "/s1", "/s2", "/s3", "/s4", "/s5", "/s6"}},
+        {"removed here stays out", {"/s1", "/s2"}, {"/a"}, {"/s1"}, {"/a", "/s2"}},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        platform::Registry registry(folder.path());
+        const platform::RegKey key = app::OpenSettingsKey(registry);
+        app::RecentFiles other;
+        for (auto path = c.stored.rbegin(); path != c.stored.rend(); ++path)
+            other.Add(*path);
+        other.Save(registry, key);
+
+        app::RecentFiles here;
+        for (const QString& path : c.added)
+            here.Add(path);
+        for (const QString& path : c.removed)
+            here.Remove(path);
+        here.Save(registry, key);
+        app::RecentFiles saved;
+        saved.Load(registry, key);
+        EXPECT_EQ(saved.Paths(), c.saved) << c.what;
     }
 }
 

@@ -34,6 +34,14 @@ WindowId Desktop::WaitForWindow(const QString& namePattern,
     return found.Ok() ? found.Text().split('\n').first() : WindowId();
 }
 
+WindowId Desktop::WaitForWindowOf(qint64 pid, const QString& namePattern) const {
+    const CommandResult found = RunCommand(QStringLiteral("xdotool"),
+                                           {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                            QString::number(pid), "--name", namePattern},
+                                           env_, kPatience);
+    return found.Ok() ? found.Text().split('\n').first() : WindowId();
+}
+
 bool Desktop::WaitUntilGone(const QString& namePattern) const {
     return Eventually([&] {
         return RunCommand(QStringLiteral("xdotool"),
@@ -51,9 +59,16 @@ QRect Desktop::Geometry(const WindowId& window) const {
 
 bool Desktop::Activate(const WindowId& window) const {
     return Xdotool({"windowactivate", "--sync", window}) && Eventually([&] {
-               return XdotoolOutput({"getactivewindow"}) == window &&
-                      XdotoolOutput({"getwindowfocus"}) == window;
+               return ActiveWindow() == window && XdotoolOutput({"getwindowfocus"}) == window;
            });
+}
+
+WindowId Desktop::ActiveWindow() const {
+    return XdotoolOutput({"getactivewindow"});
+}
+
+bool Desktop::Minimize(const WindowId& window) const {
+    return Xdotool({"windowminimize", "--sync", window});
 }
 
 bool Desktop::Close(const WindowId& window, const std::function<bool()>& closed) const {

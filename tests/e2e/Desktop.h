@@ -25,6 +25,8 @@ class Desktop {
     // The first visible window whose name matches the regular expression, once one appears.
     WindowId WaitForWindow(const QString& namePattern,
                            std::chrono::milliseconds deadline = kPatience) const;
+    // The same, among the windows of the process `pid` only.
+    WindowId WaitForWindowOf(qint64 pid, const QString& namePattern) const;
     // True once no visible window matches the pattern.
     bool WaitUntilGone(const QString& namePattern) const;
     // The window's position and size on the screen (client area, without the frame).
@@ -33,6 +35,10 @@ class Desktop {
     // Raises and focuses the window and waits until the window manager says it is active and
     // it has the keyboard focus.
     bool Activate(const WindowId& window) const;
+    // The window the window manager has made active; empty for none.
+    WindowId ActiveWindow() const;
+    // Iconifies the window and waits until it is no longer shown.
+    bool Minimize(const WindowId& window) const;
     // Closes the window as a user does, with the window manager's Alt+F4, until `closed` holds.
     // The press is repeated while nothing happens: on a loaded machine openbox can lose one
     // that comes just after an activation.

@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ZXing/ReadBarcode.h>
+
+#include <algorithm>
 
 namespace e2e {
 
@@ -14,6 +17,18 @@ std::string ReadCode128(const QImage& picture) {
     const auto read = testing_support::DecodeImage(
         picture, testing_support::Reader(ZXing::BarcodeFormat::Code128));
     return read.found ? read.text : std::string();
+}
+
+std::vector<std::string> ReadEveryCode128(const QImage& picture) {
+    const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, static_cast<int>(gray.bytesPerLine()));
+    std::vector<std::string> texts;
+    for (const ZXing::Result& result :
+         ZXing::ReadBarcodes(view, testing_support::Reader(ZXing::BarcodeFormat::Code128)))
+        texts.push_back(result.text());
+    std::sort(texts.begin(), texts.end());
+    return texts;
 }
 
 QByteArray FileBytes(const QString& path) {

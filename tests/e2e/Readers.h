@@ -14,6 +14,9 @@ namespace e2e {
 // What a scanner reads in the picture; empty when it finds no Code 128 symbol.
 std::string ReadCode128(const QImage& picture);
 
+// Every Code 128 symbol a scanner finds in the picture, sorted by text.
+std::vector<std::string> ReadEveryCode128(const QImage& picture);
+
 // The file's bytes; empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
 
