@@ -40,12 +40,6 @@ TFSeqSettings::TFSeqSettings(QWidget* parent)
     exits->Watch(ui_->eMinSize, [this] { return LeaveBox(MinSizeExit); });
     for (QLineEdit* box : {ui_->ePrefix, ui_->eSuffix})
         connect(box, &QLineEdit::textChanged, this, &TFSeqSettings::UpdateSequencePreview);
-    // Enter presses Ok while a box still has the focus: Ok takes it first, so that the box's
-    // exit rule runs, and a refused value keeps the dialog open.
-    connect(ui_->OkBtn, &QPushButton::clicked, this, [this] {
-        ui_->OkBtn->setFocus(Qt::OtherFocusReason);
-        if (focusWidget() == ui_->OkBtn) accept();
-    });
 }
 
 TFSeqSettings::~TFSeqSettings() = default;
