@@ -27,6 +27,8 @@ class Desktop {
                            std::chrono::milliseconds deadline = kPatience) const;
     // True once no visible window matches the pattern.
     bool WaitUntilGone(const QString& namePattern) const;
+    // The window's name (its title) as the window manager reads it.
+    QString Name(const WindowId& window) const;
     // The window's position and size on the screen (client area, without the frame).
     QRect Geometry(const WindowId& window) const;
 
