@@ -148,9 +148,9 @@ class BarcodeDocument : public QObject {
                     DiskChange onChange = DiskChange::Ask);
     // The file was written by this program (a print advanced its sequence there).
     void NoteFileWritten() { stamp_ = StampOf(fileName_); }
-    std::optional<Corrections> LoadFromFile(
-        const QString& path, bool currentMetric,
-        QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    std::optional<Corrections>
+    LoadFromFile(const QString& path, bool currentMetric,
+                 QChar decimalSeparator = platform::LocaleDecimalSeparator());
     // Takes what ReadOpenedDocument found at `path`, as loading does.
     std::optional<Corrections> Open(const QString& path,
                                     const std::optional<OpenedDocument>& opened);

@@ -26,9 +26,9 @@ struct OpenedDocument {
 // The document at `path`, or none when there is no file there. Throws platform::Failure
 // "Unable to read <name>" for a file that cannot be read and RequireDocument's failure for one
 // that is no document, naming the file by its name alone.
-std::optional<OpenedDocument> ReadOpenedDocument(
-    const QString& path, bool currentMetric,
-    QChar decimalSeparator = platform::LocaleDecimalSeparator());
+std::optional<OpenedDocument>
+ReadOpenedDocument(const QString& path, bool currentMetric,
+                   QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
 // Brings TYPE, HEIGHT, SCALE and ROTATE of `record`, read from `profile`, into range.
 Corrections BringIntoRange(const platform::ProfileFile& profile, DocumentRecord& record,

@@ -189,8 +189,9 @@ TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredInRangeAndAMissingOneNoth
     QObject::connect(&doc, &BarcodeDocument::rendered, [&] { ++rendered; });
     const auto corrections = doc.LoadFromFile(Path("raw.tlr"), false);
     ASSERT_TRUE(corrections);
-    EXPECT_EQ(*corrections, app::Corrections({"SCALE=0 is below 1: 1 is used",
-                                              "ROTATE=200 is not a rotation of 0 to 3: 0 is used"}));
+    EXPECT_EQ(*corrections,
+              app::Corrections({"SCALE=0 is below 1: 1 is used",
+                                "ROTATE=200 is not a rotation of 0 to 3: 0 is used"}));
     EXPECT_EQ(doc.BarcodeText(), "ab12"); // drawn filtered, stored as read
     EXPECT_EQ(doc.Scale(), 1);
     EXPECT_EQ(doc.Rotation(), 0);

@@ -35,7 +35,8 @@ TEST(OpenedDocument, FilesThatAreNoDocumentAreRefusedByName) {
     } cases[] = {
         {"garbage.tlr", RandomBytes(3072), "garbage.tlr is not a Tallyrune document"},
         {"notes.tlr", "just some text\r\nand more\r\n", "notes.tlr is not a Tallyrune document"},
-        {"nul.tlr", QByteArray("[BARCODE]\r\nTEXT=A\0B\r\n", 20), "nul.tlr is not a Tallyrune document"},
+        {"nul.tlr", QByteArray("[BARCODE]\r\nTEXT=A\0B\r\n", 20),
+         "nul.tlr is not a Tallyrune document"},
         {"folder.tlr", {}, "Unable to read folder.tlr"},
     };
     QTemporaryDir dir;
@@ -56,7 +57,9 @@ TEST(OpenedDocument, FilesThatAreNoDocumentAreRefusedByName) {
     WriteBytes(dir.filePath("empty.tlr"), "");
     const auto empty = app::ReadOpenedDocument(dir.filePath("empty.tlr"), true, u'.');
     ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->record, DocumentRecord{.Metric = true});
+    DocumentRecord defaults;
+    defaults.Metric = true; // the unit of a file without one
+    EXPECT_EQ(empty->record, defaults);
     EXPECT_TRUE(empty->corrections.empty());
 }
 
@@ -74,7 +77,10 @@ TEST(OpenedDocument, ValuesOutOfRangeAreBroughtIn) {
         {"METRIC=1\nHEIGHT=nan\nSCALE=-3\nROTATE=4\nTYPE=7\n",
          "label.tlr: HEIGHT=nan is not a bar height of at least 0.001 in (0.00254 cm): 1 cm is "
          "used; SCALE=-3 is below 1: 1 is used; ROTATE=4 is not a rotation of 0 to 3: 0 is used",
-         [](DocumentRecord& r) { r.Metric = true; r.Symbology = SymbologyCode::Ean8; }},
+         [](DocumentRecord& r) {
+             r.Metric = true;
+             r.Symbology = SymbologyCode::Ean8;
+         }},
         {"TYPE=17\nHEIGHT=0.001\nSCALE=10\nROTATE=3\n", nullptr,
          [](DocumentRecord& r) {
              r.Symbology = SymbologyCode::Code39Mod10;

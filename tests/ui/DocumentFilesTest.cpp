@@ -85,7 +85,8 @@ TEST_F(MainWindowTest, RandomBytesAreRefusedWhicheverWayTheyOpen) {
 }
 
 TEST_F(MainWindowTest, ValuesOutOfRangeAreBroughtInWithANote) {
-    WriteBytes(Path("label.tlr"), "[BARCODE]\r\nTYPE=99\r\nHEIGHT=-5\r\nSCALE=1000\r\nTEXT=ABC\r\n");
+    WriteBytes(Path("label.tlr"),
+               "[BARCODE]\r\nTYPE=99\r\nHEIGHT=-5\r\nSCALE=1000\r\nTEXT=ABC\r\n");
     MessageCatcher messages;
     Start();
     window->OpenDocument(Path("label.tlr"));

@@ -120,9 +120,8 @@ TEST_F(LabelSettingsDialog, ImportRefusesFilesThatAreNoLabelFormat) {
         file.write(contents);
         file.close();
         dialog_testing::MessageCatcher messages;
-        dialog_testing::WhenModal("LoadDialog", [&](QWidget& chooser) {
-            dialog_testing::ChooseFileIn(chooser, path);
-        });
+        dialog_testing::WhenModal(
+            "LoadDialog", [&](QWidget& chooser) { dialog_testing::ChooseFileIn(chooser, path); });
         Click("LoadBtn");
         EXPECT_EQ(messages.Texts(), QStringList{QString(name) + " is not a label format"});
         EXPECT_EQ(Boxes(), shown) << name;
