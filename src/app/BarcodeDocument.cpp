@@ -229,13 +229,17 @@ void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator,
     ClearModified();
 }
 
-bool BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
-                                   QChar decimalSeparator) {
+std::optional<Corrections> BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
+                                                         QChar decimalSeparator) {
+    return Open(path, ReadOpenedDocument(path, currentMetric, decimalSeparator));
+}
+
+std::optional<Corrections> BarcodeDocument::Open(const QString& path,
+                                                 const std::optional<OpenedDocument>& opened) {
     fileName_ = path; // the caption follows only when there is a file
-    const auto record = LoadDocumentRecord(path, currentMetric, decimalSeparator);
-    if (!record) return false;
-    Open(path, *record);
-    return true;
+    if (!opened) return std::nullopt;
+    Open(path, opened->record);
+    return opened->corrections;
 }
 
 void BarcodeDocument::Open(const QString& path, const DocumentRecord& record) {

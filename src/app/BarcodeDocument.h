@@ -5,6 +5,7 @@
 #include "app/DiskStamp.h"
 #include "app/DocumentFile.h"
 #include "app/LabelSheet.h"
+#include "app/OpenedDocument.h"
 #include "app/PrinterMetrics.h"
 #include "app/SequenceSettings.h"
 #include "engine/Symbology.h"
@@ -134,9 +135,11 @@ class BarcodeDocument : public QObject {
     // fails), then replaces the file in one piece: a failure leaves the old file whole, the
     // document modified, and throws platform::WriteFailure ("Unable to write to <path>").
     // Loading takes the path as
-    // the file name; when there is a file it stores the values unchecked and unfiltered,
-    // makes the path the caption and refreshes, and returns true; without a file the document
-    // keeps its other values and caption. `currentMetric` is the unit of a file without one.
+    // the file name; when there is a file it reads it as ReadOpenedDocument does (throwing
+    // for a file that is no document, before anything changes), stores the values in range
+    // but unfiltered, makes the path the caption, refreshes and returns what was brought into
+    // range; without a file it returns none and the document keeps its other values and
+    // caption. `currentMetric` is the unit of a file without one.
     // Saving over the document's own file holds its lock (platform::FileLock, without waiting:
     // "<path> is in use by another job") and first compares the file with what this document
     // last read or wrote: changed by another program, it acts as `onChange` says.
@@ -145,8 +148,12 @@ class BarcodeDocument : public QObject {
                     DiskChange onChange = DiskChange::Ask);
     // The file was written by this program (a print advanced its sequence there).
     void NoteFileWritten() { stamp_ = StampOf(fileName_); }
-    bool LoadFromFile(const QString& path, bool currentMetric,
-                      QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    std::optional<Corrections>
+    LoadFromFile(const QString& path, bool currentMetric,
+                 QChar decimalSeparator = platform::LocaleDecimalSeparator());
+    // Takes what ReadOpenedDocument found at `path`, as loading does.
+    std::optional<Corrections> Open(const QString& path,
+                                    const std::optional<OpenedDocument>& opened);
     // Takes `record`, read from the file at `path`, as loading does.
     void Open(const QString& path, const DocumentRecord& record);
 

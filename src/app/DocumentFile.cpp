@@ -88,13 +88,6 @@ DocumentRecord ReadDocumentRecord(const ProfileFile& profile, bool currentMetric
     return record;
 }
 
-std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool currentMetric,
-                                                 QChar decimalSeparator) {
-    ProfileFile profile;
-    if (profile.Load(path) == ProfileFile::LoadResult::Missing) return std::nullopt;
-    return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
-}
-
 void WriteSequenceCurrent(const QString& path, int current) {
     ProfileFile document;
     if (document.Load(path) != ProfileFile::LoadResult::Loaded)

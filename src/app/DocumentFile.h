@@ -11,7 +11,6 @@
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace app {
@@ -42,11 +41,6 @@ platform::ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar de
 // Each value on its own falls back on its default; TYPE and ROTATE keep their low 8 bits.
 DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, bool currentMetric,
                                   QChar decimalSeparator);
-
-// The file at `path`, or none when there is no file there. A file that exists but cannot be
-// read gives the defaults, as an empty one does.
-std::optional<DocumentRecord> LoadDocumentRecord(const QString& path, bool currentMetric,
-                                                 QChar decimalSeparator);
 
 // Sets CURRENT in the document file at `path` in place: every other line stays as it was,
 // whatever this machine's decimal separator and whichever keys or comments the file holds.

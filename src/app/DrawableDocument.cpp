@@ -55,18 +55,32 @@ bool HasDocumentSection(const ProfileFile& profile) {
 
 } // namespace
 
-std::vector<std::string> UndrawableValues(const ProfileFile& profile, QChar decimalSeparator,
-                                          const std::vector<std::string>& replaced) {
-    std::vector<std::string> faults;
+std::vector<ValueFault> UndrawableFaults(const ProfileFile& profile, QChar decimalSeparator,
+                                         const std::vector<std::string>& replaced) {
+    std::vector<ValueFault> faults;
     for (const ValueRule& rule : kRules) {
         if (std::find(replaced.begin(), replaced.end(), rule.key) != replaced.end() ||
             !profile.HasKey(kBarcode, rule.key) ||
             rule.drawable(profile, rule.key, decimalSeparator))
             continue;
         const QString stored = profile.ReadString(kBarcode, rule.key);
-        faults.push_back(std::string(rule.key) + "=" + stored.toStdString() + rule.fault);
+        faults.push_back(
+            {rule.key, std::string(rule.key) + "=" + stored.toStdString() + rule.fault});
     }
     return faults;
+}
+
+std::vector<std::string> UndrawableValues(const ProfileFile& profile, QChar decimalSeparator,
+                                          const std::vector<std::string>& replaced) {
+    std::vector<std::string> texts;
+    for (ValueFault& fault : UndrawableFaults(profile, decimalSeparator, replaced))
+        texts.push_back(std::move(fault.text));
+    return texts;
+}
+
+void RequireDocument(const ProfileFile& profile, const std::string& name) {
+    if (profile.HoldsNul() || (!profile.Blank() && !HasDocumentSection(profile)))
+        throw platform::Failure(name + " is not a Tallyrune document");
 }
 
 DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
@@ -75,8 +89,7 @@ DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
     ProfileFile profile;
     if (profile.Load(path) != ProfileFile::LoadResult::Loaded)
         throw platform::Failure("Unable to read " + path.toStdString());
-    if (!profile.Blank() && !HasDocumentSection(profile))
-        throw platform::Failure(path.toStdString() + " is not a Tallyrune document");
+    RequireDocument(profile, path.toStdString());
     const std::vector<std::string> faults = UndrawableValues(profile, decimalSeparator, replaced);
     if (!faults.empty()) throw platform::Failure(path.toStdString() + ": " + faults.front());
     return ReadDocumentRecord(profile, currentMetric, decimalSeparator);

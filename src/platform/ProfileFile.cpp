@@ -122,6 +122,11 @@ bool ProfileFile::Blank() const {
                        [](const Line& line) { return line.kind == LineKind::Blank; });
 }
 
+bool ProfileFile::HoldsNul() const {
+    return std::any_of(lines_.begin(), lines_.end(),
+                       [](const Line& line) { return line.text.contains('\0'); });
+}
+
 std::optional<std::size_t> ProfileFile::FindSection(const QString& section) const {
     const QString folded = Fold(section);
     for (std::size_t i = 0; i < lines_.size(); ++i)

@@ -45,6 +45,8 @@ class ProfileFile {
         return Value(section, key).has_value();
     }
     bool Blank() const;
+    // Whether some line holds a NUL byte, which no text file does: such a file is binary.
+    bool HoldsNul() const;
 
     // The value, or `defaultValue` when the section or key is missing.
     QString ReadString(const QString& section, const QString& key,

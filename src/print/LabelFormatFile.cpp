@@ -2,11 +2,17 @@
 
 #include "platform/Errors.h"
 
+#include <QFileInfo>
+
 namespace print {
 
 app::LabelSheet LoadLabelFormat(const QString& path, QChar decimalSeparator) {
+    const std::string name = QFileInfo(path).fileName().toStdString();
     platform::ProfileFile profile;
-    profile.Load(path); // a file that cannot be read leaves the profile empty: all defaults
+    if (profile.Load(path) != platform::ProfileFile::LoadResult::Loaded)
+        throw platform::Failure("Unable to read " + name);
+    if (profile.HoldsNul() || !profile.HasSection(QStringLiteral("FORMAT")))
+        throw platform::Failure(name + " is not a label format");
     return app::ReadFormatSection(profile, decimalSeparator);
 }
 

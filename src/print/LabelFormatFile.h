@@ -10,7 +10,10 @@
 
 namespace print {
 
-// A missing, unreadable or foreign file gives the defaults; never throws.
+// Each value of the FORMAT section on its own falls back on its default. Throws
+// platform::Failure "Unable to read <name>" for a missing or unreadable file and "<name> is not a
+// label format" for one without a FORMAT section or that is not text (it holds a NUL byte), so
+// that a wrong file never passes for a sheet of defaults.
 app::LabelSheet LoadLabelFormat(const QString& path,
                                 QChar decimalSeparator = platform::LocaleDecimalSeparator());
 // Updates the FORMAT keys of an existing file and keeps everything else in it. Throws

@@ -65,7 +65,9 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, boo
     setWidget(picture_);
     setMinimumWidth(kMinimumWidth);
     connect(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
-    connect(&document_, &app::BarcodeDocument::captionChanged, this, &QWidget::setWindowTitle);
+    // Qt shows "[*]" as "*" while the window is marked modified, and hides it otherwise.
+    connect(&document_, &app::BarcodeDocument::captionChanged, this,
+            [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
     connect(&document_, &app::BarcodeDocument::hintChanged, this, [this](const QString& hint) {
         setToolTip(hint);
         picture_->setToolTip(hint);

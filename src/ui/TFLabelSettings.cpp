@@ -182,7 +182,8 @@ void TFLabelSettings::LoadBtnClick() {
                           false,
                           {}});
     if (!path) return;
-    state_.Settings.Labels = print::LoadLabelFormat(*path);
+    if (!RunShowingFailures(this, [&] { state_.Settings.Labels = print::LoadLabelFormat(*path); }))
+        return; // the boxes keep what they show
     ShowSheet();
     UpdateReadouts();
 }

@@ -16,6 +16,7 @@
 #include "ui/ExitWatcher.h"
 #include "ui/KeyFilters.h"
 #include "ui/LatinText.h"
+#include "ui/MessageBoxes.h"
 #include "ui_TFMain.h"
 
 #include <QActionGroup>
@@ -70,7 +71,7 @@ TFMain::TFMain(app::AppState& state, QStringList arguments, QWidget* parent)
     LoadSettings();
     print::RefreshPrinterMetrics(state_.Printer, state_.Settings.Labels, state_.Metrics,
                                  state_.Settings.Printing.PrintScale);
-    setWindowTitle(kCaption);
+    setWindowTitle(kCaption + QStringLiteral("[*]")); // marked while the active document is
     CheckUnits(state_.Settings.Metric);
     ShowUnits();
     syncEnabled_ = true;
@@ -203,6 +204,9 @@ void TFMain::ConnectToolbar() {
     });
     connect(ui_->mdiArea, &DocumentArea::menuRequested, this, &TFMain::PopupMenuAt);
     connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, &TFMain::CheckActiveScan);
+    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        setWindowModified(window && window->isWindowModified());
+    });
 }
 
 // The window group, the label sheet and print choices, the program folder and the export
@@ -239,7 +243,6 @@ void TFMain::showEvent(QShowEvent* event) {
     if (shownOnce_) return;
     shownOnce_ = true;
     NewDocument(); // the program always starts with one empty document
-    ui_->eText->setFocus();
     const QString path = openParamPending_ ? app::CommandLineDocument(arguments_) : QString();
     openParamPending_ = false;
     if (!path.isEmpty()) OpenDocument(path);
@@ -276,6 +279,9 @@ TFBarcode* TFMain::CreateDocumentWindow() {
     connect(document, &app::BarcodeDocument::rendered, this, [this, document] {
         if (document == ActiveDocument()) scan_->Schedule(*document);
     });
+    connect(document, &app::BarcodeDocument::modifiedChanged, this, [this, document](bool mark) {
+        if (document == ActiveDocument()) setWindowModified(mark);
+    });
     window->show();
     return window;
 }
@@ -301,18 +307,28 @@ void TFMain::NewDocument() {
         document.ClearModified();
     }
     ui_->mdiArea->setActiveSubWindow(window);
-    window->setFocus();
     SyncToolbar();
+    ui_->eText->setFocus(); // typing right after New goes into the new document's text
     ++nextDocNumber_;
 }
 
+// A file that is no document is refused before any window changes; values brought into range
+// are told once the document shows.
 void TFMain::OpenDocument(const QString& path) {
+    std::optional<app::OpenedDocument> opened;
+    if (!RunShowingFailures(
+            this, [&] { opened = app::ReadOpenedDocument(path, state_.Settings.Metric); }))
+        return;
     const app::BarcodeDocument* active = ActiveDocument();
     if (!active || !active->BarcodeText().empty()) NewDocument();
     app::BarcodeDocument& document = *ActiveDocument();
-    if (document.LoadFromFile(path, state_.Settings.Metric)) RememberFile(path);
+    const std::optional<app::Corrections> corrections = document.Open(path, opened);
+    if (corrections) RememberFile(path);
     SyncToolbar(); // stores the file's text filtered
     document.ClearModified();
+    ui_->eText->setFocus();
+    if (corrections && !corrections->empty())
+        ShowMessage(this, app::CorrectionsNote(path, *corrections));
 }
 
 void TFMain::SyncToolbar() {

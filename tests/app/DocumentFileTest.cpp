@@ -91,20 +91,23 @@ std::string RandomText(std::mt19937& rng, int maxLength) {
     return text;
 }
 
+// Type, height, scale and rotation stay within what opening keeps as it is (OpenedDocumentTest
+// covers the rest).
 void Randomise(BarcodeDocument& d, std::mt19937& rng) {
     std::uniform_int_distribution<int> anyInt(INT_MIN, INT_MAX);
     std::uniform_real_distribution<double> length(-5.0, 250.0);
+    std::uniform_real_distribution<double> height(0.01, 250.0);
     std::bernoulli_distribution coin;
     d.SetSuspended(true);
     d.SetMetric(coin(rng));
-    d.SetSymbology(SymbologyCode{static_cast<std::uint8_t>(rng() % 24)});
+    d.SetSymbology(SymbologyCode{static_cast<std::uint8_t>(rng() % engine::kSymbologyCount)});
     do {
         d.SetBarcodeText(RandomText(rng, 60)); // filtering may bare a blank
     } while (!SurvivesReading(d.BarcodeText()));
-    d.SetBarHeight(coin(rng) ? length(rng) : std::ldexp(length(rng), anyInt(rng) % 90));
-    d.SetScale(static_cast<int>(rng() % 16) - 3);
+    d.SetBarHeight(coin(rng) ? height(rng) : std::ldexp(height(rng), static_cast<int>(rng() % 90)));
+    d.SetScale(static_cast<int>(rng() % 10) + 1);
     d.SetInterpret(coin(rng));
-    d.SetRotation(static_cast<std::uint8_t>(rng()));
+    d.SetRotation(static_cast<std::uint8_t>(rng() % 4));
     d.AutoSize = coin(rng);
     d.BarWidth = length(rng);
     const std::string prefix = RandomText(rng, 30);
@@ -164,15 +167,15 @@ TEST_F(DocumentFileTest, ReadsTolerantly) {
     };
     // clang-format on
     for (const auto& c : cases) {
-        const QString path = Path("read.tlr");
-        WriteBytes(path, c.contents);
         DocumentRecord expected;
         c.expect(expected);
-        EXPECT_EQ(app::LoadDocumentRecord(path, c.currentMetric, c.separator), expected) << c.what;
+        const auto profile = platform::ProfileFile::FromBytes(c.contents);
+        EXPECT_EQ(app::ReadDocumentRecord(profile, c.currentMetric, c.separator), expected)
+            << c.what;
     }
 }
 
-TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredAndAMissingOneNothing) {
+TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredInRangeAndAMissingOneNothing) {
     MakeCode39Example(doc);
     doc.SetFileName("barcode_3");
     const DocumentRecord before = doc.Record();
@@ -184,10 +187,14 @@ TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredAndAMissingOneNothing) {
     WriteBytes(Path("raw.tlr"), "[BARCODE]\nTYPE=6\nTEXT=ab12\nSCALE=0\nROTATE=200\n");
     int rendered = 0;
     QObject::connect(&doc, &BarcodeDocument::rendered, [&] { ++rendered; });
-    ASSERT_TRUE(doc.LoadFromFile(Path("raw.tlr"), false));
+    const auto corrections = doc.LoadFromFile(Path("raw.tlr"), false);
+    ASSERT_TRUE(corrections);
+    EXPECT_EQ(*corrections,
+              app::Corrections({"SCALE=0 is below 1: 1 is used",
+                                "ROTATE=200 is not a rotation of 0 to 3: 0 is used"}));
     EXPECT_EQ(doc.BarcodeText(), "ab12"); // drawn filtered, stored as read
-    EXPECT_EQ(doc.Scale(), 0);
-    EXPECT_EQ(doc.Rotation(), 200);
+    EXPECT_EQ(doc.Scale(), 1);
+    EXPECT_EQ(doc.Rotation(), 0);
     EXPECT_EQ(doc.Caption(), "raw.tlr");
     EXPECT_EQ(rendered, 1);
 }
@@ -224,14 +231,15 @@ TEST_F(DocumentFileTest, AStoredAsteriskIsDrawnAsIfTyped) {
     }
 }
 
-TEST_F(DocumentFileTest, BinaryAndHugeFilesOpenWithDefaults) {
+TEST_F(DocumentFileTest, BinaryFilesAreRefusedAndHugeOnesCut) {
     std::mt19937 rng(7);
-    QByteArray binary;
+    QByteArray binary = "[BARCODE]\nTEXT=X\n"; // a section does not make binary bytes a document
     while (binary.size() < (1 << 16))
         binary += static_cast<char>(rng());
     WriteBytes(Path("binary.tlr"), binary);
-    ASSERT_TRUE(doc.LoadFromFile(Path("binary.tlr"), false));
-    EXPECT_EQ(doc.Record(), DocumentRecord{});
+    const DocumentRecord before = doc.Record();
+    EXPECT_THROW(doc.LoadFromFile(Path("binary.tlr"), false), platform::Failure);
+    EXPECT_EQ(doc.Record(), before);
 
     WriteBytes(Path("long.tlr"), "[BARCODE]\nSCALE=3\nTEXT=" + QByteArray(10 << 20, 'Z') + "\n");
     ASSERT_TRUE(doc.LoadFromFile(Path("long.tlr"), false));

@@ -51,6 +51,10 @@ bool Desktop::WaitUntilGone(const QString& namePattern) const {
     });
 }
 
+QString Desktop::Name(const WindowId& window) const {
+    return XdotoolOutput({"getwindowname", window});
+}
+
 QRect Desktop::Geometry(const WindowId& window) const {
     const QString shell = XdotoolOutput({"getwindowgeometry", "--shell", window});
     return {ShellValue(shell, "X"), ShellValue(shell, "Y"), ShellValue(shell, "WIDTH"),

@@ -29,6 +29,8 @@ class Desktop {
     WindowId WaitForWindowOf(qint64 pid, const QString& namePattern) const;
     // True once no visible window matches the pattern.
     bool WaitUntilGone(const QString& namePattern) const;
+    // The window's name (its title) as the window manager reads it.
+    QString Name(const WindowId& window) const;
     // The window's position and size on the screen (client area, without the frame).
     QRect Geometry(const WindowId& window) const;
 

@@ -45,15 +45,13 @@ TEST(LabelFormatFile, WritesTheSectionInOrderAndUpdatesInPlace) {
 struct ReadCase {
     const char* what;
     const char* name;
-    QByteArray contents; // none: no file
+    QByteArray contents;
     app::LabelSheet expected;
 };
 
 TEST(LabelFormatFile, ReadsWithDefaults) {
     const app::LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false};
     const ReadCase cases[] = {
-        {"missing file", "none.fmt", {}, defaults},
-        {"not a profile file", "junk.fmt", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), defaults},
         {"hexadecimal METRIC", "hex.fmt", "[FORMAT]\nMETRIC=0x1\n", {1, 2, 0, 0, 0, 0, true}},
         {"METRIC 0x0", "hex0.fmt", "[FORMAT]\nMETRIC=0x0\n", defaults},
         {"unparsable values", "bad.fmt", "[FORMAT]\nHEIGHT=tall\nWIDTH=\nMETRIC=on\n", defaults},
@@ -65,8 +63,33 @@ TEST(LabelFormatFile, ReadsWithDefaults) {
     QTemporaryDir dir;
     for (const auto& c : cases) {
         const QString path = dir.filePath(c.name);
-        if (!c.contents.isNull()) WriteBytes(path, c.contents);
+        WriteBytes(path, c.contents);
         EXPECT_EQ(print::LoadLabelFormat(path, u'.'), c.expected) << c.what;
+    }
+}
+
+// A file that is no label format never passes for a sheet of defaults.
+TEST(LabelFormatFile, FilesThatAreNoLabelFormatAreRefusedByName) {
+    const struct {
+        const char* name;
+        QByteArray contents; // none: no file
+        const char* message;
+    } cases[] = {
+        {"none.fmt", {}, "Unable to read none.fmt"},
+        {"junk.fmt", QByteArray("\x89PNG\r\n\x1a\n\0\0", 10), "junk.fmt is not a label format"},
+        {"doc.fmt", "[BARCODE]\r\nTEXT=A\r\n", "doc.fmt is not a label format"},
+        {"nul.fmt", QByteArray("[FORMAT]\r\nHEIGHT=1\0\r\n", 21), "nul.fmt is not a label format"},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases) {
+        const QString path = dir.filePath(c.name);
+        if (!c.contents.isNull()) WriteBytes(path, c.contents);
+        try {
+            print::LoadLabelFormat(path, u'.');
+            ADD_FAILURE() << c.name << " was read";
+        } catch (const platform::Failure& refused) {
+            EXPECT_STREQ(refused.what(), c.message);
+        }
     }
 }
 

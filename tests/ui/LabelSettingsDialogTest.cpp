@@ -106,6 +106,31 @@ TEST_F(LabelSettingsDialog, UnitSwitchConvertsAndReadoutsFollowTheBoxes) {
     EXPECT_EQ(state.Metrics.Rows, 2) << "Ok lays the sheet out on the printer";
 }
 
+// A file that is no label format is refused by name; the boxes and the sheet stay as they were.
+TEST_F(LabelSettingsDialog, ImportRefusesFilesThatAreNoLabelFormat) {
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"garbage.fmt", QByteArray("\x89PNG\r\n\x1a\n\0\0\x7f\xff", 12)},
+        {"label.fmt", "[BARCODE]\r\nTEXT=ABC\r\n"},
+    };
+    Open();
+    const QStringList shown = Boxes();
+    const app::LabelSheet sheet = state.Settings.Labels;
+    for (const auto& [name, contents] : cases) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        dialog_testing::MessageCatcher messages;
+        dialog_testing::WhenModal(
+            "LoadDialog", [&](QWidget& chooser) { dialog_testing::ChooseFileIn(chooser, path); });
+        Click("LoadBtn");
+        EXPECT_EQ(messages.Texts(), QStringList{QString(name) + " is not a label format"});
+        EXPECT_EQ(Boxes(), shown) << name;
+        EXPECT_EQ(state.Settings.Labels, sheet) << name;
+    }
+}
+
 TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) {
     const QString imported = dir.filePath("inches.fmt");
     QFile file(imported);

@@ -69,6 +69,12 @@ QString MainWindowTest::Panel(int index) {
     return Control<QLabel>(index == 0 ? "StatusPanel0" : "StatusPanel1").text();
 }
 
+QString ShownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         window.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 void MainWindowTest::Type(QWidget& control, const QString& text) {
     control.setFocus();
     QTest::keyClicks(&control, text);

@@ -29,6 +29,9 @@ class UrlCatcher : public QObject {
     QList<QUrl> opened;
 };
 
+// A window's title as shown: Qt's "[*]" is "*" while the window is marked modified, else nothing.
+QString ShownTitle(const QWidget& window);
+
 // Clicks the push button named `objectName` in the modal window it is handed.
 std::function<void(QWidget&)> Click(const QString& objectName);
 
@@ -52,7 +55,7 @@ class MainWindowTest : public ::testing::Test {
     // Types into a control that takes the focus first, as the user would.
     void Type(QWidget& control, const QString& text);
     app::BarcodeDocument& Document() { return *window->ActiveDocument(); }
-    QString Caption() { return window->ActiveWindow()->windowTitle(); }
+    QString Caption() { return ShownTitle(*window->ActiveWindow()); }
     QString Path(const QString& name) const { return folder->filePath(name); }
 
     // Made afresh by each SetUp, so that the cases of a table start alike.

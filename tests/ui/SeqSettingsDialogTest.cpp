@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <optional>
 #include <vector>
@@ -110,6 +111,37 @@ TEST(SeqSettingsDialog, BoxesFollowTheirRulesAndOnlyOkStores) {
         EXPECT_EQ(preview, s.preview);
         EXPECT_EQ(messages.Texts(), s.messages);
         EXPECT_EQ(focus, s.focus);
+    }
+}
+
+// "&Ok" is the default button: Enter in any box accepts what the boxes hold.
+TEST(SeqSettingsDialog, EnterAcceptsFromAnyBox) {
+    const struct {
+        const char* box;
+        const char* typed;
+        void (*expect)(app::SequenceSettings&);
+    } cases[] = {
+        {"ePrefix", "P", [](app::SequenceSettings& s) { s.SeqPrefix = "P"; }},
+        {"eSeqCur", "6", [](app::SequenceSettings& s) { s.SeqCurrent = 6; }},
+        {"eMinSize", "2", [](app::SequenceSettings& s) { s.SeqMinSize = 2; }},
+    };
+    for (const auto& c : cases) {
+        app::PrinterMetrics metrics;
+        app::BarcodeDocument document(metrics, false, app::LabelSheet{});
+        document.Sequence = Start();
+        dialog_testing::WhenModal("TFSeqSettings", [&](QWidget& dialog) {
+            QLineEdit& box = *Child<QLineEdit>(dialog, c.box);
+            box.setFocus();
+            box.selectAll();
+            QTest::keyClicks(&box, c.typed);
+            QTest::keyClick(&box, Qt::Key_Return);
+            if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject(); // Enter did nothing
+        });
+        ui::TFSeqSettings dialog(nullptr);
+        EXPECT_EQ(dialog.Open(document), QDialog::Accepted) << c.box;
+        app::SequenceSettings expected = Start();
+        c.expect(expected);
+        EXPECT_EQ(document.Sequence, expected) << c.box;
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 TEST_F(MainWindowTest, StartsWithBarcode1ThenNewGivesBarcode2) {
     Start();
-    EXPECT_EQ(window->windowTitle(), "Tallyrune v3.1");
+    EXPECT_EQ(ShownTitle(*window), "Tallyrune v3.1");
     EXPECT_EQ(window->minimumSize(), QSize(478, 300));
     EXPECT_EQ(Caption(), "barcode_1");
     EXPECT_TRUE(Edit("eText").hasFocus());
