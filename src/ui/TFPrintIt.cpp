@@ -113,12 +113,7 @@ void TFPrintIt::Connect() {
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on) UpdateEnabling();
         });
-    const std::pair<QRadioButton*, BarWidthChoice> widths[] = {
-        {ui_->rbAutoSize, BarWidthChoice::AutoSize},
-        {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
-        {ui_->rbCustom, BarWidthChoice::Custom},
-        {ui_->rbFitToLabel, BarWidthChoice::FitToLabel}};
-    for (const auto& [button, choice] : widths)
+    for (const auto& [button, choice] : WidthButtons())
         connect(button, &QRadioButton::clicked, this, [this, c = choice] {
             options_.Width = c;
             ShowWidthWarning();
@@ -200,14 +195,17 @@ void TFPrintIt::ReadOptions() {
     if (options_.UseData) DataChanged(); // the file as it is now
 }
 
+std::array<std::pair<QRadioButton*, BarWidthChoice>, 4> TFPrintIt::WidthButtons() const {
+    return {{{ui_->rbAutoSize, BarWidthChoice::AutoSize},
+             {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
+             {ui_->rbCustom, BarWidthChoice::Custom},
+             {ui_->rbFitToLabel, BarWidthChoice::FitToLabel}}};
+}
+
 // With no width button selected (a document without Auto Size) the custom width governs.
 void TFPrintIt::SetWidthChoice(BarWidthChoice choice) {
     options_.Width = choice;
-    const std::pair<QRadioButton*, BarWidthChoice> buttons[] = {
-        {ui_->rbAutoSize, BarWidthChoice::AutoSize},
-        {ui_->rbScreenRatio, BarWidthChoice::ScreenRatio},
-        {ui_->rbCustom, BarWidthChoice::Custom},
-        {ui_->rbFitToLabel, BarWidthChoice::FitToLabel}};
+    const auto buttons = WidthButtons();
     for (const auto& [button, shown] : buttons)
         button->setAutoExclusive(false);
     for (const auto& [button, shown] : buttons)

@@ -10,10 +10,13 @@
 
 #include <QDialog>
 
+#include <array>
 #include <memory>
+#include <utility>
 
 class QLineEdit;
 class QPrinter;
+class QRadioButton;
 
 namespace app {
 class BarcodeDocument;
@@ -54,6 +57,8 @@ class TFPrintIt : public QDialog {
     void PlaceSkipLabels();
     void SheetChanged();
     void SetWidthChoice(print::BarWidthChoice choice);
+    // Each width button with the choice it stands for.
+    std::array<std::pair<QRadioButton*, print::BarWidthChoice>, 4> WidthButtons() const;
     void ShowWidthWarning();
     bool CatchUpWithFile();
     bool LeaveCountBox(QLineEdit* box);
