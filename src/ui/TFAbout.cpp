@@ -1,6 +1,7 @@
 #include "ui/TFAbout.h"
 
 #include "ui/DialogPlacement.h"
+#include "ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(12);
     layout->addWidget(buttons);
     FixDialogFrame(*this);
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 } // namespace ui

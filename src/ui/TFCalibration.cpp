@@ -9,6 +9,7 @@
 #include "ui/DialogPlacement.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
+#include "ui/ScreenFit.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -69,6 +70,7 @@ TFCalibration::TFCalibration(QWidget* parent, app::AppState& state)
     layout->addWidget(hint);
     layout->addWidget(buttons);
     FixDialogFrame(*this);
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 QString TFCalibration::PrinterName() const {

@@ -13,6 +13,7 @@
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScreenFit.h"
 #include "ui_TFLabelSettings.h"
 
 #include <QFontDatabase>
@@ -67,6 +68,7 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
             &TFLabelSettings::TemplateImportBtnClick);
     ShowTemplates();
     FitTemplateList();
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 // Wide enough for the lines listed, so that no column is cut off.

@@ -19,6 +19,7 @@
 #include "ui/LatinText.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
+#include "ui/ScreenFit.h"
 #include "ui/TFLabelSettings.h"
 #include "ui/TFPrintProgress.h"
 #include "ui/TFSeqSettings.h"
@@ -103,6 +104,7 @@ TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
     ui_->PaintBox1->SetSheet(&state_.Settings.Labels, &state_.Metrics);
     Connect();
     SetSkip(0);
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 TFPrintIt::~TFPrintIt() = default;

@@ -7,6 +7,7 @@
 #include "ui/FileChoice.h"
 #include "ui/KeyFilters.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScreenFit.h"
 #include "ui_TFSaveBarcode.h"
 
 #include <QApplication>
@@ -46,6 +47,7 @@ TFSaveBarcode::TFSaveBarcode(QWidget* parent, const app::PrinterMetrics& metrics
     model_.Settings = settings;
     ShowSettings();
     Connect();
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 TFSaveBarcode::~TFSaveBarcode() = default;

@@ -5,6 +5,7 @@
 #include "ui/ExitWatcher.h"
 #include "ui/KeyFilters.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ScreenFit.h"
 #include "ui_TFSeqSettings.h"
 
 namespace ui {
@@ -40,6 +41,7 @@ TFSeqSettings::TFSeqSettings(QWidget* parent)
     exits->Watch(ui_->eMinSize, [this] { return LeaveBox(MinSizeExit); });
     for (QLineEdit* box : {ui_->ePrefix, ui_->eSuffix})
         connect(box, &QLineEdit::textChanged, this, &TFSeqSettings::UpdateSequencePreview);
+    KeepWithinScreen(*this); // last: the body is complete
 }
 
 TFSeqSettings::~TFSeqSettings() = default;
