@@ -64,6 +64,13 @@ void TFSaveBarcode::AddFormatItems() {
         formatItems_.push_back(item);
         ++index;
     }
+    // Tab follows the layout: the format group between the width and the file name.
+    QWidget* previous = ui_->eScale;
+    for (QRadioButton* item : formatItems_) {
+        setTabOrder(previous, item);
+        previous = item;
+    }
+    setTabOrder(previous, ui_->eFileName);
     connect(group, &QButtonGroup::idClicked, this, [this](int id) {
         model_.ChooseFormat(id);
         ShowFileName();

@@ -152,12 +152,13 @@ TEST_F(DialogsEndToEnd, SheetPrintedToPdfReadsInEveryCell) {
 
 struct ExportChoice {
     const char* format;
-    // From the file name box four tabs reach the format list (past Browse, Save and Cancel);
-    // the list runs down two columns: Bitmap, JPEG, TIFF, WMF, then EMF, PNG, SVG, PDF.
+    // From the file name box Shift+Tab goes back to the format group, which the layout puts
+    // before it, at its last button (PDF); the list runs down two columns: Bitmap, JPEG, TIFF,
+    // WMF, then EMF, PNG, SVG, PDF. Arrows move the focus, Space chooses the focused format.
     const char* keys;
 };
 
-const ExportChoice kExports[] = {{"png", "Right Down"}, {"pdf", "Right Down Down Down"}};
+const ExportChoice kExports[] = {{"png", "Up Up space"}, {"pdf", "space"}};
 
 void PrintTo(const ExportChoice& choice, std::ostream* out) {
     *out << choice.format;
@@ -174,7 +175,9 @@ TEST_P(ExportThroughTheDialog, WritesAFileThatReadsAsTheText) {
     const QString title = QStringLiteral("^Export Barcode Graphic$");
     const WindowId dialog = OpenDialog(window, QStringLiteral("ctrl+e"), title, format + "-opened");
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+E opened no export dialog";
-    ASSERT_TRUE(desktop().Key("alt+f Tab Tab Tab Tab " + QString::fromLatin1(GetParam().keys)));
+    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Key(QStringLiteral("shift+Tab")));
+    Keep(desktop().Screenshot(dialog), format + "-format-focused");
+    ASSERT_TRUE(desktop().Key(QString::fromLatin1(GetParam().keys)));
     ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Type(path));
     Keep(desktop().Screenshot(dialog), format + "-chosen");
     ASSERT_TRUE(Dismiss(dialog, QStringLiteral("Return"), title));

@@ -14,12 +14,14 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolButton>
 
 namespace {
@@ -77,6 +79,23 @@ TEST_F(ExportDialog, FirstRunStateAndCaptions) {
         EXPECT_EQ(Text(dialog, "eFileName"), "barcode_1.bmp");
         EXPECT_EQ(Text(dialog, "LBarWidth"), dialog_testing::LocalNumber("83.3 mils"))
             << "8 dots at 96 dpi";
+        Close(dialog);
+    });
+}
+
+// Tab follows the layout: the width, the format group (one stop, the chosen format), then the
+// file name and the buttons; Shift+Tab goes back the same way.
+TEST_F(ExportDialog, TabReachesTheFormatBeforeTheButtons) {
+    Export([](QWidget& dialog) {
+        const char* order[] = {"eScale", "rgFormatItem0", "eFileName", "BitBtn1", "SaveBtn"};
+        const auto focused = [] { return QApplication::focusWidget()->objectName().toStdString(); };
+        for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+            Child<QWidget>(dialog, order[i])->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(focused(), order[i + 1]) << "Tab from " << order[i];
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            EXPECT_EQ(focused(), order[i]) << "Shift+Tab from " << order[i + 1];
+        }
         Close(dialog);
     });
 }
