@@ -203,7 +203,9 @@ TEST_F(DialogsEndToEnd, ExportOverAnExistingFileAsksFirst) {
     const QString question = QStringLiteral("^Confirm Save As$");
     const WindowId dialog = OpenDialog(window, QStringLiteral("ctrl+e"), title, "opened");
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+E opened no export dialog";
-    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f Tab Tab Tab Tab Right Down"))); // PNG
+    ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) &&
+                desktop().Key(QStringLiteral("shift+Tab")) &&
+                desktop().Key(QStringLiteral("Up Up space"))); // PNG, as in the export above
     ASSERT_TRUE(desktop().Key(QStringLiteral("alt+f")) && desktop().Type(path));
 
     WindowId asked = OpenDialog(dialog, QStringLiteral("Return"), question, "asked");
