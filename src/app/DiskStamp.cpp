@@ -1,5 +1,6 @@
 #include "app/DiskStamp.h"
 
+#include "app/DocumentFile.h"
 #include "platform/ProfileFile.h"
 
 #include <QFile>
@@ -16,11 +17,8 @@ DiskStamp StampOf(const QString& path) {
                         info.st_mtim.tv_nsec,
                     std::nullopt};
     platform::ProfileFile file;
-    const QString sequence = QStringLiteral("SEQUENCE");
-    const QString current = QStringLiteral("CURRENT");
-    if (file.Load(path) == platform::ProfileFile::LoadResult::Loaded &&
-        file.HasKey(sequence, current))
-        stamp.current = file.ReadInteger(sequence, current, 0);
+    if (file.Load(path) == platform::ProfileFile::LoadResult::Loaded)
+        stamp.current = StoredSequenceCurrent(file);
     return stamp;
 }
 

@@ -88,6 +88,12 @@ DocumentRecord ReadDocumentRecord(const ProfileFile& profile, bool currentMetric
     return record;
 }
 
+std::optional<int> StoredSequenceCurrent(const ProfileFile& profile) {
+    const QString current = QStringLiteral("CURRENT");
+    if (!profile.HasKey(kSequence, current)) return std::nullopt;
+    return profile.ReadInteger(kSequence, current, 0);
+}
+
 void WriteSequenceCurrent(const QString& path, int current) {
     ProfileFile document;
     if (document.Load(path) != ProfileFile::LoadResult::Loaded)

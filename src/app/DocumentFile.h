@@ -42,6 +42,9 @@ platform::ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar de
 DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, bool currentMetric,
                                   QChar decimalSeparator);
 
+// The CURRENT a document file holds; none without the key.
+std::optional<int> StoredSequenceCurrent(const platform::ProfileFile& profile);
+
 // Sets CURRENT in the document file at `path` in place: every other line stays as it was,
 // whatever this machine's decimal separator and whichever keys or comments the file holds.
 // Throws platform::Failure ("Unable to read <path>") or platform::WriteFailure.

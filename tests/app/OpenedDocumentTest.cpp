@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
 
 namespace {
 
@@ -19,21 +18,14 @@ using app::DocumentRecord;
 using engine::SymbologyCode;
 using testing_support::WriteBytes;
 
-QByteArray RandomBytes(int size) {
-    std::mt19937 rng(19);
-    QByteArray bytes;
-    while (bytes.size() < size)
-        bytes += static_cast<char>(rng());
-    return bytes;
-}
-
 TEST(OpenedDocument, FilesThatAreNoDocumentAreRefusedByName) {
     const struct {
         const char* name;
         QByteArray contents; // none: a folder of that name
         const char* message;
     } cases[] = {
-        {"garbage.tlr", RandomBytes(3072), "garbage.tlr is not a Tallyrune document"},
+        {"garbage.tlr", testing_support::RandomBytes(3072, 19),
+         "garbage.tlr is not a Tallyrune document"},
         {"notes.tlr", "just some text\r\nand more\r\n", "notes.tlr is not a Tallyrune document"},
         {"nul.tlr", QByteArray("[BARCODE]\r\nTEXT=A\0B\r\n", 20),
          "nul.tlr is not a Tallyrune document"},

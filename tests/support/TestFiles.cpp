@@ -5,8 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 namespace testing_support {
+
+QByteArray RandomBytes(int size, unsigned seed) {
+    std::mt19937 rng(seed);
+    QByteArray bytes;
+    while (bytes.size() < size)
+        bytes += static_cast<char>(rng());
+    return bytes;
+}
 
 QByteArray ReadBytes(const QString& path) {
     QFile file(path);

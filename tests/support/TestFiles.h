@@ -13,6 +13,8 @@ namespace testing_support {
 QByteArray ReadBytes(const QString& path);
 // Writes the bytes, failing the current test when it cannot.
 void WriteBytes(const QString& path, const QByteArray& bytes);
+// `size` bytes of noise, the same for the same seed: a file that is no document.
+QByteArray RandomBytes(int size, unsigned seed);
 
 // While it lives, files may grow to `bytes` only, as on a full disk: writes past it fail with
 // EFBIG. Unlike folder permissions, this binds root too.

@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include <functional>
-#include <random>
 
 namespace window_testing {
 namespace {
@@ -22,14 +21,6 @@ using dialog_testing::MessageCatcher;
 using dialog_testing::WhenModal;
 using testing_support::ReadBytes;
 using testing_support::WriteBytes;
-
-QByteArray RandomBytes(int size) {
-    std::mt19937 rng(3);
-    QByteArray bytes;
-    while (bytes.size() < size)
-        bytes += static_cast<char>(rng());
-    return bytes;
-}
 
 void Drop(QWidget& target, const QString& path) {
     QMimeData data;
@@ -67,7 +58,7 @@ TEST_F(MainWindowTest, RandomBytesAreRefusedWhicheverWayTheyOpen) {
     for (const OpenWay& way : ways) {
         SCOPED_TRACE(way.what);
         const QString path = Path("garbage.tlr");
-        const QByteArray garbage = RandomBytes(3072);
+        const QByteArray garbage = testing_support::RandomBytes(3072, 3);
         WriteBytes(path, garbage);
         MessageCatcher messages;
         Start(way.open ? QStringList{} : QStringList{path});
