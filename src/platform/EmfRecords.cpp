@@ -37,9 +37,9 @@ class EmfSink final : public RecordSink {
     EmfSink(EmfStream& emf, float scaleX, float scaleY)
         : emf_(emf), scaleX_(scaleX), scaleY_(scaleY) {}
 
-    int CreateFont(const engine::FontSpec& font) override {
+    int CreateFont(const RecordedFont& font) override {
         const int slot = slots_.Create();
-        emf_.ExtCreateFontIndirectW(static_cast<std::uint32_t>(slot), font);
+        emf_.ExtCreateFontIndirectW(static_cast<std::uint32_t>(slot), font.spec);
         return slot;
     }
     void SelectObject(int slot) override {

@@ -103,8 +103,8 @@ void ObjectSlots::Release(int slot) {
     if (slot >= first_ && index < used_.size()) used_[index] = false;
 }
 
-engine::FontSpec BaseFont(const MetafileDrawing& drawing) {
-    return {drawing.fontFace.toStdString(), 0, 400, 0};
+RecordedFont BaseFont(const MetafileDrawing& drawing) {
+    return {{drawing.fontFace.toStdString(), 0, 400, 0}};
 }
 
 void Replay(const MetafileDrawing& drawing, int baseFont, RecordSink& sink) {

@@ -28,8 +28,14 @@ struct FillRun {
     engine::Fill fill = engine::Fill::Black;
     std::vector<PixelRect> rects;
 };
+// A font as the records create it: the engine's font and its face's average character width at
+// that size, the width a Windows font of that face reports as its own (0 when unknown).
+struct RecordedFont {
+    engine::FontSpec spec;
+    int averageWidth = 0;
+};
 struct FontPush {
-    engine::FontSpec font;
+    RecordedFont font;
 };
 struct FontPop {};
 struct TextRun {
@@ -95,7 +101,7 @@ class ObjectSlots {
 class RecordSink {
   public:
     virtual ~RecordSink() = default;
-    virtual int CreateFont(const engine::FontSpec& font) = 0; // returns its slot
+    virtual int CreateFont(const RecordedFont& font) = 0; // returns its slot
     virtual void SelectObject(int slot) = 0;
     virtual void DeleteObject(int slot) = 0;
     virtual void Fill(const FillRun& run) = 0;
@@ -106,6 +112,6 @@ class RecordSink {
 void Replay(const MetafileDrawing& drawing, int baseFont, RecordSink& sink);
 
 // The surface's starting font: the face the engine reads, at the face's default size.
-engine::FontSpec BaseFont(const MetafileDrawing& drawing);
+RecordedFont BaseFont(const MetafileDrawing& drawing);
 
 } // namespace platform

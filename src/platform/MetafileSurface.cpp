@@ -85,8 +85,9 @@ std::string MetafileSurface::FontFace() const {
 }
 
 void MetafileSurface::PushFont(const engine::FontSpec& font) {
-    recording_->stack.push_back({recording_->fonts->Get(font), font.face, font.escapement});
-    recording_->drawing.steps.push_back(FontPush{font});
+    const auto& sized = recording_->fonts->Get(font);
+    recording_->stack.push_back({sized, font.face, font.escapement});
+    recording_->drawing.steps.push_back(FontPush{{font, sized->AverageWidth()}});
 }
 
 void MetafileSurface::PopFont() {

@@ -146,6 +146,10 @@ template <class Step> int SizedFont::Walk(std::string_view text, Step step) cons
     return prefix;
 }
 
+int SizedFont::AverageWidth() const {
+    return QFontMetrics(font_).averageCharWidth();
+}
+
 int SizedFont::Width(std::string_view text) const {
     if (!Measurable(text)) return QFontMetrics(font_).horizontalAdvance(ToQString(text));
     return RoundFixed(Walk(text, [](int) {}));

@@ -30,6 +30,8 @@ class SizedFont {
     const QFont& Font() const { return font_; }
     int Ascent() const { return ascent_; }
     int CellHeight() const { return cellHeight_; }
+    // The face's average character width in whole pixels, as its font tables give it.
+    int AverageWidth() const;
     // QFontMetrics::horizontalAdvance of the Latin-1 text.
     int Width(std::string_view text) const;
     // The steps of the widths of the text's growing prefixes: they sum to Width(text).

@@ -37,7 +37,7 @@ class WmfSink final : public RecordSink {
         wmf_.CreateBrushIndirect(kBlack);
         black_ = slots_.Create();
     }
-    int CreateFont(const engine::FontSpec& font) override {
+    int CreateFont(const RecordedFont& font) override {
         wmf_.CreateFontIndirect(font);
         return slots_.Create();
     }
@@ -159,10 +159,15 @@ void WmfStream::CreateBrushIndirect(std::uint32_t colorRef) {
     End(start);
 }
 
-void WmfStream::CreateFontIndirect(const engine::FontSpec& font) {
+void WmfStream::CreateFontIndirect(const RecordedFont& recorded) {
     const qsizetype start = Begin(RecordFunction::CreateFontIndirect);
-    // A positive height is the cell height, as the engine means it.
-    for (int value : {font.cellHeight, 0, font.escapement, font.escapement, font.weight})
+    const engine::FontSpec& font = recorded.spec;
+    // A positive height is the cell height, as the engine means it. The width is the face's own
+    // average, which leaves the letters as Windows draws them with none; libwmf, which cannot
+    // measure most faces, takes a text without one as far wider than drawn and shrinks the
+    // whole picture into its frame to make room for it.
+    for (int value : {font.cellHeight, recorded.averageWidth, font.escapement, font.escapement,
+                      font.weight})
         Signed16(value);
     for (std::uint8_t value : {0, 0, 0}) // italic, underline, strike-out
         out_.U8(value);

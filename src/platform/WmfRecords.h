@@ -46,7 +46,7 @@ class WmfStream {
     void Point(RecordFunction function, int x, int y);
     void CreatePenIndirect(std::uint16_t style);
     void CreateBrushIndirect(std::uint32_t colorRef);
-    void CreateFontIndirect(const engine::FontSpec& font);
+    void CreateFontIndirect(const RecordedFont& font);
     // Polygon fill covers left <= x < right exactly; the selected pen must be the null pen.
     void PolyPolygon(const std::vector<PixelRect>& rects);
     void ExtTextOut(const TextRun& run);

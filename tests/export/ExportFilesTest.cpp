@@ -216,6 +216,32 @@ TEST_F(ExportFiles, MetafilesAreReadByLibemf2svgAndLibwmf) {
     EXPECT_EQ(RunTool("wmf2svg", {"-o", wmf + ".svg", wmf}).exitCode, 0);
 }
 
+// The share of the picture's width between its first and last dark pixel, across the bars.
+double DarkSpan(const QImage& image) {
+    const int y = image.height() / 4;
+    int first = image.width(), last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) first = std::min(first, x), last = x;
+    return last < first ? 0.0 : static_cast<double>(last + 1 - first) / image.width();
+}
+
+// libwmf frames a picture by what it takes to be drawn, and measures a text by its font's
+// width: a text it measured wider than drawn shrank the whole barcode into part of the frame.
+TEST_F(ExportFiles, LibwmfDrawsTheWmfAcrossItsWholeFrame) {
+    exporting::ExportDocument document;
+    document.Symbology = engine::SymbologyCode::Code39;
+    document.BarcodeText = "12345678901"; // the text as wide as the bars
+    for (int dpi : {96, 120, 300}) {
+        const QString png = dir.filePath(QString("code39-%1.png").arg(dpi));
+        const QString wmf = dir.filePath(QString("code39-%1.wmf").arg(dpi));
+        exporting::Export(document, dpi / 96, dpi, ExportFormat::Png, png);
+        exporting::Export(document, dpi / 96, dpi, ExportFormat::Wmf, wmf);
+        const double drawn = DarkSpan(QImage(png));
+        EXPECT_NEAR(DarkSpan(export_test::ReadBack({wmf, ExportFormat::Wmf, dpi})), drawn, 0.02)
+            << dpi << " dpi";
+    }
+}
+
 TEST_F(ExportFiles, ExportingTwiceWritesTheSameBytes) {
     for (const exporting::FormatInfo& format : exporting::ExportFormats()) {
         const QString first = Write(format.format);

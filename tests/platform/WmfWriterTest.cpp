@@ -178,7 +178,9 @@ TEST(WmfWriter, WindowAndFontRecords) {
         EXPECT_EQ(I16(wmf, at[kSetWindowExt].at(0) + 2), picture.width());
         ASSERT_EQ(at[kCreateFont].size(), 2u); // the surface's own, then the engine's
         const qsizetype font = at[kCreateFont][1];
-        const int expected[] = {22, 0, escapement, escapement, 800}; // codes 13 to 15: 11 · module
+        // Codes 13 to 15: a cell of 11 · module; Courier New's average width is 0.6 of its
+        // 19-pixel em.
+        const int expected[] = {22, 11, escapement, escapement, 800};
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(I16(wmf, font + 2 * i), expected[i]) << "field " << i;
         EXPECT_EQ(wmf.mid(font + 18, 32), QByteArray("Courier New").leftJustified(32, '\0'));
