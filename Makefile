@@ -15,7 +15,7 @@ FUZZ_TEST_SECONDS ?= 4
 USER_QPA_PLATFORM := $(QT_QPA_PLATFORM)
 export QT_QPA_PLATFORM ?= offscreen
 
-.PHONY: all deps configure build programs test run install package sanitize-configure sanitize-build \
+.PHONY: all deps configure build programs check test run install package sanitize-configure sanitize-build \
         sanitize-test check-sanitize fuzz-build fuzz bench clean
 
 all: build
@@ -35,6 +35,10 @@ test: build sanitize-build
 	@tools/run-fuzz.sh $(FUZZ_BUILD) $(FUZZ_TEST_SECONDS)
 	@$(MAKE) --no-print-directory sanitize-test
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The day-to-day loop: the gcc tree and its tests, without the package build.
+check: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE package
 
 # Only the two programs, not the tests and benchmarks.
 programs: configure

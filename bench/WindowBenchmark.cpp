@@ -4,7 +4,7 @@
 // a moment after the last keystroke; and start-up, from creating the main window to its first
 // document shown.
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/ScanCheck.h"
 #include "ui/TFMain.h"
 
@@ -42,7 +42,7 @@ void Press(QWidget& target, Qt::Key key, const QString& text) {
 // are not handed to the scan check, as before it existed.
 void BM_Keystroke(benchmark::State& state) {
     const FreshSettings settings;
-    app::AppState appState;
+    ui::AppState appState;
     ui::TFMain window(appState, {});
     window.show();
     QApplication::processEvents();
@@ -78,7 +78,7 @@ BENCHMARK(BM_Keystroke)
 // and compared.
 void BM_ScanCheckOfThePicture(benchmark::State& state) {
     const FreshSettings settings;
-    app::AppState appState;
+    ui::AppState appState;
     ui::TFMain window(appState, {});
     window.show();
     QApplication::processEvents();
@@ -99,7 +99,7 @@ BENCHMARK(BM_ScanCheckOfThePicture)->Unit(benchmark::kMillisecond);
 void BM_StartUpToFirstDocument(benchmark::State& state) {
     const FreshSettings settings;
     for (auto _ : state) {
-        app::AppState appState;
+        ui::AppState appState;
         auto window = std::make_unique<ui::TFMain>(appState, QStringList());
         window->show();
         QApplication::processEvents();

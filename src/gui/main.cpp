@@ -1,7 +1,7 @@
 // tallyrune: the designer's window program. One designer serves a user's display: a later
 // "tallyrune FILE..." hands its files to it and ends, unless started with --new-instance.
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/DesignerArguments.h"
 #include "shell/InstanceChannel.h"
 #include "ui/Application.h"
@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
         arguments.newInstance ? shell::StartMode::Separate : shell::StartMode::Shared;
     if (channel.Claim(mode, arguments.files) == shell::InstanceRole::HandedOver) return 0;
 
-    app::AppState state;
+    ui::AppState state;
     ui::TFMain window(state, arguments.files);
     QObject::connect(&channel, &shell::InstanceChannel::handedOver, &window,
                      &ui::TFMain::OpenHandedOver);

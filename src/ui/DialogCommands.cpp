@@ -1,6 +1,6 @@
 #include "ui/DialogCommands.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "export/ExportSettings.h"
 #include "platform/Registry.h"
@@ -64,11 +64,11 @@ struct DialogCommands::Dialogs {
     TFSaveBarcode saveBarcode;
     std::function<void(const QString&)> status;
 
-    Dialogs(QWidget& owner, app::AppState& state)
+    Dialogs(QWidget& owner, ui::AppState& state)
         : saveBarcode(&owner, state.Metrics, state.Export) {}
 };
 
-DialogCommands::DialogCommands(QWidget& owner, app::AppState& state)
+DialogCommands::DialogCommands(QWidget& owner, ui::AppState& state)
     : owner_(owner), state_(state), dialogs_(std::make_unique<Dialogs>(owner, state)) {}
 
 // The export choices are kept for the next run as the export dialog goes.

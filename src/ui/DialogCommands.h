@@ -11,14 +11,15 @@ class QWidget;
 
 namespace app {
 class BarcodeDocument;
-struct AppState;
 } // namespace app
 
 namespace ui {
 
+struct AppState;
+
 class DialogCommands {
   public:
-    DialogCommands(QWidget& owner, app::AppState& state);
+    DialogCommands(QWidget& owner, ui::AppState& state);
     ~DialogCommands();
     DialogCommands(const DialogCommands&) = delete;
     DialogCommands& operator=(const DialogCommands&) = delete;
@@ -42,7 +43,7 @@ class DialogCommands {
   private:
     struct Dialogs;
     QWidget& owner_;
-    app::AppState& state_;
+    ui::AppState& state_;
     std::unique_ptr<Dialogs> dialogs_;
 };
 

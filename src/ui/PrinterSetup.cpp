@@ -1,6 +1,6 @@
 #include "ui/PrinterSetup.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
 #include "ui/DocumentQuestions.h"
@@ -14,7 +14,7 @@
 
 namespace ui {
 
-void RunPrinterSetup(QWidget* parent, app::AppState& state) {
+void RunPrinterSetup(QWidget* parent, ui::AppState& state) {
     QPrintDialog dialog(&state.Printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     dialog.setWindowTitle(QStringLiteral("Print Setup"));

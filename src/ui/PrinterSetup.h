@@ -6,13 +6,11 @@
 class QPrinter;
 class QWidget;
 
-namespace app {
-struct AppState;
-}
-
 namespace ui {
 
-void RunPrinterSetup(QWidget* parent, app::AppState& state);
+struct AppState;
+
+void RunPrinterSetup(QWidget* parent, ui::AppState& state);
 
 // A printer that writes a PDF file asks for one when it has none named yet (no printer was ever
 // set up), and asks before it replaces an existing one: "No" lets the user choose another name.

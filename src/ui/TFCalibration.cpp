@@ -1,6 +1,6 @@
 #include "ui/TFCalibration.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "platform/NumberFormat.h"
 #include "platform/Registry.h"
 #include "print/CalibrationPage.h"
@@ -29,13 +29,13 @@ QLineEdit* OffsetBox(const char* name, const QString& text) {
 
 } // namespace
 
-void EditPrinterOffset(QWidget& owner, app::AppState& state) {
+void EditPrinterOffset(QWidget& owner, ui::AppState& state) {
     TFCalibration dialog(&owner, state);
     CentreOver(dialog, owner);
     dialog.exec();
 }
 
-TFCalibration::TFCalibration(QWidget* parent, app::AppState& state)
+TFCalibration::TFCalibration(QWidget* parent, ui::AppState& state)
     : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("TFCalibration"));
     setWindowTitle(QStringLiteral("Printer Calibration"));

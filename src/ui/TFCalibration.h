@@ -8,17 +8,15 @@
 class QLabel;
 class QLineEdit;
 
-namespace app {
-struct AppState;
-}
-
 namespace ui {
+
+struct AppState;
 
 class TFCalibration : public QDialog {
     Q_OBJECT
 
   public:
-    TFCalibration(QWidget* parent, app::AppState& state);
+    TFCalibration(QWidget* parent, ui::AppState& state);
 
     void accept() override; // not with a box that holds no number
 
@@ -26,12 +24,12 @@ class TFCalibration : public QDialog {
     void PrintCalibrationPageClick();
     QString PrinterName() const;
 
-    app::AppState& state_;
+    ui::AppState& state_;
     QLineEdit* eOffsetX_;
     QLineEdit* eOffsetY_;
 };
 
 // Opens the dialog centred over `owner`.
-void EditPrinterOffset(QWidget& owner, app::AppState& state);
+void EditPrinterOffset(QWidget& owner, ui::AppState& state);
 
 } // namespace ui

@@ -1,6 +1,6 @@
 #include "ui/TFLabelSettings.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "print/DeviceMetrics.h"
 #include "print/GlabelsTemplates.h"
@@ -30,7 +30,7 @@ constexpr LabelBox kBoxes[] = {LabelBox::Height, LabelBox::Width,     LabelBox::
 
 } // namespace
 
-void EditLabelSheet(QWidget& owner, app::AppState& state, app::BarcodeDocument* document) {
+void EditLabelSheet(QWidget& owner, ui::AppState& state, app::BarcodeDocument* document) {
     TFLabelSettings dialog(&owner, state);
     CentreOver(dialog, owner);
     if (document) state.Settings.Labels = document->Labels;
@@ -40,7 +40,7 @@ void EditLabelSheet(QWidget& owner, app::AppState& state, app::BarcodeDocument* 
                            state.Settings.Printing.PrintScale);
 }
 
-TFLabelSettings::TFLabelSettings(QWidget* parent, app::AppState& state)
+TFLabelSettings::TFLabelSettings(QWidget* parent, ui::AppState& state)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), state_(state),
       ui_(std::make_unique<Ui::TFLabelSettings>()) {
     ui_->setupUi(this);

@@ -19,7 +19,6 @@ class QLineEdit;
 
 namespace app {
 class BarcodeDocument;
-struct AppState;
 } // namespace app
 namespace Ui {
 class TFLabelSettings;
@@ -27,16 +26,18 @@ class TFLabelSettings;
 
 namespace ui {
 
+struct AppState;
+
 // Opens the dialog centred over `owner` for `document`'s sheet, copied into the current one
 // first; without a document, for the sheet that new documents take. Afterwards, whatever the
 // answer, the current sheet goes back into the document and is laid out.
-void EditLabelSheet(QWidget& owner, app::AppState& state, app::BarcodeDocument* document);
+void EditLabelSheet(QWidget& owner, ui::AppState& state, app::BarcodeDocument* document);
 
 class TFLabelSettings : public QDialog {
     Q_OBJECT
 
   public:
-    TFLabelSettings(QWidget* parent, app::AppState& state);
+    TFLabelSettings(QWidget* parent, ui::AppState& state);
     ~TFLabelSettings() override;
 
   protected:
@@ -61,7 +62,7 @@ class TFLabelSettings : public QDialog {
     void OfferTemplates(const std::vector<print::LabelTemplate>& imported);
     void TemplateImportBtnClick();
 
-    app::AppState& state_;
+    ui::AppState& state_;
     std::unique_ptr<Ui::TFLabelSettings> ui_;
     bool boxesMetric_ = false;                    // the unit the boxes' values are in
     std::vector<print::LabelTemplate> templates_; // imported ones first, then the catalogue

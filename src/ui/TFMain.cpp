@@ -57,7 +57,7 @@ QStringList TypeListItems() {
 
 } // namespace
 
-TFMain::TFMain(app::AppState& state, QStringList arguments, QWidget* parent)
+TFMain::TFMain(ui::AppState& state, QStringList arguments, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TFMain>()), state_(state),
       arguments_(std::move(arguments)), decimal_(platform::LocaleDecimalSeparator()),
       folder_(QDir::currentPath()) {

@@ -2,7 +2,7 @@
 // The designer's main window: a multiple-document frame whose toolbar edits the active
 // document, with the commands that create, open, save, copy, export and print documents.
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "ui/TFBarcode.h"
 
 #include <QFont>
@@ -34,7 +34,7 @@ class TFMain : public QMainWindow, private DocumentHost {
   public:
     // Loads the settings into `state` and sets up the window; `arguments` are the command
     // line's arguments after the program's name (a first ".TLR" one opens at the first show).
-    TFMain(app::AppState& state, QStringList arguments, QWidget* parent = nullptr);
+    TFMain(ui::AppState& state, QStringList arguments, QWidget* parent = nullptr);
     ~TFMain() override;
 
     // A document filled from the toolbar (its text empty), made active.
@@ -116,7 +116,7 @@ class TFMain : public QMainWindow, private DocumentHost {
     void RememberFile(const QString& path);
 
     std::unique_ptr<Ui::TFMain> ui_;
-    app::AppState& state_;
+    ui::AppState& state_;
     const QStringList arguments_;
     const QChar decimal_;
     std::unique_ptr<DialogCommands> dialogs_;

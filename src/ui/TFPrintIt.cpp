@@ -1,6 +1,6 @@
 #include "ui/TFPrintIt.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "export/ExportSettings.h"
 #include "print/DeviceMetrics.h"
@@ -80,14 +80,14 @@ int BoxValueOr(const QLineEdit* box, int fallback) {
 }
 
 // What prints on `printer` moves by the offset kept for it.
-void ApplyOffset(print::PrinterTarget& target, const app::AppState& state,
+void ApplyOffset(print::PrinterTarget& target, const ui::AppState& state,
                  const QPrinter& printer) {
     target.SetOffset(state.Settings.Offsets.For(print::OffsetPrinterName(printer)));
 }
 
 } // namespace
 
-TFPrintIt::TFPrintIt(QWidget* parent, app::AppState& state)
+TFPrintIt::TFPrintIt(QWidget* parent, ui::AppState& state)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       state_(state), ui_(std::make_unique<Ui::TFPrintIt>()) {

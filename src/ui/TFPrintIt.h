@@ -20,7 +20,6 @@ class QRadioButton;
 
 namespace app {
 class BarcodeDocument;
-struct AppState;
 } // namespace app
 namespace Ui {
 class TFPrintIt;
@@ -28,11 +27,13 @@ class TFPrintIt;
 
 namespace ui {
 
+struct AppState;
+
 class TFPrintIt : public QDialog {
     Q_OBJECT
 
   public:
-    TFPrintIt(QWidget* parent, app::AppState& state);
+    TFPrintIt(QWidget* parent, ui::AppState& state);
     ~TFPrintIt() override;
 
     // LoadOptions for the document, then the dialog, modally.
@@ -79,7 +80,7 @@ class TFPrintIt : public QDialog {
     void SetPrinting(bool printing);
     void Connect();
 
-    app::AppState& state_;
+    ui::AppState& state_;
     app::BarcodeDocument* document_ = nullptr;
     print::PrintOptions options_;
     std::unique_ptr<Ui::TFPrintIt> ui_;

@@ -81,7 +81,7 @@ class WindowWriteFaults : public window_testing::MainWindowTest,
     using MainWindowTest::Action;
     using MainWindowTest::Close;
     using MainWindowTest::Start;
-    app::AppState& State() { return *state; }
+    ui::AppState& State() { return *state; }
     QString TestFile(const QString& name) const { return folder->filePath(name); }
 
     void PutEarlier(const QString& path, const QByteArray& bytes) {

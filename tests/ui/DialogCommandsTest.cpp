@@ -3,7 +3,7 @@
 
 #include "ui/DialogCommands.h"
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "ui/DialogPlacement.h"
 
@@ -58,7 +58,7 @@ class DialogCommands : public ::testing::Test {
 
     dialog_testing::PrivateSettingsStore store; // the commands save the export choices
     QTemporaryDir dir;
-    app::AppState state;
+    ui::AppState state;
     QWidget mainWindow;
     std::unique_ptr<ui::DialogCommands> commands;
 };

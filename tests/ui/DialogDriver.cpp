@@ -1,6 +1,6 @@
 #include "DialogDriver.h"
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "platform/NumberFormat.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
@@ -154,7 +154,7 @@ PrivateSettingsStore::~PrivateSettingsStore() {
     qputenv("XDG_CONFIG_HOME", saved_);
 }
 
-void UseLetterPdf(app::AppState& state, const QString& pdf) {
+void UseLetterPdf(ui::AppState& state, const QString& pdf) {
     print::SetUpPdfPrinter(state.Printer, pdf, print::Paper::Letter, 600);
     print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                  state.Settings.Printing.PrintScale);

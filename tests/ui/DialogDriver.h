@@ -15,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-namespace app {
+namespace ui {
 struct AppState;
 }
 
@@ -84,7 +84,7 @@ class PrivateSettingsStore {
 
 // The selected printer writes `pdf` on Letter paper at 600 dpi with no border (5100 × 6600
 // dots); the metrics and the current sheet's layout are read from it.
-void UseLetterPdf(app::AppState& state, const QString& pdf);
+void UseLetterPdf(ui::AppState& state, const QString& pdf);
 
 // The child of `window` named `name`, failing the test when there is none.
 template <class T> T* Child(const QWidget& window, const char* name) {

@@ -3,7 +3,7 @@
 // mils label, a picture written and read back, and the choices kept for the next run.
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "export/ExportSettings.h"
 #include "platform/NumberFormat.h"
@@ -56,7 +56,7 @@ class ExportDialog : public ::testing::Test {
 
     dialog_testing::PrivateSettingsStore store;
     QTemporaryDir dir;
-    app::AppState state;
+    ui::AppState state;
     app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
     QWidget mainWindow;
     std::unique_ptr<ui::DialogCommands> commands =

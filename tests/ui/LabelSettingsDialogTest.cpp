@@ -4,7 +4,7 @@
 // imported from gLabels template files.
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "platform/NumberFormat.h"
 #include "print/LabelFormatFile.h"
 #include "print/LabelTemplateCatalogue.h"
@@ -42,7 +42,7 @@ class LabelSettingsDialog : public ::testing::Test {
     void Click(const char* name) { Child<QAbstractButton>(dialog, name)->click(); }
 
     QTemporaryDir dir;
-    app::AppState state;
+    ui::AppState state;
     ui::TFLabelSettings dialog{nullptr, state};
 };
 

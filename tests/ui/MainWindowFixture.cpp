@@ -52,7 +52,7 @@ void MainWindowTest::TearDown() {
 }
 
 ui::TFMain& MainWindowTest::Start(const QStringList& arguments) {
-    state = std::make_unique<app::AppState>();
+    state = std::make_unique<ui::AppState>();
     window = std::make_unique<ui::TFMain>(*state, arguments);
     EXPECT_TRUE(dialog_testing::ShowActive(*window));
     EXPECT_NE(window->ActiveDocument(), nullptr);

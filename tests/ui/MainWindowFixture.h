@@ -3,7 +3,7 @@
 // reached by object name. Modal dialogs are answered with the dialog drivers (WhenModal).
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "ui/TFMain.h"
 
 #include <QComboBox>
@@ -61,7 +61,7 @@ class MainWindowTest : public ::testing::Test {
     // Made afresh by each SetUp, so that the cases of a table start alike.
     std::unique_ptr<QTemporaryDir> folder; // the test's files
     std::unique_ptr<dialog_testing::PrivateSettingsStore> store;
-    std::unique_ptr<app::AppState> state;
+    std::unique_ptr<ui::AppState> state;
     std::unique_ptr<ui::TFMain> window;
 
   private:

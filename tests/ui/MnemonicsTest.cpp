@@ -3,7 +3,7 @@
 // program's long-standing texts, which users know as they are.
 
 #include "MainWindowFixture.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "ui/TFCalibration.h"
 #include "ui/TFLabelSettings.h"
 #include "ui/TFPrintIt.h"
@@ -91,7 +91,7 @@ TEST_F(MainWindowTest, EveryMenuReachesEachItemByItsOwnLetter) {
 }
 
 TEST(Mnemonics, EveryDialogReachesEachControlByItsOwnLetter) {
-    app::AppState state;
+    ui::AppState state;
     app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
     ui::TFPrintIt print(nullptr, state);
     ui::TFLabelSettings labels(nullptr, state);

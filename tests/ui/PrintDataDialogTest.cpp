@@ -3,7 +3,7 @@
 // read back label by label.
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "support/SheetLabels.h"
 #include "support/TestFiles.h"
@@ -33,7 +33,7 @@ TEST(PrintDataDialog, FromFilePrintsEveryRecordOnItsCopies) {
     for (int i = 1; i <= 40; ++i)
         csv += QByteArray::number(i) + ",\"" + RecordText(i).toLatin1() + "\"\n";
     testing_support::WriteBytes(data, csv);
-    app::AppState state;
+    ui::AppState state;
     state.Settings.Labels = kThirty;
     dialog_testing::UseLetterPdf(state, pdf);
     app::BarcodeDocument document{state.Metrics, false, kThirty};

@@ -3,7 +3,7 @@
 // printer and label sheet setups it opens.
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "print/DeviceMetrics.h"
 #include "print/SheetPreview.h"
@@ -49,7 +49,7 @@ class PrintDialog : public ::testing::Test {
     }
 
     QTemporaryDir dir;
-    app::AppState state;
+    ui::AppState state;
     app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
 };
 
@@ -137,7 +137,7 @@ TEST_F(PrintDialog, SpinButtonStepsTheCustomWidthWithinItsLimits) {
 }
 
 // The label cells' centres in the preview, from the preview model.
-QPoint CentreOf(const app::AppState& state, int index) {
+QPoint CentreOf(const ui::AppState& state, int index) {
     const auto geometry =
         print::ComputePreviewGeometry(print::kPreviewWidth, print::kPreviewHeight, state.Metrics);
     const auto cell = print::PreviewLabels(state.Settings.Labels, state.Metrics, geometry,

@@ -2,7 +2,7 @@
 // with the same choices, a cancel on the second page of a long job, and the preview of the job.
 
 #include "DialogDriver.h"
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/DiskStamp.h"
 #include "app/BarcodeDocument.h"
 #include "app/DiskStamp.h"
@@ -66,7 +66,7 @@ std::vector<QImage> RenderPages(const QString& pdf) {
 }
 
 // Every label cell's decoded text, row by row.
-std::vector<std::string> ReadLabels(const QImage& page, const app::AppState& state) {
+std::vector<std::string> ReadLabels(const QImage& page, const ui::AppState& state) {
     std::vector<std::string> texts;
     for (int row = 0; row < state.Metrics.Rows; ++row)
         for (int column = 0; column < state.Metrics.Columns; ++column) {
@@ -135,7 +135,7 @@ class PrintFromDialog : public ::testing::Test {
     QTemporaryDir dir;
     const QString documentPath = dir.filePath("sheet.tlr");
     const QString pdf = dir.filePath("dialog.pdf");
-    app::AppState state;
+    ui::AppState state;
     app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
     QWidget mainWindow;
     ui::DialogCommands commands{mainWindow, state};

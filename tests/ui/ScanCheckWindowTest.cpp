@@ -54,7 +54,7 @@ TEST(PrintDialogWidth, WarnsWhenTheWidthIsNoWholeNumberOfDots) {
     };
     QTemporaryDir dir;
     for (const auto& r : rows) {
-        app::AppState state;
+        ui::AppState state;
         print::SetUpPdfPrinter(state.Printer, dir.filePath("out.pdf"), print::Paper::Letter, r.dpi);
         print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                      state.Settings.Printing.PrintScale);
@@ -93,7 +93,7 @@ TEST(PrintDialogWarnings, SayWhatWillBeCutAndWhichNumbersRepeat) {
     };
     QTemporaryDir dir;
     for (const auto& r : rows) {
-        app::AppState state;
+        ui::AppState state;
         state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
         print::SetUpPdfPrinter(state.Printer, dir.filePath("out.pdf"), print::Paper::Letter, 300);
         print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,

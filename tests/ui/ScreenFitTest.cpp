@@ -1,7 +1,7 @@
 // Every dialog fits a 1280 x 800 screen as it is, and keeps its buttons in reach on 1280 x 1024
 // at twice the scale (640 x 512 logical pixels): its body scrolls instead.
 
-#include "app/AppState.h"
+#include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "ui/ScreenFit.h"
 #include "ui/TFAbout.h"
@@ -25,26 +25,26 @@ namespace {
 // The room a screen leaves a dialog, less its window frame.
 const QSize kFrame{16, 48};
 
-using MakeDialog = std::function<std::unique_ptr<QDialog>(app::AppState&)>;
+using MakeDialog = std::function<std::unique_ptr<QDialog>(ui::AppState&)>;
 
 TEST(ScreenFit, EveryDialogKeepsItsButtonsOnTheScreen) {
     const std::pair<const char*, MakeDialog> dialogs[] = {
-        {"print", [](app::AppState& s) { return std::make_unique<ui::TFPrintIt>(nullptr, s); }},
+        {"print", [](ui::AppState& s) { return std::make_unique<ui::TFPrintIt>(nullptr, s); }},
         {"label settings",
-         [](app::AppState& s) { return std::make_unique<ui::TFLabelSettings>(nullptr, s); }},
-        {"sequence", [](app::AppState&) { return std::make_unique<ui::TFSeqSettings>(nullptr); }},
+         [](ui::AppState& s) { return std::make_unique<ui::TFLabelSettings>(nullptr, s); }},
+        {"sequence", [](ui::AppState&) { return std::make_unique<ui::TFSeqSettings>(nullptr); }},
         {"export",
-         [](app::AppState& s) {
+         [](ui::AppState& s) {
              return std::make_unique<ui::TFSaveBarcode>(nullptr, s.Metrics, s.Export);
          }},
         {"calibration",
-         [](app::AppState& s) { return std::make_unique<ui::TFCalibration>(nullptr, s); }},
-        {"about", [](app::AppState&) { return std::make_unique<ui::TFAbout>(nullptr); }},
+         [](ui::AppState& s) { return std::make_unique<ui::TFCalibration>(nullptr, s); }},
+        {"about", [](ui::AppState&) { return std::make_unique<ui::TFAbout>(nullptr); }},
     };
     const QSize screens[] = {QSize(1280, 800), QSize(640, 512)};
     for (const auto& [name, make] : dialogs)
         for (const QSize screen : screens) {
-            app::AppState state;
+            ui::AppState state;
             const std::unique_ptr<QDialog> dialog = make(state);
             const QSize room = screen - kFrame;
             ui::KeepWithin(*dialog, room);

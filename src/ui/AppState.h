@@ -11,15 +11,15 @@
 
 #include <QPrinter>
 
-namespace app {
+namespace ui {
 
 struct AppState {
-    AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
-    PrinterMetrics Metrics;
+    app::AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
+    app::PrinterMetrics Metrics;
     exporting::ExportSettings Export;
     // The printer that Print Setup chose; printing and the test page use it, at the printer's
     // own resolution (Qt's default would be the screen's).
     QPrinter Printer{QPrinter::HighResolution};
 };
 
-} // namespace app
+} // namespace ui

@@ -1,0 +1,8 @@
+# tallyrune_layer(NAME): the static library of one folder under src/, from every .cpp in it, with
+# src/ as its include root. Each folder's CMakeLists.txt then links the layers below it that it
+# includes (tools/check-includes.py holds the same table and checks the #include lines).
+function(tallyrune_layer name)
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+endfunction()
