@@ -1,19 +1,28 @@
-# make package: a Debian package of what make install installs, below /usr. Its Depends come
-# from dpkg-shlibdeps (on Debian 12 the X11 and SVG icon plugins that Qt loads come with the
-# libraries it links); xdg-utils opens the help page in the browser.
+# make package: a Debian package of what make install installs, below /usr, that lintian passes.
+# Its Depends come from dpkg-shlibdeps (on Debian 12 the X11 and SVG icon plugins that Qt loads
+# come with the libraries it links); xdg-utils opens the help page in the browser.
+set(TALLYRUNE_MAINTAINER "Tallyrune Maintainers <maintainers@tallyrune.org>")
+set(TALLYRUNE_HOMEPAGE "https://tallyrune.org/")
+include(${CMAKE_CURRENT_LIST_DIR}/PackageDocs.cmake)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyrune)
 set(CPACK_PACKAGE_VENDOR "Vorhelm Software")
-set(CPACK_PACKAGE_CONTACT "Tallyrune maintainers <tallyrune@localhost>")
+set(CPACK_PACKAGE_CONTACT ${TALLYRUNE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TALLYRUNE_HOMEPAGE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "barcode and label designer")
+# The extended description as dpkg shows it: lines of at most 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Tallyrune designs barcodes (Code 39, Code 93, Code 128, Interleaved 2 of 5, UPC, EAN,\n"
-    "POSTNET and more), prints them on sheets of labels with sequence numbers, and exports\n"
-    "them as pictures (BMP, JPEG, TIFF, PNG, SVG, PDF, WMF, EMF). tallyrune-cli does the\n"
-    "same without a window.")
+    "Tallyrune designs barcodes (Code 39, Code 93, Code 128, Interleaved 2 of 5,\n"
+    "UPC, EAN, POSTNET and more), prints them on sheets of labels with sequence\n"
+    "numbers, and exports them as pictures (BMP, JPEG, TIFF, PNG, SVG, PDF, WMF,\n"
+    "EMF). tallyrune-cli does the same without a window.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# Folders as Debian has them whatever the umask of the build.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

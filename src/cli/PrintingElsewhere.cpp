@@ -1,6 +1,6 @@
 // tallyrune-cli: the printing commands and export --verify run in tallyrune-cli-print, found
-// beside this program, which takes over this process (the same process ID, so signals still
-// reach the job).
+// beside this program (the build folder) or out of PATH where it is installed, which takes over
+// this process (the same process ID, so signals still reach the job).
 
 #include "cli/Commands.h"
 #include "platform/Errors.h"
@@ -26,10 +26,19 @@ std::string OwnFolder() {
     return self.substr(0, self.rfind('/'));
 }
 
+// Beside this program, or else where the installation puts it: TALLYRUNE_HELPER_FROM_BIN is the
+// path to it from the installed program's folder (cmake/Install.cmake).
+std::string PrintingProgram() {
+    const std::string folder = OwnFolder();
+    const std::string beside = folder + '/' + kPrintingProgram;
+    if (::access(beside.c_str(), X_OK) == 0) return beside;
+    return folder + '/' + TALLYRUNE_HELPER_FROM_BIN + '/' + kPrintingProgram;
+}
+
 } // namespace
 
 void RunPrinting(const Call& call) {
-    const std::string program = OwnFolder() + '/' + kPrintingProgram;
+    const std::string program = PrintingProgram();
     ::execv(program.c_str(), call.argv);
     throw platform::Failure("Unable to start " + program + ": " + std::strerror(errno));
 }
