@@ -70,7 +70,7 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
 
 BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric,
                                  const app::LabelSheet& sheet, QObject* parent)
-    : QObject(parent), Labels(sheet), BarcodeFont(QStringLiteral("Courier New"), 8),
+    : QObject(parent), labels_(sheet), font_(QStringLiteral("Courier New"), 8),
       metrics_(metrics), metric_(metric), bitmap_(WhitePicture(QSize(1, 1))) {
     unchanged_ = Record();
     Refresh();
@@ -122,6 +122,31 @@ void BarcodeDocument::Refresh() {
     if (!suspended_) Render();
 }
 
+void BarcodeDocument::SetAutoSize(bool autoSize) {
+    autoSize_ = autoSize;
+    NoteChanges();
+}
+
+void BarcodeDocument::SetBarWidth(double mils) {
+    barWidth_ = mils;
+    NoteChanges();
+}
+
+void BarcodeDocument::SetSequence(const app::SequenceSettings& sequence) {
+    sequence_ = sequence;
+    NoteChanges();
+}
+
+void BarcodeDocument::SetLabels(const app::LabelSheet& labels) {
+    labels_ = labels;
+    NoteChanges();
+}
+
+void BarcodeDocument::SetBarcodeFont(const QFont& font) {
+    font_ = font;
+    Refresh();
+}
+
 void BarcodeDocument::NoteChanges() {
     if (modified_ || Record() == unchanged_) return;
     modified_ = true;
@@ -161,7 +186,7 @@ void BarcodeDocument::Render() {
         bitmap_ = WhitePicture(engine::AdvancesAlongY(orientation) ? along.transposed() : along);
     } else {
         bitmap_ = platform::RenderBarcodeBitmap({symbology_, drawn, plan.module, plan.height,
-                                                 interpret_, orientation, BarcodeFont.family()});
+                                                 interpret_, orientation, font_.family()});
     }
     emit rendered();
 }
@@ -188,7 +213,7 @@ bool BarcodeDocument::ResizeClient(QSize client) {
 
 DocumentRecord BarcodeDocument::Record() const {
     return {metric_, barHeight_, scale_,   interpret_, symbology_, rotation_,
-            text_,   AutoSize,   BarWidth, Sequence,   Labels};
+            text_,   autoSize_, barWidth_, sequence_, labels_};
 }
 
 void BarcodeDocument::Restore(const DocumentRecord& record) {
@@ -199,10 +224,10 @@ void BarcodeDocument::Restore(const DocumentRecord& record) {
     symbology_ = record.Symbology;
     rotation_ = record.Rotation;
     text_ = record.BarcodeText;
-    AutoSize = record.AutoSize;
-    BarWidth = record.BarWidth;
-    Sequence = record.Sequence;
-    Labels = record.Labels;
+    autoSize_ = record.AutoSize;
+    barWidth_ = record.BarWidth;
+    sequence_ = record.Sequence;
+    labels_ = record.Labels;
 }
 
 ChangedOnDisk::ChangedOnDisk(const QString& path, std::optional<int> current)
@@ -222,7 +247,7 @@ void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator,
     const DiskStamp now = StampOf(path);
     if (ownFile && now != stamp_ && onChange != DiskChange::Overwrite) {
         if (onChange == DiskChange::Ask) throw ChangedOnDisk(path, now.current);
-        if (now.current) Sequence.SeqCurrent = *now.current;
+        if (now.current) sequence_.SeqCurrent = *now.current;
     }
     WriteDocumentRecord(Record(), decimalSeparator).Save(path);
     stamp_ = StampOf(path);

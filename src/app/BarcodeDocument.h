@@ -99,13 +99,19 @@ class BarcodeDocument : public QObject {
     bool Suspended() const { return suspended_; }
     bool Redrawing() const { return redrawing_; }
 
-    // Values the dialogs read and write directly; changing them redraws nothing. Whoever
-    // changes BarcodeFont calls Refresh afterwards.
-    bool AutoSize = true;
-    double BarWidth = 10.0; // mils
-    app::SequenceSettings Sequence;
-    app::LabelSheet Labels;
-    QFont BarcodeFont;
+    // The values the print, sequence and label dialogs set: the picture stays as it is; a value
+    // that differs from the file's marks the document modified.
+    void SetAutoSize(bool autoSize);
+    void SetBarWidth(double mils);
+    void SetSequence(const app::SequenceSettings& sequence);
+    void SetLabels(const app::LabelSheet& labels);
+    bool AutoSize() const { return autoSize_; }
+    double BarWidth() const { return barWidth_; } // mils
+    const app::SequenceSettings& Sequence() const { return sequence_; }
+    const app::LabelSheet& Labels() const { return labels_; }
+    // The readable text's face and size; setting it redraws.
+    void SetBarcodeFont(const QFont& font);
+    const QFont& BarcodeFont() const { return font_; }
 
     // Updates the hint and, unless suspended, renders; Redrawing is set meanwhile.
     void Refresh();
@@ -190,6 +196,11 @@ class BarcodeDocument : public QObject {
     QString caption_;
     QString hint_;
     QImage bitmap_;
+    bool autoSize_ = true;
+    double barWidth_ = 10.0;
+    app::SequenceSettings sequence_;
+    app::LabelSheet labels_;
+    QFont font_;
     bool suspended_ = false;
     bool redrawing_ = false;
     DocumentRecord unchanged_; // the values when last filled, saved or opened

@@ -122,12 +122,16 @@ void RunPrint(const Words& words, std::ostream&) {
     document.Open(path, app::ReadDrawableDocument(path, settings.Metric,
                                                   platform::LocaleDecimalSeparator()));
     ApplyRange(args, settings.Printing);
-    if (args.Has("--sequence")) document.Sequence.SeqUse = true;
-    if (args.Has("--copies") && !document.Sequence.SeqUse && !args.Has("--data"))
+    if (args.Has("--sequence")) {
+        app::SequenceSettings sequence = document.Sequence();
+        sequence.SeqUse = true;
+        document.SetSequence(sequence);
+    }
+    if (args.Has("--copies") && !document.Sequence().SeqUse && !args.Has("--data"))
         throw UsageError("--copies goes with sequence numbers (--sequence) or --data");
 
     const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
-    print::RefreshPrinterMetrics(*printer, document.Labels, metrics, settings.Printing.PrintScale);
+    print::RefreshPrinterMetrics(*printer, document.Labels(), metrics, settings.Printing.PrintScale);
     print::PrintOptions options;
     options.LoadOptions(document, settings, metrics);
     options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
@@ -141,15 +145,15 @@ void RunPrint(const Words& words, std::ostream&) {
     job.Check();
     CheckFit(args, job);
     const bool numbered = options.UseSequence && !options.UseData;
-    if (numbered) CheckSequence(args, path, job, document.Sequence);
+    if (numbered) CheckSequence(args, path, job, document.Sequence());
     if (numbered && reservation)
-        reservation->Reserve(document.Sequence.SeqCurrent,
-                             print::AdvancedSequence(document.Sequence, job.SequenceTakes()));
+        reservation->Reserve(document.Sequence().SeqCurrent,
+                             print::AdvancedSequence(document.Sequence(), job.SequenceTakes()));
     CliProgress progress;
     job.Run(progress);
     if (progress.CancelRequested())
         throw platform::Failure("printing cancelled at page " + std::to_string(progress.Page()));
-    if (numbered && reservation) reservation->Settle(document.Sequence.SeqCurrent);
+    if (numbered && reservation) reservation->Settle(document.Sequence().SeqCurrent);
 }
 
 void RunTestPage(const Words& words, std::ostream&) {

@@ -11,8 +11,8 @@
 namespace exporting {
 
 int ClipboardModuleDots(const app::BarcodeDocument& document) {
-    if (document.AutoSize) return AutoModuleWidth(kClipboardDpi, document.Symbology());
-    return std::max(engine::MilsToDots(kClipboardDpi, document.BarWidth), 1);
+    if (document.AutoSize()) return AutoModuleWidth(kClipboardDpi, document.Symbology());
+    return std::max(engine::MilsToDots(kClipboardDpi, document.BarWidth()), 1);
 }
 
 std::unique_ptr<QMimeData> ClipboardForms(const QImage& bitmap, const ExportDocument& document,

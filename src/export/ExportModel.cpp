@@ -34,7 +34,7 @@ ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
     return {document.Symbology(),          document.DrawnText(),
             document.BarHeight(),          document.Metric(),
             document.Interpret(),          app::DrawnOrientation(document.Rotation()),
-            document.BarcodeFont.family(), document.FileName()};
+            document.BarcodeFont().family(), document.FileName()};
 }
 
 int ExportModel::ExportDpi() const {

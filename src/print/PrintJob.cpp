@@ -88,7 +88,7 @@ PrintJob::PrintJob(PrintTarget& target, const PrintOptions& options, app::Barcod
       symbology_(document.Symbology()), module_(ModuleWidthDots(options, document, metrics)),
       barHeight_(BarHeightDots(document, metrics)),
       orientation_(app::DrawnOrientation(document.Rotation())),
-      fontFace_(document.BarcodeFont.family().toStdString()), copies_(CopiesPerText(options)),
+      fontFace_(document.BarcodeFont().family().toStdString()), copies_(CopiesPerText(options)),
       range_(options.UseData ? PrintRange::Labels : options.Range),
       labelCount_(options.UseData ? options.DataLabels() : options.Labels) {
     // The widest module that fits; narrower while the first label does not scan (the readable
@@ -105,7 +105,7 @@ void PrintJob::Check() const {
     if (options_.UseData) return CheckData();
     if (!options_.UseSequence) return;
     const auto notCarried =
-        FirstTextNotCarried(document_.Sequence, TextsTaken(LabelGrid()), symbology_);
+        FirstTextNotCarried(document_.Sequence(), TextsTaken(LabelGrid()), symbology_);
     if (notCarried) throw platform::Failure(SequenceNotCarried(symbology_, *notCarried));
 }
 
@@ -221,7 +221,12 @@ bool PrintJob::PrintPage(const Grid& grid, bool firstPage, PrintProgress& progre
 // (PrintOptions::ReadData) having found every record carried; the job ends with the last
 // record's last copy.
 std::string PrintJob::TakeText() {
-    if (!options_.UseData) return NextLabelText(options_, document_.Sequence);
+    if (!options_.UseData) {
+        app::SequenceSettings sequence = document_.Sequence();
+        std::string text = NextLabelText(options_, sequence);
+        document_.SetSequence(sequence);
+        return text;
+    }
     if (!records_)
         records_.emplace(*options_.DataInput, options_.Data, symbology_, options_.DataScan.records);
     return records_->Next().value_or(MergeText{}).text;
@@ -272,7 +277,7 @@ std::string PrintJob::FirstText() const {
         return options_.DataScan.first.empty()
                    ? ""
                    : Latin1Of(options_.DataScan.first.front().text).value_or("");
-    app::SequenceSettings sequence = document_.Sequence;
+    app::SequenceSettings sequence = document_.Sequence();
     return NextLabelText(options_, sequence);
 }
 
@@ -281,7 +286,7 @@ std::string PrintJob::FirstText() const {
 std::vector<std::string> PrintJob::WidestTexts() const {
     std::vector<std::string> texts{FirstText()};
     if (!options_.UseSequence || options_.UseData) return texts;
-    const app::SequenceSettings& s = document_.Sequence;
+    const app::SequenceSettings& s = document_.Sequence();
     const long long takes = SequenceTakes();
     const bool wraps = static_cast<long long>(s.SeqMax) - s.SeqCurrent + 1 < takes;
     const long long last = wraps ? s.SeqMax : s.SeqCurrent + takes - 1;
@@ -342,7 +347,7 @@ std::vector<std::string> JobWarnings(const PrintOptions& options, app::BarcodeDo
     }
     std::vector<std::string> warnings;
     if (auto fault = job.FitFault()) warnings.push_back(std::move(*fault));
-    const app::SequenceSettings& sequence = document.Sequence;
+    const app::SequenceSettings& sequence = document.Sequence();
     if (options.UseSequence && !options.UseData && !SequenceRangeFault(sequence))
         if (auto wrap = SequenceWrapWarning(sequence, job.SequenceTakes()))
             warnings.push_back("Warning: " + *wrap);

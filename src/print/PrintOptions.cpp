@@ -40,14 +40,14 @@ int ClampSkip(int skip, int labelsPerPage) {
 
 void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
                                app::PrinterMetrics& metrics) {
-    UseSequence = document.Sequence.SeqUse;
-    Width = document.AutoSize ? BarWidthChoice::AutoSize : BarWidthChoice::None;
+    UseSequence = document.Sequence().SeqUse;
+    Width = document.AutoSize() ? BarWidthChoice::AutoSize : BarWidthChoice::None;
     const int dpi = metrics.PrinterDpiX;
-    document.BarWidth =
-        DotsToMils(engine::MilsToDots(dpi, document.BarWidth), dpi, document.BarWidth);
+    const double mils = document.BarWidth();
+    document.SetBarWidth(DotsToMils(engine::MilsToDots(dpi, mils), dpi, mils));
     // The sheet is laid out before the custom width is read, so a PrintScale still 0 shows
     // as the 10 mils that the layout puts in its place.
-    settings.Labels = document.Labels;
+    settings.Labels = document.Labels();
     RecomputeLayout(settings.Labels, metrics, settings.Printing.PrintScale);
     const app::PrintSettings& printing = settings.Printing;
     CustomDots = printing.PrintScale;
@@ -62,9 +62,11 @@ void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings&
 
 void PrintOptions::StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
                                 const app::PrinterMetrics& metrics) const {
-    document.Sequence.SeqUse = UseSequence;
-    document.AutoSize = Width == BarWidthChoice::AutoSize;
-    document.BarWidth = DotsToMils(CustomDots, metrics.PrinterDpiX, document.BarWidth);
+    app::SequenceSettings sequence = document.Sequence();
+    sequence.SeqUse = UseSequence;
+    document.SetSequence(sequence);
+    document.SetAutoSize(Width == BarWidthChoice::AutoSize);
+    document.SetBarWidth(DotsToMils(CustomDots, metrics.PrinterDpiX, document.BarWidth()));
     app::PrintSettings& printing = settings.Printing;
     printing.PrintScale = CustomDots;
     printing.Pages = Pages;

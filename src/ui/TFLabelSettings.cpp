@@ -33,9 +33,9 @@ constexpr LabelBox kBoxes[] = {LabelBox::Height, LabelBox::Width,     LabelBox::
 void EditLabelSheet(QWidget& owner, ui::AppState& state, app::BarcodeDocument* document) {
     TFLabelSettings dialog(&owner, state);
     CentreOver(dialog, owner);
-    if (document) state.Settings.Labels = document->Labels;
+    if (document) state.Settings.Labels = document->Labels();
     dialog.exec();
-    if (document) document->Labels = state.Settings.Labels;
+    if (document) document->SetLabels(state.Settings.Labels);
     print::RecomputeLayout(state.Settings.Labels, state.Metrics,
                            state.Settings.Printing.PrintScale);
 }

@@ -300,7 +300,7 @@ void TFMain::NewDocument() {
         document.SetSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
         document.SetInterpret(ui_->cbInterpret->isChecked());
         document.SetRotation(static_cast<std::uint8_t>(std::max(ui_->cbRotate->currentIndex(), 0)));
-        document.BarcodeFont = toolbarFont_;
+        document.SetBarcodeFont(toolbarFont_);
         document.SetSuspended(false);
         document.Refresh();
         document.SetMetric(state_.Settings.Metric);
@@ -345,7 +345,7 @@ void TFMain::SyncToolbar() {
     if (typeIndex >= 0) SelectQuietly(*ui_->cbBarcodeType, typeIndex);
     ui_->eText->setText(FromLatin1(document->BarcodeText()));
     ui_->eText->selectAll();
-    toolbarFont_ = document->BarcodeFont;
+    toolbarFont_ = document->BarcodeFont();
     ui_->eFont->setText(toolbarFont_.family());
     ShowCharsetHint();
     syncEnabled_ = true;
@@ -442,7 +442,7 @@ void TFMain::cbInterpretClick(bool checked) {
 // Only scalable fonts, at the one size the toolbar uses.
 void TFMain::sbFontClick() {
     app::BarcodeDocument* document = ActiveDocument();
-    QFont current = document ? document->BarcodeFont : toolbarFont_;
+    QFont current = document ? document->BarcodeFont() : toolbarFont_;
     current.setFamily(QFontInfo(current).family()); // the face it resolves to, listed as such
     QFontDialog dialog(current, this);
     dialog.setWindowTitle(QStringLiteral("Font"));
@@ -454,8 +454,7 @@ void TFMain::sbFontClick() {
     ui_->eFont->setText(chosen.family());
     document = ActiveDocument();
     if (syncEnabled_ && document) {
-        document->BarcodeFont = chosen;
-        document->Refresh();
+        document->SetBarcodeFont(chosen);
     }
 }
 

@@ -52,8 +52,8 @@ class SilentProgress : public print::PrintProgress {
 class SequenceKeeper {
   public:
     explicit SequenceKeeper(app::BarcodeDocument& document)
-        : document_(document), kept_(document.Sequence) {}
-    ~SequenceKeeper() { document_.Sequence = kept_; }
+        : document_(document), kept_(document.Sequence()) {}
+    ~SequenceKeeper() { document_.SetSequence(kept_); }
     SequenceKeeper(const SequenceKeeper&) = delete;
     SequenceKeeper& operator=(const SequenceKeeper&) = delete;
 
@@ -402,7 +402,7 @@ bool TFPrintIt::PrintOn(QPrinter& printer) {
     if (options_.UseSequence && !options_.UseData && !file.isEmpty() && QFileInfo::exists(file)) {
         reservation.emplace(file, platform::LockWait::NoWait);
         if (!CatchUpWithFile()) return false;
-        app::SequenceSettings& sequence = document_->Sequence;
+        const app::SequenceSettings& sequence = document_->Sequence();
         if (const auto fault = print::SequenceRangeFault(sequence))
             throw platform::Failure(*fault);
         reservation->Reserve(sequence.SeqCurrent,
@@ -421,7 +421,7 @@ bool TFPrintIt::PrintOn(QPrinter& printer) {
     SetPrinting(false);
     NoteWritten(printer, progress.CancelRequested());
     if (!reservation) return true;
-    reservation->Settle(document_->Sequence.SeqCurrent); // a cancelled job's numbers stay used
+    reservation->Settle(document_->Sequence().SeqCurrent); // a cancelled job's numbers stay used
     document_->NoteFileWritten();
     return true;
 }
@@ -429,13 +429,14 @@ bool TFPrintIt::PrintOn(QPrinter& printer) {
 // A print never starts below the number that the document's file holds: another program may
 // have printed from it since.
 bool TFPrintIt::CatchUpWithFile() {
-    app::SequenceSettings& sequence = document_->Sequence;
+    app::SequenceSettings sequence = document_->Sequence();
     const std::optional<int> onDisk = app::StampOf(document_->FileName()).current;
     if (!onDisk || *onDisk <= sequence.SeqCurrent) return true;
     const QString message =
         QString::fromStdString(app::ChangedOnDisk(document_->FileName(), onDisk).what());
     if (!AskDiskChange(this, message, false)) return false;
     sequence.SeqCurrent = *onDisk;
+    document_->SetSequence(sequence);
     return true;
 }
 

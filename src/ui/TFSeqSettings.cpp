@@ -47,10 +47,14 @@ TFSeqSettings::TFSeqSettings(QWidget* parent)
 TFSeqSettings::~TFSeqSettings() = default;
 
 int TFSeqSettings::Open(app::BarcodeDocument& document) {
-    ShowBoxes(print::SequenceBoxesOf(document.Sequence));
+    ShowBoxes(print::SequenceBoxesOf(document.Sequence()));
     UpdateSequencePreview();
     const int result = exec();
-    if (result == QDialog::Accepted) print::StoreSequence(Boxes(), document.Sequence);
+    if (result == QDialog::Accepted) {
+        app::SequenceSettings sequence = document.Sequence();
+        print::StoreSequence(Boxes(), sequence);
+        document.SetSequence(sequence);
+    }
     return result;
 }
 

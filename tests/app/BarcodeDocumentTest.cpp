@@ -61,8 +61,8 @@ TEST_F(BarcodeDocumentTest, CreationCopiesTheUnitAndTheSheet) {
     // Until NewDocument fills them, the drawing values are zero.
     const app::DocumentRecord expected{true, 0.0, 0, false, kCode128, 0, "", true, 10.0, {}, sheet};
     EXPECT_EQ(created.Record(), expected);
-    EXPECT_EQ(created.BarcodeFont.family(), "Courier New");
-    EXPECT_EQ(created.BarcodeFont.pointSize(), 8);
+    EXPECT_EQ(created.BarcodeFont().family(), "Courier New");
+    EXPECT_EQ(created.BarcodeFont().pointSize(), 8);
     EXPECT_EQ(created.DocumentBitmap().format(), QImage::Format_Mono);
     EXPECT_FALSE(created.Suspended() || created.Redrawing());
 }
@@ -239,17 +239,20 @@ TEST_F(BarcodeDocumentTest, ChangesOfFiledValuesMarkTheDocumentModified) {
         {"readable text", [](BarcodeDocument& d) { d.SetInterpret(false); }, true},
         {"rotation", [](BarcodeDocument& d) { d.SetRotation(2); }, true},
         {"unit", [](BarcodeDocument& d) { d.SetMetric(true); }, true},
-        {"sequence, written directly", [](BarcodeDocument& d) { d.Sequence.SeqCurrent = 7; }, true},
-        {"label sheet", [](BarcodeDocument& d) { d.Labels.GapWidth = 0.1; }, true},
-        {"bar width", [](BarcodeDocument& d) { d.BarWidth = 12.0; }, true},
+        {"sequence", [](BarcodeDocument& d) { d.SetSequence({.SeqCurrent = 7}); }, true},
+        {"label sheet",
+         [](BarcodeDocument& d) {
+             app::LabelSheet sheet = d.Labels();
+             sheet.GapWidth = 0.1;
+             d.SetLabels(sheet);
+         },
+         true},
+        {"bar width", [](BarcodeDocument& d) { d.SetBarWidth(12.0); }, true},
         {"the same text again", [](BarcodeDocument& d) { d.SetBarcodeText(""); }, false},
         {"a text the symbology refuses", [](BarcodeDocument& d) { d.SetBarcodeText("\xe9"); },
          false},
         {"font",
-         [](BarcodeDocument& d) {
-             d.BarcodeFont.setFamily("Arial");
-             d.Refresh();
-         },
+         [](BarcodeDocument& d) { d.SetBarcodeFont(QFont(QStringLiteral("Arial"), 8)); },
          false},
         {"name", [](BarcodeDocument& d) { d.SetFileName("elsewhere"); }, false},
     };

@@ -108,13 +108,13 @@ void Randomise(BarcodeDocument& d, std::mt19937& rng) {
     d.SetScale(static_cast<int>(rng() % 10) + 1);
     d.SetInterpret(coin(rng));
     d.SetRotation(static_cast<std::uint8_t>(rng() % 4));
-    d.AutoSize = coin(rng);
-    d.BarWidth = length(rng);
+    d.SetAutoSize(coin(rng));
+    d.SetBarWidth(length(rng));
     const std::string prefix = RandomText(rng, 30);
-    d.Sequence = {coin(rng), anyInt(rng), anyInt(rng), anyInt(rng), anyInt(rng), prefix, prefix};
-    d.Sequence.SeqSuffix = RandomText(rng, 30);
-    d.Labels = {length(rng), length(rng), length(rng), length(rng),
-                length(rng), length(rng), coin(rng)};
+    d.SetSequence({coin(rng), anyInt(rng), anyInt(rng), anyInt(rng), anyInt(rng), prefix,
+                   RandomText(rng, 30)});
+    d.SetLabels({length(rng), length(rng), length(rng), length(rng), length(rng), length(rng),
+                 coin(rng)});
 }
 
 TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
@@ -269,7 +269,7 @@ TEST_F(DocumentFileTest, AFailedSaveKeepsThePreviousFile) {
     MakeCode39Example(doc);
     doc.SaveToFile(path, u'.');
     const QByteArray previous = ReadBytes(path);
-    doc.Sequence.SeqPrefix = std::string(8192, 'P');
+    doc.SetSequence({.SeqPrefix = std::string(8192, 'P')});
     EXPECT_EQ(SaveError(doc, path, 1024), "Unable to write to " + path.toStdString());
     EXPECT_EQ(ReadBytes(path), previous);
 }
@@ -317,8 +317,8 @@ TEST_F(DocumentFileTest, AReadOnlyFolderKeepsThePreviousFile) {
 
 TEST_F(DocumentFileTest, ASaveKilledHalfWayLeavesAWholeFile) {
     BarcodeDocument other(metrics, true, app::LabelSheet{});
-    doc.Sequence.SeqPrefix = std::string(3 << 20, 'A');
-    other.Sequence.SeqSuffix = std::string(3 << 20, 'B');
+    doc.SetSequence({.SeqPrefix = std::string(3 << 20, 'A')});
+    other.SetSequence({.SeqSuffix = std::string(3 << 20, 'B')});
     BarcodeDocument* documents[2] = {&doc, &other};
     const QString path = Path("killed.tlr");
     const QByteArray first = app::WriteDocumentRecord(doc.Record(), u'.').ToBytes();

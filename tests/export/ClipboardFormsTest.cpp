@@ -49,8 +49,8 @@ TEST(ClipboardForms, SvgAndPdfDecodeAtThePrintedSize) {
         document.SetBarcodeText(c.text);
         document.SetBarHeight(0.5);
         document.SetRotation(static_cast<std::uint8_t>(c.rotation));
-        document.AutoSize = c.autoSize;
-        document.BarWidth = c.mils;
+        document.SetAutoSize(c.autoSize);
+        document.SetBarWidth(c.mils);
         const auto data = exporting::ClipboardForms(document);
         EXPECT_TRUE(data->hasImage());
         const int along = engine::RoundHalfEven(engine::BarcodeExtent(1, c.code, c.text) *

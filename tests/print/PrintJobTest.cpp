@@ -161,10 +161,10 @@ TEST_F(PrintJobTest, EachTextIsTakenBeforeItsLabelAndCopiesRestartOnEachPage) {
         Use(c.range, c.count);
         options.UseSequence = c.useSequence;
         options.Copies = c.copies;
-        doc.Sequence = c.sequence;
+        doc.SetSequence(c.sequence);
         Print(kTen);
         EXPECT_EQ(TextsByPage(), c.texts);
-        EXPECT_EQ(doc.Sequence.SeqCurrent, c.currentAfter);
+        EXPECT_EQ(doc.Sequence().SeqCurrent, c.currentAfter);
     }
 }
 
@@ -180,11 +180,11 @@ TEST_F(PrintJobTest, CancelAbortsTheJobAndKeepsTheNumbersTaken) {
         SCOPED_TRACE(c.cancelAtPage);
         Use(c.range, c.count);
         options.UseSequence = true;
-        doc.Sequence = {};
+        doc.SetSequence({});
         Print(kTen, c.cancelAtPage);
         ASSERT_EQ(static_cast<int>(target->labels.size()), c.labels);
         EXPECT_EQ(target->labels.back().text, std::to_string(c.labels));
-        EXPECT_EQ(doc.Sequence.SeqCurrent, c.labels + 1);
+        EXPECT_EQ(doc.Sequence().SeqCurrent, c.labels + 1);
         EXPECT_EQ(target->events.back(), "abort");
         EXPECT_EQ(std::count(target->events.begin(), target->events.end(), "end"), 0);
         EXPECT_EQ(progress.pages.back(), c.cancelAtPage);
@@ -199,7 +199,7 @@ TEST_F(PrintJobTest, CancelAbortsTheJobAndKeepsTheNumbersTaken) {
 TEST_F(PrintJobTest, DrawInCellCentresByRotationAndAlignment) {
     metrics.PhysicalOffsetX = metrics.NonprintableRight = 100;
     metrics.PhysicalOffsetY = metrics.NonprintableBottom = 120;
-    doc.BarcodeFont.setFamily("Arial");
+    doc.SetBarcodeFont(QFont(QStringLiteral("Arial"), 8));
     const struct {
         print::PrintRange range;
         std::uint8_t rotation;
@@ -331,7 +331,7 @@ TEST_F(PrintJobTest, RefusedRequestsPrintNothing) {
         }
         EXPECT_TRUE(target->events.empty() && target->fills.empty());
         EXPECT_TRUE(progress.printers.empty());
-        EXPECT_EQ(doc.Sequence.SeqCurrent, 1);
+        EXPECT_EQ(doc.Sequence().SeqCurrent, 1);
     }
 }
 
@@ -383,7 +383,7 @@ TEST_F(PrintJobTest, SequenceTextsNotCarriedWholeAreRefusedBeforePrinting) {
         options.UseSequence = true;
         options.Copies = c.copies;
         options.SetSkip(c.skip, 10);
-        doc.Sequence = {true, 0, 999999999, c.current, 0, c.prefix, ""};
+        doc.SetSequence({true, 0, 999999999, c.current, 0, c.prefix, ""});
         if (!c.refused) {
             Print(kTen);
             EXPECT_EQ(target->events.back(), "end");
@@ -396,7 +396,7 @@ TEST_F(PrintJobTest, SequenceTextsNotCarriedWholeAreRefusedBeforePrinting) {
             EXPECT_EQ(failure.what(), print::SequenceNotCarried(c.code, c.refused));
         }
         EXPECT_TRUE(target->events.empty() && progress.printers.empty());
-        EXPECT_EQ(doc.Sequence.SeqCurrent, c.current); // no number used up
+        EXPECT_EQ(doc.Sequence().SeqCurrent, c.current); // no number used up
     }
     EXPECT_EQ(print::SequenceNotCarried(Ean13, "A1"),
               "EAN 13 cannot carry the sequence text \"A1\" whole: check the sequence settings");

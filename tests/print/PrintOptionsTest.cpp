@@ -66,11 +66,11 @@ TEST_F(PrintOptionsTest, LoadOptionsFillsFromSettingsAndDocument) {
          false,
          "Labels 9p 30l text 4x Auto 13d 10 ABC 21.7 mils"},
     };
-    doc.Labels = kThirty;
+    doc.SetLabels(kThirty);
     for (const auto& c : cases) {
         settings.Printing = c.printing;
-        doc.AutoSize = c.autoSize;
-        doc.Sequence.SeqUse = c.seqUse;
+        doc.SetAutoSize(c.autoSize);
+        doc.SetSequence({.SeqUse = c.seqUse});
         options.LoadOptions(doc, settings, metrics);
         EXPECT_EQ(Describe(options), c.expected);
         EXPECT_EQ(settings.Labels, kThirty); // the document's sheet is now the current one
@@ -89,9 +89,9 @@ TEST_F(PrintOptionsTest, LoadOptionsRoundsBarWidthToWholeDots) {
     };
     for (const auto& c : cases) {
         metrics.PrinterDpiX = c.dpi;
-        doc.BarWidth = c.stored;
+        doc.SetBarWidth(c.stored);
         options.LoadOptions(doc, settings, metrics);
-        EXPECT_DOUBLE_EQ(doc.BarWidth, c.rounded) << c.stored << " at " << c.dpi;
+        EXPECT_DOUBLE_EQ(doc.BarWidth(), c.rounded) << c.stored << " at " << c.dpi;
     }
 }
 
@@ -124,14 +124,14 @@ TEST_F(PrintOptionsTest, StoreOptionsRoundTrip) {
         options.UpdateCounts(metrics);
         options.StoreOptions(doc, settings, metrics);
         EXPECT_EQ(settings.Printing, c.stored);
-        EXPECT_EQ(doc.AutoSize, c.width == AutoSize);
-        EXPECT_EQ(doc.Sequence.SeqUse, c.sequence);
-        EXPECT_DOUBLE_EQ(doc.BarWidth, c.barWidth);
+        EXPECT_EQ(doc.AutoSize(), c.width == AutoSize);
+        EXPECT_EQ(doc.Sequence().SeqUse, c.sequence);
+        EXPECT_DOUBLE_EQ(doc.BarWidth(), c.barWidth);
         const std::string before = Describe(options);
         options.LoadOptions(doc, settings, metrics);
         options.Width = options.Width == None ? c.width : options.Width;
         EXPECT_EQ(Describe(options), before);
-        EXPECT_DOUBLE_EQ(doc.BarWidth, c.barWidth); // already whole dots
+        EXPECT_DOUBLE_EQ(doc.BarWidth(), c.barWidth); // already whole dots
     }
 }
 

@@ -65,7 +65,7 @@ class DialogCommands : public ::testing::Test {
 
 TEST_F(DialogCommands, LabelSettingsEditTheDocumentsSheetOrTheOneNewDocumentsTake) {
     app::BarcodeDocument document(state.Metrics, false, app::LabelSheet{});
-    document.Labels = {2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false}; // 5 rows of 2
+    document.SetLabels({2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false}); // 5 rows of 2
     const struct {
         app::BarcodeDocument* document;
         const char* typedHeight;
@@ -87,7 +87,7 @@ TEST_F(DialogCommands, LabelSettingsEditTheDocumentsSheetOrTheOneNewDocumentsTak
             Child<QPushButton>(dialog, c.button)->click();
         });
         commands->LabelSettings(c.document);
-        EXPECT_EQ(document.Labels.LabelHeight, c.documentHeight) << c.typedHeight;
+        EXPECT_EQ(document.Labels().LabelHeight, c.documentHeight) << c.typedHeight;
         EXPECT_EQ(state.Settings.Labels.LabelHeight, c.currentHeight) << c.typedHeight;
         EXPECT_EQ(state.Metrics.Rows, c.rows) << c.typedHeight;
     }
@@ -101,7 +101,7 @@ TEST_F(DialogCommands, SequenceSettingsAndPrintOpenCentredOverTheMainWindow) {
         Child<QPushButton>(dialog, "OkBtn")->click();
     });
     commands->SequenceSettings(document);
-    EXPECT_EQ(document.Sequence.SeqCurrent, 42);
+    EXPECT_EQ(document.Sequence().SeqCurrent, 42);
     dialog_testing::WhenModal("TFPrintIt", [&](QWidget& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Print Barcode");
         ExpectCentred(dialog, ui::Centring::HalfDifference);

@@ -28,7 +28,7 @@ class PrintDialog : public ::testing::Test {
         state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}; // 10 rows of 3
         state.Settings.Printing.BP = 1; // a sheet, so the preview shows
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
-        document.Labels = state.Settings.Labels;
+        document.SetLabels(state.Settings.Labels);
         document.SetBarcodeText("HELLO");
     }
     // Opens the dialog and runs `steps` in it; it is cancelled afterwards.
@@ -211,7 +211,7 @@ TEST_F(PrintDialog, SmallerSheetReducesTheSkipCount) {
         Click(dialog, "sbLabelSettings");
         EXPECT_EQ(Text(dialog, "LSkipLbl"), "Skip 14 Labels");
         EXPECT_EQ(Text(dialog, "eLabels"), "15");
-        EXPECT_EQ(document.Labels.LabelHeight, 2.0) << "the document takes the sheet";
+        EXPECT_EQ(document.Labels().LabelHeight, 2.0) << "the document takes the sheet";
     });
 }
 

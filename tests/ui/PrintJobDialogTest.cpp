@@ -162,7 +162,7 @@ TEST_F(PrintFromDialog, GivesTheSamePagesAsTheCommandLine) {
     EXPECT_EQ(ReadLabels(pages[1], state), Numbers(27, 30));
     for (std::size_t i = 0; i < pages.size(); ++i)
         EXPECT_TRUE(pages[i] == cliPages[i]) << "page " << i + 1 << " differs from the CLI's";
-    EXPECT_EQ(document.Sequence.SeqCurrent, 57);
+    EXPECT_EQ(document.Sequence().SeqCurrent, 57);
     EXPECT_EQ(statuses, (QStringList{"Preparing to Print", "Printed to " + pdf}));
 }
 
@@ -219,7 +219,7 @@ TEST_F(PrintFromDialog, CancelOnPageTwoOfALongJobLeavesNoPdfAndKeepsTheNumbers) 
     EXPECT_EQ(painted, (QStringList{"Page 1", "Page 2"}));
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_EQ(Leftovers(), QStringList{"sheet.tlr"}) << "no partial file stays";
-    EXPECT_EQ(document.Sequence.SeqCurrent, 32) << "30 labels on page 1, 1 on page 2";
+    EXPECT_EQ(document.Sequence().SeqCurrent, 32) << "30 labels on page 1, 1 on page 2";
     EXPECT_TRUE(mainWindow.findChildren<ui::TFPrintProgress*>().isEmpty());
 }
 
@@ -242,7 +242,7 @@ TEST_F(PrintFromDialog, PreviewShowsTheJobAndTakesNoNumbers) {
     });
     EXPECT_EQ(previewPages, 2);
     EXPECT_EQ(texts, (std::vector{Numbers(1, 26, 4), Numbers(27, 30)}));
-    EXPECT_EQ(document.Sequence.SeqCurrent, 1);
+    EXPECT_EQ(document.Sequence().SeqCurrent, 1);
     EXPECT_FALSE(QFile::exists(pdf)) << "Cancel prints nothing";
 }
 

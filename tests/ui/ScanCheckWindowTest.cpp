@@ -101,7 +101,7 @@ TEST(PrintDialogWarnings, SayWhatWillBeCutAndWhichNumbersRepeat) {
         app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
         document.SetBarHeight(0.5);
         document.SetBarcodeText(r.text);
-        document.Sequence = {r.sequence, 1, 10, 5, 0, "", ""};
+        document.SetSequence({r.sequence, 1, 10, 5, 0, "", ""});
         QString shown;
         dialog_testing::WhenModal("TFPrintIt", [&](QWidget& dialog) {
             dialog_testing::Child<QAbstractButton>(dialog, "rbPageRange")->click();

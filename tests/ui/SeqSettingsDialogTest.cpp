@@ -88,7 +88,7 @@ TEST(SeqSettingsDialog, BoxesFollowTheirRulesAndOnlyOkStores) {
         SCOPED_TRACE(s.name);
         app::PrinterMetrics metrics;
         app::BarcodeDocument document(metrics, false, app::LabelSheet{});
-        document.Sequence = Start();
+        document.SetSequence(Start());
         QString preview;
         QString focus;
         MessageCatcher messages;
@@ -107,7 +107,7 @@ TEST(SeqSettingsDialog, BoxesFollowTheirRulesAndOnlyOkStores) {
         });
         ui::TFSeqSettings dialog(nullptr);
         dialog.Open(document);
-        EXPECT_EQ(document.Sequence, s.expected);
+        EXPECT_EQ(document.Sequence(), s.expected);
         EXPECT_EQ(preview, s.preview);
         EXPECT_EQ(messages.Texts(), s.messages);
         EXPECT_EQ(focus, s.focus);
@@ -128,7 +128,7 @@ TEST(SeqSettingsDialog, EnterAcceptsFromAnyBox) {
     for (const auto& c : cases) {
         app::PrinterMetrics metrics;
         app::BarcodeDocument document(metrics, false, app::LabelSheet{});
-        document.Sequence = Start();
+        document.SetSequence(Start());
         dialog_testing::WhenModal("TFSeqSettings", [&](QWidget& dialog) {
             QLineEdit& box = *Child<QLineEdit>(dialog, c.box);
             box.setFocus();
@@ -141,7 +141,7 @@ TEST(SeqSettingsDialog, EnterAcceptsFromAnyBox) {
         EXPECT_EQ(dialog.Open(document), QDialog::Accepted) << c.box;
         app::SequenceSettings expected = Start();
         c.expect(expected);
-        EXPECT_EQ(document.Sequence, expected) << c.box;
+        EXPECT_EQ(document.Sequence(), expected) << c.box;
     }
 }
 

@@ -116,7 +116,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     EXPECT_TRUE(Document().Metric());
     EXPECT_EQ(Document().Symbology(), engine::SymbologyCode::Ean13);
     EXPECT_EQ(state->Settings.Labels.LabelWidth, 2.625);
-    EXPECT_EQ(Document().Labels.LabelWidth, 2.625);
+    EXPECT_EQ(Document().Labels().LabelWidth, 2.625);
     EXPECT_EQ(state->Settings.Printing.Copies, 3);
     EXPECT_EQ(state->Export.DpiText, "600");
 }
