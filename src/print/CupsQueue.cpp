@@ -41,7 +41,22 @@ void AddPrinterSettings(const QPrinter& printer, JobOptions& job) {
         job.Add("Resolution", QByteArray::number(printer.resolution()) + "dpi");
 }
 
+[[noreturn]] void Refused(const QString& queue) {
+    throw platform::Failure("Unable to print on " + queue.toStdString() + ": " +
+                            cupsLastErrorString());
+}
+
 } // namespace
+
+int SubmitRawFile(const QString& queue, const QString& file, const QString& title) {
+    JobOptions job;
+    job.Add("raw", ""); // the client sends the file as CUPS_FORMAT_RAW
+    const QByteArray name = queue.section('/', 0, 0).toLocal8Bit();
+    const int id = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(),
+                                 title.toUtf8().constData(), job.count, job.options);
+    if (id == 0) Refused(queue);
+    return id;
+}
 
 int SubmitPrintFile(const QPrinter& printer, const QString& file) {
     JobOptions job;
@@ -50,9 +65,7 @@ int SubmitPrintFile(const QPrinter& printer, const QString& file) {
     const QByteArray queue = printer.printerName().section('/', 0, 0).toLocal8Bit();
     const int id = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(),
                                  printer.docName().toUtf8().constData(), job.count, job.options);
-    if (id == 0)
-        throw platform::Failure("Unable to print on " + printer.printerName().toStdString() + ": " +
-                                cupsLastErrorString());
+    if (id == 0) Refused(printer.printerName());
     return id;
 }
 

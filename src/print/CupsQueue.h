@@ -13,4 +13,8 @@ namespace print {
 // <name>: <reason>") when the scheduler refuses the file.
 int SubmitPrintFile(const QPrinter& printer, const QString& file);
 
+// Sends `file` to the queue `queue` as it is (application/vnd.cups-raw: no filter runs), as a
+// label printer's own language is sent; the job's id. Throws platform::Failure as above.
+int SubmitRawFile(const QString& queue, const QString& file, const QString& title);
+
 } // namespace print
