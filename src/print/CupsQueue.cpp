@@ -1,5 +1,6 @@
 #include "print/CupsQueue.h"
 
+#include "engine/Units.h"
 #include "platform/Errors.h"
 
 #include <QFile>
@@ -47,6 +48,24 @@ void AddPrinterSettings(const QPrinter& printer, JobOptions& job) {
 }
 
 } // namespace
+
+int DriverResolution(const QString& queue) {
+    const QByteArray name = queue.section('/', 0, 0).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest) return 0;
+    int dpi = 0;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        ipp_res_t units = IPP_RES_PER_INCH;
+        int y = 0;
+        if (ipp_attribute_t* resolution =
+                cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution"))
+            dpi = ippGetResolution(resolution, 0, &y, &units);
+        if (units == IPP_RES_PER_CM) dpi = engine::RoundHalfEven(dpi * engine::kCentimetresPerInch);
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return dpi;
+}
 
 int SubmitRawFile(const QString& queue, const QString& file, const QString& title) {
     JobOptions job;

@@ -83,6 +83,13 @@ app::LabelSheet RollOfPage(const QPageSize& page) {
     return app::RollSheet(size.width(), size.height(), metric);
 }
 
+void UseRollPaper(QPrinter& printer, const app::LabelSheet& sheet) {
+    if (!app::IsRoll(sheet)) return;
+    const bool pdf = printer.outputFormat() == QPrinter::PdfFormat;
+    printer.setPageSize(PrinterMediaFor(PageOfRoll(sheet), pdf ? QString() : printer.printerName()));
+    if (pdf) printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Point);
+}
+
 QPageSize PageOfRoll(const app::LabelSheet& roll) {
     const QSizeF size(roll.LabelWidth, roll.LabelHeight);
     return roll.MetricLabel ? ExactPage(size * 10.0, QPageSize::Millimeter)

@@ -7,6 +7,7 @@
 #include "app/LabelSheet.h"
 
 #include <QPageSize>
+#include <QPrinter>
 #include <QString>
 
 #include <optional>
@@ -28,5 +29,9 @@ app::LabelSheet RollOfPage(const QPageSize& page);
 
 // The page of a roll's label.
 QPageSize PageOfRoll(const app::LabelSheet& roll);
+
+// For a roll: the printer's paper becomes the label (its own media of that size when it has
+// one), without margins for a PDF file. A sheet leaves the printer as it is.
+void UseRollPaper(QPrinter& printer, const app::LabelSheet& sheet);
 
 } // namespace print

@@ -2,6 +2,7 @@
 
 #include "app/PrinterOffsets.h"
 #include "platform/Errors.h"
+#include "print/CupsQueue.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -90,7 +91,10 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name,
         throw platform::Failure(UnknownPrinterMessage(name, QPrinterInfo::availablePrinterNames()));
     // Qt keeps its own default paper (A4) for a named printer: ask for the queue's unless told.
     printer->setPageSize(page ? *page : QPrinterInfo::printerInfo(wanted).defaultPageSize());
-    if (dpi != 0) printer->setResolution(dpi);
+    if (dpi == 0)
+        UseDriverResolution(*printer);
+    else
+        printer->setResolution(dpi);
     printer->setFullPage(false);
     return printer;
 }
@@ -123,6 +127,12 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dp
 
 bool IsPdfOutput(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+void UseDriverResolution(QPrinter& printer) {
+    if (IsPdfOutput(printer)) return;
+    const int dpi = DriverResolution(printer.printerName());
+    if (dpi >= kMinPrinterDpi && dpi <= kMaxPrinterDpi) printer.setResolution(dpi);
 }
 
 QString OffsetPrinterName(const QPrinter& printer) {

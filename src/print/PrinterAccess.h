@@ -52,6 +52,11 @@ void CheckResolution(int dpi);
 
 bool IsPdfOutput(const QPrinter& printer);
 
+// A queue's printer draws at its driver's resolution, so that bars fall on its dots (Qt's own
+// choice is its high resolution, whatever the printer); PDF output and a driver that names
+// none keep theirs.
+void UseDriverResolution(QPrinter& printer);
+
 // The name a printer's offset is kept under: the queue's, or app::kPdfPrinterName for PDF output.
 QString OffsetPrinterName(const QPrinter& printer);
 

@@ -5,6 +5,7 @@
 #include "export/ExportSettings.h"
 #include "print/DeviceMetrics.h"
 #include "print/ModuleWidthWarning.h"
+#include "print/PaperSize.h"
 #include "print/PrintJob.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
@@ -145,6 +146,12 @@ void TFPrintIt::Connect() {
 
 int TFPrintIt::Open(app::BarcodeDocument& document) {
     document_ = &document;
+    if (app::IsRoll(document.Labels)) {
+        print::UseRollPaper(state_.Printer, document.Labels);
+        print::UseDriverResolution(state_.Printer);
+        print::RefreshPrinterMetrics(state_.Printer, document.Labels, state_.Metrics,
+                                     state_.Settings.Printing.PrintScale);
+    }
     options_.LoadOptions(document, state_.Settings, state_.Metrics);
     ShowOptions();
     UpdateEnabling();
@@ -255,6 +262,11 @@ void TFPrintIt::UpdateEnabling() {
     ui_->sbSeqSettings->setEnabled(enabling.SequenceSettings);
     ui_->eText->setEnabled(enabling.Text);
     ui_->pSkip->setVisible(enabling.SkipPanel);
+    // A roll is drawn as a strip, with no labels to skip.
+    const bool roll = app::IsRoll(state_.Settings.Labels);
+    for (QWidget* skip : std::initializer_list<QWidget*>{ui_->LSelectLbl, ui_->LSkipLbl,
+                                                         ui_->sbLeft, ui_->sbRight})
+        skip->setEnabled(!roll);
     for (QWidget* range : std::initializer_list<QWidget*>{
              ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->ePages, ui_->eLabels})
         range->setEnabled(enabling.Range);
@@ -290,6 +302,7 @@ void TFPrintIt::PlaceSkipLabels() {
 // clamped to the sheet as it is now.
 void TFPrintIt::SheetChanged() {
     UpdateCounts();
+    UpdateEnabling();
     PlaceSkipLabels();
     ui_->PaintBox1->update();
     SetSkip(options_.Skip());
