@@ -20,25 +20,23 @@ void AppendCount(QByteArray& out, int count) {
     if (count % kLargeStep > 0) out += static_cast<char>('G' + count % kLargeStep - 1);
 }
 
-// Whether pixel x of a row is black.
-bool Black(const QImage& picture, const uchar* row, int x, bool monoBlackIsOne) {
-    if (picture.format() == QImage::Format_Grayscale8) return row[x] < 128;
-    const bool one = (row[x >> 3] >> (7 - (x & 7))) & 1;
-    return one == monoBlackIsOne;
-}
-
-// A row as hexadecimal digits, a whole number of bytes, 1 = black.
+// A row as hexadecimal digits, a whole number of bytes, 1 = black; dots past the picture's
+// width are white.
 QByteArray HexRow(const QImage& picture, int y, int bytesPerRow, bool monoBlackIsOne) {
     const uchar* row = picture.constScanLine(y);
     QByteArray hex(2 * bytesPerRow, '0');
-    for (int nibble = 0; nibble < hex.size(); ++nibble) {
+    const int width = picture.width();
+    for (int byte = 0; byte < bytesPerRow; ++byte) {
         int value = 0;
-        for (int bit = 0; bit < 4; ++bit) {
-            const int x = 4 * nibble + bit;
-            if (x < picture.width() && Black(picture, row, x, monoBlackIsOne))
-                value |= 8 >> bit;
+        if (picture.format() == QImage::Format_Grayscale8) {
+            for (int bit = 0, x = 8 * byte; bit < 8 && x < width; ++bit, ++x)
+                if (row[x] < 128) value |= 0x80 >> bit;
+        } else {
+            value = monoBlackIsOne ? row[byte] : ~row[byte] & 0xFF;
+            if (8 * byte + 8 > width) value &= 0xFF << (8 * byte + 8 - width);
         }
-        hex[nibble] = kHexDigits[value];
+        hex[2 * byte] = kHexDigits[value >> 4];
+        hex[2 * byte + 1] = kHexDigits[value & 0xF];
     }
     return hex;
 }
