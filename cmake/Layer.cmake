@@ -6,3 +6,14 @@ function(tallyrune_layer name)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
 endfunction()
+
+# The Qt headers that most files of a layer include, parsed once a library instead of once a
+# file (TALLYRUNE_PRECOMPILE=OFF parses them in every file, to find a missing include).
+option(TALLYRUNE_PRECOMPILE "Precompile the Qt and GoogleTest headers" ON)
+set(TALLYRUNE_QT_HEADERS <QByteArray> <QDir> <QFile> <QFileInfo> <QImage> <QPainter> <QString>
+                         <QStringList>)
+function(tallyrune_precompile target)
+    if(TALLYRUNE_PRECOMPILE)
+        target_precompile_headers(${target} PRIVATE ${TALLYRUNE_QT_HEADERS} ${ARGN})
+    endif()
+endfunction()

@@ -208,4 +208,21 @@ class BarcodeDocument : public QObject {
     bool modified_ = false;
 };
 
+// Holds a document's drawing off while it lives (Refresh then draws nothing) and puts the
+// previous state back on every path.
+class ScopedSuspension {
+  public:
+    explicit ScopedSuspension(BarcodeDocument& document)
+        : document_(document), was_(document.Suspended()) {
+        document_.SetSuspended(true);
+    }
+    ~ScopedSuspension() { document_.SetSuspended(was_); }
+    ScopedSuspension(const ScopedSuspension&) = delete;
+    ScopedSuspension& operator=(const ScopedSuspension&) = delete;
+
+  private:
+    BarcodeDocument& document_;
+    bool was_;
+};
+
 } // namespace app

@@ -16,6 +16,7 @@ constexpr LengthKey kLengthKeys[] = {
     {"GAPHEIGHT", &LabelSheet::GapHeight}, {"GAPWIDTH", &LabelSheet::GapWidth},
 };
 const QString kMetricKey = QStringLiteral("METRIC");
+const QString kRollKey = QStringLiteral("ROLL");
 
 } // namespace
 
@@ -25,6 +26,7 @@ LabelSheet ReadFormatSection(const platform::ProfileFile& profile, QChar decimal
         sheet.*k.member = profile.ReadReal(kSection, QLatin1String(k.key),
                                            kLabelFormatDefaults.*k.member, decimalSeparator);
     sheet.MetricLabel = profile.ReadBool(kSection, kMetricKey, kLabelFormatDefaults.MetricLabel);
+    sheet.Feed = profile.ReadBool(kSection, kRollKey, false) ? LabelFeed::Roll : LabelFeed::Sheet;
     return sheet;
 }
 
@@ -33,6 +35,12 @@ void WriteFormatSection(platform::ProfileFile& profile, const LabelSheet& sheet,
     for (const LengthKey& k : kLengthKeys)
         profile.WriteReal(kSection, QLatin1String(k.key), sheet.*k.member, decimalSeparator);
     profile.WriteBool(kSection, kMetricKey, sheet.MetricLabel);
+    if (IsRoll(sheet) || profile.HasKey(kSection, kRollKey))
+        profile.WriteBool(kSection, kRollKey, IsRoll(sheet));
+}
+
+LabelSheet RollSheet(double width, double height, bool metric) {
+    return {height, width, 0.0, 0.0, 0.0, 0.0, metric, LabelFeed::Roll};
 }
 
 } // namespace app

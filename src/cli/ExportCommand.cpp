@@ -36,7 +36,7 @@ constexpr int kMaxJobs = 256;
 // "bmp, jpeg, tiff, wmf, emf, png, svg or pdf"
 std::string FormatNames() {
     std::string names;
-    const auto& formats = exporting::ExportFormats();
+    const auto& formats = exporting::AllExportFormats();
     for (std::size_t i = 0; i < formats.size(); ++i)
         names += (i == 0                    ? ""
                   : i + 1 == formats.size() ? " or "
@@ -203,6 +203,8 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     if (!output || output->empty()) throw UsageError("export needs -o FILE");
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
+    if (format == exporting::ExportFormat::Zpl && args.Has("--verify"))
+        throw UsageError("--verify has no reader for ZPL: print a label of it to check it");
     // Text needs fonts, and so does every painter on a vector device; raster bars alone do not.
     // So does reading a picture back to check that it scans.
     if (ShowsText(args, defaults) || args.Has("--verify") ||

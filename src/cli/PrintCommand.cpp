@@ -7,6 +7,7 @@
 #include "cli/CliProgress.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
+#include "cli/PrintDestination.h"
 #include "cli/PrinterChoice.h"
 #include "platform/Errors.h"
 #include "platform/FileLock.h"
@@ -52,8 +53,10 @@ void ApplyModule(const CliArguments& args, print::PrintOptions& options) {
     }
 }
 
-void ApplySkip(const CliArguments& args, print::PrintOptions& options, int labelsPerPage) {
+void ApplySkip(const CliArguments& args, print::PrintOptions& options, int labelsPerPage,
+               bool roll) {
     if (!args.Has("--skip")) return;
+    if (roll) throw UsageError("--skip does not apply to a roll: it prints one label a page");
     const int last = std::max(labelsPerPage - 1, 0);
     options.SetSkip(args.IntValue("--skip", 0, 0, last), labelsPerPage);
 }
@@ -103,6 +106,7 @@ void RunPrint(const Words& words, std::ostream&) {
                     {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence",
                      "--no-wait", "--no-wrap", "--force"}};
     AddPrinterOptions(spec);
+    AddDestinationOptions(spec);
     AddDataOptions(spec);
     const CliArguments args(words, spec);
     if (args.Positional().size() != 1) throw UsageError("print needs one document file DOC.TLR");
@@ -130,18 +134,18 @@ void RunPrint(const Words& words, std::ostream&) {
     if (args.Has("--copies") && !document.Sequence().SeqUse && !args.Has("--data"))
         throw UsageError("--copies goes with sequence numbers (--sequence) or --data");
 
-    const std::unique_ptr<QPrinter> printer = OpenChosenPrinter(args);
-    print::RefreshPrinterMetrics(*printer, document.Labels(), metrics, settings.Printing.PrintScale);
+    app::LabelSheet sheet = document.Labels();
+    PrintDestination destination(args, sheet);
+    document.SetLabels(sheet);
+    destination.Refresh(sheet, metrics, settings.Printing.PrintScale);
     print::PrintOptions options;
     options.LoadOptions(document, settings, metrics);
     options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
-    ApplySkip(args, options, metrics.LabelsPerPage);
+    ApplySkip(args, options, metrics.LabelsPerPage, destination.Roll());
     ApplyModule(args, options);
     ApplyData(args, options, document.Symbology());
 
-    print::PrinterTarget target(*printer);
-    target.SetOffset(ChosenOffset(args, *printer));
-    print::PrintJob job(target, options, document, settings.Labels, metrics);
+    print::PrintJob job(destination.Target(), options, document, settings.Labels, metrics);
     job.Check();
     CheckFit(args, job);
     const bool numbered = options.UseSequence && !options.UseData;

@@ -1,6 +1,7 @@
 #include "cli/PrinterChoice.h"
 
 #include "platform/Registry.h"
+#include "print/PaperSize.h"
 #include "print/PrinterAccess.h"
 
 namespace cli {
@@ -14,20 +15,29 @@ void AddPrinterOptions(OptionSpec& spec) {
     spec.withValue.insert({"-o", "--paper", "--dpi", "--printer", "--offset"});
 }
 
-std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args) {
+std::optional<QPageSize> ChosenPage(const CliArguments& args, const QString& printer) {
+    const auto name = args.Value("--paper");
+    if (!name) return std::nullopt;
+    if (auto page = print::PageSizeNamed(*name, printer)) return page;
+    throw UsageError("--paper takes letter, a4, a size such as 2x1in or 50x25mm" +
+                     std::string(printer.isEmpty() ? "" : " or one of the printer's media names") +
+                     ", not \"" + *name + "\"");
+}
+
+std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args,
+                                            const std::optional<QPageSize>& page) {
     const auto output = args.Value("-o");
     const auto printer = args.Value("--printer");
     if (output.has_value() == printer.has_value())
         throw UsageError("give either -o OUT.pdf or --printer NAME");
-    const std::string paperName = args.Value("--paper").value_or("letter");
-    const auto paper = print::PaperFromName(paperName);
-    if (!paper) throw UsageError("--paper takes letter or a4, not \"" + paperName + "\"");
+    const std::optional<QPageSize> paper =
+        args.Has("--paper") ? ChosenPage(args, QString::fromStdString(printer.value_or(""))) : page;
     const int dpi =
         args.IntValue("--dpi", kDefaultPrintDpi, print::kMinPrinterDpi, print::kMaxPrinterDpi);
-    if (output) return print::OpenPdfPrinter(QString::fromStdString(*output), *paper, dpi);
-    const std::optional<print::Paper> askedPaper =
-        args.Has("--paper") ? paper : std::optional<print::Paper>{};
-    return print::OpenNamedPrinter(*printer, askedPaper, args.Has("--dpi") ? dpi : 0);
+    if (output)
+        return print::OpenPdfPrinter(QString::fromStdString(*output),
+                                     paper.value_or(print::PageSizeOf(print::Paper::Letter)), dpi);
+    return print::OpenNamedPrinter(*printer, paper, args.Has("--dpi") ? dpi : 0);
 }
 
 app::PrinterOffset ChosenOffset(const CliArguments& args, const QPrinter& printer) {

@@ -16,8 +16,9 @@ constexpr int kTiffSide = 65535; // ImageWidth and ImageLength are written as SH
 constexpr int kWmfSide = 32767;  // record coordinates are signed 16-bit
 // The engine's box length stops at INT_MAX: a picture that long is longer than it can draw.
 constexpr int kVectorSide = INT_MAX - 1;
+constexpr int kZplSide = 32000; // ^PW and ^LL stop there
 
-constexpr std::array<FormatInfo, kFormatCount> kFormats{{
+constexpr std::array<FormatInfo, kAllFormatCount> kFormats{{
     {ExportFormat::Bitmap, "Bitmap", "bmp", "Bitmaps (*.bmp)", "*.bmp", "bmp", PictureKind::Raster,
      kRasterSide},
     {ExportFormat::Jpeg, "JPEG", "jpg", "JPEG Format Files (*.jpg)", "*.jpg", "jpeg",
@@ -34,10 +35,12 @@ constexpr std::array<FormatInfo, kFormatCount> kFormats{{
      "*.svg", "svg", PictureKind::Vector, kVectorSide},
     {ExportFormat::Pdf, "PDF - Portable Document Format", "pdf", "Portable Document Format (*.pdf)",
      "*.pdf", "pdf", PictureKind::Vector, kVectorSide},
+    {ExportFormat::Zpl, "ZPL - Zebra Programming Language", "zpl", "ZPL II labels (*.zpl)",
+     "*.zpl", "zpl", PictureKind::Raster, kZplSide},
 }};
 
 static_assert([] {
-    for (int i = 0; i < kFormatCount; ++i)
+    for (int i = 0; i < kAllFormatCount; ++i)
         if (static_cast<int>(kFormats[i].format) != i) return false;
     return true;
 }());
@@ -63,7 +66,11 @@ std::string Lower(std::string_view text) {
 
 } // namespace
 
-const std::array<FormatInfo, kFormatCount>& ExportFormats() {
+std::span<const FormatInfo, kFormatCount> ExportFormats() {
+    return std::span<const FormatInfo, kAllFormatCount>(kFormats).first<kFormatCount>();
+}
+
+const std::array<FormatInfo, kAllFormatCount>& AllExportFormats() {
     return kFormats;
 }
 

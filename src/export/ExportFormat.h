@@ -6,6 +6,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace exporting {
@@ -18,7 +19,8 @@ enum class ExportFormat {
     Emf = 4,
     Png = 5,
     Svg = 6,
-    Pdf = 7
+    Pdf = 7,
+    Zpl = 8 // a label printer's own language; written by tallyrune-cli, not offered in the dialog
 };
 
 // How a format's picture is made, which decides how its failures read.
@@ -35,9 +37,13 @@ struct FormatInfo {
     int maxSide; // the largest width or height the file format can carry
 };
 
-inline constexpr int kFormatCount = 8;
+inline constexpr int kFormatCount = 8; // the dialog's
+inline constexpr int kAllFormatCount = 9;
 
-const std::array<FormatInfo, kFormatCount>& ExportFormats();
+// The dialog's formats, in its list's order.
+std::span<const FormatInfo, kFormatCount> ExportFormats();
+// Those and the formats only tallyrune-cli writes.
+const std::array<FormatInfo, kAllFormatCount>& AllExportFormats();
 const FormatInfo& InfoOf(ExportFormat format);
 
 // The format at a list index, or none for an index outside the list.

@@ -3,6 +3,7 @@
 #include "export/ExportFile.h"
 #include "export/RasterWriters.h"
 #include "export/VectorWriters.h"
+#include "platform/ZplLabel.h"
 
 #include <QFileInfo>
 
@@ -13,6 +14,11 @@ namespace {
 
 using RasterEncoder = QByteArray (*)(const QImage& mono, int dpi);
 
+// A label printer takes the picture at its own dots: the resolution is the label's already.
+QByteArray EncodeZpl(const QImage& mono, int) {
+    return platform::ZplLabel(mono);
+}
+
 struct RasterRow {
     ExportFormat format;
     RasterEncoder encode;
@@ -22,6 +28,7 @@ constexpr RasterRow kRasterEncoders[] = {
     {ExportFormat::Jpeg, EncodeJpeg},
     {ExportFormat::Tiff, EncodeTiff},
     {ExportFormat::Png, EncodePng},
+    {ExportFormat::Zpl, EncodeZpl},
 };
 
 RasterEncoder RasterEncoderOf(ExportFormat format) {

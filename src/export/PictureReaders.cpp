@@ -98,6 +98,8 @@ QImage ReadExportedPicture(const QString& path, ExportFormat format,
         return ReadEmf(FileBytes(path));
     case ExportFormat::Wmf:
         return ReadWmf(FileBytes(path), picture.dpi);
+    case ExportFormat::Zpl: // only a label printer, or a renderer of its language, reads it
+        break;
     }
     return {};
 }

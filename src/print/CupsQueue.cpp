@@ -1,5 +1,6 @@
 #include "print/CupsQueue.h"
 
+#include "engine/Units.h"
 #include "platform/Errors.h"
 
 #include <QFile>
@@ -41,7 +42,40 @@ void AddPrinterSettings(const QPrinter& printer, JobOptions& job) {
         job.Add("Resolution", QByteArray::number(printer.resolution()) + "dpi");
 }
 
+[[noreturn]] void Refused(const QString& queue) {
+    throw platform::Failure("Unable to print on " + queue.toStdString() + ": " +
+                            cupsLastErrorString());
+}
+
 } // namespace
+
+int DriverResolution(const QString& queue) {
+    const QByteArray name = queue.section('/', 0, 0).toLocal8Bit();
+    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    if (!dest) return 0;
+    int dpi = 0;
+    if (cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+        ipp_res_t units = IPP_RES_PER_INCH;
+        int y = 0;
+        if (ipp_attribute_t* resolution =
+                cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution"))
+            dpi = ippGetResolution(resolution, 0, &y, &units);
+        if (units == IPP_RES_PER_CM) dpi = engine::RoundHalfEven(dpi * engine::kCentimetresPerInch);
+        cupsFreeDestInfo(info);
+    }
+    cupsFreeDests(1, dest);
+    return dpi;
+}
+
+int SubmitRawFile(const QString& queue, const QString& file, const QString& title) {
+    JobOptions job;
+    job.Add("raw", ""); // the client sends the file as CUPS_FORMAT_RAW
+    const QByteArray name = queue.section('/', 0, 0).toLocal8Bit();
+    const int id = cupsPrintFile(name.constData(), QFile::encodeName(file).constData(),
+                                 title.toUtf8().constData(), job.count, job.options);
+    if (id == 0) Refused(queue);
+    return id;
+}
 
 int SubmitPrintFile(const QPrinter& printer, const QString& file) {
     JobOptions job;
@@ -50,9 +84,7 @@ int SubmitPrintFile(const QPrinter& printer, const QString& file) {
     const QByteArray queue = printer.printerName().section('/', 0, 0).toLocal8Bit();
     const int id = cupsPrintFile(queue.constData(), QFile::encodeName(file).constData(),
                                  printer.docName().toUtf8().constData(), job.count, job.options);
-    if (id == 0)
-        throw platform::Failure("Unable to print on " + printer.printerName().toStdString() + ": " +
-                                cupsLastErrorString());
+    if (id == 0) Refused(printer.printerName());
     return id;
 }
 

@@ -55,8 +55,10 @@ int Dots(double inches, int dpi) {
 
 // Qt printers have one resolution for both axes.
 void ReadPrinterCapabilities(const QPrinter& printer, app::PrinterMetrics& metrics) {
-    const int dpi = printer.resolution();
-    const QPageLayout layout = printer.pageLayout();
+    ReadPageCapabilities(printer.pageLayout(), printer.resolution(), metrics);
+}
+
+void ReadPageCapabilities(const QPageLayout& layout, int dpi, app::PrinterMetrics& metrics) {
     const QSizeF paper = PaperInches(layout);
     const QMarginsF border = BorderInches(layout);
     metrics.PrinterDpiX = dpi;
@@ -78,8 +80,13 @@ void ReadScreenResolution(const QScreen* screen, app::PrinterMetrics& metrics) {
 
 void RefreshPrinterMetrics(const QPrinter& printer, const app::LabelSheet& sheet,
                            app::PrinterMetrics& metrics, int& printScale) {
+    RefreshPageMetrics(printer.pageLayout(), printer.resolution(), sheet, metrics, printScale);
+}
+
+void RefreshPageMetrics(const QPageLayout& layout, int dpi, const app::LabelSheet& sheet,
+                        app::PrinterMetrics& metrics, int& printScale) {
     ReadScreenResolution(QGuiApplication::primaryScreen(), metrics);
-    ReadPrinterCapabilities(printer, metrics);
+    ReadPageCapabilities(layout, dpi, metrics);
     RecomputeLayout(sheet, metrics, printScale);
 }
 

@@ -41,6 +41,7 @@ LabelBoxes BoxesOfSheet(const app::LabelSheet& sheet, QChar separator) {
                               sheet.MarginLeft,  sheet.GapHeight,  sheet.GapWidth};
     LabelBoxes boxes;
     boxes.Metric = sheet.MetricLabel;
+    boxes.Feed = sheet.Feed;
     for (int i = 0; i < kLabelBoxCount; ++i)
         boxes.Text[i] = platform::FormatFloat(kLengthPattern, lengths[i], separator);
     return boxes;
@@ -80,6 +81,7 @@ LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& met
     app::PrinterMetrics layout = metrics;
     int printScale = 0; // a copy: the layout's 10-mil default must not reach the settings
     RecomputeLayout(SheetOfBoxes(boxes, separator), layout, printScale);
+    if (boxes.Feed == app::LabelFeed::Roll) layout.Rows = layout.Columns = 1;
     const bool cm = boxes.Metric;
     const int dpiX = metrics.PrinterDpiX;
     const int dpiY = metrics.PrinterDpiY;
@@ -99,7 +101,15 @@ app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {
             value(LabelBox::Left),
             value(LabelBox::GapHeight),
             value(LabelBox::GapWidth),
-            boxes.Metric};
+            boxes.Metric,
+            boxes.Feed};
+}
+
+void SetRoll(LabelBoxes& boxes, bool roll, QChar separator) {
+    boxes.Feed = roll ? app::LabelFeed::Roll : app::LabelFeed::Sheet;
+    if (!roll) return;
+    for (const LabelBox box : {LabelBox::Top, LabelBox::Left, LabelBox::GapHeight, LabelBox::GapWidth})
+        boxes[box] = LeaveLengthBox(QStringLiteral("0"), separator);
 }
 
 } // namespace print

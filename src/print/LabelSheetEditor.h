@@ -24,6 +24,8 @@ inline constexpr int kLabelBoxCount = 6;
 struct LabelBoxes {
     std::array<QString, kLabelBoxCount> Text;
     bool Metric = false; // "Centimeters" selected
+    // A roll: the margin and gap boxes stay 0 and disabled, and the page is the label.
+    app::LabelFeed Feed = app::LabelFeed::Sheet;
 
     QString& operator[](LabelBox box) { return Text[static_cast<int>(box)]; }
     const QString& operator[](LabelBox box) const { return Text[static_cast<int>(box)]; }
@@ -63,8 +65,13 @@ struct LabelReadouts {
     bool operator==(const LabelReadouts&) const = default;
 };
 
+// Rows and columns on the printer's paper; a roll has one label a page, whatever the paper.
 LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& metrics,
                          QChar decimalSeparator = platform::LocaleDecimalSeparator());
+
+// The boxes of a roll of `width` by `height` as the boxes give them ("Roll" ticked), or of the
+// sheet they make with margins and gaps of 0 when it is unticked.
+void SetRoll(LabelBoxes& boxes, bool roll, QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
 // The sheet the boxes describe (CommitSheet); an unreadable box counts as 0.
 app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes,

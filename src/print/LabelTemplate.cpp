@@ -132,6 +132,7 @@ bool MatchesSearch(const LabelTemplate& sheet, const QString& search) {
 }
 
 QString LayoutNote(const LabelTemplate& sheet, const app::PrinterMetrics& metrics) {
+    if (app::IsRoll(sheet.sheet)) return {};
     app::PrinterMetrics layout = metrics;
     int printScale = 0; // a copy: nothing of this layout is kept
     RecomputeLayout(sheet.sheet, layout, printScale);

@@ -15,6 +15,9 @@
 
 namespace print {
 
+// The paper of a roll's entry: the label itself.
+inline constexpr char kRollPaper[] = "Roll";
+
 struct LabelTemplate {
     QString maker;       // "Avery"
     QString product;     // "5160"
@@ -68,7 +71,8 @@ QString TemplateLine(const LabelTemplate& sheet);
 // decimal comma or point. An empty search matches every sheet.
 bool MatchesSearch(const LabelTemplate& sheet, const QString& search);
 
-// Empty when the sheet's labels are what its layout on the printer's paper gives; otherwise
+// Empty when the sheet's labels are what its layout on the printer's paper gives, and for a roll,
+// whose paper is the label; otherwise
 // "The sheet has 14 labels; 12 fit the printer's paper as laid out."
 QString LayoutNote(const LabelTemplate& sheet, const app::PrinterMetrics& metrics);
 

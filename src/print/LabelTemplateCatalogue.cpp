@@ -60,6 +60,22 @@ LabelTemplate ReadSheet(const QXmlStreamReader& xml) {
             in.Whole("count")};
 }
 
+// A roll: one label a page, on paper of the label's size.
+LabelTemplate ReadRoll(const QXmlStreamReader& xml) {
+    const SheetReader in(xml);
+    const LengthUnit unit = in.Unit();
+    const bool metric = IsMetricUnit(unit);
+    const auto length = [&](const char* name) { return SheetLength(in.Real(name), unit, metric); };
+    return {in.Text("maker"),
+            in.Text("product"),
+            in.Text("description"),
+            QString::fromLatin1(kRollPaper),
+            app::RollSheet(length("width"), length("height"), metric),
+            1,
+            1,
+            1};
+}
+
 } // namespace
 
 std::vector<LabelTemplate> ReadTemplateCatalogue(const QByteArray& xml) {
@@ -68,6 +84,7 @@ std::vector<LabelTemplate> ReadTemplateCatalogue(const QByteArray& xml) {
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("label-sheets")) continue; // into the root
         if (reader.name() == QLatin1String("sheet")) sheets.push_back(ReadSheet(reader));
+        if (reader.name() == QLatin1String("roll")) sheets.push_back(ReadRoll(reader));
         reader.skipCurrentElement();
     }
     if (reader.hasError())

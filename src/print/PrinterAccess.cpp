@@ -2,6 +2,7 @@
 
 #include "app/PrinterOffsets.h"
 #include "platform/Errors.h"
+#include "print/CupsQueue.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
@@ -27,24 +28,11 @@ constexpr PaperName kPapers[] = {
     {"a4", Paper::A4, QPageSize::A4},
 };
 
-QPageSize PageSizeOf(Paper paper) {
-    const auto* found = std::find_if(std::begin(kPapers), std::end(kPapers),
-                                     [&](const PaperName& p) { return p.paper == paper; });
-    return QPageSize(found->id);
-}
-
 bool SameLetters(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) ==
                std::tolower(static_cast<unsigned char>(y));
     });
-}
-
-void CheckResolution(int dpi) {
-    if (dpi < kMinPrinterDpi || dpi > kMaxPrinterDpi)
-        throw platform::Failure("The resolution must be from " + std::to_string(kMinPrinterDpi) +
-                                " to " + std::to_string(kMaxPrinterDpi) + " dots per inch, not " +
-                                std::to_string(dpi));
 }
 
 std::string UnknownPrinterMessage(const std::string& name, const QStringList& known) {
@@ -54,6 +42,19 @@ std::string UnknownPrinterMessage(const std::string& name, const QStringList& kn
 }
 
 } // namespace
+
+QPageSize PageSizeOf(Paper paper) {
+    const auto* found = std::find_if(std::begin(kPapers), std::end(kPapers),
+                                     [&](const PaperName& p) { return p.paper == paper; });
+    return QPageSize(found->id);
+}
+
+void CheckResolution(int dpi) {
+    if (dpi < kMinPrinterDpi || dpi > kMaxPrinterDpi)
+        throw platform::Failure("The resolution must be from " + std::to_string(kMinPrinterDpi) +
+                                " to " + std::to_string(kMaxPrinterDpi) + " dots per inch, not " +
+                                std::to_string(dpi));
+}
 
 std::optional<Paper> PaperFromName(std::string_view name) {
     for (const PaperName& p : kPapers)
@@ -74,6 +75,11 @@ std::string DefaultPrinterName() {
 
 std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optional<Paper> paper,
                                            int dpi) {
+    return OpenNamedPrinter(name, paper ? std::optional(PageSizeOf(*paper)) : std::nullopt, dpi);
+}
+
+std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name,
+                                           const std::optional<QPageSize>& page, int dpi) {
     if (dpi != 0) CheckResolution(dpi);
     const QString wanted = QString::fromStdString(name);
     const QStringList known = QPrinterInfo::availablePrinterNames();
@@ -84,9 +90,11 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optiona
     if (printer->printerName() != wanted)
         throw platform::Failure(UnknownPrinterMessage(name, QPrinterInfo::availablePrinterNames()));
     // Qt keeps its own default paper (A4) for a named printer: ask for the queue's unless told.
-    printer->setPageSize(paper ? PageSizeOf(*paper)
-                               : QPrinterInfo::printerInfo(wanted).defaultPageSize());
-    if (dpi != 0) printer->setResolution(dpi);
+    printer->setPageSize(page ? *page : QPrinterInfo::printerInfo(wanted).defaultPageSize());
+    if (dpi == 0)
+        UseDriverResolution(*printer);
+    else
+        printer->setResolution(dpi);
     printer->setFullPage(false);
     return printer;
 }
@@ -94,6 +102,14 @@ std::unique_ptr<QPrinter> OpenNamedPrinter(const std::string& name, std::optiona
 std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, Paper paper, int dpi) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     SetUpPdfPrinter(*printer, path, paper, dpi);
+    return printer;
+}
+
+std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, const QPageSize& page, int dpi) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    SetUpPdfPrinter(*printer, path, Paper::Letter, dpi);
+    printer->setPageLayout(
+        QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     return printer;
 }
 
@@ -111,6 +127,12 @@ void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dp
 
 bool IsPdfOutput(const QPrinter& printer) {
     return printer.outputFormat() == QPrinter::PdfFormat;
+}
+
+void UseDriverResolution(QPrinter& printer) {
+    if (IsPdfOutput(printer)) return;
+    const int dpi = DriverResolution(printer.printerName());
+    if (dpi >= kMinPrinterDpi && dpi <= kMaxPrinterDpi) printer.setResolution(dpi);
 }
 
 QString OffsetPrinterName(const QPrinter& printer) {

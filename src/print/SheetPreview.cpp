@@ -2,6 +2,8 @@
 
 #include "engine/Units.h"
 
+#include <algorithm>
+
 namespace print {
 namespace {
 
@@ -72,6 +74,27 @@ std::optional<int> PreviewHitTest(const app::LabelSheet& sheet, const app::Print
 
 QString SkipLabelText(int skip) {
     return skip == 1 ? QStringLiteral("Skip 1 Label") : QStringLiteral("Skip %1 Labels").arg(skip);
+}
+
+std::vector<PreviewLabel> RollStrip(const app::LabelSheet& roll, int width, int height) {
+    constexpr int kGap = 4; // the roll's liner between two labels
+    const double aspect = roll.LabelHeight / roll.LabelWidth;
+    if (!(aspect > 0) || width <= 2 * kInset || height <= 2 * kInset) return {};
+    int labelWidth = width - 2 * kInset;
+    int labelHeight = std::max(engine::RoundHalfEven(labelWidth * aspect), 1);
+    if (labelHeight > height - 2 * kInset) {
+        labelHeight = height - 2 * kInset;
+        labelWidth = std::max(engine::RoundHalfEven(labelHeight / aspect), 1);
+    }
+    std::vector<PreviewLabel> strip;
+    const int left = (width - labelWidth) / 2;
+    for (int top = kInset; top + labelHeight <= height - kInset; top += labelHeight + kGap) {
+        const int index = static_cast<int>(strip.size());
+        strip.push_back({{left, top, labelWidth, labelHeight},
+                         index,
+                         index == 0 ? PreviewFill::Start : PreviewFill::Free});
+    }
+    return strip;
 }
 
 } // namespace print

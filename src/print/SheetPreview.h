@@ -47,6 +47,11 @@ std::vector<PreviewLabel> PreviewLabels(const app::LabelSheet& sheet,
                                         const app::PrinterMetrics& metrics,
                                         const PreviewGeometry& geometry, int skip);
 
+// A roll as a strip of its labels down a paint box of width × height: each as wide as the box
+// less 5 pixels a side (or as tall as it less 5 above and below), 4 pixels apart, as many as
+// fit, the first the start label: a roll has no labels to skip.
+std::vector<PreviewLabel> RollStrip(const app::LabelSheet& roll, int width, int height);
+
 // The label under (x, y); where labels overlap, the last one in row order.
 std::optional<int> PreviewHitTest(const app::LabelSheet& sheet, const app::PrinterMetrics& metrics,
                                   const PreviewGeometry& geometry, int x, int y);

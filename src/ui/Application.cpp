@@ -28,12 +28,14 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(QIcon(QStringLiteral(":/tallyrune.svg")));
 }
 
+// Commands catch their own failures where they are connected (ConnectCommand); one that still
+// arrives here has unwound through Qt's frames, after which Qt's state is undefined: it is
+// logged and the program stops.
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {
-        ShowFailure(QApplication::activeWindow(), failure);
-        return false;
+        qFatal("%s: uncaught failure: %s", kProgramTitle, failure.what());
     }
 }
 

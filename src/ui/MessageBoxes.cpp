@@ -1,5 +1,6 @@
 #include "ui/MessageBoxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 namespace ui {
@@ -29,6 +30,11 @@ bool RunShowingFailures(QWidget* parent, const std::function<void()>& action) {
         ShowFailure(parent, failure);
         return false;
     }
+}
+
+QWidget* FailureParent(QObject* receiver) {
+    if (auto* widget = qobject_cast<QWidget*>(receiver)) return widget;
+    return QApplication::activeWindow();
 }
 
 } // namespace ui

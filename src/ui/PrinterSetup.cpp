@@ -24,6 +24,7 @@ void RunPrinterSetup(QWidget* parent, ui::AppState& state) {
         if (QPushButton* ok = buttons->button(QDialogButtonBox::Ok))
             ok->setText(QStringLiteral("OK"));
     dialog.exec();
+    print::UseDriverResolution(state.Printer);
     print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                  state.Settings.Printing.PrintScale);
 }

@@ -66,8 +66,12 @@ void SheetPreviewBox::paintEvent(QPaintEvent*) {
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     const print::PreviewGeometry g = Geometry();
-    painter.drawRect(Outline(g.left, g.top, g.right, g.bottom));
-    for (const print::PreviewLabel& label : print::PreviewLabels(*sheet_, *metrics_, g, skip_)) {
+    const bool roll = app::IsRoll(*sheet_);
+    if (!roll) painter.drawRect(Outline(g.left, g.top, g.right, g.bottom));
+    const std::vector<print::PreviewLabel> labels =
+        roll ? print::RollStrip(*sheet_, width(), height())
+             : print::PreviewLabels(*sheet_, *metrics_, g, skip_);
+    for (const print::PreviewLabel& label : labels) {
         const print::LabelCell& c = label.cell;
         const QRect cell = Outline(c.left, c.top, c.Right(), c.Bottom());
         painter.setBrush(FillColour(label.fill));
@@ -78,7 +82,7 @@ void SheetPreviewBox::paintEvent(QPaintEvent*) {
 
 // Any mouse button.
 void SheetPreviewBox::mousePressEvent(QMouseEvent* event) {
-    if (!sheet_ || !metrics_) return;
+    if (!sheet_ || !metrics_ || app::IsRoll(*sheet_)) return; // nothing to skip on a roll
     const QPoint at = event->position().toPoint();
     if (const auto index = print::PreviewHitTest(*sheet_, *metrics_, Geometry(), at.x(), at.y()))
         emit labelClicked(*index);

@@ -1,4 +1,5 @@
 #include "ui/SpinButton.h"
+#include "ui/MessageBoxes.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,8 +28,8 @@ SpinButton::SpinButton(QWidget* parent)
     layout->addWidget(up_);
     layout->addWidget(down_);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    connect(up_, &QToolButton::clicked, this, &SpinButton::upClick);
-    connect(down_, &QToolButton::clicked, this, &SpinButton::downClick);
+    ConnectCommand(up_, &QToolButton::clicked, this, &SpinButton::upClick);
+    ConnectCommand(down_, &QToolButton::clicked, this, &SpinButton::downClick);
 }
 
 } // namespace ui

@@ -1,4 +1,5 @@
 #include "ui/TFAbout.h"
+#include "ui/MessageBoxes.h"
 
 #include "ui/DialogPlacement.h"
 #include "ui/ScreenFit.h"
@@ -42,7 +43,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     QPushButton* okay = buttons->addButton(QStringLiteral("&Okay!"), QDialogButtonBox::AcceptRole);
     okay->setObjectName(QStringLiteral("btOkay"));
     okay->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    ConnectCommand(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

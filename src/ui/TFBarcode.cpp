@@ -1,4 +1,5 @@
 #include "ui/TFBarcode.h"
+#include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -64,15 +65,15 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, boo
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWidget(picture_);
     setMinimumWidth(kMinimumWidth);
-    connect(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
+    ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
     // Qt shows "[*]" as "*" while the window is marked modified, and hides it otherwise.
-    connect(&document_, &app::BarcodeDocument::captionChanged, this,
+    ConnectCommand(&document_, &app::BarcodeDocument::captionChanged, this,
             [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
-    connect(&document_, &app::BarcodeDocument::hintChanged, this, [this](const QString& hint) {
+    ConnectCommand(&document_, &app::BarcodeDocument::hintChanged, this, [this](const QString& hint) {
         setToolTip(hint);
         picture_->setToolTip(hint);
     });
-    connect(&document_, &app::BarcodeDocument::modifiedChanged, this, &QWidget::setWindowModified);
+    ConnectCommand(&document_, &app::BarcodeDocument::modifiedChanged, this, &QWidget::setWindowModified);
 }
 
 TFBarcode::~TFBarcode() = default;

@@ -61,9 +61,9 @@ TFCalibration::TFCalibration(QWidget* parent, ui::AppState& state)
     QPushButton* page =
         buttons->addButton(QStringLiteral("Print Calibration Page"), QDialogButtonBox::ActionRole);
     page->setObjectName(QStringLiteral("btCalibrationPage"));
-    connect(page, &QPushButton::clicked, this, &TFCalibration::PrintCalibrationPageClick);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TFCalibration::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    ConnectCommand(page, &QPushButton::clicked, this, &TFCalibration::PrintCalibrationPageClick);
+    ConnectCommand(buttons, &QDialogButtonBox::accepted, this, &TFCalibration::accept);
+    ConnectCommand(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

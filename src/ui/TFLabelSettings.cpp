@@ -7,6 +7,7 @@
 #include "print/LabelFormatFile.h"
 #include "print/LabelLayout.h"
 #include "print/LabelTemplateCatalogue.h"
+#include "print/PaperSize.h"
 #include "print/UserTemplates.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ExitWatcher.h"
@@ -16,9 +17,11 @@
 #include "ui/ScreenFit.h"
 #include "ui_TFLabelSettings.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace ui {
 namespace {
@@ -50,22 +53,23 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, ui::AppState& state)
         FilterLengthCharacters(*Box(box), print::kLabelBoxLength);
         exits->Watch(Box(box), [this, box] { return LeaveBox(box); });
     }
-    connect(ui_->RadioButton1, &QRadioButton::clicked, this, [this] { UnitClick(false); });
-    connect(ui_->RadioButton2, &QRadioButton::clicked, this, [this] { UnitClick(true); });
-    connect(ui_->LoadBtn, &QPushButton::clicked, this, &TFLabelSettings::LoadBtnClick);
-    connect(ui_->SaveBtn, &QPushButton::clicked, this, &TFLabelSettings::SaveBtnClick);
-    connect(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
+    ConnectCommand(ui_->RadioButton1, &QRadioButton::clicked, this, [this] { UnitClick(false); });
+    ConnectCommand(ui_->RadioButton2, &QRadioButton::clicked, this, [this] { UnitClick(true); });
+    ConnectCommand(ui_->LoadBtn, &QPushButton::clicked, this, &TFLabelSettings::LoadBtnClick);
+    ConnectCommand(ui_->SaveBtn, &QPushButton::clicked, this, &TFLabelSettings::SaveBtnClick);
+    ConnectCommand(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
         RunShowingFailures(this, [this] { CommitSheet(); });
         accept();
     });
     OfferTemplates({});
     ui_->lbTemplates->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     ui_->eTemplateSearch->installEventFilter(this);
-    connect(ui_->eTemplateSearch, &QLineEdit::textChanged, this, &TFLabelSettings::ShowTemplates);
-    connect(ui_->lbTemplates, &QListWidget::currentRowChanged, this,
+    ConnectCommand(ui_->eTemplateSearch, &QLineEdit::textChanged, this, &TFLabelSettings::ShowTemplates);
+    ConnectCommand(ui_->lbTemplates, &QListWidget::currentRowChanged, this,
             &TFLabelSettings::TemplateChosen);
-    connect(ui_->TemplateImportBtn, &QPushButton::clicked, this,
+    ConnectCommand(ui_->TemplateImportBtn, &QPushButton::clicked, this,
             &TFLabelSettings::TemplateImportBtnClick);
+    ConnectCommand(ui_->cbRoll, &QCheckBox::toggled, this, &TFLabelSettings::RollClick);
     ShowTemplates();
     FitTemplateList();
     KeepWithinScreen(*this); // last: the body is complete
@@ -108,6 +112,7 @@ print::LabelBoxes TFLabelSettings::Boxes() const {
     for (const LabelBox box : kBoxes)
         boxes[box] = Box(box)->text();
     boxes.Metric = ui_->RadioButton2->isChecked();
+    boxes.Feed = ui_->cbRoll->isChecked() ? app::LabelFeed::Roll : app::LabelFeed::Sheet;
     return boxes;
 }
 
@@ -116,6 +121,11 @@ void TFLabelSettings::ShowBoxes(const print::LabelBoxes& boxes) {
     boxesMetric_ = boxes.Metric;
     for (const LabelBox box : kBoxes)
         Box(box)->setText(boxes[box]);
+    const bool roll = boxes.Feed == app::LabelFeed::Roll;
+    const QSignalBlocker quiet(ui_->cbRoll); // showing a roll is no user's choice
+    ui_->cbRoll->setChecked(roll);
+    ui_->gbMargins->setEnabled(!roll);
+    ui_->gbGutters->setEnabled(!roll);
 }
 
 // Setting the unit buttons from the sheet converts nothing.
@@ -143,8 +153,17 @@ QString TFLabelSettings::TemplateNote() const {
     return print::LayoutNote(*chosen_, state_.Metrics);
 }
 
+// A roll of the size in the boxes, or the sheet they make: its margins and gaps are 0.
+void TFLabelSettings::RollClick(bool roll) {
+    print::LabelBoxes boxes = Boxes();
+    print::SetRoll(boxes, roll);
+    ShowBoxes(boxes);
+    UpdateReadouts();
+}
+
 void TFLabelSettings::CommitSheet() {
     state_.Settings.Labels = print::SheetOfBoxes(Boxes());
+    print::UseRollPaper(state_.Printer, state_.Settings.Labels);
     print::RefreshPrinterMetrics(state_.Printer, state_.Settings.Labels, state_.Metrics,
                                  state_.Settings.Printing.PrintScale);
 }

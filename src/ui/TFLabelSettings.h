@@ -54,6 +54,7 @@ class TFLabelSettings : public QDialog {
     void CommitSheet();
     bool LeaveBox(print::LabelBox box);
     void UnitClick(bool metric);
+    void RollClick(bool roll);
     void LoadBtnClick();
     void SaveBtnClick();
     void ShowTemplates();

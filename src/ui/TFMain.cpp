@@ -145,7 +145,7 @@ void TFMain::SetUpStatusBar() {
     scanPanel_->setIndent(2);
     statusBar()->addPermanentWidget(scanPanel_);
     scan_ = new app::ScanMonitor(this);
-    connect(scan_, &app::ScanMonitor::verdictChanged, this, &TFMain::ShowScanVerdict);
+    ConnectCommand(scan_, &app::ScanMonitor::verdictChanged, this, &TFMain::ShowScanVerdict);
 }
 
 // The scan check follows the active document; it runs a moment after the last change.
@@ -177,7 +177,7 @@ void TFMain::SetUpPopupMenu() {
         item->setIcon(command->icon());
         item->setShortcut(command->shortcut()); // shown; active only while the pop-up is
         item->setShortcutContext(Qt::WidgetShortcut);
-        connect(item, &QAction::triggered, command, &QAction::trigger);
+        ConnectCommand(item, &QAction::triggered, command, &QAction::trigger);
     }
     popup_->addAction(ui_->acCopy);
     popup_->addSeparator();
@@ -189,22 +189,22 @@ void TFMain::SetUpPopupMenu() {
 }
 
 void TFMain::ConnectToolbar() {
-    connect(ui_->cbBarcodeType, &QComboBox::currentIndexChanged, this,
+    ConnectCommand(ui_->cbBarcodeType, &QComboBox::currentIndexChanged, this,
             &TFMain::cbBarcodeTypeChange);
-    connect(ui_->eText, &QLineEdit::textChanged, this, &TFMain::eTextChange);
-    connect(ui_->cbScale, &QComboBox::currentIndexChanged, this, &TFMain::cbScaleChange);
-    connect(ui_->cbRotate, &QComboBox::currentIndexChanged, this, &TFMain::cbRotateChange);
-    connect(ui_->cbInterpret, &QCheckBox::toggled, this, &TFMain::cbInterpretClick);
-    connect(ui_->sbFont, &QToolButton::clicked, this, &TFMain::sbFontClick);
-    connect(ui_->eHeight, &QLineEdit::returnPressed, this, &TFMain::eHeightExit);
-    connect(ui_->miMetrics, &QAction::triggered, this, [this] { SwitchUnits(true); });
-    connect(ui_->miImperial, &QAction::triggered, this, [this] { SwitchUnits(false); });
-    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    ConnectCommand(ui_->eText, &QLineEdit::textChanged, this, &TFMain::eTextChange);
+    ConnectCommand(ui_->cbScale, &QComboBox::currentIndexChanged, this, &TFMain::cbScaleChange);
+    ConnectCommand(ui_->cbRotate, &QComboBox::currentIndexChanged, this, &TFMain::cbRotateChange);
+    ConnectCommand(ui_->cbInterpret, &QCheckBox::toggled, this, &TFMain::cbInterpretClick);
+    ConnectCommand(ui_->sbFont, &QToolButton::clicked, this, &TFMain::sbFontClick);
+    ConnectCommand(ui_->eHeight, &QLineEdit::returnPressed, this, &TFMain::eHeightExit);
+    ConnectCommand(ui_->miMetrics, &QAction::triggered, this, [this] { SwitchUnits(true); });
+    ConnectCommand(ui_->miImperial, &QAction::triggered, this, [this] { SwitchUnits(false); });
+    ConnectCommand(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window && !creatingDocument_) SyncToolbar();
     });
-    connect(ui_->mdiArea, &DocumentArea::menuRequested, this, &TFMain::PopupMenuAt);
-    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, &TFMain::CheckActiveScan);
-    connect(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    ConnectCommand(ui_->mdiArea, &DocumentArea::menuRequested, this, &TFMain::PopupMenuAt);
+    ConnectCommand(ui_->mdiArea, &QMdiArea::subWindowActivated, this, &TFMain::CheckActiveScan);
+    ConnectCommand(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         setWindowModified(window && window->isWindowModified());
     });
 }
@@ -276,10 +276,10 @@ TFBarcode* TFMain::CreateDocumentWindow() {
         new TFBarcode(*this, state_.Metrics, state_.Settings.Metric, state_.Settings.Labels);
     ui_->mdiArea->addSubWindow(window);
     const app::BarcodeDocument* document = &window->Document();
-    connect(document, &app::BarcodeDocument::rendered, this, [this, document] {
+    ConnectCommand(document, &app::BarcodeDocument::rendered, this, [this, document] {
         if (document == ActiveDocument()) scan_->Schedule(*document);
     });
-    connect(document, &app::BarcodeDocument::modifiedChanged, this, [this, document](bool mark) {
+    ConnectCommand(document, &app::BarcodeDocument::modifiedChanged, this, [this, document](bool mark) {
         if (document == ActiveDocument()) setWindowModified(mark);
     });
     window->show();
@@ -293,15 +293,16 @@ void TFMain::NewDocument() {
         const QScopedValueRollback creating(creatingDocument_, true);
         window = CreateDocumentWindow();
         app::BarcodeDocument& document = window->Document();
-        document.SetSuspended(true);
-        document.SetFileName(QStringLiteral("barcode_%1").arg(nextDocNumber_));
-        document.SetScale(std::max(ui_->cbScale->currentIndex(), 0) + 1);
-        document.SetBarHeight(height);
-        document.SetSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
-        document.SetInterpret(ui_->cbInterpret->isChecked());
-        document.SetRotation(static_cast<std::uint8_t>(std::max(ui_->cbRotate->currentIndex(), 0)));
-        document.SetBarcodeFont(toolbarFont_);
-        document.SetSuspended(false);
+        {
+            const app::ScopedSuspension suspended(document); // one drawing, below
+            document.SetFileName(QStringLiteral("barcode_%1").arg(nextDocNumber_));
+            document.SetScale(std::max(ui_->cbScale->currentIndex(), 0) + 1);
+            document.SetBarHeight(height);
+            document.SetSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
+            document.SetInterpret(ui_->cbInterpret->isChecked());
+            document.SetRotation(static_cast<std::uint8_t>(std::max(ui_->cbRotate->currentIndex(), 0)));
+            document.SetBarcodeFont(toolbarFont_);
+        }
         document.Refresh();
         document.SetMetric(state_.Settings.Metric);
         document.ClearModified();
@@ -324,7 +325,8 @@ void TFMain::OpenDocument(const QString& path) {
     app::BarcodeDocument& document = *ActiveDocument();
     const std::optional<app::Corrections> corrections = document.Open(path, opened);
     if (corrections) RememberFile(path);
-    SyncToolbar(); // stores the file's text filtered
+    document.SetBarcodeText(document.BarcodeText()); // what the symbology carries of it
+    SyncToolbar();
     document.ClearModified();
     ui_->eText->setFocus();
     if (corrections && !corrections->empty())
@@ -334,11 +336,11 @@ void TFMain::OpenDocument(const QString& path) {
 void TFMain::SyncToolbar() {
     app::BarcodeDocument* document = ActiveDocument();
     if (!document) return;
-    syncEnabled_ = false;
+    const QScopedValueRollback pause(syncEnabled_, false);
     CheckUnits(document->Metric());
     ShowUnitLabels();
     SelectQuietly(*ui_->cbScale, document->Scale() - 1);
-    ShowSizes(); // from here on the handlers are live
+    ShowSizes();
     ui_->cbInterpret->setChecked(document->Interpret());
     SelectQuietly(*ui_->cbRotate, document->Rotation());
     const int typeIndex = engine::SymbologyToCombo(document->Symbology());
@@ -348,15 +350,13 @@ void TFMain::SyncToolbar() {
     toolbarFont_ = document->BarcodeFont();
     ui_->eFont->setText(toolbarFont_.family());
     ShowCharsetHint();
-    syncEnabled_ = true;
 }
 
 void TFMain::ShowSizes() {
-    syncEnabled_ = false;
+    const QScopedValueRollback pause(syncEnabled_, false);
     const app::SizeReadouts sizes = app::ReadoutsOf(ActiveDocument(), metricsChecked_, decimal_);
     ui_->eHeight->setText(sizes.height);
     ui_->eWidth->setText(sizes.width);
-    syncEnabled_ = true;
 }
 
 void TFMain::ShowUnitLabels() {
@@ -378,7 +378,7 @@ void TFMain::CheckUnits(bool metric) {
 // Only the active document is converted; the others keep their unit.
 void TFMain::SwitchUnits(bool metric) {
     if (metricsChecked_ == metric) return CheckUnits(metric);
-    syncEnabled_ = false;
+    const QScopedValueRollback pause(syncEnabled_, false);
     CheckUnits(metric);
     state_.Settings.Metric = metric;
     if (app::BarcodeDocument* document = ActiveDocument()) {
@@ -386,7 +386,6 @@ void TFMain::SwitchUnits(bool metric) {
         document->SetBarHeight(app::ConvertBarHeight(document->BarHeight(), metric));
     }
     ShowUnits();
-    syncEnabled_ = true;
 }
 
 void TFMain::ShowCharsetHint() {
@@ -413,7 +412,7 @@ void TFMain::eTextChange(const QString& text) {
     document->SetBarcodeText(ToLatin1(text));
     const QString stored = FromLatin1(document->BarcodeText());
     if (stored != text) {
-        syncEnabled_ = false;
+        const QScopedValueRollback pause(syncEnabled_, false);
         ui_->eText->setText(stored);
         ui_->eText->setCursorPosition(static_cast<int>(stored.size()));
     }
@@ -469,13 +468,12 @@ double TFMain::NormaliseHeightBox() {
 // A box that still shows the document's height leaves it as it is: the shown value is rounded
 // to three decimals, and applying it would move a height the window was dragged to.
 void TFMain::eHeightExit() {
-    syncEnabled_ = false;
+    const QScopedValueRollback pause(syncEnabled_, false);
     app::BarcodeDocument* document = ActiveDocument();
     const bool untouched =
         document && ui_->eHeight->text() == app::FormatSize(document->BarHeight(), decimal_);
     const double value = NormaliseHeightBox();
     if (document && !untouched) document->SetBarHeight(value);
-    syncEnabled_ = true;
 }
 
 bool TFMain::eventFilter(QObject* watched, QEvent* event) {

@@ -41,10 +41,10 @@ void TFMain::ConnectCommands() {
         {ui_->miAbout, &TFMain::AboutExecute},
     };
     for (const auto& [action, command] : commands)
-        connect(action, &QAction::triggered, this, command);
-    connect(ui_->miCloseAll, &QAction::triggered, this, &TFMain::CloseAll);
-    connect(ui_->miPrintSetup, &QAction::triggered, this, [this] { dialogs_->PrintSetup(); });
-    connect(ui_->miExit, &QAction::triggered, this, &QWidget::close);
+        ConnectCommand(action, &QAction::triggered, this, command);
+    ConnectCommand(ui_->miCloseAll, &QAction::triggered, this, &TFMain::CloseAll);
+    ConnectCommand(ui_->miPrintSetup, &QAction::triggered, this, [this] { dialogs_->PrintSetup(); });
+    ConnectCommand(ui_->miExit, &QAction::triggered, this, &QWidget::close);
 }
 
 void TFMain::acOpenExecute() {

@@ -5,6 +5,7 @@
 #include "export/ExportSettings.h"
 #include "print/DeviceMetrics.h"
 #include "print/ModuleWidthWarning.h"
+#include "print/PaperSize.h"
 #include "print/PrintJob.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
@@ -112,39 +113,45 @@ TFPrintIt::~TFPrintIt() = default;
 void TFPrintIt::Connect() {
     for (QRadioButton* button :
          {ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->rbText, ui_->rbSeq, ui_->rbData})
-        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+        ConnectCommand(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on) UpdateEnabling();
         });
     for (const auto& [button, choice] : WidthButtons())
-        connect(button, &QRadioButton::clicked, this, [this, c = choice] {
+        ConnectCommand(button, &QRadioButton::clicked, this, [this, c = choice] {
             options_.Width = c;
             ShowWidthWarning();
         });
     auto* exits = new ExitWatcher(this);
     for (QLineEdit* box : {ui_->ePages, ui_->eLabels, ui_->eCopies})
         exits->Watch(box, [this, box] { return LeaveCountBox(box); });
-    connect(ui_->SpinButton1, &SpinButton::upClick, this,
+    ConnectCommand(ui_->SpinButton1, &SpinButton::upClick, this,
             [this] { Spin(&print::PrintOptions::CustomDotsUp); });
-    connect(ui_->SpinButton1, &SpinButton::downClick, this,
+    ConnectCommand(ui_->SpinButton1, &SpinButton::downClick, this,
             [this] { Spin(&print::PrintOptions::CustomDotsDown); });
-    connect(ui_->eText, &QLineEdit::textChanged, this, &TFPrintIt::eTextChange);
-    connect(ui_->sbLeft, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() - 1); });
-    connect(ui_->sbRight, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() + 1); });
-    connect(ui_->PaintBox1, &SheetPreviewBox::labelClicked, this, &TFPrintIt::SetSkip);
-    connect(ui_->BitBtn1, &QPushButton::clicked, this, &TFPrintIt::BitBtn1Click);
-    connect(ui_->sbLabelSettings, &QPushButton::clicked, this, &TFPrintIt::sbLabelSettingsClick);
-    connect(ui_->sbSeqSettings, &QPushButton::clicked, this, &TFPrintIt::sbSeqSettingsClick);
-    connect(ui_->sbDataFile, &QPushButton::clicked, this, &TFPrintIt::sbDataFileClick);
+    ConnectCommand(ui_->eText, &QLineEdit::textChanged, this, &TFPrintIt::eTextChange);
+    ConnectCommand(ui_->sbLeft, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() - 1); });
+    ConnectCommand(ui_->sbRight, &QToolButton::clicked, this, [this] { SetSkip(options_.Skip() + 1); });
+    ConnectCommand(ui_->PaintBox1, &SheetPreviewBox::labelClicked, this, &TFPrintIt::SetSkip);
+    ConnectCommand(ui_->BitBtn1, &QPushButton::clicked, this, &TFPrintIt::BitBtn1Click);
+    ConnectCommand(ui_->sbLabelSettings, &QPushButton::clicked, this, &TFPrintIt::sbLabelSettingsClick);
+    ConnectCommand(ui_->sbSeqSettings, &QPushButton::clicked, this, &TFPrintIt::sbSeqSettingsClick);
+    ConnectCommand(ui_->sbDataFile, &QPushButton::clicked, this, &TFPrintIt::sbDataFileClick);
     for (QLineEdit* box : {ui_->eDataFile, ui_->eColumn})
-        connect(box, &QLineEdit::editingFinished, this, &TFPrintIt::DataChanged);
-    connect(ui_->cbHeader, &QCheckBox::toggled, this, &TFPrintIt::DataChanged);
-    connect(ui_->eCopies, &QLineEdit::textChanged, this, &TFPrintIt::ShowData);
-    connect(ui_->BitBtn2, &QPushButton::clicked, this, &TFPrintIt::BitBtn2Click);
-    connect(ui_->PreviewBtn, &QPushButton::clicked, this, &TFPrintIt::PreviewClick);
+        ConnectCommand(box, &QLineEdit::editingFinished, this, &TFPrintIt::DataChanged);
+    ConnectCommand(ui_->cbHeader, &QCheckBox::toggled, this, &TFPrintIt::DataChanged);
+    ConnectCommand(ui_->eCopies, &QLineEdit::textChanged, this, &TFPrintIt::ShowData);
+    ConnectCommand(ui_->BitBtn2, &QPushButton::clicked, this, &TFPrintIt::BitBtn2Click);
+    ConnectCommand(ui_->PreviewBtn, &QPushButton::clicked, this, &TFPrintIt::PreviewClick);
 }
 
 int TFPrintIt::Open(app::BarcodeDocument& document) {
     document_ = &document;
+    if (app::IsRoll(document.Labels())) {
+        print::UseRollPaper(state_.Printer, document.Labels());
+        print::UseDriverResolution(state_.Printer);
+        print::RefreshPrinterMetrics(state_.Printer, document.Labels(), state_.Metrics,
+                                     state_.Settings.Printing.PrintScale);
+    }
     options_.LoadOptions(document, state_.Settings, state_.Metrics);
     ShowOptions();
     UpdateEnabling();
@@ -255,6 +262,11 @@ void TFPrintIt::UpdateEnabling() {
     ui_->sbSeqSettings->setEnabled(enabling.SequenceSettings);
     ui_->eText->setEnabled(enabling.Text);
     ui_->pSkip->setVisible(enabling.SkipPanel);
+    // A roll is drawn as a strip, with no labels to skip.
+    const bool roll = app::IsRoll(state_.Settings.Labels);
+    for (QWidget* skip : std::initializer_list<QWidget*>{ui_->LSelectLbl, ui_->LSkipLbl,
+                                                         ui_->sbLeft, ui_->sbRight})
+        skip->setEnabled(!roll);
     for (QWidget* range : std::initializer_list<QWidget*>{
              ui_->rbSingle, ui_->rbPageRange, ui_->rbLabelRange, ui_->ePages, ui_->eLabels})
         range->setEnabled(enabling.Range);
@@ -290,6 +302,7 @@ void TFPrintIt::PlaceSkipLabels() {
 // clamped to the sheet as it is now.
 void TFPrintIt::SheetChanged() {
     UpdateCounts();
+    UpdateEnabling();
     PlaceSkipLabels();
     ui_->PaintBox1->update();
     SetSkip(options_.Skip());
@@ -387,6 +400,18 @@ void TFPrintIt::BitBtn2Click() {
     if (!cancelled) accept();
 }
 
+// The dialog's controls wait while it lives, on every path.
+class TFPrintIt::PrintingWhile {
+  public:
+    explicit PrintingWhile(TFPrintIt& dialog) : dialog_(dialog) { dialog_.SetPrinting(true); }
+    ~PrintingWhile() { dialog_.SetPrinting(false); }
+    PrintingWhile(const PrintingWhile&) = delete;
+    PrintingWhile& operator=(const PrintingWhile&) = delete;
+
+  private:
+    TFPrintIt& dialog_;
+};
+
 // A sequence kept in the document's file is taken from it as the command line takes it: under
 // the file's lock, never below the number the file holds, reserved there before printing.
 bool TFPrintIt::PrintOn(QPrinter& printer) {
@@ -409,16 +434,14 @@ bool TFPrintIt::PrintOn(QPrinter& printer) {
                              print::AdvancedSequence(sequence, job.SequenceTakes()));
     }
     TFPrintProgress progress(*this);
-    SetPrinting(true);
     try {
+        const PrintingWhile printing(*this);
         job.Run(progress);
     } catch (...) {
-        SetPrinting(false);
         reservation.reset(); // the numbers go back
         document_->NoteFileWritten();
         throw;
     }
-    SetPrinting(false);
     NoteWritten(printer, progress.CancelRequested());
     if (!reservation) return true;
     reservation->Settle(document_->Sequence().SeqCurrent); // a cancelled job's numbers stay used
@@ -448,7 +471,7 @@ void TFPrintIt::PreviewClick() {
     preview.setObjectName(QStringLiteral("PreviewDialog"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     preview.resize(kPreviewSize);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
+    ConnectCommand(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
     const bool printed = preview.exec() == QDialog::Accepted;
     RunShowingFailures(this, [this] { SheetChanged(); });
     if (printed) accept();

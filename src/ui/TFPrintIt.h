@@ -77,6 +77,7 @@ class TFPrintIt : public QDialog {
     bool PrintOn(QPrinter& printer); // false when the user cancelled before the job
     void NoteWritten(const QPrinter& printer, bool cancelled);
     void PreviewOn(QPrinter& printer);
+    class PrintingWhile; // SetPrinting(true) for its lifetime
     void SetPrinting(bool printing);
     void Connect();
 

@@ -1,4 +1,5 @@
 #include "ui/TFPrintProgress.h"
+#include "ui/MessageBoxes.h"
 
 #include "ui/DialogPlacement.h"
 #include "ui_TFPrintProgress.h"
@@ -19,7 +20,7 @@ constexpr Qt::WindowFlags kFlags =
 TFPrintProgress::TFPrintProgress(QWidget& owner)
     : QWidget(&owner, kFlags), ui_(std::make_unique<Ui::TFPrintProgress>()), owner_(owner) {
     ui_->setupUi(this);
-    connect(ui_->CancelBtn, &QPushButton::clicked, this, [this] { cancelled_ = true; });
+    ConnectCommand(ui_->CancelBtn, &QPushButton::clicked, this, [this] { cancelled_ = true; });
 }
 
 TFPrintProgress::~TFPrintProgress() = default;

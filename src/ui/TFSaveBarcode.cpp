@@ -71,7 +71,7 @@ void TFSaveBarcode::AddFormatItems() {
         previous = item;
     }
     setTabOrder(previous, ui_->eFileName);
-    connect(group, &QButtonGroup::idClicked, this, [this](int id) {
+    ConnectCommand(group, &QButtonGroup::idClicked, this, [this](int id) {
         model_.ChooseFormat(id);
         ShowFileName();
     });
@@ -82,33 +82,33 @@ void TFSaveBarcode::Connect() {
                                                        {ui_->rbPrinterDPI, DpiKind::Printer},
                                                        {ui_->rbOtherDPI, DpiKind::Other}};
     for (const auto& [button, kind] : kinds)
-        connect(button, &QRadioButton::clicked, this, [this, k = kind] { ChooseDpiType(k); });
-    connect(ui_->rbAutoSize, &QRadioButton::clicked, this,
+        ConnectCommand(button, &QRadioButton::clicked, this, [this, k = kind] { ChooseDpiType(k); });
+    ConnectCommand(ui_->rbAutoSize, &QRadioButton::clicked, this,
             [this] { model_.Settings.AutoSize = true; });
-    connect(ui_->rbCustom, &QRadioButton::clicked, this,
+    ConnectCommand(ui_->rbCustom, &QRadioButton::clicked, this,
             [this] { model_.Settings.AutoSize = false; });
-    connect(ui_->eDPI, &QLineEdit::textChanged, this, [this](const QString& text) {
+    ConnectCommand(ui_->eDPI, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text == model_.Settings.DpiText) return;
         RunShowingFailures(this, [&] { model_.SetDpiText(text); });
         ShowMils();
     });
-    connect(ui_->eScale, &QLineEdit::textChanged, this, [this](const QString& text) {
+    ConnectCommand(ui_->eScale, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text == model_.Settings.ScaleText) return;
         RunShowingFailures(this, [&] { model_.SetScaleText(text); });
         ShowMils();
     });
-    connect(ui_->eFileName, &QLineEdit::textChanged, this,
+    ConnectCommand(ui_->eFileName, &QLineEdit::textChanged, this,
             [this](const QString& text) { model_.FileName = text; });
-    connect(ui_->SpinButtonScale, &SpinButton::upClick, this,
+    ConnectCommand(ui_->SpinButtonScale, &SpinButton::upClick, this,
             [this] { Step(&exporting::ExportModel::ScaleUp); });
-    connect(ui_->SpinButtonScale, &SpinButton::downClick, this,
+    ConnectCommand(ui_->SpinButtonScale, &SpinButton::downClick, this,
             [this] { Step(&exporting::ExportModel::ScaleDown); });
-    connect(ui_->SpinButtonDPI, &SpinButton::upClick, this,
+    ConnectCommand(ui_->SpinButtonDPI, &SpinButton::upClick, this,
             [this] { Step(&exporting::ExportModel::DpiUp); });
-    connect(ui_->SpinButtonDPI, &SpinButton::downClick, this,
+    ConnectCommand(ui_->SpinButtonDPI, &SpinButton::downClick, this,
             [this] { Step(&exporting::ExportModel::DpiDown); });
-    connect(ui_->BitBtn1, &QPushButton::clicked, this, &TFSaveBarcode::BitBtn1Click);
-    connect(ui_->SaveBtn, &QPushButton::clicked, this, &TFSaveBarcode::SaveBtnClick);
+    ConnectCommand(ui_->BitBtn1, &QPushButton::clicked, this, &TFSaveBarcode::BitBtn1Click);
+    ConnectCommand(ui_->SaveBtn, &QPushButton::clicked, this, &TFSaveBarcode::SaveBtnClick);
 }
 
 void TFSaveBarcode::ShowSettings() {

@@ -40,7 +40,7 @@ TFSeqSettings::TFSeqSettings(QWidget* parent)
     exits->Watch(ui_->eSeqMax, [this] { return LeaveBox(print::LeaveSeqMax); });
     exits->Watch(ui_->eMinSize, [this] { return LeaveBox(MinSizeExit); });
     for (QLineEdit* box : {ui_->ePrefix, ui_->eSuffix})
-        connect(box, &QLineEdit::textChanged, this, &TFSeqSettings::UpdateSequencePreview);
+        ConnectCommand(box, &QLineEdit::textChanged, this, &TFSeqSettings::UpdateSequencePreview);
     KeepWithinScreen(*this); // last: the body is complete
 }
 

@@ -23,6 +23,8 @@ TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
         {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false},
         {3.81, 6.985, 1.27, 0.476, 0.0, 0.3175, true},
         {-0.25, 1e-5, 123456.789, 0.1, 1e20, 0.0, false},
+        app::RollSheet(2.0, 1.0, false),
+        app::RollSheet(6.2, 10.0, true),
     };
     QTemporaryDir dir;
     for (char16_t separator : {u'.', u','})
@@ -30,6 +32,35 @@ TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
             print::SaveLabelFormat(dir.filePath("sheet.fmt"), sheet, separator);
             EXPECT_EQ(print::LoadLabelFormat(dir.filePath("sheet.fmt"), separator), sheet);
         }
+}
+
+// ROLL: older files lack it and read as sheets; a sheet's section stays the one older builds
+// wrote, unless the file already has the key.
+TEST(LabelFormatFile, RollKeyIsWrittenForRollsAndWhereItWas) {
+    struct Case {
+        QByteArray before;
+        app::LabelFeed feed;
+        QByteArray rollLine; // in the file written, or empty for none
+    };
+    const Case cases[] = {
+        {"", app::LabelFeed::Sheet, ""},
+        {"", app::LabelFeed::Roll, "ROLL=1\r\n"},
+        {"[FORMAT]\r\nROLL=1\r\n", app::LabelFeed::Sheet, "ROLL=0\r\n"},
+        {"[FORMAT]\r\nROLL=0\r\n", app::LabelFeed::Roll, "ROLL=1\r\n"},
+    };
+    QTemporaryDir dir;
+    const QString path = dir.filePath("roll.fmt");
+    for (const Case& c : cases) {
+        QFile::remove(path);
+        if (!c.before.isEmpty()) WriteBytes(path, c.before);
+        app::LabelSheet sheet = app::RollSheet(2.0, 1.0, false);
+        sheet.Feed = c.feed;
+        print::SaveLabelFormat(path, sheet, u'.');
+        const QByteArray written = ReadBytes(path);
+        EXPECT_EQ(written.contains("ROLL="), !c.rollLine.isEmpty()) << written.toStdString();
+        EXPECT_TRUE(c.rollLine.isEmpty() || written.contains(c.rollLine)) << written.toStdString();
+        EXPECT_EQ(print::LoadLabelFormat(path, u'.').Feed, c.feed);
+    }
 }
 
 TEST(LabelFormatFile, WritesTheSectionInOrderAndUpdatesInPlace) {

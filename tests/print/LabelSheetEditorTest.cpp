@@ -102,4 +102,22 @@ TEST(LabelSheetEditor, CommitMakesTheSheetOfTheBoxes) {
               expected);
 }
 
+// "Roll" ticked: the margins and gaps become 0 and the label is the page; unticked, the
+// boxes stay as they are and make a sheet.
+TEST(LabelSheetEditor, RollKeepsTheLabelAndClearsMarginsAndGaps) {
+    struct Case {
+        bool roll;
+        app::LabelSheet expected;
+    };
+    const Case cases[] = {
+        {true, app::RollSheet(2.0, 1.0, false)},
+        {false, {1.0, 2.0, 0.25, 0.5, 0.0, 0.125, false}},
+    };
+    for (const Case& c : cases) {
+        print::LabelBoxes boxes = Boxes({"1.0", "2.0", "0.25", "0.5", "0.0", "0.125"}, false);
+        print::SetRoll(boxes, c.roll, kDot);
+        EXPECT_EQ(print::SheetOfBoxes(boxes, kDot), c.expected) << c.roll;
+    }
+}
+
 } // namespace

@@ -102,3 +102,32 @@ TEST(SheetPreview, SkipReadoutIsSingularForOneLabelOnly) {
 }
 
 } // namespace
+
+// A roll is a strip of its labels down the box: as wide as the box allows (or as tall), 4
+// pixels apart, the first the start label.
+TEST(SheetPreview, RollIsAStripOfItsLabels) {
+    struct Case {
+        app::LabelSheet roll;
+        std::vector<print::LabelCell> cells;
+    };
+    const Case cases[] = {
+        {app::RollSheet(2.0, 1.0, false), // 157 x 79 (78.5, to even)
+         {{5, 5, 157, 78}, {5, 87, 157, 78}}},
+        {app::RollSheet(10.0, 15.0, true), // as tall as the box: 175 high, 117 wide
+         {{25, 5, 117, 175}}},
+        {app::RollSheet(6.2, 0.5, true), // 13 pixels high
+         {{5, 5, 157, 13}, {5, 22, 157, 13}, {5, 39, 157, 13}, {5, 56, 157, 13}, {5, 73, 157, 13},
+          {5, 90, 157, 13}, {5, 107, 157, 13}, {5, 124, 157, 13}, {5, 141, 157, 13},
+          {5, 158, 157, 13}}},
+    };
+    for (const Case& c : cases) {
+        std::vector<print::LabelCell> cells;
+        for (const print::PreviewLabel& label :
+             print::RollStrip(c.roll, print::kPreviewWidth, print::kPreviewHeight)) {
+            EXPECT_EQ(label.fill, label.index == 0 ? print::PreviewFill::Start
+                                                   : print::PreviewFill::Free);
+            cells.push_back(label.cell);
+        }
+        EXPECT_EQ(cells, c.cells) << c.roll.LabelWidth << " x " << c.roll.LabelHeight;
+    }
+}

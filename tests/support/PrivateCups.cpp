@@ -10,6 +10,8 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+
 namespace testing_support {
 namespace {
 
@@ -53,10 +55,12 @@ bool WaitFor(const std::function<bool()>& ready) {
     return true;
 }
 
+constexpr char kSampleDrivers[] = "/usr/share/cups/drv/sample.drv";
+
 // The queue's jobs in one of CUPS's which-jobs states, or -1.
-int Jobs(int which) {
+int Jobs(const char* queue, int which) {
     cups_job_t* jobs = nullptr;
-    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, PrivateCups::kQueue, 0, which);
+    const int count = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue, 0, which);
     cupsFreeJobs(count, jobs);
     return count;
 }
@@ -99,6 +103,8 @@ std::string PrivateCups::Start() {
                           QFile::permissions(dir) | QFileDevice::ExeGroup | QFileDevice::ExeOther);
     for (const char* sub : {"spool", "tmp", "cache", "state", "log"})
         QDir(dir).mkdir(sub);
+    // Ghostscript's raster filter writes its scratch files there as lp.
+    ::chmod(QFile::encodeName(dir + "/tmp").constData(), 01777);
     if (!WriteText(dir + "/cups-files.conf", FilesConf(dir)) ||
         !WriteText(dir + "/cupsd.conf", SchedulerConf(Socket())))
         return "cannot write the scheduler's configuration in " + dir.toStdString();
@@ -125,12 +131,28 @@ bool PrivateCups::Run(const QString& tool, const QStringList& arguments) const {
            process.exitCode() == 0;
 }
 
-bool PrivateCups::WaitUntilIdle() const {
-    return WaitFor([] { return Jobs(CUPS_WHICHJOBS_ACTIVE) == 0; });
+bool PrivateCups::WaitUntilIdle(const char* queue) const {
+    return WaitFor([queue] { return Jobs(queue, CUPS_WHICHJOBS_ACTIVE) == 0; });
 }
 
-int PrivateCups::JobCount(bool completedOnly) const {
-    return Jobs(completedOnly ? CUPS_WHICHJOBS_COMPLETED : CUPS_WHICHJOBS_ALL);
+int PrivateCups::JobCount(bool completedOnly, const char* queue) const {
+    return Jobs(queue, completedOnly ? CUPS_WHICHJOBS_COMPLETED : CUPS_WHICHJOBS_ALL);
+}
+
+QString PrivateCups::SampleDriver(const QString& ppd) {
+    const QString folder = dir_.filePath("ppd");
+    if (!QFile::exists(folder + '/' + ppd)) {
+        QProcess ppdc;
+        ppdc.start(FindTool("ppdc"), {"-d", folder, kSampleDrivers});
+        if (!ppdc.waitForFinished(kWaitMs) || ppdc.exitCode() != 0) return {};
+    }
+    return QFile::exists(folder + '/' + ppd) ? folder + '/' + ppd : QString();
+}
+
+bool PrivateCups::AddQueue(const QString& queue, const QString& ppd, const QString& uri) {
+    QStringList arguments{"-p", queue, "-E", "-v", uri};
+    if (!ppd.isEmpty()) arguments << "-P" << ppd; // without a driver a queue is raw
+    return Run("lpadmin", arguments);
 }
 
 std::string PrivateCups::ErrorLog() const {

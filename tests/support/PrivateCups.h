@@ -39,10 +39,20 @@ class PrivateCups {
     QString OutputPdf() const { return dir_.filePath("out.pdf"); }
     // Runs a CUPS command-line tool against this scheduler; true when it exits 0.
     bool Run(const QString& tool, const QStringList& arguments) const;
-    // Waits, at most 5 s, until the queue holds no unfinished job.
-    bool WaitUntilIdle() const;
-    // The jobs the queue was given, or only those completed; -1 when it cannot be asked.
-    int JobCount(bool completedOnly = false) const;
+    // Waits until `queue` holds no unfinished job.
+    bool WaitUntilIdle(const char* queue = kQueue) const;
+    // The jobs `queue` was given, or only those completed; -1 when it cannot be asked.
+    int JobCount(bool completedOnly = false, const char* queue = kQueue) const;
+
+    // CUPS' own sample drivers (zebra.ppd for ZPL, zebraep2.ppd for EPL2, dymo.ppd, ...)
+    // compiled by ppdc from its driver file into a folder of the scheduler's; "" when ppdc fails.
+    QString SampleDriver(const QString& ppd);
+    // Adds `queue` on the device `uri` (file://FilePath(name), or socket://127.0.0.1:PORT as a
+    // network label printer is reached), with the driver `ppd`, or raw (the job's bytes as they
+    // come) without one; true when it was added. The scheduler writes nothing for a raw job on a
+    // file: device, which has no backend to pass the bytes on.
+    bool AddQueue(const QString& queue, const QString& ppd, const QString& uri);
+    QString FilePath(const QString& name) const { return dir_.filePath(name); }
 
   private:
     std::string Start(); // "" or what failed

@@ -1,0 +1,143 @@
+// Thermal label printers: a roll of 2 x 1 in labels at 203 dpi, one label a page, through CUPS'
+// own label drivers on a private scheduler, and as our own ZPL to a file and a raw queue. ZPL
+// is read back by zpl-renderer-js and decoded by zxing-cpp; every bar must be whole modules.
+
+#include "support/CliRunner.h"
+#include "support/Decode.h"
+#include "support/PrivateCups.h"
+#include "support/TestFiles.h"
+#include "support/ZplReader.h"
+
+#include <QRegularExpression>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using testing_support::CliRun;
+using testing_support::RunCli;
+
+constexpr int kLabels = 20;
+constexpr int kModuleDots = 2; // 10 mils at 203 dpi, whole dots
+// 2 x 1 in at 8 dots a millimetre, the renderer's 203 dpi.
+constexpr double kWidthMm = 50.8;
+constexpr double kHeightMm = 25.4;
+constexpr int kDotsPerMm = 8;
+
+QStringList Serials() {
+    QStringList serials;
+    for (int n = 1; n <= kLabels; ++n)
+        serials << QString("SN%1").arg(n, 6, 10, QChar('0'));
+    return serials;
+}
+
+class LabelPrinterCli : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        using testing_support::PrivateCups;
+        ASSERT_EQ(PrivateCups::Unavailable(), "") << PrivateCups::kMissingHint;
+        cups.emplace();
+        ASSERT_EQ(cups->Error(), "");
+        // Code 128, half an inch high, numbered from SN000001.
+        document = dir.filePath("serials.tlr");
+        testing_support::WriteBytes(
+            document, "[BARCODE]\r\nMETRIC=0\r\nHEIGHT=0.5\r\nTYPE=0\r\nTEXT=SN\r\n"
+                      "[SEQUENCE]\r\nUSE=1\r\nCURRENT=1\r\nMIN_SIZE=6\r\nPREFIX=SN\r\n");
+    }
+    void TearDown() override { cups.reset(); }
+
+    CliRun PrintRoll(const QStringList& where) const {
+        return RunCli(QStringList{"print", document, "--roll", "--labels", QString::number(kLabels)}
+                      << where);
+    }
+
+    // The labels of a ZPL file as the renderer draws them, blank formats left out; each must
+    // read as the next serial, its bars whole modules.
+    void ExpectSerials(const QString& zpl) const {
+        QStringList read;
+        for (const QImage& label :
+             testing_support::RenderZpl(zpl, kWidthMm, kHeightMm, kDotsPerMm, dir.path())) {
+            if (!testing_support::HasInk(label)) continue;
+            read << QString::fromStdString(
+                testing_support::DecodeImage(label, ZXing::BarcodeFormat::Code128).text);
+            const std::vector<int> runs = testing_support::BarRuns(label);
+            EXPECT_GT(runs.size(), 30u) << "label " << read.size(); // Code 128 of 8 characters
+            for (const int run : runs)
+                EXPECT_EQ(run % kModuleDots, 0) << "label " << read.size() << ": a bar of " << run;
+        }
+        EXPECT_EQ(read, Serials());
+    }
+
+    QTemporaryDir dir;
+    QString document;
+    std::optional<testing_support::PrivateCups> cups;
+};
+
+// Each driver writes one page of its language per label.
+TEST_F(LabelPrinterCli, LabelDriversPrintOneLabelAPage) {
+    struct Driver {
+        const char* queue;
+        const char* ppd;
+        const char* paper;
+        const char* pageEnd; // what the driver writes once a page
+    };
+    const Driver drivers[] = {
+        {"Zebra", "zebra.ppd", "2x1in", R"(\^XGR:CUPS\.GRF)"},
+        {"ZebraEPL2", "zebraep2.ppd", "2x1in", R"((?m)^P1$)"},
+        {"Dymo", "dymo.ppd", "w162h288", "\x1b" "E"},
+    };
+    for (const Driver& d : drivers) {
+        SCOPED_TRACE(d.queue);
+        const QString output = QString(d.queue) + ".out";
+        ASSERT_TRUE(cups->AddQueue(d.queue, cups->SampleDriver(d.ppd),
+                                   "file://" + cups->FilePath(output)));
+        const CliRun run = PrintRoll({"--printer", d.queue, "--paper", d.paper});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ASSERT_TRUE(cups->WaitUntilIdle(d.queue));
+        EXPECT_EQ(cups->JobCount(true, d.queue), 1);
+        const QString written = QString::fromLatin1(
+            testing_support::ReadBytes(cups->FilePath(output)));
+        EXPECT_EQ(written.count(QRegularExpression(d.pageEnd)), kLabels);
+    }
+    ExpectSerials(cups->FilePath("Zebra.out"));
+}
+
+// Our own ZPL, to a file and to a raw queue byte for byte, and one exported label.
+TEST_F(LabelPrinterCli, DirectZplReadsBackDotForDot) {
+    const QString file = dir.filePath("labels.zpl");
+    const CliRun toFile = PrintRoll({"-o", file, "--paper", "2x1in"});
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err.toStdString();
+    ExpectSerials(file);
+
+    // A network label printer: the socket backend connects and sends the job's bytes; they wait
+    // in the connection until the test reads them.
+    QTcpServer printer;
+    ASSERT_TRUE(printer.listen(QHostAddress::LocalHost));
+    ASSERT_TRUE(cups->AddQueue("Raw", "", QString("socket://127.0.0.1:%1").arg(printer.serverPort())));
+    const CliRun toQueue = PrintRoll({"--printer", "Raw", "--raw-zpl", "--paper", "50.8x25.4mm"});
+    ASSERT_EQ(toQueue.exitCode, 0) << toQueue.err.toStdString();
+    ASSERT_TRUE(printer.waitForNewConnection(30000));
+    QTcpSocket* received = printer.nextPendingConnection();
+    QByteArray bytes;
+    while (received->state() == QAbstractSocket::ConnectedState && received->waitForReadyRead(30000))
+        bytes += received->readAll();
+    bytes += received->readAll();
+    EXPECT_EQ(bytes, testing_support::ReadBytes(file));
+    EXPECT_TRUE(cups->WaitUntilIdle("Raw"));
+
+    const QString exported = dir.filePath("one.zpl");
+    const CliRun run = RunCli({"export", "--text", "SN000001", "--dpi", "203", "-o", exported});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto labels = testing_support::RenderZpl(exported, kWidthMm, kHeightMm, kDotsPerMm,
+                                                   dir.path());
+    ASSERT_EQ(labels.size(), 1u);
+    EXPECT_EQ(testing_support::DecodeImage(labels[0], ZXing::BarcodeFormat::Code128).text,
+              "SN000001");
+}
+
+} // namespace

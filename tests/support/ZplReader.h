@@ -1,0 +1,25 @@
+#pragma once
+// ZPL read back by an independent renderer (zpl-renderer-js from npm, in Node; tests/zpl), and
+// what a thermal printer's dots must show: bars that are whole modules wide.
+
+#include <QImage>
+#include <QString>
+
+#include <vector>
+
+namespace testing_support {
+
+// Every ^XA ... ^XZ format of the ZPL file, rendered on a label of `widthMm` by `heightMm` at
+// `dotsPerMm`, in order (formats that print nothing come out blank); the PNGs go into `folder`.
+// Empty, with a failure of the running test, when the renderer fails.
+std::vector<QImage> RenderZpl(const QString& zplFile, double widthMm, double heightMm,
+                              int dotsPerMm, const QString& folder);
+
+// Whether the picture holds any black.
+bool HasInk(const QImage& picture);
+
+// The widths of the bars and spaces that a row through the middle of the bars crosses, from the
+// first bar to the last: on a printer's dots each one is a whole number of modules.
+std::vector<int> BarRuns(const QImage& picture);
+
+} // namespace testing_support
