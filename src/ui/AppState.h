@@ -8,6 +8,7 @@
 #include "app/AppSettings.h"
 #include "app/PrinterMetrics.h"
 #include "export/ExportSettings.h"
+#include "ui/SettingsStore.h"
 
 #include <QPrinter>
 
@@ -17,6 +18,7 @@ struct AppState {
     app::AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
     app::PrinterMetrics Metrics;
     exporting::ExportSettings Export;
+    SettingsStore Store; // where Settings and Export are kept between runs
     // The printer that Print Setup chose; printing and the test page use it, at the printer's
     // own resolution (Qt's default would be the screen's).
     QPrinter Printer{QPrinter::HighResolution};

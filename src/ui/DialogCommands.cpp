@@ -3,7 +3,6 @@
 #include "ui/AppState.h"
 #include "app/BarcodeDocument.h"
 #include "export/ExportSettings.h"
-#include "platform/Registry.h"
 #include "ui/DialogPlacement.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
@@ -75,8 +74,7 @@ DialogCommands::DialogCommands(QWidget& owner, ui::AppState& state)
 DialogCommands::~DialogCommands() {
     state_.Export = dialogs_->saveBarcode.Settings();
     dialogs_.reset();
-    platform::Registry registry;
-    exporting::SaveExportSettings(registry, state_.Export);
+    state_.Store.SaveExport(state_.Export);
 }
 
 void DialogCommands::SetStatusPanel(std::function<void(const QString&)> show) {

@@ -2,7 +2,6 @@
 
 #include "ui/AppState.h"
 #include "platform/NumberFormat.h"
-#include "platform/Registry.h"
 #include "print/CalibrationPage.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
@@ -89,11 +88,7 @@ void TFCalibration::accept() {
         return;
     }
     state_.Settings.Offsets.Set(PrinterName(), {*x, *y});
-    RunShowingFailures(this, [this] {
-        platform::Registry registry;
-        state_.Settings.Offsets.Save(registry, app::OpenSettingsKey(registry));
-        registry.Flush();
-    });
+    RunShowingFailures(this, [this] { state_.Store.SavePrinterOffsets(state_.Settings); });
     QDialog::accept();
 }
 

@@ -7,7 +7,6 @@
 #include "app/ToolbarRules.h"
 #include "engine/Symbology.h"
 #include "export/ExportSettings.h"
-#include "platform/Registry.h"
 #include "print/DeviceMetrics.h"
 #include "shell/FileAssociation.h"
 #include "ui/ActionShortcutsFirst.h"
@@ -212,9 +211,7 @@ void TFMain::ConnectToolbar() {
 // The window group, the label sheet and print choices, the program folder and the export
 // dialog's choices, from the settings store.
 void TFMain::LoadSettings() {
-    platform::Registry registry;
-    state_.Settings.Load(registry, QCoreApplication::applicationDirPath());
-    exporting::LoadExportSettings(registry, state_.Export);
+    state_.Store.Load(state_.Settings, state_.Export, QCoreApplication::applicationDirPath());
     const app::WindowSettings& window = state_.Settings.Window;
     move(window.Left, window.Top);
     resize(window.Width, window.Height);
@@ -234,8 +231,7 @@ void TFMain::SaveSettings() {
     window.Width = client.width();
     window.Height = client.height();
     window.BarcodeType = ui_->cbBarcodeType->currentIndex();
-    platform::Registry registry;
-    state_.Settings.Save(registry);
+    state_.Store.Save(state_.Settings);
 }
 
 void TFMain::showEvent(QShowEvent* event) {
