@@ -43,8 +43,11 @@ PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi) 
     PictureGeometry p;
     p.module = module;
     p.dpi = dpi;
-    p.across = AcrossDots(document.BarHeight, document.Metric, dpi);
-    p.along = engine::BarcodeExtent(module, document.Symbology, document.BarcodeText);
+    p.across = engine::BarcodeBreadth(module, document.Symbology, document.BarcodeText,
+                                      AcrossDots(document.BarHeight, document.Metric, dpi),
+                                      document.Interpret, document.Options);
+    p.along =
+        engine::BarcodeExtent(module, document.Symbology, document.BarcodeText, document.Options);
     p.size = engine::AdvancesAlongY(document.Rotation) ? QSize(p.across, p.along)
                                                        : QSize(p.along, p.across);
     return p;
@@ -72,7 +75,8 @@ void ThrowOutOfMemory(QSize size) {
 void DrawPicture(engine::Surface& surface, const ExportDocument& document,
                  const PictureGeometry& picture) {
     engine::DrawBarcode(surface, document.Symbology, 0, 0, picture.module, picture.across,
-                        document.BarcodeText, document.Interpret, document.Rotation, false);
+                        document.BarcodeText, document.Interpret, document.Rotation, false,
+                        document.Options);
 }
 
 } // namespace exporting

@@ -22,6 +22,7 @@ struct ExportDocument {
     engine::Orientation Rotation = engine::Orientation::Deg0;
     QString FontFace = QStringLiteral("Courier New");
     QString FileName;
+    engine::SymbolOptions Options; // the two-dimensional symbols'
 };
 
 struct PictureGeometry {

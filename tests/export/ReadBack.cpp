@@ -47,7 +47,9 @@ Conversion ConversionOf(const ExportedFile& file) {
                     ".svg -o " + in + ".png",
                 file.path + ".png"};
     case ExportFormat::Wmf:
-        return {"wmf2svg -o " + in + ".svg " + in + " && " + rsvg + "-z 4 " + in + ".svg -o " + in +
+        // wmf2svg copies a text record's ANSI bytes as they are: Latin-1 made UTF-8 for rsvg.
+        return {"wmf2svg -o " + in + ".svg " + in + " && iconv -f LATIN1 -t UTF-8 " + in +
+                    ".svg > " + in + ".utf8.svg && " + rsvg + "-z 4 " + in + ".utf8.svg -o " + in +
                     ".png",
                 file.path + ".png"};
     default:
