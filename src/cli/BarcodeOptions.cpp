@@ -128,14 +128,15 @@ void SetBarcodeText(BarcodeJob& job, const std::string& text) {
     if (d.text.empty())
         throw UsageError("the text has no characters that " +
                          std::string(engine::FindSymbology(d.code)->listItem) + " can encode");
-    if (const std::string problem = engine::BarcodeProblem(d.code, d.text, d.options);
-        !problem.empty())
-        throw platform::Failure(problem);
 }
 
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job = BarcodeOptionsFrom(args, defaults);
     SetBarcodeText(job, args.Value("--text").value_or(defaults.text));
+    const auto& d = job.drawing;
+    if (const std::string problem = engine::BarcodeProblem(d.code, d.text, d.options);
+        !problem.empty())
+        throw platform::Failure(problem);
     return job;
 }
 

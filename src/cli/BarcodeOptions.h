@@ -45,8 +45,9 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defau
 
 // BarcodeJobFrom in two steps, so that a batch checks the options once and then sets each
 // line's text: everything but the text, then the text filtered as typing filters it (UsageError
-// when nothing of it can be encoded; platform::Failure naming the limit or the bad GS1 AI when
-// the symbology cannot encode it).
+// when nothing of it can be encoded); a text the symbology cannot encode fails when its picture
+// is checked. BarcodeJobFrom throws platform::Failure for it at once, naming the limit or the
+// bad GS1 AI.
 BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});
 void SetBarcodeText(BarcodeJob& job, const std::string& text);
 

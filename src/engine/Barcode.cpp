@@ -62,40 +62,6 @@ std::string AsUtf8(std::string_view text) {
     return out;
 }
 
-// A symbol worked out once from its text, so that measuring the box and drawing the bars never
-// encode twice: the Code 128 family's code characters, a two-dimensional symbol's module matrix,
-// or the text itself for the others.
-class Symbol {
-  public:
-    Symbol(const SymbologyInfo& row, std::string_view text, const SymbolOptions& options)
-        : row_(row), text_(text), matrixRow_(FindMatrixSymbology(row.code)),
-          codeChars_(row.codeChars ? row.codeChars(text) : "") {
-        if (matrixRow_) matrix_ = EncodeMatrix(*matrixRow_, text, options).matrix;
-    }
-
-    // A two-dimensional or stacked symbol: its matrix row; null for the linear symbols.
-    const MatrixSymbology* MatrixRow() const { return matrixRow_; }
-    const SymbolMatrix& Matrix() const { return matrix_; }
-
-    int Modules() const {
-        return row_.codeChars ? Code128Modules(codeChars_) : row_.symbolModules(text_);
-    }
-
-    void Draw(Surface& dc, int x, int y, int barLength, int module, Orientation o) const {
-        if (row_.codeChars)
-            DrawCodeChars(dc, x, y, barLength, module, codeChars_, o);
-        else
-            row_.draw(dc, x, y, barLength, module, text_, o);
-    }
-
-  private:
-    const SymbologyInfo& row_;
-    std::string_view text_;
-    const MatrixSymbology* matrixRow_;
-    std::string codeChars_;
-    SymbolMatrix matrix_;
-};
-
 // The box length along the bars, before it is brought into the int range.
 long long BoxLength(int module, int symbolModules) {
     return static_cast<long long>(module) * (symbolModules + 2LL * kQuietZoneModules);
@@ -109,8 +75,11 @@ void FillBox(Surface& dc, int x, int y, long long length, int height, Orientatio
                 Saturated(y + (alongY ? length : height)), Fill::White);
 }
 
-void DrawBars(Surface& dc, const SymbologyInfo& row, const Symbol& symbol, int x, int y, int module,
-              int height, bool showText, Orientation orientation) {
+} // namespace
+
+void EncodedBarcode::DrawBars(Surface& dc, int x, int y, int module, int height, bool showText,
+                              Orientation orientation) const {
+    const SymbologyInfo& row = *row_;
     const int quietZone = MulSaturated(kQuietZoneModules, module);
     const bool alongY = AdvancesAlongY(orientation);
     int barX = alongY ? x : AddSaturated(x, quietZone);
@@ -123,34 +92,80 @@ void DrawBars(Surface& dc, const SymbologyInfo& row, const Symbol& symbol, int x
         barY = AddSaturated(barY, strip);
     if ((above && orientation == Deg270) || (!above && orientation == Deg90))
         barX = AddSaturated(barX, strip);
-    symbol.Draw(dc, barX, barY, SubSaturated(height, strip), module, orientation);
+    const int barLength = SubSaturated(height, strip);
+    if (row.codeChars)
+        DrawCodeChars(dc, barX, barY, barLength, module, codeChars_, orientation);
+    else
+        row.draw(dc, barX, barY, barLength, module, text_, orientation);
 }
 
-// The box along the bars for a symbol that encodes: a matrix symbol's own, or the linear one's.
-long long SymbolLength(const Symbol& symbol, int module) {
-    if (!symbol.MatrixRow()) return BoxLength(module, symbol.Modules());
-    if (symbol.Matrix().Empty()) return BoxLength(module, 0);
-    return MatrixAlong(*symbol.MatrixRow(), symbol.Matrix(), module);
+namespace {} // namespace
+
+EncodedBarcode::EncodedBarcode(SymbologyCode symbology, std::string_view text,
+                               const SymbolOptions& options)
+    : row_(FindSymbology(symbology)), text_(text),
+      matrixRow_(row_ ? FindMatrixSymbology(symbology) : nullptr) {
+    if (!row_ || text_.empty()) return;
+    if (row_->codeChars) codeChars_ = row_->codeChars(text_);
+    if (matrixRow_) {
+        MatrixEncoding encoding = EncodeMatrix(*matrixRow_, text_, options);
+        matrix_ = std::move(encoding.matrix);
+        problem_ = std::move(encoding.error);
+    } else if (symbology == SymbologyCode::Ean128 && IsBracketedGs1(text_)) {
+        problem_ = ParseGs1(text_).error;
+    }
 }
 
-long long SymbolBreadth(const Symbol& symbol, int module, int height, int strip) {
-    const MatrixSymbology* matrixRow = symbol.MatrixRow();
-    if (!matrixRow) return height;
-    if (!symbol.Matrix().Empty())
-        return MatrixAcross(*matrixRow, symbol.Matrix(), module, height, strip);
+long long EncodedBarcode::Length(int module) const {
+    if (!matrixRow_)
+        return BoxLength(module,
+                         row_->codeChars ? Code128Modules(codeChars_) : row_->symbolModules(text_));
+    if (matrix_.Empty()) return BoxLength(module, 0);
+    return MatrixAlong(*matrixRow_, matrix_, module);
+}
+
+int EncodedBarcode::Extent(int module) const {
+    if (text_.empty()) return Saturated(BoxLength(module, 0));
+    if (!row_) return 0;
+    return Saturated(Length(module));
+}
+
+int EncodedBarcode::Breadth(int module, int height, bool showText) const {
+    if (!matrixRow_) return height;
+    if (!matrix_.Empty())
+        return Saturated(MatrixAcross(*matrixRow_, matrix_, module, height,
+                                      TextStripSize(row_->code, module, showText)));
     // Nothing to draw: a square symbol's box stays square, a stacked one keeps its bar height.
-    return matrixRow->shape == MatrixShape::Square ? BoxLength(module, 0) : height;
+    return matrixRow_->shape == MatrixShape::Square ? Saturated(BoxLength(module, 0)) : height;
 }
 
-void DrawMatrixSymbol(Surface& dc, const Symbol& symbol, SymbologyCode symbology,
-                      std::string_view text, const MatrixBox& box, int module, bool showText,
-                      Orientation orientation) {
-    if (symbol.Matrix().Empty()) return;
-    DrawMatrix(dc, *symbol.MatrixRow(), symbol.Matrix(), module, box, orientation);
-    if (showText) DrawMatrixCaption(dc, symbology, text, module, box, orientation);
+void EncodedBarcode::Draw(Surface& dc, int x, int y, int module, int height, bool showText,
+                          Orientation orientation, bool noBackground) const {
+    if (!row_ || text_.empty()) {
+        // The background alone: the quiet zones for an empty text, nothing for an unknown code.
+        const long long length = text_.empty() ? BoxLength(module, 0) : 0;
+        if (!noBackground)
+            FillBox(dc, x, y, length, Breadth(module, height, showText), orientation);
+        return;
+    }
+    const long long length = Length(module);
+    const int across = Breadth(module, height, showText);
+    if (!noBackground) FillBox(dc, x, y, length, across, orientation);
+    if (matrixRow_) {
+        if (matrix_.Empty()) return;
+        const MatrixBox box{x, y, length, across, TextStripSize(row_->code, module, showText)};
+        DrawMatrix(dc, *matrixRow_, matrix_, module, box, orientation);
+        if (showText) DrawMatrixCaption(dc, row_->code, text_, module, box, orientation);
+        return;
+    }
+    DrawBars(dc, x, y, module, height, showText, orientation);
+    if (showText && row_->textSide != TextSide::None) {
+        const bool alongY = AdvancesAlongY(orientation);
+        const int boxWidth = alongY ? height : Saturated(length);
+        const int boxHeight = alongY ? Saturated(length) : height;
+        DrawHumanReadable(dc, row_->code, module, orientation, text_, boxHeight, boxWidth, y, x);
+    }
 }
-
-} // namespace
 
 int TextStripSize(SymbologyCode symbology, int module, bool showText) {
     const SymbologyInfo* row = FindSymbology(symbology);
@@ -160,28 +175,18 @@ int TextStripSize(SymbologyCode symbology, int module, bool showText) {
 
 int BarcodeExtent(int module, SymbologyCode symbology, std::string_view text,
                   const SymbolOptions& options) {
-    if (text.empty()) return Saturated(BoxLength(module, 0));
-    const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row) return 0;
-    return Saturated(SymbolLength(Symbol(*row, text, options), module));
+    return EncodedBarcode(symbology, text, options).Extent(module);
 }
 
 int BarcodeBreadth(int module, SymbologyCode symbology, std::string_view text, int height,
                    bool showText, const SymbolOptions& options) {
-    const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row || !FindMatrixSymbology(symbology)) return height;
-    const Symbol symbol(*row, text, options);
-    return Saturated(
-        SymbolBreadth(symbol, module, height, TextStripSize(symbology, module, showText)));
+    if (!FindMatrixSymbology(symbology)) return height;
+    return EncodedBarcode(symbology, text, options).Breadth(module, height, showText);
 }
 
 std::string BarcodeProblem(SymbologyCode symbology, std::string_view text,
                            const SymbolOptions& options) {
-    if (text.empty()) return {};
-    if (const MatrixSymbology* matrixRow = FindMatrixSymbology(symbology))
-        return EncodeMatrix(*matrixRow, text, options).error;
-    if (symbology == SymbologyCode::Ean128 && IsBracketedGs1(text)) return ParseGs1(text).error;
-    return {};
+    return EncodedBarcode(symbology, text, options).Problem();
 }
 
 std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
@@ -207,32 +212,8 @@ std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
 void DrawBarcode(Surface& dc, SymbologyCode symbology, int x, int y, int module, int height,
                  std::string_view text, bool showText, Orientation orientation, bool noBackground,
                  const SymbolOptions& options) {
-    const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row || text.empty()) {
-        // The background alone: the quiet zones for an empty text, nothing for an unknown code.
-        const long long length = text.empty() ? BoxLength(module, 0) : 0;
-        const int across =
-            row ? BarcodeBreadth(module, symbology, text, height, showText, options) : height;
-        if (!noBackground) FillBox(dc, x, y, length, across, orientation);
-        return;
-    }
-    const Symbol symbol(*row, text, options);
-    const long long length = SymbolLength(symbol, module);
-    const int strip = TextStripSize(symbology, module, showText);
-    const int across = Saturated(SymbolBreadth(symbol, module, height, strip));
-    if (!noBackground) FillBox(dc, x, y, length, across, orientation);
-    if (symbol.MatrixRow()) {
-        DrawMatrixSymbol(dc, symbol, symbology, text, {x, y, length, across, strip}, module,
-                         showText, orientation);
-        return;
-    }
-    DrawBars(dc, *row, symbol, x, y, module, height, showText, orientation);
-    if (showText && row->textSide != TextSide::None) {
-        const bool alongY = AdvancesAlongY(orientation);
-        const int boxWidth = alongY ? height : Saturated(length);
-        const int boxHeight = alongY ? Saturated(length) : height;
-        DrawHumanReadable(dc, symbology, module, orientation, text, boxHeight, boxWidth, y, x);
-    }
+    EncodedBarcode(symbology, text, options)
+        .Draw(dc, x, y, module, height, showText, orientation, noBackground);
 }
 
 } // namespace engine

@@ -3,6 +3,7 @@
 
 #include "engine/MatrixSymbology.h"
 #include "engine/Symbology.h"
+#include "engine/ZintEncoder.h"
 
 #include <string>
 #include <string_view>
@@ -10,6 +11,33 @@
 namespace engine {
 
 inline constexpr int kQuietZoneModules = 10;
+
+// A barcode encoded once from its text, so that measuring its box and drawing it never encode
+// twice: the Code 128 family's code characters, a two-dimensional symbol's module matrix, or the
+// text itself for the others. The free functions below each encode anew.
+class EncodedBarcode {
+  public:
+    EncodedBarcode(SymbologyCode symbology, std::string_view text,
+                   const SymbolOptions& options = {});
+
+    int Extent(int module) const;                             // as BarcodeExtent
+    int Breadth(int module, int height, bool showText) const; // as BarcodeBreadth
+    const std::string& Problem() const { return problem_; }   // as BarcodeProblem
+    void Draw(Surface& dc, int x, int y, int module, int height, bool showText,
+              Orientation orientation, bool noBackground) const; // as DrawBarcode
+
+  private:
+    long long Length(int module) const;
+    void DrawBars(Surface& dc, int x, int y, int module, int height, bool showText,
+                  Orientation orientation) const;
+
+    const SymbologyInfo* row_;
+    std::string text_;
+    const MatrixSymbology* matrixRow_;
+    std::string codeChars_;
+    SymbolMatrix matrix_;
+    std::string problem_;
+};
 
 // `height` is the box across the bars as BarcodeBreadth gives it (for a linear symbol, the bar
 // height with its text strip); `options` matter only for the two-dimensional symbols.
