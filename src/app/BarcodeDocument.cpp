@@ -78,6 +78,8 @@ BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric
 }
 
 void BarcodeDocument::SetSymbology(engine::SymbologyCode code) {
+    // One symbology's level and size mean nothing to another: the new one starts at its usual.
+    if (code != symbology_) options_ = {};
     symbology_ = code;
     text_ = engine::FilterBarcodeText(code, text_);
     Refresh();

@@ -67,7 +67,8 @@ class BarcodeDocument : public QObject {
                     QObject* parent = nullptr);
 
     // Each setter stores its value, then calls Refresh.
-    void SetSymbology(engine::SymbologyCode code); // also re-filters the stored text
+    // Also re-filters the stored text; another symbology takes the usual ECC level and size.
+    void SetSymbology(engine::SymbologyCode code);
     void SetBarcodeText(std::string_view text);    // stores what the symbology keeps of it
     void SetBarHeight(double height);              // in the document's unit
     void SetScale(int scale);
