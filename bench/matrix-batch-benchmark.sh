@@ -33,16 +33,7 @@ zint_batch() {
 }
 programs=(tallyrune zint_batch)
 
-# "WALL CPU" in seconds for one run of "$@", the CPU time as bash's `times` reports children.
-timed() {
-    local start end cpu
-    start=$(date +%s%N)
-    cpu=$({ "$@" >/dev/null; times; } | awk 'NR == 2 {
-        split($0, t, /[ms ]+/); print t[1] * 60 + t[2] + t[3] * 60 + t[4] }')
-    end=$(date +%s%N)
-    echo "$(((end - start) / 1000))e-6 $cpu"
-}
-median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+. "$(dirname "$0")/timing.sh"
 
 declare -A walls=() cpus=()
 for ((run = 0; run < runs; run++)); do

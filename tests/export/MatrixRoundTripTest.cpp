@@ -5,7 +5,6 @@
 #include "support/Decode.h"
 
 #include "app/ScanCheck.h"
-#include "export/Exporter.h"
 
 #include <QTemporaryDir>
 
@@ -52,49 +51,24 @@ const MatrixCase kCases[] = {
 constexpr int kModule = 2;
 constexpr int kDpi = 150;
 
-struct Sample {
-    const MatrixCase* c;
-    exporting::ExportDocument document;
-    export_test::ExportedFile file;
-};
-
 TEST(MatrixExportDecode, EverySymbologyFormatAndOrientationReadsBack) {
     QTemporaryDir dir;
-    exporting::Exporter exporter;
-    std::vector<Sample> samples;
-    for (const exporting::FormatInfo& format : exporting::ExportFormats())
-        for (const MatrixCase& c : kCases)
-            for (engine::Orientation o : engine::kAllOrientations) {
-                const QString path = dir.filePath(QStringLiteral("%1-%2-%3-%4.%5")
-                                                      .arg(int(c.code))
-                                                      .arg(samples.size())
-                                                      .arg(int(o))
-                                                      .arg(int(format.format))
-                                                      .arg(format.extension.data()));
-                exporting::ExportDocument document;
-                document.Symbology = c.code;
-                document.BarcodeText = c.text;
-                document.BarHeight = 0.5;
-                document.Rotation = o;
-                exporter.Export(document, kModule, kDpi, format.format, path);
-                samples.push_back({&c, document, {path, format.format, kDpi}});
-            }
-    std::vector<export_test::ExportedFile> files;
-    for (const Sample& s : samples)
-        files.push_back(s.file);
-    const std::vector<QImage> images = export_test::ReadBackAll(files);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const Sample& s = samples[i];
+    std::vector<exporting::ExportDocument> documents;
+    for (const MatrixCase& c : kCases)
+        documents.push_back(export_test::HalfInchDocument(c.code, c.text));
+    for (const auto& s :
+         export_test::ExportEverywhereAndReadBack(documents, kModule, kDpi, dir.path())) {
+        const MatrixCase& c = kCases[s.document];
         const std::string what = s.file.path.section('/', -1).toStdString();
-        ASSERT_FALSE(images[i].isNull()) << what;
-        const auto decoded = testing_support::DecodeImage(images[i], s.c->format);
+        ASSERT_FALSE(s.image.isNull()) << what;
+        const auto decoded = testing_support::DecodeImage(s.image, c.format);
         EXPECT_TRUE(decoded.found) << what;
-        EXPECT_EQ(decoded.utf8, s.c->expected) << what;
-        if (*s.c->identifier) {
-            EXPECT_EQ(decoded.symbologyIdentifier, s.c->identifier) << what;
+        EXPECT_EQ(decoded.utf8, c.expected) << what;
+        if (*c.identifier) {
+            EXPECT_EQ(decoded.symbologyIdentifier, c.identifier) << what;
         }
         // The scan check says so too, GS1 data compared in brackets.
-        const app::ScanVerdict verdict = app::CheckScan(images[i], s.c->code, s.c->text);
+        const app::ScanVerdict verdict = app::CheckScan(s.image, c.code, c.text);
         EXPECT_EQ(verdict.outcome, app::ScanOutcome::Matches)
             << what << ": " << verdict.Message().toStdString();
     }
