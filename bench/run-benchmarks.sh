@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the drawing, export and window benchmarks, times the designer's start-up, and the batch
-# export speed against zint and the floor (bench/batch-benchmark.sh), then times tallyrune-cli
+# export speed against zint and the floor (bench/batch-benchmark.sh) and of QR Codes against
+# zint (bench/matrix-batch-benchmark.sh), then times tallyrune-cli
 # --batch writing an EAN-13 and a 20-character Code 128 at 300 dpi (10 mils, 0.75 inch) in each
 # of the eight formats, beside zint --batch writing the same symbols (3 pixels a module) in the
 # formats it has. Each pair is also timed writing one image, so that the cost of an image
@@ -25,6 +26,8 @@ TMPDIR="$base" "$build/bench/bench_export" --benchmark_min_time=0.2
 bench/startup-benchmark.sh "$build"
 echo
 BENCH_DIR="$base" bench/batch-benchmark.sh "$build"
+echo
+BENCH_DIR="$base" bench/matrix-batch-benchmark.sh "$build"
 
 work=$(mktemp -d "$base/tallyrune-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT

@@ -1,5 +1,6 @@
 #include "app/BarcodeDocument.h"
 
+#include "app/MatrixControls.h"
 #include "platform/FileLock.h"
 
 #include <QFileInfo>
@@ -77,6 +78,8 @@ BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric
 }
 
 void BarcodeDocument::SetSymbology(engine::SymbologyCode code) {
+    // One symbology's level and size mean nothing to another: the new one starts at its usual.
+    if (code != symbology_) options_ = {};
     symbology_ = code;
     text_ = engine::FilterBarcodeText(code, text_);
     Refresh();
@@ -107,6 +110,20 @@ void BarcodeDocument::SetRotation(std::uint8_t rotation) {
     Refresh();
 }
 
+void BarcodeDocument::SetEccLevel(std::string_view level) {
+    options_.ecc = level;
+    Refresh();
+}
+
+void BarcodeDocument::SetSymbolSize(int size) {
+    options_.size = size;
+    Refresh();
+}
+
+std::string BarcodeDocument::EncodingProblem() const {
+    return engine::BarcodeProblem(symbology_, DrawnText(), options_);
+}
+
 void BarcodeDocument::SetFileName(const QString& path) {
     fileName_ = path;
     caption_ = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
@@ -116,7 +133,7 @@ void BarcodeDocument::SetFileName(const QString& path) {
 void BarcodeDocument::Refresh() {
     // Cleared again even if rendering throws, or the window would ignore resizes for good.
     const QScopedValueRollback<bool> redrawing(redrawing_, true);
-    hint_ = QString::fromLatin1(text_.data(), static_cast<qsizetype>(text_.size()));
+    hint_ = ShownText(symbology_, text_);
     emit hintChanged(hint_);
     NoteChanges();
     if (!suspended_) Render();
@@ -178,23 +195,38 @@ std::string BarcodeDocument::DrawnText() const {
 void BarcodeDocument::Render() {
     const std::string drawn = DrawnText();
     const int scale = DrawnScale(scale_);
-    const PicturePlan plan =
-        PlanPicture(scale, engine::BarcodeExtent(1, symbology_, drawn), BarHeightPixels(scale));
+    PicturePlan plan = PlanPicture(scale, engine::BarcodeExtent(1, symbology_, drawn, options_),
+                                   BarHeightPixels(scale));
+    if (engine::FindMatrixSymbology(symbology_) && plan.module > 0)
+        plan = PlanPicture(plan.module, engine::BarcodeExtent(1, symbology_, drawn, options_),
+                           engine::BarcodeBreadth(plan.module, symbology_, drawn, plan.height,
+                                                  interpret_, options_));
     const engine::Orientation orientation = DrawnOrientation(rotation_);
     if (plan.module == 0) {
         const QSize along(plan.length, plan.height);
         bitmap_ = WhitePicture(engine::AdvancesAlongY(orientation) ? along.transposed() : along);
     } else {
-        bitmap_ = platform::RenderBarcodeBitmap({symbology_, drawn, plan.module, plan.height,
-                                                 interpret_, orientation, font_.family()});
+        bitmap_ =
+            platform::RenderBarcodeBitmap({symbology_, drawn, plan.module, plan.height, interpret_,
+                                           orientation, font_.family(), options_});
     }
     emit rendered();
 }
 
 double BarcodeDocument::WidthInUnits() const {
     if (metrics_.ScreenDpiX <= 0) return 0.0;
-    const double inches = static_cast<double>(engine::BarcodeExtent(1, symbology_, DrawnText())) /
-                          metrics_.ScreenDpiX;
+    const double inches =
+        static_cast<double>(engine::BarcodeExtent(1, symbology_, DrawnText(), options_)) /
+        metrics_.ScreenDpiX;
+    return metric_ ? inches * engine::kCentimetresPerInch : inches;
+}
+
+double BarcodeDocument::HeightInUnits() const {
+    if (HeightApplies(symbology_)) return barHeight_;
+    if (metrics_.ScreenDpiY <= 0) return 0.0;
+    const double inches = static_cast<double>(engine::BarcodeBreadth(1, symbology_, DrawnText(), 0,
+                                                                     interpret_, options_)) /
+                          metrics_.ScreenDpiY;
     return metric_ ? inches * engine::kCentimetresPerInch : inches;
 }
 
@@ -203,7 +235,9 @@ int BarcodeDocument::AcrossBars(QSize client) const {
 }
 
 bool BarcodeDocument::ResizeClient(QSize client) {
-    if (redrawing_) return false;
+    // A square two-dimensional symbol's height follows from its module, not from the window.
+    const engine::MatrixSymbology* matrix = engine::FindMatrixSymbology(symbology_);
+    if (redrawing_ || (matrix && matrix->shape == engine::MatrixShape::Square)) return false;
     const auto height =
         BarHeightForClientSize(client, rotation_, scale_, metric_, metrics_.ScreenDpiY);
     if (!height) return false;
@@ -213,7 +247,7 @@ bool BarcodeDocument::ResizeClient(QSize client) {
 
 DocumentRecord BarcodeDocument::Record() const {
     return {metric_, barHeight_, scale_,   interpret_, symbology_, rotation_,
-            text_,   autoSize_, barWidth_, sequence_, labels_};
+            text_,   autoSize_, barWidth_, sequence_, labels_, options_};
 }
 
 void BarcodeDocument::Restore(const DocumentRecord& record) {
@@ -228,18 +262,18 @@ void BarcodeDocument::Restore(const DocumentRecord& record) {
     barWidth_ = record.BarWidth;
     sequence_ = record.Sequence;
     labels_ = record.Labels;
+    options_ = record.Options;
 }
 
 ChangedOnDisk::ChangedOnDisk(const QString& path, std::optional<int> current)
-    : platform::Failure(QFileInfo(path).fileName().toStdString() +
-                        " was changed by another program since it was opened." +
-                        (current ? " Its sequence is now at " + std::to_string(*current) + "."
-                                 : std::string())),
+    : platform::Failure(
+          QFileInfo(path).fileName().toStdString() +
+          " was changed by another program since it was opened." +
+          (current ? " Its sequence is now at " + std::to_string(*current) + "." : std::string())),
       fileCurrent(current) {}
 
 // The previous file is replaced only once the new one is complete, unlike deleting it first.
-void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator,
-                                 DiskChange onChange) {
+void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator, DiskChange onChange) {
     const bool ownFile = path == fileName_ && stamp_.size >= 0;
     SetFileName(path);
     std::optional<platform::FileLock> lock;

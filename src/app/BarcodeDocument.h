@@ -67,12 +67,17 @@ class BarcodeDocument : public QObject {
                     QObject* parent = nullptr);
 
     // Each setter stores its value, then calls Refresh.
-    void SetSymbology(engine::SymbologyCode code); // also re-filters the stored text
+    // Also re-filters the stored text; another symbology takes the usual ECC level and size.
+    void SetSymbology(engine::SymbologyCode code);
     void SetBarcodeText(std::string_view text);    // stores what the symbology keeps of it
     void SetBarHeight(double height);              // in the document's unit
     void SetScale(int scale);
     void SetInterpret(bool interpret);
     void SetRotation(std::uint8_t rotation);
+    // The two-dimensional symbols' error correction level (an engine::EccChoice label; empty
+    // for the usual one) and symbol size (0 automatic); the linear symbols ignore them.
+    void SetEccLevel(std::string_view level);
+    void SetSymbolSize(int size);
 
     // The unit of BarHeight; nothing is converted or redrawn (the main window converts the
     // height and calls SetBarHeight).
@@ -92,6 +97,9 @@ class BarcodeDocument : public QObject {
     int Scale() const { return scale_; }
     bool Interpret() const { return interpret_; }
     std::uint8_t Rotation() const { return rotation_; }
+    const engine::SymbolOptions& Options() const { return options_; }
+    // Why the drawn text cannot be encoded (too long, bad GS1 data); empty when it can.
+    std::string EncodingProblem() const;
     const QString& FileName() const { return fileName_; }
     QString Caption() const { return caption_; }
     QString Hint() const { return hint_; } // the window's tooltip
@@ -127,6 +135,9 @@ class BarcodeDocument : public QObject {
     // The barcode's length at one pixel per module, in the document's unit (0 without a
     // screen resolution).
     double WidthInUnits() const;
+    // The bar height; for a square two-dimensional symbol, the height its module gives it at one
+    // pixel per module (0 without a screen resolution).
+    double HeightInUnits() const;
 
     // The side of a client area across the bars: its height, or its width when the bars are
     // turned by 90° or 270°. A resize that keeps it leaves the bar height as it is.
@@ -192,6 +203,7 @@ class BarcodeDocument : public QObject {
     int scale_ = 0;
     bool interpret_ = false;
     std::uint8_t rotation_ = 0;
+    engine::SymbolOptions options_;
     QString fileName_;
     QString caption_;
     QString hint_;

@@ -33,6 +33,8 @@ void WriteBarcodeSection(ProfileFile& p, const DocumentRecord& r, QChar separato
     p.WriteString(kBarcode, "TEXT", Latin1(r.BarcodeText));
     p.WriteBool(kBarcode, "AUTOSIZE", r.AutoSize);
     p.WriteReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
+    if (!r.Options.ecc.empty()) p.WriteString(kBarcode, "ECC", Latin1(r.Options.ecc));
+    if (r.Options.size != 0) p.WriteInteger(kBarcode, "SYMBOL_SIZE", r.Options.size);
 }
 
 void WriteSequenceSection(ProfileFile& p, const app::SequenceSettings& s) {
@@ -56,6 +58,8 @@ void ReadBarcodeSection(const ProfileFile& p, DocumentRecord& r, QChar separator
     r.BarcodeText = Bytes(p.ReadString(kBarcode, "TEXT", Latin1(r.BarcodeText)));
     r.AutoSize = p.ReadBool(kBarcode, "AUTOSIZE", r.AutoSize);
     r.BarWidth = p.ReadReal(kBarcode, "BAR_WIDTH", r.BarWidth, separator);
+    r.Options.ecc = Bytes(p.ReadString(kBarcode, "ECC", Latin1(r.Options.ecc)));
+    r.Options.size = p.ReadInteger(kBarcode, "SYMBOL_SIZE", r.Options.size);
 }
 
 void ReadSequenceSection(const ProfileFile& p, app::SequenceSettings& s) {

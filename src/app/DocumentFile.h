@@ -4,6 +4,7 @@
 
 #include "app/LabelSheet.h"
 #include "app/SequenceSettings.h"
+#include "engine/MatrixSymbology.h"
 #include "engine/Symbology.h"
 #include "platform/ProfileFile.h"
 
@@ -30,6 +31,9 @@ struct DocumentRecord {
     double BarWidth = 10.0; // mils
     app::SequenceSettings Sequence;
     app::LabelSheet Labels = app::kLabelFormatDefaults;
+    // ECC and SYMBOL_SIZE: written only when they differ from the usual, so that a document
+    // of a linear symbology keeps the file it always had.
+    engine::SymbolOptions Options;
 
     bool operator==(const DocumentRecord&) const = default;
 };

@@ -1,7 +1,9 @@
 #include "app/ScanCheck.h"
 
 #include "app/SymbolReader.h"
+#include "engine/Barcode.h"
 #include "engine/CheckDigits.h"
+#include "engine/Gs1.h"
 #include "engine/HumanReadable.h"
 #include "engine/Interleaved2of5.h"
 
@@ -52,16 +54,31 @@ std::string Code39Mod10Data(std::string_view t) {
     return Same(t) + engine::Code39CheckChar(t, 10);
 }
 
+// Bracketed GS1 data reads as its element string, GS after each field of no predefined length.
+std::string Ean128Data(std::string_view t) {
+    if (!engine::IsBracketedGs1(t)) return Same(t);
+    const engine::Gs1Parse parsed = engine::ParseGs1(t);
+    return parsed.Ok() ? engine::Gs1ElementString(parsed.fields, '\x1d') : Same(t);
+}
+// GS1 data in its one bracketed form.
+std::string Gs1Data(std::string_view t) {
+    const engine::Gs1Parse parsed = engine::ParseGs1(t);
+    return parsed.Ok() ? engine::Gs1Bracketed(parsed.fields) : Same(t);
+}
+
+using enum ScanForm;
+
 struct ScanRule {
     SymbologyCode code;
     BarcodeFormat format;
     std::string (*data)(std::string_view text);
     bool gs1;
     bool fullAscii;
+    ScanForm form = Bytes;
 };
 
 // POSTNET and the lone UPC add-ons have no row: no decoder reads them.
-constexpr std::array<ScanRule, 15> kRules{{
+constexpr std::array<ScanRule, 23> kRules{{
     {SymbologyCode::Code128, BarcodeFormat::Code128, Same, false, false},
     {SymbologyCode::Code39, BarcodeFormat::Code39, Same, false, false},
     {SymbologyCode::Code39Extended, BarcodeFormat::Code39, Same, false, true},
@@ -71,14 +88,40 @@ constexpr std::array<ScanRule, 15> kRules{{
     {SymbologyCode::Code93, BarcodeFormat::Code93, Same, false, false},
     {SymbologyCode::Ean13, BarcodeFormat::EAN13, Ean13Data, false, false},
     {SymbologyCode::Ean8, BarcodeFormat::EAN8, Ean8Data, false, false},
-    {SymbologyCode::Ean128, BarcodeFormat::Code128, Same, true, false},
+    {SymbologyCode::Ean128, BarcodeFormat::Code128, Ean128Data, true, false},
     {SymbologyCode::UpcE, BarcodeFormat::UPCE, UpcEData, false, false},
     {SymbologyCode::Ssc14, BarcodeFormat::Code128, Ssc14Data, true, false},
     {SymbologyCode::Ssc14Itf, BarcodeFormat::ITF, Ssc14ItfData, false, false},
     {SymbologyCode::Sscc18, BarcodeFormat::Code128, Sscc18Data, true, false},
     {SymbologyCode::Code39Mod43, BarcodeFormat::Code39, Code39Mod43Data, false, false},
     {SymbologyCode::Code39Mod10, BarcodeFormat::Code39, Code39Mod10Data, false, false},
+    {SymbologyCode::QrCode, BarcodeFormat::QRCode, Same, false, false, Utf8},
+    {SymbologyCode::MicroQrCode, BarcodeFormat::MicroQRCode, Same, false, false, Utf8},
+    {SymbologyCode::DataMatrix, BarcodeFormat::DataMatrix, Same, false, false, Utf8},
+    {SymbologyCode::Gs1DataMatrix, BarcodeFormat::DataMatrix, Gs1Data, true, false, Gs1Bracketed},
+    {SymbologyCode::Pdf417, BarcodeFormat::PDF417, Same, false, false, Utf8},
+    {SymbologyCode::Aztec, BarcodeFormat::Aztec, Same, false, false, Utf8},
+    {SymbologyCode::DataBar, BarcodeFormat::DataBar, Gs1Data, true, false, DataBarGtin},
+    {SymbologyCode::DataBarExpanded, BarcodeFormat::DataBarExpanded, Gs1Data, true, false,
+     Gs1Bracketed},
 }};
+
+// The data read in the form the symbology's data is compared in.
+std::string ReadForm(const DecodedSymbol& read, ScanForm form) {
+    switch (form) {
+    case Bytes:
+        return read.text;
+    case Utf8:
+        return read.utf8;
+    case Gs1Bracketed:
+        // Some decoders return the brackets themselves.
+        if (engine::IsBracketedGs1(read.text)) return read.text;
+        return engine::Gs1FromElementString(read.text).value_or(read.text);
+    case DataBarGtin:
+        return "(01)" + read.text;
+    }
+    return read.text;
+}
 
 QImage Framed(const QImage& picture) {
     QImage framed(picture.width() + 2 * kMarginPixels, picture.height() + 2 * kMarginPixels,
@@ -89,14 +132,21 @@ QImage Framed(const QImage& picture) {
     return framed;
 }
 
-// Only Code 128 tells GS1 data from plain data.
-bool SameData(const ScanExpectation& meant, const DecodedSymbol& read, bool readGs1) {
-    return read.text == meant.data &&
-           (meant.format != BarcodeFormat::Code128 || readGs1 == meant.gs1);
+// The symbology identifiers of GS1 data: Code 128, Data Matrix, DataBar, QR Code.
+constexpr std::array<std::string_view, 4> kGs1Identifiers{"]C1", "]d2", "]e0", "]Q3"};
+
+// Code 128 and the GS1 symbols tell GS1 data from plain data.
+bool SameData(const ScanExpectation& meant, const std::string& read, bool readGs1) {
+    const bool marksGs1 = meant.format == BarcodeFormat::Code128 || meant.form == Gs1Bracketed ||
+                          meant.form == DataBarGtin;
+    return read == meant.data && (!marksGs1 || readGs1 == meant.gs1);
 }
 
-QString WithGs1(std::string_view data, bool gs1) {
-    return PrintableData(data) + (gs1 ? QStringLiteral(" (GS1)") : QString());
+QString WithGs1(std::string_view data, bool gs1, bool utf8) {
+    const QString shown =
+        utf8 ? PrintableText(QString::fromUtf8(data.data(), static_cast<qsizetype>(data.size())))
+             : PrintableData(data);
+    return shown + (gs1 ? QStringLiteral(" (GS1)") : QString());
 }
 
 } // namespace
@@ -105,26 +155,34 @@ ScanExpectation ExpectedScan(SymbologyCode code, std::string_view text) {
     const auto rule = std::find_if(kRules.begin(), kRules.end(),
                                    [code](const ScanRule& r) { return r.code == code; });
     if (rule == kRules.end()) return {};
-    return {true, rule->format, rule->data(text), rule->gs1, rule->fullAscii};
+    return {true, rule->format, rule->data(text), rule->gs1, rule->fullAscii, rule->form};
 }
 
-ScanVerdict CheckScan(const QImage& picture, SymbologyCode code, std::string_view text) {
+ScanVerdict CheckScan(const QImage& picture, SymbologyCode code, std::string_view text,
+                      const engine::SymbolOptions& options) {
     ScanVerdict verdict;
     if (text.empty()) return verdict;
+    verdict.problem = engine::BarcodeProblem(code, text, options);
+    if (!verdict.problem.empty()) {
+        verdict.outcome = ScanOutcome::NotEncoded;
+        return verdict;
+    }
     const ScanExpectation meant = ExpectedScan(code, text);
     verdict.expected = meant.data;
     verdict.expectedGs1 = meant.gs1;
+    verdict.utf8 = meant.form == ScanForm::Utf8;
     if (!meant.checked) {
         verdict.outcome = ScanOutcome::NotChecked;
         return verdict;
     }
     const DecodedSymbol read = ReadSymbol(
         Framed(picture), ScannerHints(meant.format).setTryCode39ExtendedMode(meant.fullAscii));
-    verdict.decoded = read.text;
-    verdict.decodedGs1 = read.symbologyIdentifier == "]C1";
-    verdict.outcome = !read.found                                 ? ScanOutcome::Unreadable
-                      : SameData(meant, read, verdict.decodedGs1) ? ScanOutcome::Matches
-                                                                  : ScanOutcome::Differs;
+    verdict.decoded = ReadForm(read, meant.form);
+    verdict.decodedGs1 =
+        std::ranges::find(kGs1Identifiers, read.symbologyIdentifier) != kGs1Identifiers.end();
+    verdict.outcome = !read.found ? ScanOutcome::Unreadable
+                      : SameData(meant, verdict.decoded, verdict.decodedGs1) ? ScanOutcome::Matches
+                                                                             : ScanOutcome::Differs;
     return verdict;
 }
 
@@ -135,12 +193,14 @@ QString ScanVerdict::Message() const {
     case ScanOutcome::NotChecked:
         return QStringLiteral("\u2014");
     case ScanOutcome::Matches:
-        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1);
+        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1, utf8);
     case ScanOutcome::Differs:
-        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1) +
-               QStringLiteral(" instead of ") + WithGs1(expected, expectedGs1);
+        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1, utf8) +
+               QStringLiteral(" instead of ") + WithGs1(expected, expectedGs1, utf8);
     case ScanOutcome::Unreadable:
-        return QStringLiteral("Does not scan as ") + WithGs1(expected, expectedGs1);
+        return QStringLiteral("Does not scan as ") + WithGs1(expected, expectedGs1, utf8);
+    case ScanOutcome::NotEncoded:
+        return QString::fromStdString(problem);
     }
     return {};
 }
@@ -156,8 +216,7 @@ QString PrintableText(const QString& text) {
 }
 
 QString PrintableData(std::string_view data) {
-    return PrintableText(
-        QString::fromLatin1(data.data(), static_cast<qsizetype>(data.size())));
+    return PrintableText(QString::fromLatin1(data.data(), static_cast<qsizetype>(data.size())));
 }
 
 } // namespace app

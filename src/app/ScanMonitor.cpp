@@ -20,6 +20,7 @@ void ScanMonitor::Schedule(const BarcodeDocument& document) {
     picture_ = document.DocumentBitmap();
     code_ = document.Symbology();
     text_ = document.BarcodeText();
+    options_ = document.Options();
     ++scheduled_;
     delay_.start();
 }
@@ -38,7 +39,7 @@ void ScanMonitor::Start() {
         return;
     }
     started_ = scheduled_;
-    running_.setFuture(QtConcurrent::run(CheckScan, picture_, code_, text_));
+    running_.setFuture(QtConcurrent::run(CheckScan, picture_, code_, text_, options_));
 }
 
 void ScanMonitor::Finish() {

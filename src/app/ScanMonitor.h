@@ -44,6 +44,7 @@ class ScanMonitor : public QObject {
     QImage picture_;
     engine::SymbologyCode code_ = engine::SymbologyCode::Code128;
     std::string text_;
+    engine::SymbolOptions options_;
     unsigned scheduled_ = 0; // counts Schedule and Clear calls
     unsigned started_ = 0;   // the count when the running check started
     ScanVerdict verdict_;

@@ -4,6 +4,17 @@
 #include <ZXing/ReadBarcode.h>
 
 namespace app {
+namespace {
+
+// zxing-cpp's text() is UTF-16 unless ZX_USE_UTF8 is defined; either way UTF-8 here.
+[[maybe_unused]] std::string Utf8(const std::string& text) {
+    return text;
+}
+[[maybe_unused]] std::string Utf8(const std::wstring& text) {
+    return QString::fromStdWString(text).toStdString();
+}
+
+} // namespace
 
 ZXing::DecodeHints ScannerHints(ZXing::BarcodeFormats formats) {
     return ZXing::DecodeHints().setFormats(formats).setTryRotate(true).setTryHarder(true);
@@ -21,6 +32,7 @@ DecodedSymbol ReadSymbol(const QImage& image, const ZXing::DecodeHints& hints) {
         out.format = ZXing::ToString(result.format());
         const ZXing::ByteArray& bytes = result.bytes();
         out.text.assign(bytes.begin(), bytes.end());
+        out.utf8 = Utf8(result.text());
         out.symbologyIdentifier = result.symbologyIdentifier();
         out.addOn = ZXing::GTIN::EanAddOn(result);
     }

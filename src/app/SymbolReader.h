@@ -12,6 +12,7 @@ struct DecodedSymbol {
     bool found = false;
     std::string format;              // zxing-cpp's name, e.g. "Code128"
     std::string text;                // the decoded bytes
+    std::string utf8;                // the same as UTF-8, after their ECI or guessed encoding
     std::string symbologyIdentifier; // e.g. "]C1" for GS1-128
     std::string addOn;               // an EAN/UPC add-on read with the main symbol
 };

@@ -32,7 +32,7 @@ double ConvertBarHeight(double height, bool toMetric) {
 
 SizeReadouts ReadoutsOf(const BarcodeDocument* document, bool metric, QChar decimalSeparator) {
     if (document)
-        return {FormatSize(document->BarHeight(), decimalSeparator),
+        return {FormatSize(document->HeightInUnits(), decimalSeparator),
                 FormatSize(document->WidthInUnits(), decimalSeparator)};
     const double height = metric ? kEmptyToolbarCentimetres : kEmptyToolbarInches;
     return {FormatSize(height, decimalSeparator), FormatSize(0.0, decimalSeparator)};

@@ -1,5 +1,7 @@
 #include "cli/BarcodeOptions.h"
 
+#include "cli/MatrixOptions.h"
+
 #include "app/BarcodeDocument.h"
 #include "app/DocumentFile.h"
 #include "app/DrawableDocument.h"
@@ -50,7 +52,8 @@ int ModuleDots(const CliArguments& args, engine::SymbologyCode code, int dpi) {
 } // namespace
 
 OptionSpec BarcodeOptionSpec() {
-    return {{"--type", "--text", "--height", "--unit", "--rotate", "--font", "--dpi", "--module"},
+    return {{"--type", "--text", "--height", "--unit", "--rotate", "--font", "--dpi", "--module",
+             "--ecc", "--size"},
             {"--no-readable"}};
 }
 
@@ -66,7 +69,8 @@ engine::SymbologyCode ParseSymbology(const std::string& name) {
 
 exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path) {
     const auto& d = job.drawing;
-    return {d.code, d.text, job.barHeight, job.metric, d.showText, d.orientation, d.fontFace, path};
+    return {d.code,        d.text,     job.barHeight, job.metric, d.showText,
+            d.orientation, d.fontFace, path,          d.options};
 }
 
 BarcodeDefaults DefaultsFromDocument(const QString& path, const CliArguments& args) {
@@ -82,6 +86,7 @@ BarcodeDefaults DefaultsFromDocument(const QString& path, const CliArguments& ar
     defaults.metric = record->Metric;
     defaults.showText = record->Interpret;
     defaults.orientation = app::DrawnOrientation(record->Rotation);
+    defaults.options = record->Options;
     return defaults;
 }
 
@@ -113,6 +118,7 @@ BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& d
     const auto rotation = args.Value("--rotate");
     d.orientation = rotation ? ParseRotation(*rotation) : defaults.orientation;
     if (const auto font = args.Value("--font")) d.fontFace = QString::fromStdString(*font);
+    d.options = MatrixOptionsFrom(args, d.code, defaults.options);
     return job;
 }
 
@@ -127,6 +133,10 @@ void SetBarcodeText(BarcodeJob& job, const std::string& text) {
 BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defaults) {
     BarcodeJob job = BarcodeOptionsFrom(args, defaults);
     SetBarcodeText(job, args.Value("--text").value_or(defaults.text));
+    const auto& d = job.drawing;
+    if (const std::string problem = engine::BarcodeProblem(d.code, d.text, d.options);
+        !problem.empty())
+        throw platform::Failure(problem);
     return job;
 }
 

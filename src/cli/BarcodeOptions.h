@@ -26,6 +26,7 @@ struct BarcodeDefaults {
     bool metric = false;
     bool showText = true;
     engine::Orientation orientation = engine::Orientation::Deg0;
+    engine::SymbolOptions options;
 };
 
 // The values of a document file; throws platform::Failure when it cannot be read.
@@ -44,14 +45,16 @@ BarcodeJob BarcodeJobFrom(const CliArguments& args, const BarcodeDefaults& defau
 
 // BarcodeJobFrom in two steps, so that a batch checks the options once and then sets each
 // line's text: everything but the text, then the text filtered as typing filters it (UsageError
-// when nothing of it can be encoded).
+// when nothing of it can be encoded); a text the symbology cannot encode fails when its picture
+// is checked. BarcodeJobFrom throws platform::Failure for it at once, naming the limit or the
+// bad GS1 AI.
 BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& defaults = {});
 void SetBarcodeText(BarcodeJob& job, const std::string& text);
 
 // The job as the export reads a document; `path` is its file name.
 exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path);
 
-// The symbology named by a list item text (any letter case) or an internal code 0..17.
+// The symbology named by a list item text (any letter case) or an internal code.
 engine::SymbologyCode ParseSymbology(const std::string& name);
 
 } // namespace cli

@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "usage: tallyrune-cli export [DOC.TLR] [--type NAME|CODE] [--text TEXT] [--height H]\n"
     "                            [--unit in|cm] [--rotate 0|90|180|270] [--no-readable]\n"
     "                            [--font FACE] [--dpi N] [--module N|auto]\n"
+    "                            [--ecc LEVEL] [--size auto|SIZE]   (two-dimensional types)\n"
     "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf|zpl] [--verify]\n"
     "                            -o FILE\n"
     "       tallyrune-cli export ... --batch LIST [--jobs N] -o PATTERN   (PATTERN holds {n})\n"

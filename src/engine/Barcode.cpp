@@ -2,7 +2,9 @@
 
 #include "engine/CheckDigits.h"
 #include "engine/Code128.h"
+#include "engine/Gs1.h"
 #include "engine/HumanReadable.h"
+#include "engine/MatrixDrawing.h"
 #include "engine/Saturating.h"
 
 #include <cctype>
@@ -21,33 +23,44 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
         return c < 128 && Code39Chars.find(static_cast<char>(c)) != std::string_view::npos;
     case CharClass::Digits:
         return c >= '0' && c <= '9';
+    case CharClass::Gs1Data:
+        return c >= 32 && c <= 126;
+    case CharClass::Unicode:
+        return true;
     }
     return false;
 }
 
-// A symbol worked out once from its text, so that measuring the box and drawing the bars never
-// encode twice: the Code 128 family's code characters, or the text itself for the others.
-class Symbol {
-  public:
-    Symbol(const SymbologyInfo& row, std::string_view text)
-        : row_(row), text_(text), codeChars_(row.codeChars ? row.codeChars(text) : "") {}
+// The length of the UTF-8 sequence starting at `at`; 0 when the bytes there are no UTF-8.
+std::size_t Utf8Length(std::string_view text, std::size_t at) {
+    const auto c = static_cast<unsigned char>(text[at]);
+    const std::size_t length = c < 0x80                ? 1
+                               : c >= 0xC2 && c < 0xE0 ? 2
+                               : c >= 0xE0 && c < 0xF0 ? 3
+                               : c >= 0xF0 && c < 0xF5 ? 4
+                                                       : 0;
+    if (length == 0 || at + length > text.size()) return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
+    return length;
+}
 
-    int Modules() const {
-        return row_.codeChars ? Code128Modules(codeChars_) : row_.symbolModules(text_);
+// Any text as UTF-8: a byte that starts no UTF-8 sequence is read as Latin-1, as data files are.
+std::string AsUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        if (const std::size_t length = Utf8Length(text, at)) {
+            out.append(text.substr(at, length));
+            at += length;
+            continue;
+        }
+        const auto c = static_cast<unsigned char>(text[at++]);
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
     }
-
-    void Draw(Surface& dc, int x, int y, int barLength, int module, Orientation o) const {
-        if (row_.codeChars)
-            DrawCodeChars(dc, x, y, barLength, module, codeChars_, o);
-        else
-            row_.draw(dc, x, y, barLength, module, text_, o);
-    }
-
-  private:
-    const SymbologyInfo& row_;
-    std::string_view text_;
-    std::string codeChars_;
-};
+    return out;
+}
 
 // The box length along the bars, before it is brought into the int range.
 long long BoxLength(int module, int symbolModules) {
@@ -62,8 +75,11 @@ void FillBox(Surface& dc, int x, int y, long long length, int height, Orientatio
                 Saturated(y + (alongY ? length : height)), Fill::White);
 }
 
-void DrawBars(Surface& dc, const SymbologyInfo& row, const Symbol& symbol, int x, int y, int module,
-              int height, bool showText, Orientation orientation) {
+} // namespace
+
+void EncodedBarcode::DrawBars(Surface& dc, int x, int y, int module, int height, bool showText,
+                              Orientation orientation) const {
+    const SymbologyInfo& row = *row_;
     const int quietZone = MulSaturated(kQuietZoneModules, module);
     const bool alongY = AdvancesAlongY(orientation);
     int barX = alongY ? x : AddSaturated(x, quietZone);
@@ -76,10 +92,80 @@ void DrawBars(Surface& dc, const SymbologyInfo& row, const Symbol& symbol, int x
         barY = AddSaturated(barY, strip);
     if ((above && orientation == Deg270) || (!above && orientation == Deg90))
         barX = AddSaturated(barX, strip);
-    symbol.Draw(dc, barX, barY, SubSaturated(height, strip), module, orientation);
+    const int barLength = SubSaturated(height, strip);
+    if (row.codeChars)
+        DrawCodeChars(dc, barX, barY, barLength, module, codeChars_, orientation);
+    else
+        row.draw(dc, barX, barY, barLength, module, text_, orientation);
 }
 
-} // namespace
+namespace {} // namespace
+
+EncodedBarcode::EncodedBarcode(SymbologyCode symbology, std::string_view text,
+                               const SymbolOptions& options)
+    : row_(FindSymbology(symbology)), text_(text),
+      matrixRow_(row_ ? FindMatrixSymbology(symbology) : nullptr) {
+    if (!row_ || text_.empty()) return;
+    if (row_->codeChars) codeChars_ = row_->codeChars(text_);
+    if (matrixRow_) {
+        MatrixEncoding encoding = EncodeMatrix(*matrixRow_, text_, options);
+        matrix_ = std::move(encoding.matrix);
+        problem_ = std::move(encoding.error);
+    } else if (symbology == SymbologyCode::Ean128 && IsBracketedGs1(text_)) {
+        problem_ = ParseGs1(text_).error;
+    }
+}
+
+long long EncodedBarcode::Length(int module) const {
+    if (!matrixRow_)
+        return BoxLength(module,
+                         row_->codeChars ? Code128Modules(codeChars_) : row_->symbolModules(text_));
+    if (matrix_.Empty()) return BoxLength(module, 0);
+    return MatrixAlong(*matrixRow_, matrix_, module);
+}
+
+int EncodedBarcode::Extent(int module) const {
+    if (text_.empty()) return Saturated(BoxLength(module, 0));
+    if (!row_) return 0;
+    return Saturated(Length(module));
+}
+
+int EncodedBarcode::Breadth(int module, int height, bool showText) const {
+    if (!matrixRow_) return height;
+    if (!matrix_.Empty())
+        return Saturated(MatrixAcross(*matrixRow_, matrix_, module, height,
+                                      TextStripSize(row_->code, module, showText)));
+    // Nothing to draw: a square symbol's box stays square, a stacked one keeps its bar height.
+    return matrixRow_->shape == MatrixShape::Square ? Saturated(BoxLength(module, 0)) : height;
+}
+
+void EncodedBarcode::Draw(Surface& dc, int x, int y, int module, int height, bool showText,
+                          Orientation orientation, bool noBackground) const {
+    if (!row_ || text_.empty()) {
+        // The background alone: the quiet zones for an empty text, nothing for an unknown code.
+        const long long length = text_.empty() ? BoxLength(module, 0) : 0;
+        if (!noBackground)
+            FillBox(dc, x, y, length, Breadth(module, height, showText), orientation);
+        return;
+    }
+    const long long length = Length(module);
+    const int across = Breadth(module, height, showText);
+    if (!noBackground) FillBox(dc, x, y, length, across, orientation);
+    if (matrixRow_) {
+        if (matrix_.Empty()) return;
+        const MatrixBox box{x, y, length, across, TextStripSize(row_->code, module, showText)};
+        DrawMatrix(dc, *matrixRow_, matrix_, module, box, orientation);
+        if (showText) DrawMatrixCaption(dc, row_->code, text_, module, box, orientation);
+        return;
+    }
+    DrawBars(dc, x, y, module, height, showText, orientation);
+    if (showText && row_->textSide != TextSide::None) {
+        const bool alongY = AdvancesAlongY(orientation);
+        const int boxWidth = alongY ? height : Saturated(length);
+        const int boxHeight = alongY ? Saturated(length) : height;
+        DrawHumanReadable(dc, row_->code, module, orientation, text_, boxHeight, boxWidth, y, x);
+    }
+}
 
 int TextStripSize(SymbologyCode symbology, int module, bool showText) {
     const SymbologyInfo* row = FindSymbology(symbology);
@@ -87,15 +173,29 @@ int TextStripSize(SymbologyCode symbology, int module, bool showText) {
     return MulSaturated(row->textStripModules, module);
 }
 
-int BarcodeExtent(int module, SymbologyCode symbology, std::string_view text) {
-    if (text.empty()) return Saturated(BoxLength(module, 0));
-    const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row) return 0;
-    return Saturated(BoxLength(module, Symbol(*row, text).Modules()));
+int BarcodeExtent(int module, SymbologyCode symbology, std::string_view text,
+                  const SymbolOptions& options) {
+    return EncodedBarcode(symbology, text, options).Extent(module);
+}
+
+int BarcodeBreadth(int module, SymbologyCode symbology, std::string_view text, int height,
+                   bool showText, const SymbolOptions& options) {
+    if (!FindMatrixSymbology(symbology)) return height;
+    return EncodedBarcode(symbology, text, options).Breadth(module, height, showText);
+}
+
+std::string BarcodeProblem(SymbologyCode symbology, std::string_view text,
+                           const SymbolOptions& options) {
+    return EncodedBarcode(symbology, text, options).Problem();
 }
 
 std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
     const SymbologyInfo* row = FindSymbology(symbology);
+    if (row && row->charClass == CharClass::Unicode) {
+        std::string utf8 = AsUtf8(text);
+        std::erase(utf8, '\0');
+        return utf8;
+    }
     std::string kept;
     kept.reserve(text.size());
     for (char ch : text) {
@@ -110,24 +210,10 @@ std::string FilterBarcodeText(SymbologyCode symbology, std::string_view text) {
 }
 
 void DrawBarcode(Surface& dc, SymbologyCode symbology, int x, int y, int module, int height,
-                 std::string_view text, bool showText, Orientation orientation, bool noBackground) {
-    const SymbologyInfo* row = FindSymbology(symbology);
-    if (!row || text.empty()) {
-        // The background alone: the quiet zones for an empty text, nothing for an unknown code.
-        const long long length = text.empty() ? BoxLength(module, 0) : 0;
-        if (!noBackground) FillBox(dc, x, y, length, height, orientation);
-        return;
-    }
-    const Symbol symbol(*row, text);
-    const long long length = BoxLength(module, symbol.Modules());
-    if (!noBackground) FillBox(dc, x, y, length, height, orientation);
-    DrawBars(dc, *row, symbol, x, y, module, height, showText, orientation);
-    if (showText && row->textSide != TextSide::None) {
-        const bool alongY = AdvancesAlongY(orientation);
-        const int boxWidth = alongY ? height : Saturated(length);
-        const int boxHeight = alongY ? Saturated(length) : height;
-        DrawHumanReadable(dc, symbology, module, orientation, text, boxHeight, boxWidth, y, x);
-    }
+                 std::string_view text, bool showText, Orientation orientation, bool noBackground,
+                 const SymbolOptions& options) {
+    EncodedBarcode(symbology, text, options)
+        .Draw(dc, x, y, module, height, showText, orientation, noBackground);
 }
 
 } // namespace engine

@@ -1,5 +1,7 @@
 #include "engine/Code128.h"
 
+#include "engine/Gs1.h"
+
 #include "engine/CheckDigits.h"
 #include "engine/HumanReadable.h"
 #include "engine/Saturating.h"
@@ -57,6 +59,9 @@ constexpr std::array<Pattern, 107> MakePatterns() {
 constexpr std::array<Pattern, 107> kCode128Patterns = MakePatterns();
 static_assert(kCode128Patterns[0].modules == 11 && kCode128Patterns[0].bits == 0b1101100110000000);
 static_assert(kCode128Patterns[kStop].modules == 13);
+
+// Stands for FNC1 between the fields of GS1 data: a byte no filtered text holds.
+constexpr char kFnc1Mark = static_cast<char>(0xF1);
 
 char CodeChar(int value) {
     return static_cast<char>(value + kCodeCharOffset);
@@ -123,6 +128,10 @@ class Code128Encoder {
 
   private:
     std::size_t EncodeAt(std::size_t i, std::string& out) const {
+        if (text_[i] == kFnc1Mark) {
+            out += CodeChar(kFnc1); // in every code set
+            return i + 1;
+        }
         if (set_ == 'C') {
             const bool pair = ahead_[i].digits >= 2;
             out += pair ? CodeChar((text_[i] - '0') * 10 + (text_[i + 1] - '0')) : kInvalidCodeChar;
@@ -141,6 +150,7 @@ class Code128Encoder {
         const auto c = static_cast<unsigned char>(text_[i]);
         const bool hasNext = i + 1 < text_.size();
         const auto next = hasNext ? static_cast<unsigned char>(text_[i + 1]) : 0;
+        if (text_[i] == kFnc1Mark) return;
         if (set_ != 'C') {
             const std::size_t digits = ahead_[i].digits;
             if (digits >= 4 && digits % 2 == 0) return Switch(out, kCodeC, 'C');
@@ -200,8 +210,13 @@ std::string EncodeCode128(std::string_view text, bool fnc1) {
 std::string Code128CodeChars(std::string_view text) {
     return EncodeCode128(text, false);
 }
+// Bracketed GS1 data gets FNC1 after each field whose length is not predefined; bad data draws
+// nothing (BarcodeProblem says why). Any other text is encoded as it stands.
 std::string Ean128CodeChars(std::string_view text) {
-    return EncodeCode128(text, true);
+    if (!IsBracketedGs1(text)) return EncodeCode128(text, true);
+    const Gs1Parse parsed = ParseGs1(text);
+    if (!parsed.Ok()) return {};
+    return EncodeCode128(Gs1ElementString(parsed.fields, kFnc1Mark), true);
 }
 std::string Ssc14CodeChars(std::string_view text) {
     return EncodeShippingCode("01", text, 13);

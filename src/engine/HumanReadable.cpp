@@ -115,6 +115,14 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
     case Code93:
     case Ean8:
     case Ean128:
+    case QrCode:
+    case MicroQrCode:
+    case DataMatrix:
+    case Gs1DataMatrix:
+    case Pdf417:
+    case Aztec:
+    case DataBar:
+    case DataBarExpanded:
         return {{plain, CentredBelow}};
     case UpcExt2:
     case UpcExt5:
@@ -178,18 +186,32 @@ FontSpec HumanReadableFont(SymbologyCode symbology, int module, Orientation orie
     return font;
 }
 
+namespace {
+
+void DrawPiece(Surface& dc, const TextPiece& piece, int module, Orientation orientation,
+               const Box& box) {
+    const auto index = static_cast<std::size_t>(orientation);
+    const OrientationFrame& frame = kFrames[index < kFrames.size() ? index : 0];
+    const TextExtent extent = dc.MeasureText(piece.text);
+    const Point p =
+        ReferencePoint(piece.placement, frame, box, extent.width, extent.height, module);
+    dc.DrawText(p.x, p.y, piece.text);
+}
+
+} // namespace
+
 void DrawHumanReadable(Surface& dc, SymbologyCode symbology, int module, Orientation orientation,
                        std::string_view text, int boxHeight, int boxWidth, int boxY, int boxX) {
     const ScopedFont font(dc, HumanReadableFont(symbology, module, orientation, dc.FontFace()));
-    const auto index = static_cast<std::size_t>(orientation);
-    const OrientationFrame& frame = kFrames[index < kFrames.size() ? index : 0];
     const Box box{boxX, boxY, boxWidth, boxHeight};
-    for (const TextPiece& piece : HumanReadablePieces(symbology, text)) {
-        const TextExtent extent = dc.MeasureText(piece.text);
-        const Point p =
-            ReferencePoint(piece.placement, frame, box, extent.width, extent.height, module);
-        dc.DrawText(p.x, p.y, piece.text);
-    }
+    for (const TextPiece& piece : HumanReadablePieces(symbology, text))
+        DrawPiece(dc, piece, module, orientation, box);
+}
+
+void DrawCentredBelow(Surface& dc, std::string_view text, int module, Orientation orientation,
+                      int boxHeight, int boxWidth, int boxY, int boxX) {
+    DrawPiece(dc, {std::string(text), CentredBelow}, module, orientation,
+              {boxX, boxY, boxWidth, boxHeight});
 }
 
 } // namespace engine

@@ -41,4 +41,8 @@ FontSpec HumanReadableFont(SymbologyCode symbology, int module, Orientation orie
 void DrawHumanReadable(Surface& dc, SymbologyCode symbology, int module, Orientation orientation,
                        std::string_view text, int boxHeight, int boxWidth, int boxY, int boxX);
 
+// Draws `text` centred along the box's "below" edge in the font already selected.
+void DrawCentredBelow(Surface& dc, std::string_view text, int module, Orientation orientation,
+                      int boxHeight, int boxWidth, int boxY, int boxX);
+
 } // namespace engine

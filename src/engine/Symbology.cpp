@@ -56,6 +56,15 @@ const std::array<SymbologyInfo, kSymbologyCount> kCatalogue{{
      [](std::string_view t) { return 13 * (Length(t) + 3); }},
     {Code39Mod10, "Code 39 (Mod10 Check Digit)", 17, Code39Upper, 0, 15, Below, DrawCode39Mod10,
      [](std::string_view t) { return 13 * (Length(t) + 3); }},
+    // libzint encodes these; Barcode.cpp draws them from their module matrix.
+    {QrCode, "QR Code", 18, Unicode, 0, 15, Below, nullptr, nullptr},
+    {MicroQrCode, "Micro QR Code", 19, Unicode, 0, 15, Below, nullptr, nullptr},
+    {DataMatrix, "Data Matrix", 20, Unicode, 0, 15, Below, nullptr, nullptr},
+    {Gs1DataMatrix, "GS1 DataMatrix", 21, Gs1Data, 0, 15, Below, nullptr, nullptr},
+    {Pdf417, "PDF417", 22, Unicode, 0, 15, Below, nullptr, nullptr},
+    {Aztec, "Aztec Code", 23, Unicode, 0, 15, Below, nullptr, nullptr},
+    {DataBar, "GS1 DataBar", 24, Gs1Data, 0, 15, Below, nullptr, nullptr},
+    {DataBarExpanded, "GS1 DataBar Expanded", 25, Gs1Data, 0, 15, Below, nullptr, nullptr},
 }};
 
 } // namespace
@@ -88,6 +97,10 @@ std::string_view CharClassHint(CharClass charClass) {
         return "Alpha Numeric (Upper)";
     case Digits:
         return "Numeric Only";
+    case Unicode:
+        return "Any Text";
+    case Gs1Data:
+        return "GS1 Data (AI)";
     }
     return {};
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The catalogue of the eighteen symbologies: internal codes (the stored values), the main
+// The catalogue of the symbologies: internal codes (the stored values), the main
 // window's list items and positions, character classes, fixed lengths and text strips.
 
 #include "engine/BarDrawing.h"
@@ -32,11 +32,21 @@ enum class SymbologyCode : std::uint8_t {
     Sscc18 = 15,
     Code39Mod43 = 16,
     Code39Mod10 = 17,
+    // Two-dimensional and stacked symbols, encoded by libzint (see MatrixSymbology.h).
+    QrCode = 18,
+    MicroQrCode = 19,
+    DataMatrix = 20,
+    Gs1DataMatrix = 21,
+    Pdf417 = 22,
+    Aztec = 23,
+    DataBar = 24,
+    DataBarExpanded = 25,
 };
 
-inline constexpr int kSymbologyCount = 18;
+inline constexpr int kSymbologyCount = 26;
 
-enum class CharClass { FullAscii, Code39Upper, Digits };
+// Unicode: any text, kept as UTF-8. Gs1Data: printable ASCII, AIs in brackets.
+enum class CharClass { FullAscii, Code39Upper, Digits, Unicode, Gs1Data };
 
 enum class TextSide { None, Below, Above };
 
@@ -63,7 +73,7 @@ struct SymbologyInfo {
     CodeCharEncoder codeChars = nullptr;
 };
 
-// The catalogue row of a code, or nullptr for a code above 17.
+// The catalogue row of a code, or nullptr for a code beyond the catalogue.
 const SymbologyInfo* FindSymbology(SymbologyCode code);
 const std::array<SymbologyInfo, kSymbologyCount>& SymbologyCatalogue();
 

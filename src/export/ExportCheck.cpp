@@ -12,7 +12,7 @@ app::ScanVerdict CheckExportedFile(const ExportDocument& document, int module, i
                                    ExportFormat format, const QString& path) {
     const PictureGeometry picture = PictureFor(document, module, dpi);
     const QImage read = ReadExportedPicture(path, WrittenFormat(format, path), picture);
-    return app::CheckScan(read, document.Symbology, document.BarcodeText);
+    return app::CheckScan(read, document.Symbology, document.BarcodeText, document.Options);
 }
 
 void VerifyExportedFile(const ExportDocument& document, int module, int dpi, ExportFormat format,

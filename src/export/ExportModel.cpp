@@ -1,7 +1,9 @@
 #include "export/ExportModel.h"
 
 #include "app/BarcodeDocument.h"
+#include "engine/Barcode.h"
 #include "export/ExportCheck.h"
+#include "platform/Errors.h"
 
 #include <algorithm>
 
@@ -31,10 +33,15 @@ QString WithExtension(QString name, ExportFormat format) {
 } // namespace
 
 ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
-    return {document.Symbology(),          document.DrawnText(),
-            document.BarHeight(),          document.Metric(),
-            document.Interpret(),          app::DrawnOrientation(document.Rotation()),
-            document.BarcodeFont().family(), document.FileName()};
+    return {document.Symbology(),
+            document.DrawnText(),
+            document.BarHeight(),
+            document.Metric(),
+            document.Interpret(),
+            app::DrawnOrientation(document.Rotation()),
+            document.BarcodeFont().family(),
+            document.FileName(),
+            document.Options()};
 }
 
 int ExportModel::ExportDpi() const {
@@ -131,6 +138,10 @@ std::optional<QString> ExportModel::Save(const ExportDocument& document, Exporte
     const auto format = Format();
     if (!format) return std::nullopt;
     FileName = SaveName();
+    if (const std::string problem =
+            engine::BarcodeProblem(document.Symbology, document.BarcodeText, document.Options);
+        !problem.empty())
+        throw platform::Failure(problem);
     const int module = ExportModuleWidth(document.Symbology);
     exporter.Export(document, module, ExportDpi(), *format, FileName);
     VerifyExportedFile(document, module, ExportDpi(), *format, FileName);

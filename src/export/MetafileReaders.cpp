@@ -73,7 +73,10 @@ QImage ReadEmf(const QByteArray& emf) {
 
 QImage ReadWmf(const QByteArray& wmf, int dpi) {
     const std::lock_guard lock(LibraryReaderMutex());
-    return RenderSvg(WmfPlayer().ToSvg(wmf, dpi), {}, kWmfZoom);
+    // libwmf copies a text record's ANSI bytes into the SVG as they are; everything else it
+    // writes is ASCII. As UTF-8, a Latin-1 "ü" of the readable text makes the SVG unreadable.
+    const QByteArray svg = WmfPlayer().ToSvg(wmf, dpi);
+    return RenderSvg(QString::fromLatin1(svg).toUtf8(), {}, kWmfZoom);
 }
 
 } // namespace exporting

@@ -43,14 +43,19 @@ PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi) 
     PictureGeometry p;
     p.module = module;
     p.dpi = dpi;
-    p.across = AcrossDots(document.BarHeight, document.Metric, dpi);
-    p.along = engine::BarcodeExtent(module, document.Symbology, document.BarcodeText);
+    p.symbol = std::make_shared<const engine::EncodedBarcode>(
+        document.Symbology, document.BarcodeText, document.Options);
+    p.across = p.symbol->Breadth(module, AcrossDots(document.BarHeight, document.Metric, dpi),
+                                 document.Interpret);
+    p.along = p.symbol->Extent(module);
     p.size = engine::AdvancesAlongY(document.Rotation) ? QSize(p.across, p.along)
                                                        : QSize(p.along, p.across);
     return p;
 }
 
 void CheckPicture(const PictureGeometry& picture, ExportFormat format) {
+    if (picture.symbol && !picture.symbol->Problem().empty())
+        throw platform::Failure(picture.symbol->Problem());
     const QSize size = picture.size;
     if (size.width() < 1 || size.height() < 1 || picture.module < 1)
         throw platform::Failure("The barcode picture would be empty (" + SizeText(size) +
@@ -71,8 +76,14 @@ void ThrowOutOfMemory(QSize size) {
 
 void DrawPicture(engine::Surface& surface, const ExportDocument& document,
                  const PictureGeometry& picture) {
+    if (picture.symbol) {
+        picture.symbol->Draw(surface, 0, 0, picture.module, picture.across, document.Interpret,
+                             document.Rotation, false);
+        return;
+    }
     engine::DrawBarcode(surface, document.Symbology, 0, 0, picture.module, picture.across,
-                        document.BarcodeText, document.Interpret, document.Rotation, false);
+                        document.BarcodeText, document.Interpret, document.Rotation, false,
+                        document.Options);
 }
 
 } // namespace exporting

@@ -8,6 +8,7 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace exporting {
@@ -22,6 +23,7 @@ struct ExportDocument {
     engine::Orientation Rotation = engine::Orientation::Deg0;
     QString FontFace = QStringLiteral("Courier New");
     QString FileName;
+    engine::SymbolOptions Options; // the two-dimensional symbols'
 };
 
 struct PictureGeometry {
@@ -30,6 +32,8 @@ struct PictureGeometry {
     int across = 0; // across the bars, text room included
     int along = 0;  // along the bars, quiet zones included
     QSize size;     // width x height after rotation
+    // The symbol encoded once for its sizes and its drawing (a batch draws thousands).
+    std::shared_ptr<const engine::EncodedBarcode> symbol;
 };
 
 // Dots across the bars for a bar height in inches, or centimetres when `metric`: truncated.
@@ -41,8 +45,9 @@ int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);
 // Sizes of the picture: the height truncates toward zero; 90 and 270 degrees swap the sides.
 PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi);
 
-// Throws platform::Failure with a clear text for a picture that is empty or larger than
-// `format` (or memory) can hold, before anything is drawn.
+// Throws platform::Failure with a clear text for a text the symbology cannot encode (naming the
+// limit or the bad GS1 AI) and for a picture that is empty or larger than `format` (or memory)
+// can hold, before anything is drawn.
 void CheckPicture(const PictureGeometry& picture, ExportFormat format);
 
 // "Not enough memory for a picture of W x H dots".

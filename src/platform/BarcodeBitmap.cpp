@@ -10,9 +10,10 @@
 namespace platform {
 
 QSize BarcodeBoxSize(const BarcodeDrawing& d) {
-    const int length = engine::BarcodeExtent(d.module, d.code, d.text);
-    return engine::AdvancesAlongY(d.orientation) ? QSize(d.height, length)
-                                                 : QSize(length, d.height);
+    const int length = engine::BarcodeExtent(d.module, d.code, d.text, d.options);
+    const int across =
+        engine::BarcodeBreadth(d.module, d.code, d.text, d.height, d.showText, d.options);
+    return engine::AdvancesAlongY(d.orientation) ? QSize(across, length) : QSize(length, across);
 }
 
 QImage PackToMono(const QImage& grayscale) {
@@ -52,7 +53,7 @@ QImage RenderBarcodeBitmap(const BarcodeDrawing& d) {
         QPainter painter(&gray);
         PainterSurface surface(painter, d.fontFace);
         engine::DrawBarcode(surface, d.code, 0, 0, d.module, d.height, d.text, d.showText,
-                            d.orientation, false);
+                            d.orientation, false, d.options);
     }
     return PackToMono(gray);
 }

@@ -20,6 +20,7 @@ struct BarcodeDrawing {
     bool showText = true;
     engine::Orientation orientation = engine::Orientation::Deg0;
     QString fontFace = QStringLiteral("Courier New");
+    engine::SymbolOptions options; // the two-dimensional symbols'
 };
 
 // Width × height of the barcode box in device units.

@@ -122,19 +122,19 @@ void PrintJob::CheckLayout() const {
     const auto pitchFault = [&](const char* across, double label, double gap, int dpi, int count) {
         if (count <= 1 || LengthToDots(label + gap, metric, dpi) >= 1) return;
         throw platform::Failure(std::string("The labels follow each other ") + across +
-                                " at less than one printer dot (label " + length(label) +
-                                ", gap " + length(gap) + "): check the label sheet setup");
+                                " at less than one printer dot (label " + length(label) + ", gap " +
+                                length(gap) + "): check the label sheet setup");
     };
     pitchFault("across", sheet_.LabelWidth, sheet_.GapWidth, metrics_.PrinterDpiX,
                metrics_.Columns);
     pitchFault("down", sheet_.LabelHeight, sheet_.GapHeight, metrics_.PrinterDpiY, metrics_.Rows);
     if (static_cast<long long>(metrics_.Rows) * metrics_.Columns > kMaxLabelsPerPage)
-        throw platform::Failure(
-            "The label sheet puts " + std::to_string(metrics_.Columns) + " x " +
-            std::to_string(metrics_.Rows) + " labels on a page, more than " +
-            std::to_string(kMaxLabelsPerPage) + " (labels " + length(sheet_.LabelWidth) + " x " +
-            length(sheet_.LabelHeight) + ", margins " + length(sheet_.MarginLeft) + ", " +
-            length(sheet_.MarginTop) + "): check the label sheet setup");
+        throw platform::Failure("The label sheet puts " + std::to_string(metrics_.Columns) + " x " +
+                                std::to_string(metrics_.Rows) + " labels on a page, more than " +
+                                std::to_string(kMaxLabelsPerPage) + " (labels " +
+                                length(sheet_.LabelWidth) + " x " + length(sheet_.LabelHeight) +
+                                ", margins " + length(sheet_.MarginLeft) + ", " +
+                                length(sheet_.MarginTop) + "): check the label sheet setup");
 }
 
 void PrintJob::CheckData() const {
@@ -246,10 +246,13 @@ void PrintJob::PrintLabelAt(int column, int row, std::string_view text) {
 // Where the barcode of `typed` goes in the cell: at its corner, or centred as aligned.
 LabelCell PrintJob::BoxIn(const LabelCell& cell, std::string_view typed) const {
     const std::string text = engine::FilterBarcodeText(symbology_, typed);
-    const int extent = engine::BarcodeExtent(module_, symbology_, text);
+    const engine::SymbolOptions& options = document_.Options();
+    const int extent = engine::BarcodeExtent(module_, symbology_, text, options);
+    const int across = engine::BarcodeBreadth(module_, symbology_, text, barHeight_,
+                                              document_.Interpret(), options);
     const bool lying = engine::AdvancesAlongY(orientation_);
-    const int boxWidth = lying ? barHeight_ : extent;
-    const int boxHeight = lying ? extent : barHeight_;
+    const int boxWidth = lying ? across : extent;
+    const int boxHeight = lying ? extent : across;
     const int x = options_.HAlign ? Centred(cell.left, cell.width, boxWidth) : cell.left;
     const int y = options_.VAlign ? Centred(cell.top, cell.height, boxHeight) : cell.top;
     return {x, y, boxWidth, boxHeight};
@@ -259,8 +262,8 @@ void PrintJob::DrawInCell(const LabelCell& cell, std::string_view typed) {
     const std::string text = engine::FilterBarcodeText(symbology_, typed);
     const LabelCell box = BoxIn(cell, text);
     target_.SetFontFace(fontFace_);
-    engine::DrawBarcode(target_.Surface(), symbology_, box.left, box.top, module_, barHeight_,
-                        text, document_.Interpret(), orientation_, false);
+    engine::DrawBarcode(target_.Surface(), symbology_, box.left, box.top, module_, barHeight_, text,
+                        document_.Interpret(), orientation_, false, document_.Options());
 }
 
 LabelCell PrintJob::FirstCell() const {
@@ -301,13 +304,22 @@ int PrintJob::FittedModule() const {
     int modules = 0;
     for (const std::string& text : WidestTexts())
         modules = std::max(modules, engine::BarcodeExtent(
-                                        1, symbology_, engine::FilterBarcodeText(symbology_, text)));
+                                        1, symbology_, engine::FilterBarcodeText(symbology_, text),
+                                        document_.Options()));
     // The readable text grows with the module: it may take a third of the bar height at most,
     // so that the bars stay tall enough for a scanner's line to cross them.
     int module = FittingModule(modules, room).value_or(1);
     while (module > 1 &&
            3 * engine::TextStripSize(symbology_, module, document_.Interpret()) > barHeight_)
         --module;
+    // A two-dimensional symbol grows across with its module too.
+    const int acrossRoom = engine::AdvancesAlongY(orientation_) ? cell.width : cell.height;
+    if (engine::FindMatrixSymbology(symbology_))
+        while (module > 1 &&
+               engine::BarcodeBreadth(
+                   module, symbology_, engine::FilterBarcodeText(symbology_, FirstText()),
+                   barHeight_, document_.Interpret(), document_.Options()) > acrossRoom)
+            --module;
     return module;
 }
 
@@ -324,12 +336,14 @@ std::optional<std::string> PrintJob::FirstLabelFault() const {
     const LabelCell cell = FirstCell();
     const std::string text = engine::FilterBarcodeText(symbology_, FirstText());
     const LabelCell box = BoxIn(cell, text);
-    PicturePrintTarget picture({box.left, box.top, std::max(box.width, 1), std::max(box.height, 1)});
+    PicturePrintTarget picture(
+        {box.left, box.top, std::max(box.width, 1), std::max(box.height, 1)});
     if (range_ != PrintRange::Single) picture.SetClip(cell);
     picture.SetFontFace(fontFace_);
     engine::DrawBarcode(picture.Surface(), symbology_, box.left, box.top, module_, barHeight_, text,
-                        document_.Interpret(), orientation_, false);
-    const app::ScanVerdict verdict = app::CheckScan(picture.Picture(), symbology_, text);
+                        document_.Interpret(), orientation_, false, document_.Options());
+    const app::ScanVerdict verdict =
+        app::CheckScan(picture.Picture(), symbology_, text, document_.Options());
     if (!verdict.Failed()) return std::nullopt;
     return "The first label, as it prints at " + std::to_string(metrics_.PrinterDpiX) +
            " dpi: " + verdict.Message().toStdString();

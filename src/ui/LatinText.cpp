@@ -1,13 +1,11 @@
 #include "ui/LatinText.h"
 
+#include "app/MatrixControls.h"
+
 namespace ui {
 
 std::string ToLatin1(const QString& text) {
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar c : text)
-        if (c.unicode() <= 0xff) bytes.push_back(static_cast<char>(c.unicode()));
-    return bytes;
+    return app::Latin1Bytes(text);
 }
 
 } // namespace ui

@@ -3,6 +3,7 @@
 #include "ui/TFMain.h"
 
 #include "app/DocumentPaths.h"
+#include "app/MatrixControls.h"
 #include "app/ScanMonitor.h"
 #include "app/ToolbarRules.h"
 #include "engine/Symbology.h"
@@ -190,6 +191,8 @@ void TFMain::SetUpPopupMenu() {
 void TFMain::ConnectToolbar() {
     ConnectCommand(ui_->cbBarcodeType, &QComboBox::currentIndexChanged, this,
             &TFMain::cbBarcodeTypeChange);
+    ConnectCommand(ui_->cbEcc, &QComboBox::currentIndexChanged, this, &TFMain::cbEccChange);
+    ConnectCommand(ui_->cbSymbolSize, &QComboBox::currentIndexChanged, this, &TFMain::cbSymbolSizeChange);
     ConnectCommand(ui_->eText, &QLineEdit::textChanged, this, &TFMain::eTextChange);
     ConnectCommand(ui_->cbScale, &QComboBox::currentIndexChanged, this, &TFMain::cbScaleChange);
     ConnectCommand(ui_->cbRotate, &QComboBox::currentIndexChanged, this, &TFMain::cbRotateChange);
@@ -341,8 +344,9 @@ void TFMain::SyncToolbar() {
     SelectQuietly(*ui_->cbRotate, document->Rotation());
     const int typeIndex = engine::SymbologyToCombo(document->Symbology());
     if (typeIndex >= 0) SelectQuietly(*ui_->cbBarcodeType, typeIndex);
-    ui_->eText->setText(FromLatin1(document->BarcodeText()));
+    ui_->eText->setText(app::ShownText(document->Symbology(), document->BarcodeText()));
     ui_->eText->selectAll();
+    ShowMatrixOptions();
     toolbarFont_ = document->BarcodeFont();
     ui_->eFont->setText(toolbarFont_.family());
     ShowCharsetHint();
@@ -391,13 +395,43 @@ void TFMain::ShowCharsetHint() {
     panel0_->setText(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
 }
 
+// The error correction and size lists of the active document's symbology; the height box is
+// read-only where the module sets the height.
+void TFMain::ShowMatrixOptions() {
+    const app::BarcodeDocument* document = ActiveDocument();
+    if (!document) return;
+    const auto show = [](QComboBox& box, const app::OptionList& list) {
+        const QSignalBlocker quiet(box);
+        box.clear();
+        box.addItems(list.items);
+        box.setCurrentIndex(list.current);
+        box.setEnabled(list.enabled);
+    };
+    show(*ui_->cbEcc, app::EccList(*document));
+    show(*ui_->cbSymbolSize, app::SizeList(*document));
+    ui_->eHeight->setReadOnly(!app::HeightApplies(document->Symbology()));
+}
+
+void TFMain::cbEccChange(int index) {
+    if (app::BarcodeDocument* document = ActiveDocument(); syncEnabled_ && document)
+        app::ChooseEcc(*document, index);
+    ShowSizes();
+}
+
+void TFMain::cbSymbolSizeChange(int index) {
+    if (app::BarcodeDocument* document = ActiveDocument(); syncEnabled_ && document)
+        app::ChooseSize(*document, index);
+    ShowSizes();
+}
+
 void TFMain::cbBarcodeTypeChange(int index) {
     ShowCharsetHint();
     app::BarcodeDocument* document = ActiveDocument();
     if (!syncEnabled_ || !document) return;
     document->SetSymbology(engine::ComboToSymbology(index));
-    ui_->eText->setText(FromLatin1(document->BarcodeText()));
+    ui_->eText->setText(app::ShownText(document->Symbology(), document->BarcodeText()));
     ui_->eText->selectAll();
+    ShowMatrixOptions();
     ShowSizes();
 }
 
@@ -405,8 +439,8 @@ void TFMain::cbBarcodeTypeChange(int index) {
 void TFMain::eTextChange(const QString& text) {
     app::BarcodeDocument* document = ActiveDocument();
     if (!syncEnabled_ || !document) return;
-    document->SetBarcodeText(ToLatin1(text));
-    const QString stored = FromLatin1(document->BarcodeText());
+    document->SetBarcodeText(app::StoredText(document->Symbology(), text));
+    const QString stored = app::ShownText(document->Symbology(), document->BarcodeText());
     if (stored != text) {
         const QScopedValueRollback pause(syncEnabled_, false);
         ui_->eText->setText(stored);

@@ -80,6 +80,9 @@ class TFMain : public QMainWindow, private DocumentHost {
 
     // Toolbar handlers.
     void cbBarcodeTypeChange(int index);
+    void cbEccChange(int index);
+    void cbSymbolSizeChange(int index);
+    void ShowMatrixOptions();
     void eTextChange(const QString& text);
     void cbScaleChange(int index);
     void cbRotateChange(int index);

@@ -59,7 +59,8 @@ TEST_F(BarcodeDocumentTest, CreationCopiesTheUnitAndTheSheet) {
     const app::LabelSheet sheet{3.0, 5.0, 1.0, 0.5, 0.2, 0.1, true};
     const BarcodeDocument created(metrics, true, sheet);
     // Until NewDocument fills them, the drawing values are zero.
-    const app::DocumentRecord expected{true, 0.0, 0, false, kCode128, 0, "", true, 10.0, {}, sheet};
+    const app::DocumentRecord expected{true, 0.0,  0,    false, kCode128, 0,
+                                       "",   true, 10.0, {},    sheet,    {}};
     EXPECT_EQ(created.Record(), expected);
     EXPECT_EQ(created.BarcodeFont().family(), "Courier New");
     EXPECT_EQ(created.BarcodeFont().pointSize(), 8);
@@ -88,8 +89,8 @@ TEST_F(BarcodeDocumentTest, PictureSizeFollowsHeightScaleUnitAndRotation) {
         {"scale 0 drawn at 1", {kCode128, "", 0, kIn, 0.75, 0}, {20, 72}},
         {"scale 11 drawn at 10", {kCode128, "", 11, kIn, 0.75, 0}, {200, 720}},
         {"rotation 7 drawn unturned", {kCode128, "", 2, kIn, 0.75, 7}, {40, 144}},
-        {"symbology 18 with a text: no length",
-         {SymbologyCode{18}, "ABC", 1, kIn, 0.75, 0},
+        {"symbology 26 with a text: no length",
+         {SymbologyCode{26}, "ABC", 1, kIn, 0.75, 0},
          {1, 72}},
         {"negative height", {kCode128, "", 1, kIn, -2.0, 0}, {20, 1}},
         {"height not a number", {kCode128, "", 1, kIn, std::nan(""), 0}, {20, 1}},

@@ -2,6 +2,7 @@
 
 #include "support/CliRunner.h"
 #include "support/Decode.h"
+#include "support/SymbologySamples.h"
 
 #include <QFile>
 #include <QImage>
@@ -115,23 +116,25 @@ TEST_F(Cli, InfoShowsTheReadableTextAndLengths) {
                                                                  << run.out.toStdString();
 }
 
-TEST_F(Cli, TypesListsTheEighteenItemsInListOrder) {
+TEST_F(Cli, TypesListsEveryItemInListOrder) {
     const CliRun run = RunCli({"types"});
     ASSERT_EQ(run.exitCode, 0);
     const QStringList lines = run.out.trimmed().split('\n');
-    ASSERT_EQ(lines.size(), 18);
+    ASSERT_EQ(lines.size(), 26);
     EXPECT_TRUE(lines.front().contains("Code 128"));
     EXPECT_TRUE(lines[3].contains("Code 93"));
-    EXPECT_TRUE(lines.back().contains("Code 39 (Mod10 Check Digit)"));
+    EXPECT_TRUE(lines[17].contains("Code 39 (Mod10 Check Digit)"));
+    EXPECT_TRUE(lines[18].contains("18  QR Code"));
+    EXPECT_TRUE(lines.back().contains("25  GS1 DataBar Expanded"));
 }
 
 TEST_F(Cli, ExportsEverySymbology) {
     for (const auto& row : engine::SymbologyCatalogue()) {
         const QString png = Path(QString("type-%1.png").arg(int(row.code)));
-        const std::string text = engine::FilterBarcodeText(row.code, "1234567");
-        const CliRun run = RunCli({"export", "--type",
-                                   QString::fromLatin1(row.listItem.data(), row.listItem.size()),
-                                   "--text", "1234567", "--module", "2", "-o", png});
+        const std::string text = SampleFor(row.code, "1234567");
+        const CliRun run = RunCli(
+            {"export", "--type", QString::fromLatin1(row.listItem.data(), row.listItem.size()),
+             "--text", QString::fromStdString(text), "--module", "2", "-o", png});
         ASSERT_EQ(run.exitCode, 0) << row.listItem << ": " << run.err.toStdString();
         const QImage image(png);
         EXPECT_EQ(image.width(), engine::BarcodeExtent(2, row.code, text)) << row.listItem;
@@ -258,7 +261,7 @@ TEST_F(Cli, MistakesGiveOneLineAndTheirExitStatus) {
         const char* message;
     } cases[] = {
         {{"export", "--type", "Code 11", "--text", "1", "-o", png}, 2, "unknown barcode type"},
-        {{"export", "--type", "18", "--text", "1", "-o", png}, 2, "unknown barcode type"},
+        {{"export", "--type", "26", "--text", "1", "-o", png}, 2, "unknown barcode type"},
         {{"export", "--text", "1"}, 2, "needs -o"},
         {{"export", "--text", "1", "--height", "0", "-o", png}, 2, "--height"},
         {{"export", "--text", "1", "--height", "abc", "-o", png}, 2, "--height"},

@@ -39,7 +39,7 @@ TEST(HumanReadable, PiecesPerCode) {
         {Code39, "CODE39", {"CODE39"}},
         {Code128, "Hi", {"Hi"}},
         {Postnet, "12345", {}},
-        {static_cast<SymbologyCode>(18), "X", {}},
+        {static_cast<SymbologyCode>(26), "X", {}},
     };
     for (const auto& c : cases) {
         std::vector<std::string> got;

@@ -10,9 +10,11 @@ using enum SymbologyCode;
 TEST(Symbology, ListPositionsMapToCodes) {
     // The main window's list order, position 0 first.
     const SymbologyCode byPosition[] = {
-        Code128, Code39, Code39Extended, Code93,  UpcA,        UpcE,
-        Ean128,  Ean13,  Ean8,           UpcExt2, UpcExt5,     Interleaved2of5,
-        Postnet, Ssc14,  Ssc14Itf,       Sscc18,  Code39Mod43, Code39Mod10,
+        Code128, Code39,          Code39Extended, Code93,        UpcA,        UpcE,
+        Ean128,  Ean13,           Ean8,           UpcExt2,       UpcExt5,     Interleaved2of5,
+        Postnet, Ssc14,           Ssc14Itf,       Sscc18,        Code39Mod43, Code39Mod10,
+        QrCode,  MicroQrCode,     DataMatrix,     Gs1DataMatrix, Pdf417,      Aztec,
+        DataBar, DataBarExpanded,
     };
     for (int position = 0; position < kSymbologyCount; ++position) {
         EXPECT_EQ(ComboToSymbology(position), byPosition[position]) << position;
@@ -20,7 +22,7 @@ TEST(Symbology, ListPositionsMapToCodes) {
     }
     EXPECT_EQ(ComboToSymbology(-1), Code128); // no selection
     EXPECT_EQ(FindSymbology(Code93)->listItem, "Code 93");
-    EXPECT_EQ(FindSymbology(static_cast<SymbologyCode>(18)), nullptr);
+    EXPECT_EQ(FindSymbology(static_cast<SymbologyCode>(26)), nullptr);
 }
 
 TEST(Symbology, ListItemsInAnyLetterCase) {
@@ -82,7 +84,13 @@ TEST(Symbology, FilterKeepsWhatTheSymbologyCarries) {
          "a\x01\x7F"
          "b"},
         {Code93, std::string("x\0y", 3), "xy"},
-        {static_cast<SymbologyCode>(18), std::string("\x80\0z", 3), "\x80z"},
+        {static_cast<SymbologyCode>(26), std::string("\x80\0z", 3), "\x80z"},
+        // Any text is UTF-8: a byte that starts no UTF-8 sequence is taken as Latin-1.
+        {QrCode, std::string("K\xc3\xb6ln \xf6\0!", 9), "K\xc3\xb6ln \xc3\xb6!"},
+        {Gs1DataMatrix,
+         "(10)\x01\xc3\xb6"
+         "A",
+         "(10)A"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FilterBarcodeText(c.code, c.typed), c.kept) << c.typed;

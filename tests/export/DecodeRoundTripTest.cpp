@@ -4,8 +4,6 @@
 #include "export/ReadBack.h"
 #include "support/Decode.h"
 
-#include "export/Exporter.h"
-
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -46,43 +44,19 @@ const DecodeCase kCases[] = {
 constexpr int kModule = 2;
 constexpr int kDpi = 150;
 
-struct Sample {
-    const DecodeCase* c;
-    engine::Orientation orientation;
-    export_test::ExportedFile file;
-};
-
 TEST(ExportDecode, EverySymbologyFormatAndOrientationReadsBack) {
     QTemporaryDir dir;
-    exporting::Exporter exporter;
-    std::vector<Sample> samples;
-    for (const exporting::FormatInfo& format : exporting::ExportFormats())
-        for (const DecodeCase& c : kCases)
-            for (engine::Orientation o : engine::kAllOrientations) {
-                const QString path = dir.filePath(QStringLiteral("%1-%2-%3.%4")
-                                                      .arg(int(c.code))
-                                                      .arg(int(o))
-                                                      .arg(int(format.format))
-                                                      .arg(format.extension.data()));
-                exporting::ExportDocument document;
-                document.Symbology = c.code;
-                document.BarcodeText = c.text;
-                document.BarHeight = 0.5;
-                document.Rotation = o;
-                exporter.Export(document, kModule, kDpi, format.format, path);
-                samples.push_back({&c, o, {path, format.format, kDpi}});
-            }
-    std::vector<export_test::ExportedFile> files;
-    for (const Sample& s : samples)
-        files.push_back(s.file);
-    const std::vector<QImage> images = export_test::ReadBackAll(files);
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const Sample& s = samples[i];
+    std::vector<exporting::ExportDocument> documents;
+    for (const DecodeCase& c : kCases)
+        documents.push_back(export_test::HalfInchDocument(c.code, c.text));
+    for (const auto& s :
+         export_test::ExportEverywhereAndReadBack(documents, kModule, kDpi, dir.path())) {
+        const DecodeCase& c = kCases[s.document];
         const std::string what = s.file.path.section('/', -1).toStdString();
-        ASSERT_FALSE(images[i].isNull()) << what;
-        const auto decoded = testing_support::DecodeImage(images[i], s.c->format, s.c->fullAscii);
+        ASSERT_FALSE(s.image.isNull()) << what;
+        const auto decoded = testing_support::DecodeImage(s.image, c.format, c.fullAscii);
         EXPECT_TRUE(decoded.found) << what;
-        EXPECT_EQ(decoded.text, s.c->expected) << what;
+        EXPECT_EQ(decoded.text, c.expected) << what;
     }
 }
 

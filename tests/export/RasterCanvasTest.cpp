@@ -2,6 +2,7 @@
 
 #include "export/RasterCanvas.h"
 #include "platform/BarcodeBitmap.h"
+#include "support/SymbologySamples.h"
 
 #include <gtest/gtest.h>
 
@@ -42,7 +43,7 @@ TEST(RasterCanvas, SamePixelsAsPainterSurfaceForEverySymbologyAndOrientation) {
                   std::tuple{2, false, "Courier New"}}) {
                 exporting::ExportDocument d;
                 d.Symbology = row.code;
-                d.BarcodeText = engine::FilterBarcodeText(row.code, "Ab-12345678901234567");
+                d.BarcodeText = SampleFor(row.code, "Ab-12345678901234567");
                 d.Rotation = o;
                 d.Interpret = interpret;
                 d.FontFace = face;

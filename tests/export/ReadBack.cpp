@@ -1,5 +1,6 @@
 #include "export/ReadBack.h"
 
+#include "export/Exporter.h"
 #include "export/PictureReaders.h"
 
 #include <QFile>
@@ -47,7 +48,9 @@ Conversion ConversionOf(const ExportedFile& file) {
                     ".svg -o " + in + ".png",
                 file.path + ".png"};
     case ExportFormat::Wmf:
-        return {"wmf2svg -o " + in + ".svg " + in + " && " + rsvg + "-z 4 " + in + ".svg -o " + in +
+        // wmf2svg copies a text record's ANSI bytes as they are: Latin-1 made UTF-8 for rsvg.
+        return {"wmf2svg -o " + in + ".svg " + in + " && iconv -f LATIN1 -t UTF-8 " + in +
+                    ".svg > " + in + ".utf8.svg && " + rsvg + "-z 4 " + in + ".utf8.svg -o " + in +
                     ".png",
                 file.path + ".png"};
     default:
@@ -155,6 +158,43 @@ ToolRun RunTool(const QString& program, const QStringList& arguments) {
     process.waitForFinished(kTimeoutMs);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+exporting::ExportDocument HalfInchDocument(engine::SymbologyCode symbology, std::string text) {
+    exporting::ExportDocument document;
+    document.Symbology = symbology;
+    document.BarcodeText = std::move(text);
+    document.BarHeight = 0.5;
+    return document;
+}
+
+std::vector<ReadBackSample>
+ExportEverywhereAndReadBack(const std::vector<exporting::ExportDocument>& documents, int module,
+                            int dpi, const QString& folder) {
+    exporting::Exporter exporter;
+    std::vector<ReadBackSample> samples;
+    for (const exporting::FormatInfo& format : exporting::ExportFormats())
+        for (std::size_t d = 0; d < documents.size(); ++d)
+            for (engine::Orientation o : engine::kAllOrientations) {
+                const QString path = QStringLiteral("%1/%2-%3-%4-%5.%6")
+                                         .arg(folder)
+                                         .arg(int(documents[d].Symbology))
+                                         .arg(d)
+                                         .arg(int(o))
+                                         .arg(int(format.format))
+                                         .arg(format.extension.data());
+                exporting::ExportDocument document = documents[d];
+                document.Rotation = o;
+                exporter.Export(document, module, dpi, format.format, path);
+                samples.push_back({d, o, {path, format.format, dpi}, {}});
+            }
+    std::vector<ExportedFile> files;
+    for (const ReadBackSample& s : samples)
+        files.push_back(s.file);
+    std::vector<QImage> images = ReadBackAll(files);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i].image = std::move(images[i]);
+    return samples;
 }
 
 } // namespace export_test

@@ -4,6 +4,7 @@
 // and poppler. The command-line readers run several at a time.
 
 #include "export/ExportFormat.h"
+#include "export/Picture.h"
 
 #include <QImage>
 #include <QString>
@@ -18,6 +19,23 @@ struct ExportedFile {
     exporting::ExportFormat format;
     int dpi = 300;
 };
+
+// A document exported in one format and orientation, and what its format's reader read.
+struct ReadBackSample {
+    std::size_t document; // its index in the documents given
+    engine::Orientation orientation;
+    ExportedFile file;
+    QImage image; // null where the reader failed
+};
+
+// A document half an inch high carrying `text`, as the round-trip tests export it.
+exporting::ExportDocument HalfInchDocument(engine::SymbologyCode symbology, std::string text);
+
+// Each document written in every format and orientation into `folder` at `module` dots and
+// `dpi`, each file read back.
+std::vector<ReadBackSample>
+ExportEverywhereAndReadBack(const std::vector<exporting::ExportDocument>& documents, int module,
+                            int dpi, const QString& folder);
 
 // One image per file, in order; a null image where the reader failed.
 std::vector<QImage> ReadBackAll(const std::vector<ExportedFile>& files);

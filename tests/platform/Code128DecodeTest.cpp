@@ -58,7 +58,15 @@ struct Gs1Case {
 
 const Gs1Case kGs1Cases[] = {
     {SymbologyCode::Ean128, "0112345678901231", "0112345678901231"},
-    {SymbologyCode::Ean128, "(01)123", "(01)123"},
+    // Bracketed GS1 data: FNC1 (read as GS) after each field of no predefined length.
+    {SymbologyCode::Ean128, "(01)09506000134352(10)AB12(21)XYZ",
+     "0109506000134352"
+     "10AB12\x1d"
+     "21XYZ"},
+    {SymbologyCode::Ean128, "(8005)000365(10)123456",
+     "8005000365\x1d"
+     "10123456"},
+    {SymbologyCode::Ean128, "A(01)123", "A(01)123"},
     {SymbologyCode::Ean128, "10ABC123", "10ABC123"},
     {SymbologyCode::Ssc14, "1", "0100000000000017"},
     {SymbologyCode::Ssc14, "1234567890123", "0112345678901231"},
