@@ -26,26 +26,38 @@ bool RunShowingFailures(QWidget* parent, const std::function<void()>& action);
 // widget, else the active window.
 QWidget* FailureParent(QObject* receiver);
 
-// QObject::connect for commands: the slot (a member of `receiver`, or any callable) runs
-// through RunShowingFailures, so what it throws is shown and never unwinds through Qt. A slot
-// that takes none of the signal's arguments is called without them.
+// A slot for the signal type `Signal` that runs `slot` (a member of `receiver`, or any callable)
+// through RunShowingFailures, with the signal's arguments or, if it takes none, without them.
+template <class Signal>
+struct CommandSlot;
+template <class Sender, class... Arguments>
+struct CommandSlot<void (Sender::*)(Arguments...)> {
+    template <class Receiver, class Slot>
+    static auto For(Receiver* receiver, Slot slot) {
+        return [receiver, slot](Arguments... arguments) {
+            RunShowingFailures(FailureParent(receiver), [&] {
+                if constexpr (std::is_member_function_pointer_v<Slot>) {
+                    if constexpr (std::is_invocable_v<Slot, Receiver*, Arguments...>)
+                        std::invoke(slot, receiver, arguments...);
+                    else
+                        std::invoke(slot, receiver);
+                } else if constexpr (std::is_invocable_v<const Slot&, Arguments...>) {
+                    std::invoke(slot, arguments...);
+                } else {
+                    std::invoke(slot);
+                }
+            });
+        };
+    }
+};
+
+// QObject::connect for commands: what the slot throws is shown over `receiver` (or the active
+// window) and never unwinds through Qt.
 template <class Sender, class Signal, class Receiver, class Slot>
 QMetaObject::Connection ConnectCommand(Sender* sender, Signal signal, Receiver* receiver,
                                        Slot slot) {
-    return QObject::connect(sender, signal, receiver, [receiver, slot](auto&&... arguments) {
-        RunShowingFailures(FailureParent(receiver), [&] {
-            if constexpr (std::is_member_function_pointer_v<Slot>) {
-                if constexpr (std::is_invocable_v<Slot, Receiver*, decltype(arguments)...>)
-                    std::invoke(slot, receiver, std::forward<decltype(arguments)>(arguments)...);
-                else
-                    std::invoke(slot, receiver);
-            } else if constexpr (std::is_invocable_v<const Slot&, decltype(arguments)...>) {
-                std::invoke(slot, std::forward<decltype(arguments)>(arguments)...);
-            } else {
-                std::invoke(slot);
-            }
-        });
-    });
+    return QObject::connect(sender, signal, receiver,
+                            CommandSlot<Signal>::For(receiver, std::move(slot)));
 }
 
 } // namespace ui
