@@ -28,7 +28,7 @@ constexpr WindowField kWindowFields[] = {
     {"BarcodeType", &WindowSettings::BarcodeType},
 };
 
-using LabelMember = std::variant<double app::LabelSheet::*, bool app::LabelSheet::*,
+using LabelMember = std::variant<double app::LabelSheet::*, engine::Unit app::LabelSheet::*,
                                  int app::PrintSettings::*, bool app::PrintSettings::*>;
 struct LabelField {
     const char* name;
@@ -47,7 +47,7 @@ constexpr LabelField kLabelFields[] = {
     {"Copies", &app::PrintSettings::Copies},
     {"BP", &app::PrintSettings::BP},
     {"PR", &app::PrintSettings::PR},
-    {"MetricLabel", &app::LabelSheet::MetricLabel},
+    {"MetricLabel", &app::LabelSheet::Unit},
     {"HAlign", &app::PrintSettings::HAlign},
     {"VAlign", &app::PrintSettings::VAlign},
 };
@@ -77,6 +77,13 @@ bool Decode(const std::optional<RegValue>& value, bool& out) {
     out = number != 0;
     return true;
 }
+// Stored as a flag: nonzero for centimetres.
+bool Decode(const std::optional<RegValue>& value, engine::Unit& out) {
+    bool centimetres = false;
+    if (!Decode(value, centimetres)) return false;
+    out = engine::UnitFromMetricFlag(centimetres);
+    return true;
+}
 bool Decode(const std::optional<RegValue>& value, double& out) {
     const std::optional<double> real = value ? value->ToDouble() : std::nullopt;
     if (real) out = *real;
@@ -92,6 +99,9 @@ RegValue Encode(bool value) {
 RegValue Encode(double value) {
     return RegValue::Double(value);
 }
+RegValue Encode(engine::Unit unit) {
+    return Encode(engine::MetricFlagOf(unit));
+}
 
 bool DecodeField(const std::optional<RegValue>& value, const LabelField& field,
                  AppSettings& settings) {
@@ -104,26 +114,26 @@ RegValue EncodeField(const LabelField& field, const AppSettings& settings) {
 
 // Stops at the first value missing or of the wrong type; `read` keeps what came before it.
 bool ReadWindowGroup(const Registry& registry, const RegKey& key, WindowSettings& read,
-                     bool& metric) {
+                     engine::Unit& unit) {
     for (const WindowField& field : kWindowFields)
         if (!Decode(registry.ReadValue(key, field.name), read.*field.member)) return false;
     const std::optional<RegValue> value = registry.ReadValue(key, "Metric");
-    return !value || Decode(value, metric); // absent: inches
+    return !value || Decode(value, unit); // absent: inches
 }
 
 // Left and Top fall back to 50; a Height or Width read before the failure stays.
 void LoadWindowGroup(const Registry& registry, const RegKey& key, AppSettings& settings) {
     WindowSettings read;
-    bool metric = false;
-    if (ReadWindowGroup(registry, key, read, metric)) {
+    engine::Unit unit = engine::Unit::Inch;
+    if (ReadWindowGroup(registry, key, read, unit)) {
         settings.Window = read;
-        settings.Metric = metric;
+        settings.Unit = unit;
         return;
     }
     settings.Window = WindowSettings();
     settings.Window.Height = read.Height;
     settings.Window.Width = read.Width;
-    settings.Metric = false;
+    settings.Unit = engine::Unit::Inch;
 }
 
 // All or nothing: a failure gives every value of the group its default.
@@ -155,7 +165,7 @@ std::vector<std::pair<QString, RegValue>> SavedValues(const AppSettings& setting
     std::vector<std::pair<QString, RegValue>> values;
     for (const WindowField& field : kWindowFields)
         values.emplace_back(field.name, Encode(settings.Window.*field.member));
-    values.emplace_back("Metric", Encode(settings.Metric));
+    values.emplace_back("Metric", Encode(settings.Unit));
     for (std::string_view name : kLabelSaveOrder) {
         const LabelField& field = LabelFieldNamed(name);
         values.emplace_back(field.name, EncodeField(field, settings));

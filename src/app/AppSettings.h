@@ -8,6 +8,7 @@
 #include "app/PrintSettings.h"
 #include "app/PrinterOffsets.h"
 #include "app/RecentFiles.h"
+#include "engine/Units.h"
 #include "platform/Registry.h"
 
 #include <QString>
@@ -33,7 +34,7 @@ platform::RegKey OpenSettingsKey(platform::Registry& registry);
 
 struct AppSettings {
     WindowSettings Window;
-    bool Metric = false; // unit of new documents: true = centimetres
+    engine::Unit Unit = engine::Unit::Inch; // unit of new documents
     app::LabelSheet Labels;
     app::PrintSettings Printing; // a PrintScale of 0 is replaced by the layout, not here
     QString Path;                // program folder at the last file-type association

@@ -59,20 +59,20 @@ int DrawnScale(int scale) {
 }
 
 std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
-                                             bool metric, int screenDpiY) {
+                                             engine::Unit unit, int screenDpiY) {
     if (scale < kMinScale || screenDpiY <= 0) return std::nullopt;
     const int across = AcrossBars(client, rotation);
     if (across < 0) return std::nullopt;
     // A scale beyond the list is drawn at its largest value, so it is measured at that too.
     const double height =
         static_cast<double>(across) / (static_cast<double>(screenDpiY) * DrawnScale(scale));
-    return metric ? height * engine::kCentimetresPerInch : height;
+    return unit == engine::Unit::Centimetre ? height * engine::kCentimetresPerInch : height;
 }
 
-BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, bool metric,
+BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, engine::Unit unit,
                                  const app::LabelSheet& sheet, QObject* parent)
-    : QObject(parent), labels_(sheet), font_(QStringLiteral("Courier New"), 8),
-      metrics_(metrics), metric_(metric), bitmap_(WhitePicture(QSize(1, 1))) {
+    : QObject(parent), labels_(sheet), font_(QStringLiteral("Courier New"), 8), metrics_(metrics),
+      unit_(unit), bitmap_(WhitePicture(QSize(1, 1))) {
     unchanged_ = Record();
     Refresh();
 }
@@ -183,8 +183,9 @@ void BarcodeDocument::ClearModified() {
 
 // Unbounded here; PlanPicture fits it into the picture's limits.
 long long BarcodeDocument::BarHeightPixels(int scale) const {
-    const double dots = metric_ ? metrics_.ScreenDpiY * barHeight_ / engine::kCentimetresPerInch
-                                : metrics_.ScreenDpiY * barHeight_;
+    const double dots = unit_ == engine::Unit::Centimetre
+                            ? metrics_.ScreenDpiY * barHeight_ / engine::kCentimetresPerInch
+                            : metrics_.ScreenDpiY * barHeight_;
     return static_cast<long long>(engine::RoundHalfEven(dots)) * scale;
 }
 
@@ -218,7 +219,7 @@ double BarcodeDocument::WidthInUnits() const {
     const double inches =
         static_cast<double>(engine::BarcodeExtent(1, symbology_, DrawnText(), options_)) /
         metrics_.ScreenDpiX;
-    return metric_ ? inches * engine::kCentimetresPerInch : inches;
+    return unit_ == engine::Unit::Centimetre ? inches * engine::kCentimetresPerInch : inches;
 }
 
 double BarcodeDocument::HeightInUnits() const {
@@ -227,7 +228,7 @@ double BarcodeDocument::HeightInUnits() const {
     const double inches = static_cast<double>(engine::BarcodeBreadth(1, symbology_, DrawnText(), 0,
                                                                      interpret_, options_)) /
                           metrics_.ScreenDpiY;
-    return metric_ ? inches * engine::kCentimetresPerInch : inches;
+    return unit_ == engine::Unit::Centimetre ? inches * engine::kCentimetresPerInch : inches;
 }
 
 int BarcodeDocument::AcrossBars(QSize client) const {
@@ -239,19 +240,19 @@ bool BarcodeDocument::ResizeClient(QSize client) {
     const engine::MatrixSymbology* matrix = engine::FindMatrixSymbology(symbology_);
     if (redrawing_ || (matrix && matrix->shape == engine::MatrixShape::Square)) return false;
     const auto height =
-        BarHeightForClientSize(client, rotation_, scale_, metric_, metrics_.ScreenDpiY);
+        BarHeightForClientSize(client, rotation_, scale_, unit_, metrics_.ScreenDpiY);
     if (!height) return false;
     SetBarHeight(*height);
     return true;
 }
 
 DocumentRecord BarcodeDocument::Record() const {
-    return {metric_, barHeight_, scale_,   interpret_, symbology_, rotation_,
-            text_,   autoSize_, barWidth_, sequence_, labels_, options_};
+    return {unit_, barHeight_, scale_,    interpret_, symbology_, rotation_,
+            text_, autoSize_,  barWidth_, sequence_,  labels_,    options_};
 }
 
 void BarcodeDocument::Restore(const DocumentRecord& record) {
-    metric_ = record.Metric;
+    unit_ = record.Unit;
     barHeight_ = record.BarHeight;
     scale_ = record.Scale;
     interpret_ = record.Interpret;
@@ -288,9 +289,10 @@ void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator, Di
     ClearModified();
 }
 
-std::optional<Corrections> BarcodeDocument::LoadFromFile(const QString& path, bool currentMetric,
+std::optional<Corrections> BarcodeDocument::LoadFromFile(const QString& path,
+                                                         engine::Unit currentUnit,
                                                          QChar decimalSeparator) {
-    return Open(path, ReadOpenedDocument(path, currentMetric, decimalSeparator));
+    return Open(path, ReadOpenedDocument(path, currentUnit, decimalSeparator));
 }
 
 std::optional<Corrections> BarcodeDocument::Open(const QString& path,

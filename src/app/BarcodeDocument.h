@@ -9,6 +9,7 @@
 #include "app/PrinterMetrics.h"
 #include "app/SequenceSettings.h"
 #include "engine/Symbology.h"
+#include "engine/Units.h"
 #include "platform/Errors.h"
 #include "platform/NumberFormat.h"
 
@@ -36,10 +37,10 @@ inline constexpr long long kMaxBitmapPixels = 1LL << 26;
 int DrawnScale(int scale);
 
 // The bar height that a document window's client area of `client` pixels stands for: the side
-// across the bars over ScreenDpiY × scale, in centimetres when `metric`. None while the
+// across the bars over ScreenDpiY × scale, in `unit`. None while the
 // document has no usable scale (0 before it is first filled) or the screen no resolution.
 std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation, int scale,
-                                             bool metric, int screenDpiY);
+                                             engine::Unit unit, int screenDpiY);
 
 // The engine knows four orientations; any other stored rotation is drawn unturned.
 inline engine::Orientation DrawnOrientation(std::uint8_t rotation) {
@@ -63,8 +64,8 @@ class BarcodeDocument : public QObject {
   public:
     // Takes what a new document copies from the process: the unit of its bar height and the
     // current label sheet. `metrics` is kept by reference for the screen resolution.
-    BarcodeDocument(const app::PrinterMetrics& metrics, bool metric, const app::LabelSheet& sheet,
-                    QObject* parent = nullptr);
+    BarcodeDocument(const app::PrinterMetrics& metrics, engine::Unit unit,
+                    const app::LabelSheet& sheet, QObject* parent = nullptr);
 
     // Each setter stores its value, then calls Refresh.
     // Also re-filters the stored text; another symbology takes the usual ECC level and size.
@@ -81,7 +82,7 @@ class BarcodeDocument : public QObject {
 
     // The unit of BarHeight; nothing is converted or redrawn (the main window converts the
     // height and calls SetBarHeight).
-    void SetMetric(bool metric) { metric_ = metric; }
+    void SetBarUnit(engine::Unit unit) { unit_ = unit; }
     // While set, Refresh does not render.
     void SetSuspended(bool suspended) { suspended_ = suspended; }
     // Stores the path and makes its file-name part the caption; does not refresh.
@@ -93,7 +94,7 @@ class BarcodeDocument : public QObject {
     // also while a file's text is held as it was read.
     std::string DrawnText() const;
     double BarHeight() const { return barHeight_; }
-    bool Metric() const { return metric_; }
+    engine::Unit BarUnit() const { return unit_; }
     int Scale() const { return scale_; }
     bool Interpret() const { return interpret_; }
     std::uint8_t Rotation() const { return rotation_; }
@@ -156,7 +157,7 @@ class BarcodeDocument : public QObject {
     // for a file that is no document, before anything changes), stores the values in range
     // but unfiltered, makes the path the caption, refreshes and returns what was brought into
     // range; without a file it returns none and the document keeps its other values and
-    // caption. `currentMetric` is the unit of a file without one.
+    // caption. `currentUnit` is the unit of a file without one.
     // Saving over the document's own file holds its lock (platform::FileLock, without waiting:
     // "<path> is in use by another job") and first compares the file with what this document
     // last read or wrote: changed by another program, it acts as `onChange` says.
@@ -166,7 +167,7 @@ class BarcodeDocument : public QObject {
     // The file was written by this program (a print advanced its sequence there).
     void NoteFileWritten() { stamp_ = StampOf(fileName_); }
     std::optional<Corrections>
-    LoadFromFile(const QString& path, bool currentMetric,
+    LoadFromFile(const QString& path, engine::Unit currentUnit,
                  QChar decimalSeparator = platform::LocaleDecimalSeparator());
     // Takes what ReadOpenedDocument found at `path`, as loading does.
     std::optional<Corrections> Open(const QString& path,
@@ -199,7 +200,7 @@ class BarcodeDocument : public QObject {
     engine::SymbologyCode symbology_ = engine::SymbologyCode::Code128;
     std::string text_;
     double barHeight_ = 0.0; // height, scale and the like stay zero until NewDocument fills them
-    bool metric_ = false;
+    engine::Unit unit_ = engine::Unit::Inch;
     int scale_ = 0;
     bool interpret_ = false;
     std::uint8_t rotation_ = 0;

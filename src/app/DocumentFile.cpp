@@ -24,7 +24,7 @@ std::uint8_t LowByte(int value) {
 }
 
 void WriteBarcodeSection(ProfileFile& p, const DocumentRecord& r, QChar separator) {
-    p.WriteBool(kBarcode, "METRIC", r.Metric);
+    p.WriteBool(kBarcode, "METRIC", engine::MetricFlagOf(r.Unit));
     p.WriteReal(kBarcode, "HEIGHT", r.BarHeight, separator);
     p.WriteInteger(kBarcode, "SCALE", r.Scale);
     p.WriteBool(kBarcode, "INTERPRET", r.Interpret);
@@ -48,7 +48,8 @@ void WriteSequenceSection(ProfileFile& p, const app::SequenceSettings& s) {
 }
 
 void ReadBarcodeSection(const ProfileFile& p, DocumentRecord& r, QChar separator) {
-    r.Metric = p.ReadBool(kBarcode, "METRIC", r.Metric);
+    r.Unit =
+        engine::UnitFromMetricFlag(p.ReadBool(kBarcode, "METRIC", engine::MetricFlagOf(r.Unit)));
     r.BarHeight = p.ReadReal(kBarcode, "HEIGHT", r.BarHeight, separator);
     r.Scale = p.ReadInteger(kBarcode, "SCALE", r.Scale);
     r.Interpret = p.ReadBool(kBarcode, "INTERPRET", r.Interpret);
@@ -82,10 +83,10 @@ ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar decimalSepar
     return profile;
 }
 
-DocumentRecord ReadDocumentRecord(const ProfileFile& profile, bool currentMetric,
+DocumentRecord ReadDocumentRecord(const ProfileFile& profile, engine::Unit currentUnit,
                                   QChar decimalSeparator) {
     DocumentRecord record; // every value starts at its default
-    record.Metric = currentMetric;
+    record.Unit = currentUnit;
     ReadBarcodeSection(profile, record, decimalSeparator);
     ReadSequenceSection(profile, record.Sequence);
     record.Labels = app::ReadFormatSection(profile, decimalSeparator);

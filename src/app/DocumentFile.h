@@ -6,6 +6,7 @@
 #include "app/SequenceSettings.h"
 #include "engine/MatrixSymbology.h"
 #include "engine/Symbology.h"
+#include "engine/Units.h"
 #include "platform/ProfileFile.h"
 
 #include <QChar>
@@ -20,7 +21,7 @@ namespace app {
 // a missing METRIC takes the main window's current unit). Kept as read: nothing is filtered
 // or range-checked here.
 struct DocumentRecord {
-    bool Metric = false;
+    engine::Unit Unit = engine::Unit::Inch;
     double BarHeight = 1.0;
     int Scale = 1;
     bool Interpret = true;
@@ -43,7 +44,7 @@ struct DocumentRecord {
 platform::ProfileFile WriteDocumentRecord(const DocumentRecord& record, QChar decimalSeparator);
 
 // Each value on its own falls back on its default; TYPE and ROTATE keep their low 8 bits.
-DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, bool currentMetric,
+DocumentRecord ReadDocumentRecord(const platform::ProfileFile& profile, engine::Unit currentUnit,
                                   QChar decimalSeparator);
 
 // The CURRENT a document file holds; none without the key.

@@ -33,9 +33,10 @@ bool DrawableHeight(const ProfileFile& p, const char* key, QChar separator) {
     constexpr double kNoNumber = std::numeric_limits<double>::quiet_NaN();
     double height = p.ReadReal(kBarcode, key, kNoNumber, separator);
     if (std::isnan(height)) height = p.ReadReal(kBarcode, key, kNoNumber, QLatin1Char('.'));
-    const bool metric = p.ReadBool(kBarcode, "METRIC", false);
-    const double least =
-        metric ? engine::InchesToCentimetres(kMinBarHeightInches) : kMinBarHeightInches;
+    const engine::Unit unit = engine::UnitFromMetricFlag(p.ReadBool(kBarcode, "METRIC", false));
+    const double least = unit == engine::Unit::Centimetre
+                             ? engine::InchesToCentimetres(kMinBarHeightInches)
+                             : kMinBarHeightInches;
     return std::isfinite(height) && height >= least;
 }
 
@@ -83,7 +84,7 @@ void RequireDocument(const ProfileFile& profile, const std::string& name) {
         throw platform::Failure(name + " is not a Tallyrune document");
 }
 
-DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
+DocumentRecord ReadDrawableDocument(const QString& path, engine::Unit currentUnit,
                                     QChar decimalSeparator,
                                     const std::vector<std::string>& replaced) {
     ProfileFile profile;
@@ -92,7 +93,7 @@ DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
     RequireDocument(profile, path.toStdString());
     const std::vector<std::string> faults = UndrawableValues(profile, decimalSeparator, replaced);
     if (!faults.empty()) throw platform::Failure(path.toStdString() + ": " + faults.front());
-    return ReadDocumentRecord(profile, currentMetric, decimalSeparator);
+    return ReadDocumentRecord(profile, currentUnit, decimalSeparator);
 }
 
 } // namespace app

@@ -43,7 +43,7 @@ void RequireDocument(const platform::ProfileFile& profile, const std::string& na
 // The document at `path`. Throws platform::Failure: "Unable to read <path>" for no file or one
 // that cannot be read; RequireDocument's with the path; "<path>: KEY=value is ..." for the first
 // value it cannot draw.
-DocumentRecord ReadDrawableDocument(const QString& path, bool currentMetric,
+DocumentRecord ReadDrawableDocument(const QString& path, engine::Unit currentUnit,
                                     QChar decimalSeparator,
                                     const std::vector<std::string>& replaced = {});
 

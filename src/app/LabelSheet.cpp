@@ -25,7 +25,8 @@ LabelSheet ReadFormatSection(const platform::ProfileFile& profile, QChar decimal
     for (const LengthKey& k : kLengthKeys)
         sheet.*k.member = profile.ReadReal(kSection, QLatin1String(k.key),
                                            kLabelFormatDefaults.*k.member, decimalSeparator);
-    sheet.MetricLabel = profile.ReadBool(kSection, kMetricKey, kLabelFormatDefaults.MetricLabel);
+    sheet.Unit = engine::UnitFromMetricFlag(
+        profile.ReadBool(kSection, kMetricKey, engine::MetricFlagOf(kLabelFormatDefaults.Unit)));
     sheet.Feed = profile.ReadBool(kSection, kRollKey, false) ? LabelFeed::Roll : LabelFeed::Sheet;
     return sheet;
 }
@@ -34,13 +35,13 @@ void WriteFormatSection(platform::ProfileFile& profile, const LabelSheet& sheet,
                         QChar decimalSeparator) {
     for (const LengthKey& k : kLengthKeys)
         profile.WriteReal(kSection, QLatin1String(k.key), sheet.*k.member, decimalSeparator);
-    profile.WriteBool(kSection, kMetricKey, sheet.MetricLabel);
+    profile.WriteBool(kSection, kMetricKey, engine::MetricFlagOf(sheet.Unit));
     if (IsRoll(sheet) || profile.HasKey(kSection, kRollKey))
         profile.WriteBool(kSection, kRollKey, IsRoll(sheet));
 }
 
-LabelSheet RollSheet(double width, double height, bool metric) {
-    return {height, width, 0.0, 0.0, 0.0, 0.0, metric, LabelFeed::Roll};
+LabelSheet RollSheet(double width, double height, engine::Unit unit) {
+    return {height, width, 0.0, 0.0, 0.0, 0.0, unit, LabelFeed::Roll};
 }
 
 } // namespace app

@@ -3,6 +3,7 @@
 // document carries its own copy; the process keeps the current one. The FORMAT section of
 // document and label format files holds the same values.
 
+#include "engine/Units.h"
 #include "platform/NumberFormat.h"
 #include "platform/ProfileFile.h"
 
@@ -22,7 +23,7 @@ struct LabelSheet {
     double MarginLeft = 0.25; // paper edge to the first column
     double GapHeight = 0.0;   // between rows
     double GapWidth = 0.0;    // between columns
-    bool MetricLabel = false; // false: inches, true: centimetres
+    engine::Unit Unit = engine::Unit::Inch;
     LabelFeed Feed = LabelFeed::Sheet;
 
     bool operator==(const LabelSheet&) const = default;
@@ -30,12 +31,11 @@ struct LabelSheet {
 
 // What a file without the section (or with unreadable values) gives: 1.0 high, 2.0 wide, no
 // margins or gaps, inches. Not the settings store's defaults.
-inline constexpr LabelSheet kLabelFormatDefaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false,
-                                                 LabelFeed::Sheet};
+inline constexpr LabelSheet kLabelFormatDefaults{
+    1.0, 2.0, 0.0, 0.0, 0.0, 0.0, engine::Unit::Inch, LabelFeed::Sheet};
 
-// A roll of labels `width` by `height` in inches, or centimetres when `metric`: the page is the
-// label.
-LabelSheet RollSheet(double width, double height, bool metric);
+// A roll of labels `width` by `height` in `unit`: the page is the label.
+LabelSheet RollSheet(double width, double height, engine::Unit unit);
 inline bool IsRoll(const LabelSheet& sheet) {
     return sheet.Feed == LabelFeed::Roll;
 }

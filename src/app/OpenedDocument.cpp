@@ -34,7 +34,7 @@ std::string UseCode128(DocumentRecord& record) {
 std::string UseDefaultHeight(DocumentRecord& record) {
     record.BarHeight = DocumentRecord{}.BarHeight;
     return platform::FormatReal(record.BarHeight, QLatin1Char('.')).toStdString() +
-           (record.Metric ? " cm" : " in");
+           (record.Unit == engine::Unit::Centimetre ? " cm" : " in");
 }
 
 constexpr Replacement kReplacements[] = {{"TYPE", UseCode128}, {"HEIGHT", UseDefaultHeight}};
@@ -71,7 +71,7 @@ Corrections BringIntoRange(const ProfileFile& profile, DocumentRecord& record,
     return corrections;
 }
 
-std::optional<OpenedDocument> ReadOpenedDocument(const QString& path, bool currentMetric,
+std::optional<OpenedDocument> ReadOpenedDocument(const QString& path, engine::Unit currentUnit,
                                                  QChar decimalSeparator) {
     const std::string name = QFileInfo(path).fileName().toStdString();
     ProfileFile profile;
@@ -84,7 +84,7 @@ std::optional<OpenedDocument> ReadOpenedDocument(const QString& path, bool curre
         break;
     }
     RequireDocument(profile, name);
-    OpenedDocument opened{ReadDocumentRecord(profile, currentMetric, decimalSeparator), {}};
+    OpenedDocument opened{ReadDocumentRecord(profile, currentUnit, decimalSeparator), {}};
     opened.corrections = BringIntoRange(profile, opened.record, decimalSeparator);
     return opened;
 }

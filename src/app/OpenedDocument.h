@@ -27,7 +27,7 @@ struct OpenedDocument {
 // "Unable to read <name>" for a file that cannot be read and RequireDocument's failure for one
 // that is no document, naming the file by its name alone.
 std::optional<OpenedDocument>
-ReadOpenedDocument(const QString& path, bool currentMetric,
+ReadOpenedDocument(const QString& path, engine::Unit currentUnit,
                    QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
 // Brings TYPE, HEIGHT, SCALE and ROTATE of `record`, read from `profile`, into range.

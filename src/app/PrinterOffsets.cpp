@@ -83,15 +83,17 @@ std::optional<PrinterOffset> ParseOffset(std::string_view text) {
     return PrinterOffset{*x, *y};
 }
 
-QString OffsetText(double inches, bool metric, QChar decimalSeparator) {
-    const double shown = metric ? engine::InchesToCentimetres(inches) : inches;
+QString OffsetText(double inches, engine::Unit unit, QChar decimalSeparator) {
+    const double shown =
+        unit == engine::Unit::Centimetre ? engine::InchesToCentimetres(inches) : inches;
     return platform::FormatFloat("0.0##", shown, decimalSeparator);
 }
 
-std::optional<double> ReadOffsetText(const QString& text, bool metric, QChar decimalSeparator) {
+std::optional<double> ReadOffsetText(const QString& text, engine::Unit unit,
+                                     QChar decimalSeparator) {
     const std::optional<double> value = platform::ParseReal(text, decimalSeparator);
     if (!value) return std::nullopt;
-    return metric ? engine::CentimetresToInches(*value) : *value;
+    return unit == engine::Unit::Centimetre ? engine::CentimetresToInches(*value) : *value;
 }
 
 PrinterOffset PrinterOffsets::For(const QString& printer) const {

@@ -3,6 +3,7 @@
 // that prints off place. Kept in inches under the settings key's "Printer Offsets", one subkey
 // per printer name; the PDF file output counts as the printer kPdfPrinterName.
 
+#include "engine/Units.h"
 #include "platform/Registry.h"
 
 #include <QString>
@@ -39,8 +40,9 @@ std::optional<PrinterOffset> ParseOffset(std::string_view text);
 
 // An offset in inches as the calibration dialog shows it, in the label sheet's unit ("0.0##"),
 // and what it reads back: a real in that unit with `decimalSeparator`, or none.
-QString OffsetText(double inches, bool metric, QChar decimalSeparator);
-std::optional<double> ReadOffsetText(const QString& text, bool metric, QChar decimalSeparator);
+QString OffsetText(double inches, engine::Unit unit, QChar decimalSeparator);
+std::optional<double> ReadOffsetText(const QString& text, engine::Unit unit,
+                                     QChar decimalSeparator);
 
 // The offsets by printer name; a printer without one has none.
 class PrinterOffsets {

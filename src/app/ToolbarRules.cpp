@@ -12,9 +12,9 @@ constexpr double kEmptyToolbarCentimetres = 2.0;
 
 } // namespace
 
-double HeightBoxValue(QStringView text, bool metric, QChar decimalSeparator) {
+double HeightBoxValue(QStringView text, engine::Unit unit, QChar decimalSeparator) {
     const std::optional<double> value = platform::ParseReal(text, decimalSeparator);
-    if (!value || !(*value > 0.0) || *value > kMaxHeightBoxValue) return DefaultBarHeight(metric);
+    if (!value || !(*value > 0.0) || *value > kMaxHeightBoxValue) return DefaultBarHeight(unit);
     return *value;
 }
 
@@ -22,19 +22,22 @@ QString FormatSize(double value, QChar decimalSeparator) {
     return platform::FormatFloat(kSizePattern, value, decimalSeparator);
 }
 
-QString UnitName(bool metric) {
-    return metric ? QStringLiteral("cm") : QStringLiteral("inches");
+QString UnitName(engine::Unit unit) {
+    return unit == engine::Unit::Centimetre ? QStringLiteral("cm") : QStringLiteral("inches");
 }
 
-double ConvertBarHeight(double height, bool toMetric) {
-    return toMetric ? engine::InchesToCentimetres(height) : engine::CentimetresToInches(height);
+double ConvertBarHeight(double height, engine::Unit to) {
+    return to == engine::Unit::Centimetre ? engine::InchesToCentimetres(height)
+                                          : engine::CentimetresToInches(height);
 }
 
-SizeReadouts ReadoutsOf(const BarcodeDocument* document, bool metric, QChar decimalSeparator) {
+SizeReadouts ReadoutsOf(const BarcodeDocument* document, engine::Unit unit,
+                        QChar decimalSeparator) {
     if (document)
         return {FormatSize(document->HeightInUnits(), decimalSeparator),
                 FormatSize(document->WidthInUnits(), decimalSeparator)};
-    const double height = metric ? kEmptyToolbarCentimetres : kEmptyToolbarInches;
+    const double height =
+        unit == engine::Unit::Centimetre ? kEmptyToolbarCentimetres : kEmptyToolbarInches;
     return {FormatSize(height, decimalSeparator), FormatSize(0.0, decimalSeparator)};
 }
 

@@ -30,17 +30,20 @@ engine::Orientation ParseRotation(const std::string& degrees) {
     throw UsageError("--rotate takes 0, 90, 180 or 270, not \"" + degrees + "\"");
 }
 
-// The bar height and whether it is in centimetres: --unit chooses the unit (the defaults' when
-// absent), --height the value (the defaults' height in that unit when absent).
-std::pair<double, bool> BarHeight(const CliArguments& args, const BarcodeDefaults& defaults) {
-    const std::string unit = args.Value("--unit").value_or(defaults.metric ? "cm" : "in");
-    if (unit != "in" && unit != "cm")
-        throw UsageError("--unit takes in or cm, not \"" + unit + "\"");
-    const bool metric = unit == "cm";
+// The bar height and its unit: --unit chooses the unit (the defaults' when absent), --height the
+// value (the defaults' height in that unit when absent).
+std::pair<double, engine::Unit> BarHeight(const CliArguments& args,
+                                          const BarcodeDefaults& defaults) {
+    const std::string name =
+        args.Value("--unit").value_or(defaults.unit == engine::Unit::Centimetre ? "cm" : "in");
+    if (name != "in" && name != "cm")
+        throw UsageError("--unit takes in or cm, not \"" + name + "\"");
+    const engine::Unit unit = name == "cm" ? engine::Unit::Centimetre : engine::Unit::Inch;
     double fallback = defaults.barHeight;
-    if (metric && !defaults.metric) fallback = engine::InchesToCentimetres(fallback);
-    if (!metric && defaults.metric) fallback = engine::CentimetresToInches(fallback);
-    return {args.PositiveReal("--height", fallback), metric};
+    if (unit != defaults.unit)
+        fallback = unit == engine::Unit::Centimetre ? engine::InchesToCentimetres(fallback)
+                                                    : engine::CentimetresToInches(fallback);
+    return {args.PositiveReal("--height", fallback), unit};
 }
 
 int ModuleDots(const CliArguments& args, engine::SymbologyCode code, int dpi) {
@@ -69,7 +72,7 @@ engine::SymbologyCode ParseSymbology(const std::string& name) {
 
 exporting::ExportDocument ExportDocumentOf(const BarcodeJob& job, const QString& path) {
     const auto& d = job.drawing;
-    return {d.code,        d.text,     job.barHeight, job.metric, d.showText,
+    return {d.code,        d.text,     job.barHeight, job.unit, d.showText,
             d.orientation, d.fontFace, path,          d.options};
 }
 
@@ -77,13 +80,13 @@ BarcodeDefaults DefaultsFromDocument(const QString& path, const CliArguments& ar
     std::vector<std::string> replaced;
     if (args.Has("--type")) replaced.push_back("TYPE");
     if (args.Has("--height")) replaced.push_back("HEIGHT");
-    const std::optional<app::DocumentRecord> record =
-        app::ReadDrawableDocument(path, false, platform::LocaleDecimalSeparator(), replaced);
+    const std::optional<app::DocumentRecord> record = app::ReadDrawableDocument(
+        path, engine::Unit::Inch, platform::LocaleDecimalSeparator(), replaced);
     BarcodeDefaults defaults;
     defaults.code = record->Symbology;
     defaults.text = record->BarcodeText;
     defaults.barHeight = record->BarHeight;
-    defaults.metric = record->Metric;
+    defaults.unit = record->Unit;
     defaults.showText = record->Interpret;
     defaults.orientation = app::DrawnOrientation(record->Rotation);
     defaults.options = record->Options;
@@ -108,10 +111,10 @@ BarcodeJob BarcodeOptionsFrom(const CliArguments& args, const BarcodeDefaults& d
                                 std::to_string(static_cast<int>(d.code)) +
                                 " is unknown: give --type");
     job.dpi = args.IntValue("--dpi", kDefaultDpi, 1, kMaxDpi);
-    std::tie(job.barHeight, job.metric) = BarHeight(args, defaults);
+    std::tie(job.barHeight, job.unit) = BarHeight(args, defaults);
     if (!std::isfinite(job.barHeight) || job.barHeight <= 0)
         throw UsageError("the bar height must be a number greater than 0: give --height");
-    d.height = exporting::AcrossDots(job.barHeight, job.metric, job.dpi);
+    d.height = exporting::AcrossDots(job.barHeight, job.unit, job.dpi);
     if (d.height < 1) throw UsageError("--height is less than one dot at this resolution");
     d.module = ModuleDots(args, d.code, job.dpi);
     d.showText = ShowsText(args, defaults);

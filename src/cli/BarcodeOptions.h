@@ -13,8 +13,8 @@ OptionSpec BarcodeOptionSpec();
 struct BarcodeJob {
     platform::BarcodeDrawing drawing; // text filtered, sizes in dots
     int dpi = 300;
-    double barHeight = 0.75; // as given, in centimetres when metric
-    bool metric = false;
+    double barHeight = 0.75; // as given, in `unit`
+    engine::Unit unit = engine::Unit::Inch;
 };
 
 // What a barcode is when the command line does not say: a new document's values, or those of
@@ -22,8 +22,8 @@ struct BarcodeJob {
 struct BarcodeDefaults {
     engine::SymbologyCode code = engine::SymbologyCode::Code128;
     std::string text;
-    double barHeight = 0.75; // in centimetres when metric
-    bool metric = false;
+    double barHeight = 0.75; // in `unit`
+    engine::Unit unit = engine::Unit::Inch;
     bool showText = true;
     engine::Orientation orientation = engine::Orientation::Deg0;
     engine::SymbolOptions options;

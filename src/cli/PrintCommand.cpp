@@ -114,7 +114,7 @@ void RunPrint(const Words& words, std::ostream&) {
 
     app::AppSettings settings; // the print dialog's defaults, not this user's last choices
     app::PrinterMetrics metrics;
-    app::BarcodeDocument document(metrics, settings.Metric, settings.Labels);
+    app::BarcodeDocument document(metrics, settings.Unit, settings.Labels);
     if (args.Has("--no-wait") && !args.Has("--save-sequence"))
         throw UsageError("--no-wait goes with --save-sequence");
     std::optional<print::SequenceReservation> reservation;
@@ -123,8 +123,8 @@ void RunPrint(const Words& words, std::ostream&) {
                             args.Has("--no-wait") ? platform::LockWait::NoWait
                                                   : platform::LockWait::Wait,
                             [&path] { Warn("waiting for another job on " + path.toStdString()); });
-    document.Open(path, app::ReadDrawableDocument(path, settings.Metric,
-                                                  platform::LocaleDecimalSeparator()));
+    document.Open(
+        path, app::ReadDrawableDocument(path, settings.Unit, platform::LocaleDecimalSeparator()));
     ApplyRange(args, settings.Printing);
     if (args.Has("--sequence")) {
         app::SequenceSettings sequence = document.Sequence();
@@ -187,7 +187,8 @@ void RunCalibrationPage(const Words& words, std::ostream&) {
     app::PrinterMetrics metrics;
     print::ReadPrinterCapabilities(*printer, metrics);
     print::PrinterTarget target(*printer);
-    print::PrintCalibrationPage(target, metrics, unit == "cm");
+    print::PrintCalibrationPage(target, metrics,
+                                unit == "cm" ? engine::Unit::Centimetre : engine::Unit::Inch);
 }
 
 } // namespace cli

@@ -10,6 +10,17 @@ namespace engine {
 
 inline constexpr double kCentimetresPerInch = 2.54;
 
+// The unit a length is entered, shown and stored in. Files and the registry keep it as a flag
+// (1 = centimetres); it is converted at the point where they are read and written.
+enum class Unit { Inch, Centimetre };
+
+inline constexpr Unit UnitFromMetricFlag(bool centimetres) {
+    return centimetres ? Unit::Centimetre : Unit::Inch;
+}
+inline constexpr bool MetricFlagOf(Unit unit) {
+    return unit == Unit::Centimetre;
+}
+
 // Rounds to the nearest integer, halves to the even neighbour; saturates outside the int range.
 inline int RoundHalfEven(double value) {
     if (std::isnan(value)) return 0;

@@ -36,7 +36,7 @@ ExportDocument ExportDocumentOf(const app::BarcodeDocument& document) {
     return {document.Symbology(),
             document.DrawnText(),
             document.BarHeight(),
-            document.Metric(),
+            document.BarUnit(),
             document.Interpret(),
             app::DrawnOrientation(document.Rotation()),
             document.BarcodeFont().family(),

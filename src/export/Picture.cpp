@@ -34,9 +34,10 @@ int AutoModuleWidth(int dpi, engine::SymbologyCode symbology) {
     return std::max(1, engine::RoundHalfEven(dpi / 1000.0 * mils));
 }
 
-int AcrossDots(double barHeight, bool metric, int dpi) {
-    return engine::TruncateTowardZero(
-        dpi * (metric ? barHeight / engine::kCentimetresPerInch : barHeight));
+int AcrossDots(double barHeight, engine::Unit unit, int dpi) {
+    return engine::TruncateTowardZero(dpi * (unit == engine::Unit::Centimetre
+                                                 ? barHeight / engine::kCentimetresPerInch
+                                                 : barHeight));
 }
 
 PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi) {
@@ -45,7 +46,7 @@ PictureGeometry PictureFor(const ExportDocument& document, int module, int dpi) 
     p.dpi = dpi;
     p.symbol = std::make_shared<const engine::EncodedBarcode>(
         document.Symbology, document.BarcodeText, document.Options);
-    p.across = p.symbol->Breadth(module, AcrossDots(document.BarHeight, document.Metric, dpi),
+    p.across = p.symbol->Breadth(module, AcrossDots(document.BarHeight, document.Unit, dpi),
                                  document.Interpret);
     p.along = p.symbol->Extent(module);
     p.size = engine::AdvancesAlongY(document.Rotation) ? QSize(p.across, p.along)

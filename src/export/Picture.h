@@ -3,6 +3,7 @@
 // resolution, the same for every format, and the one drawing call.
 
 #include "engine/Barcode.h"
+#include "engine/Units.h"
 #include "export/ExportFormat.h"
 
 #include <QSize>
@@ -17,8 +18,8 @@ namespace exporting {
 struct ExportDocument {
     engine::SymbologyCode Symbology = engine::SymbologyCode::Code128;
     std::string BarcodeText; // as stored: already filtered
-    double BarHeight = 0.75; // inches, or centimetres when Metric
-    bool Metric = false;
+    double BarHeight = 0.75; // in Unit
+    engine::Unit Unit = engine::Unit::Inch;
     bool Interpret = true; // readable text shown
     engine::Orientation Rotation = engine::Orientation::Deg0;
     QString FontFace = QStringLiteral("Courier New");
@@ -36,8 +37,8 @@ struct PictureGeometry {
     std::shared_ptr<const engine::EncodedBarcode> symbol;
 };
 
-// Dots across the bars for a bar height in inches, or centimetres when `metric`: truncated.
-int AcrossDots(double barHeight, bool metric, int dpi);
+// Dots across the bars for a bar height in `unit`: truncated.
+int AcrossDots(double barHeight, engine::Unit unit, int dpi);
 
 // Auto Size: a bar of 10 mils, 22 for POSTNET, rounded half to even; never below one dot.
 int AutoModuleWidth(int dpi, engine::SymbologyCode symbology);

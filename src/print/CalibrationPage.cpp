@@ -178,23 +178,24 @@ void DrawPage(engine::Surface& surface, const CalibrationLayout& layout, int dpi
 
 } // namespace
 
-CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, bool metric) {
-    const ScaleUnit& unit = metric ? kCentimetreScale : kInchScale;
+CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, engine::Unit unit) {
+    const ScaleUnit& scale = unit == engine::Unit::Centimetre ? kCentimetreScale : kInchScale;
     CalibrationLayout page;
     page.centreX = metrics.PhysicalWidth / 2 - metrics.PhysicalOffsetX;
     page.centreY = metrics.PhysicalHeight / 2 - metrics.PhysicalOffsetY;
     page.line = std::max(Dots(kLineInches, metrics.PrinterDpiX), 1);
     page.scaleGap = Dots(kScaleGapInches, metrics.PrinterDpiX);
     page.textHeight = std::max(Dots(kTextInches, metrics.PrinterDpiY), 1);
-    page.unitName = unit.name;
-    page.horizontal = Ticks(unit, metrics.PrinterDpiX);
-    page.vertical = Ticks(unit, metrics.PrinterDpiY);
+    page.unitName = scale.name;
+    page.horizontal = Ticks(scale, metrics.PrinterDpiX);
+    page.vertical = Ticks(scale, metrics.PrinterDpiY);
     return page;
 }
 
-void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics, bool metric) {
+void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics,
+                          engine::Unit unit) {
     target.SetCopies(1);
-    const CalibrationLayout page = LayoutCalibrationPage(metrics, metric);
+    const CalibrationLayout page = LayoutCalibrationPage(metrics, unit);
     target.BeginDocument(std::string(kCalibrationJobTitle));
     try {
         target.SetFontFace(std::string(kFace));

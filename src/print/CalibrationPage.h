@@ -6,6 +6,7 @@
 // offset. The page itself is printed without any offset, so the reading is the whole offset.
 
 #include "app/PrinterMetrics.h"
+#include "engine/Units.h"
 #include "print/TestPage.h"
 
 #include <string>
@@ -34,12 +35,13 @@ struct CalibrationLayout {
     std::vector<CalibrationTick> vertical;   // dots along Y at DpiY
 };
 
-// The scales in inches (ticks 0.02 in apart) or, when `metric`, in centimetres (1 mm apart).
-CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, bool metric);
+// The scales in inches (ticks 0.02 in apart) or in centimetres (1 mm apart).
+CalibrationLayout LayoutCalibrationPage(const app::PrinterMetrics& metrics, engine::Unit unit);
 
 // Prints the page as the job "Printer Calibration Page" in the printer's orientation, as labels
 // are printed; `metrics` are the printer's. A scale shows as many of its labels as fit side by
 // side in the printer's font, measured there. A failure aborts the document and is passed on.
-void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics, bool metric);
+void PrintCalibrationPage(TestPageTarget& target, const app::PrinterMetrics& metrics,
+                          engine::Unit unit);
 
 } // namespace print

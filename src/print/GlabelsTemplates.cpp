@@ -108,10 +108,12 @@ const Element& OnlyLayout(const Element& rectangle) {
 // inches.
 void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet) {
     const Length width = ReadLength(rectangle, "width");
-    const bool metric = IsMetricUnit(width.unit) || (width.unit != LengthUnit::Inch && !usPaper);
+    const engine::Unit sheetUnit = width.unit != LengthUnit::Inch && !usPaper
+                                       ? engine::Unit::Centimetre
+                                       : SheetUnitOf(width.unit);
     const auto length = [&](const Element& e, const char* name) {
         const Length l = ReadLength(e, name);
-        const double converted = SheetLength(l.value, l.unit, metric);
+        const double converted = SheetLength(l.value, l.unit, sheetUnit);
         if (!std::isfinite(converted)) throw Refusal("no readable " + std::string(name));
         return converted;
     };
@@ -124,7 +126,9 @@ void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet)
     const LabelGrid grid{size("width"),           size("height"),         length(layout, "x0"),
                          length(layout, "y0"),    length(layout, "dx"),   length(layout, "dy"),
                          ReadCount(layout, "nx"), ReadCount(layout, "ny")};
-    sheet.sheet = SheetOfGrid(grid, metric ? LengthUnit::Centimetre : LengthUnit::Inch, metric);
+    sheet.sheet = SheetOfGrid(
+        grid, sheetUnit == engine::Unit::Centimetre ? LengthUnit::Centimetre : LengthUnit::Inch,
+        sheetUnit);
     sheet.columns = grid.columns;
     sheet.rows = grid.rows;
     sheet.count = grid.columns * grid.rows;

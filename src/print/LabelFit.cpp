@@ -9,28 +9,29 @@ namespace print {
 namespace {
 
 // One side of the box against the same side of the cell.
-std::optional<std::string> SideFault(const char* side, int box, int cell, int dpi, bool metric,
-                                     const char* extra) {
+std::optional<std::string> SideFault(const char* side, int box, int cell, int dpi,
+                                     engine::Unit unit, const char* extra) {
     if (box <= cell) return std::nullopt;
-    return std::string("The barcode is ") + LengthText(box, dpi, metric) + " " + side + extra +
-           "; the label is " + LengthText(cell, dpi, metric) + ": it will be cut";
+    return std::string("The barcode is ") + LengthText(box, dpi, unit) + " " + side + extra +
+           "; the label is " + LengthText(cell, dpi, unit) + ": it will be cut";
 }
 
 } // namespace
 
-std::string LengthText(int dots, int dpi, bool metric) {
+std::string LengthText(int dots, int dpi, engine::Unit unit) {
     const double inches = dpi > 0 ? static_cast<double>(dots) / dpi : 0.0;
     char text[64];
     std::snprintf(text, sizeof text, "%.2f %s",
-                  metric ? engine::InchesToCentimetres(inches) : inches, metric ? "cm" : "in");
+                  unit == engine::Unit::Centimetre ? engine::InchesToCentimetres(inches) : inches,
+                  unit == engine::Unit::Centimetre ? "cm" : "in");
     return text;
 }
 
 std::optional<std::string> BoxFitFault(const LabelCell& box, const LabelCell& cell, int dpiX,
-                                       int dpiY, bool metric) {
-    if (auto wide = SideFault("wide", box.width, cell.width, dpiX, metric, " with its quiet zones"))
+                                       int dpiY, engine::Unit unit) {
+    if (auto wide = SideFault("wide", box.width, cell.width, dpiX, unit, " with its quiet zones"))
         return wide;
-    return SideFault("high", box.height, cell.height, dpiY, metric, "");
+    return SideFault("high", box.height, cell.height, dpiY, unit, "");
 }
 
 std::optional<int> FittingModule(int boxModules, int room) {

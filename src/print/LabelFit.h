@@ -21,16 +21,16 @@ class PainterSurface;
 namespace print {
 
 // "The barcode is 3.96 in wide with its quiet zones; the label is 2.63 in: it will be cut" (or
-// high, or in cm for a metric sheet); none when the box fits inside the cell both ways.
+// high, or in cm for a centimetre sheet); none when the box fits inside the cell both ways.
 std::optional<std::string> BoxFitFault(const LabelCell& box, const LabelCell& cell, int dpiX,
-                                       int dpiY, bool metric);
+                                       int dpiY, engine::Unit unit);
 
 // The widest whole module in dots, at least 1, at which a symbol of `boxModules` modules (quiet
 // zones included) fits `room` dots; none when not even one dot per module fits.
 std::optional<int> FittingModule(int boxModules, int room);
 
 // A length in dots as the sheet's unit shows it: "2.63 in", "6.67 cm".
-std::string LengthText(int dots, int dpi, bool metric);
+std::string LengthText(int dots, int dpi, engine::Unit unit);
 
 // A print target that draws one region of a page into a white greyscale picture at the
 // printer's resolution, clipped as the printer clips, for the scan check.

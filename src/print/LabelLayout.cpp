@@ -26,8 +26,9 @@ Axis Vertical(const app::LabelSheet& sheet) {
 }
 
 // Trunc(length × scale × index); the index multiplies before truncation.
-int ScaledDots(double length, bool metric, int scale, int index) {
-    const double inches = metric ? engine::CentimetresToInches(length) : length;
+int ScaledDots(double length, engine::Unit unit, int scale, int index) {
+    const double inches =
+        unit == engine::Unit::Centimetre ? engine::CentimetresToInches(length) : length;
     return engine::TruncateTowardZero(inches * scale * index);
 }
 
@@ -37,20 +38,20 @@ struct Span {
     int length;
 };
 
-Span SpanAt(const Axis& axis, bool metric, int scale, int index, int offset) {
-    const long long start = static_cast<long long>(ScaledDots(axis.margin, metric, scale, 1)) +
-                            ScaledDots(axis.gap, metric, scale, index) +
-                            ScaledDots(axis.label, metric, scale, index) - offset;
-    return {app::SaturateToInt(start), ScaledDots(axis.label, metric, scale, 1)};
+Span SpanAt(const Axis& axis, engine::Unit unit, int scale, int index, int offset) {
+    const long long start = static_cast<long long>(ScaledDots(axis.margin, unit, scale, 1)) +
+                            ScaledDots(axis.gap, unit, scale, index) +
+                            ScaledDots(axis.label, unit, scale, index) - offset;
+    return {app::SaturateToInt(start), ScaledDots(axis.label, unit, scale, 1)};
 }
 
 // A label of less than one dot cannot carry a barcode: such a sheet has no label that fits,
 // rather than columns of nothing that would print blank and use up sequence numbers.
-int FitAlong(const Axis& axis, bool metric, int dpi, int limit) {
-    const int label = LengthToDots(axis.label, metric, dpi);
+int FitAlong(const Axis& axis, engine::Unit unit, int dpi, int limit) {
+    const int label = LengthToDots(axis.label, unit, dpi);
     if (label < 1) return 0;
-    return CountFit(LengthToDots(axis.margin, metric, dpi), label,
-                    LengthToDots(axis.gap, metric, dpi), limit);
+    return CountFit(LengthToDots(axis.margin, unit, dpi), label, LengthToDots(axis.gap, unit, dpi),
+                    limit);
 }
 
 LabelCell CellOf(const Span& x, const Span& y) {
@@ -59,8 +60,8 @@ LabelCell CellOf(const Span& x, const Span& y) {
 
 } // namespace
 
-int LengthToDots(double length, bool metric, int dpi) {
-    return ScaledDots(length, metric, dpi, 1);
+int LengthToDots(double length, engine::Unit unit, int dpi) {
+    return ScaledDots(length, unit, dpi, 1);
 }
 
 // Label k (from 0) ends at start + size + k × (gap + size); those ending on or inside the limit
@@ -76,9 +77,9 @@ int CountFit(int start, int size, int gap, int limit) {
 
 void RecomputeLayout(const app::LabelSheet& sheet, app::PrinterMetrics& metrics, int& printScale) {
     metrics.Rows =
-        FitAlong(Vertical(sheet), sheet.MetricLabel, metrics.PrinterDpiY, metrics.PhysicalHeight);
+        FitAlong(Vertical(sheet), sheet.Unit, metrics.PrinterDpiY, metrics.PhysicalHeight);
     metrics.Columns =
-        FitAlong(Horizontal(sheet), sheet.MetricLabel, metrics.PrinterDpiX, metrics.PhysicalWidth);
+        FitAlong(Horizontal(sheet), sheet.Unit, metrics.PrinterDpiX, metrics.PhysicalWidth);
     metrics.LabelsPerPage =
         app::SaturateToInt(static_cast<long long>(metrics.Rows) * metrics.Columns);
     if (printScale == 0) printScale = engine::MilsToDots(metrics.PrinterDpiX, kAutoSizeMils);
@@ -86,16 +87,16 @@ void RecomputeLayout(const app::LabelSheet& sheet, app::PrinterMetrics& metrics,
 
 LabelCell LabelCellAt(const app::LabelSheet& sheet, const app::PrinterMetrics& metrics, int column,
                       int row) {
-    const bool metric = sheet.MetricLabel;
+    const engine::Unit unit = sheet.Unit;
     return CellOf(
-        SpanAt(Horizontal(sheet), metric, metrics.PrinterDpiX, column, metrics.PhysicalOffsetX),
-        SpanAt(Vertical(sheet), metric, metrics.PrinterDpiY, row, metrics.PhysicalOffsetY));
+        SpanAt(Horizontal(sheet), unit, metrics.PrinterDpiX, column, metrics.PhysicalOffsetX),
+        SpanAt(Vertical(sheet), unit, metrics.PrinterDpiY, row, metrics.PhysicalOffsetY));
 }
 
 LabelCell PreviewCellAt(const app::LabelSheet& sheet, int px, int py, int column, int row) {
-    const bool metric = sheet.MetricLabel;
-    return CellOf(SpanAt(Horizontal(sheet), metric, px, column, 0),
-                  SpanAt(Vertical(sheet), metric, py, row, 0));
+    const engine::Unit unit = sheet.Unit;
+    return CellOf(SpanAt(Horizontal(sheet), unit, px, column, 0),
+                  SpanAt(Vertical(sheet), unit, py, row, 0));
 }
 
 } // namespace print

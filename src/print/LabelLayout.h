@@ -3,6 +3,7 @@
 
 #include "app/LabelSheet.h"
 #include "app/PrinterMetrics.h"
+#include "engine/Units.h"
 
 namespace print {
 
@@ -19,7 +20,7 @@ struct LabelCell {
 };
 
 // A sheet length as whole dots at `dpi`, truncated toward zero (centimetres go through inches).
-int LengthToDots(double length, bool metric, int dpi);
+int LengthToDots(double length, engine::Unit unit, int dpi);
 
 // How many labels end on or inside `limit` when the first starts at `start` and each one is
 // `size` long with `gap` between them (all in dots). When gap + size is zero or less the labels

@@ -17,8 +17,8 @@ struct SizeRule {
     const char* unitText;          // after the minimum in the message
 };
 
-SizeRule RuleFor(LabelBox box, bool metric) {
-    if (!metric) return {0.05, 0.25, "##0.0##", "\""};
+SizeRule RuleFor(LabelBox box, engine::Unit unit) {
+    if (unit != engine::Unit::Centimetre) return {0.05, 0.25, "##0.0##", "\""};
     return {0.1, 1.0, box == LabelBox::Height ? "0.0" : "##0.0##", " centimeter"};
 }
 
@@ -27,11 +27,12 @@ double ValueOf(const QString& text, QChar separator) {
 }
 
 // A nonprintable margin of `dots` at `dpi`, as "#0.###" in the dialog's unit with its sign.
-QString MarginText(const char* side, int dots, int dpi, bool metric, QChar separator) {
+QString MarginText(const char* side, int dots, int dpi, engine::Unit unit, QChar separator) {
     const double inches = dpi > 0 ? static_cast<double>(dots) / dpi : 0.0;
-    const double value = metric ? engine::InchesToCentimetres(inches) : inches;
+    const double value =
+        unit == engine::Unit::Centimetre ? engine::InchesToCentimetres(inches) : inches;
     return QString::fromLatin1(side) + platform::FormatFloat("#0.###", value, separator) +
-           (metric ? QStringLiteral("ct") : kInchSign);
+           (unit == engine::Unit::Centimetre ? QStringLiteral("ct") : kInchSign);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ LabelBoxes BoxesOfSheet(const app::LabelSheet& sheet, QChar separator) {
     const double lengths[] = {sheet.LabelHeight, sheet.LabelWidth, sheet.MarginTop,
                               sheet.MarginLeft,  sheet.GapHeight,  sheet.GapWidth};
     LabelBoxes boxes;
-    boxes.Metric = sheet.MetricLabel;
+    boxes.Unit = sheet.Unit;
     boxes.Feed = sheet.Feed;
     for (int i = 0; i < kLabelBoxCount; ++i)
         boxes.Text[i] = platform::FormatFloat(kLengthPattern, lengths[i], separator);
@@ -52,8 +53,9 @@ QString LeaveLengthBox(const QString& text, QChar separator) {
     return value ? platform::FormatFloat(kLengthPattern, *value, separator) : QStringLiteral("0.0");
 }
 
-SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, bool metric, QChar separator) {
-    const SizeRule rule = RuleFor(box, metric);
+SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, engine::Unit unit,
+                              QChar separator) {
+    const SizeRule rule = RuleFor(box, unit);
     const std::optional<double> value = platform::ParseReal(text, separator);
     if (!value)
         return {platform::FormatFloat(rule.unreadablePattern, rule.replacement, separator), {}};
@@ -66,14 +68,15 @@ SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, bool metric, QC
     return {platform::FormatFloat(kLengthPattern, rule.replacement, separator), message};
 }
 
-void SwitchUnit(LabelBoxes& boxes, bool metric, QChar separator) {
+void SwitchUnit(LabelBoxes& boxes, engine::Unit unit, QChar separator) {
     for (QString& text : boxes.Text) {
         const double value = ValueOf(text, separator);
-        const double converted =
-            metric ? engine::InchesToCentimetres(value) : engine::CentimetresToInches(value);
+        const double converted = unit == engine::Unit::Centimetre
+                                     ? engine::InchesToCentimetres(value)
+                                     : engine::CentimetresToInches(value);
         text = platform::FormatFloat(kLengthPattern, converted, separator);
     }
-    boxes.Metric = metric;
+    boxes.Unit = unit;
 }
 
 LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& metrics,
@@ -82,15 +85,15 @@ LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& met
     int printScale = 0; // a copy: the layout's 10-mil default must not reach the settings
     RecomputeLayout(SheetOfBoxes(boxes, separator), layout, printScale);
     if (boxes.Feed == app::LabelFeed::Roll) layout.Rows = layout.Columns = 1;
-    const bool cm = boxes.Metric;
+    const engine::Unit unit = boxes.Unit;
     const int dpiX = metrics.PrinterDpiX;
     const int dpiY = metrics.PrinterDpiY;
     return {QStringLiteral("Rows: %1").arg(layout.Rows),
             QStringLiteral("Columns: %1").arg(layout.Columns),
-            MarginText("Top: ", metrics.PhysicalOffsetY, dpiY, cm, separator),
-            MarginText("Left: ", metrics.PhysicalOffsetX, dpiX, cm, separator),
-            MarginText("Right: ", metrics.NonprintableRight, dpiX, cm, separator),
-            MarginText("Bottom: ", metrics.NonprintableBottom, dpiY, cm, separator)};
+            MarginText("Top: ", metrics.PhysicalOffsetY, dpiY, unit, separator),
+            MarginText("Left: ", metrics.PhysicalOffsetX, dpiX, unit, separator),
+            MarginText("Right: ", metrics.NonprintableRight, dpiX, unit, separator),
+            MarginText("Bottom: ", metrics.NonprintableBottom, dpiY, unit, separator)};
 }
 
 app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {
@@ -101,7 +104,7 @@ app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {
             value(LabelBox::Left),
             value(LabelBox::GapHeight),
             value(LabelBox::GapWidth),
-            boxes.Metric,
+            boxes.Unit,
             boxes.Feed};
 }
 

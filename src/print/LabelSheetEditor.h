@@ -23,7 +23,7 @@ inline constexpr int kLabelBoxCount = 6;
 
 struct LabelBoxes {
     std::array<QString, kLabelBoxCount> Text;
-    bool Metric = false; // "Centimeters" selected
+    engine::Unit Unit = engine::Unit::Inch; // "Centimeters" selected or not
     // A roll: the margin and gap boxes stay 0 and disabled, and the page is the label.
     app::LabelFeed Feed = app::LabelFeed::Sheet;
 
@@ -48,11 +48,11 @@ struct SizeBoxExit {
 
 // Leaving the label height or width box: below 0.05 inch (0.1 cm) the value is refused with a
 // message and replaced, as is an unreadable one, without a message.
-SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, bool metric,
+SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, engine::Unit unit,
                               QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
 // The user switched the unit: every box is converted by 2.54 and rewritten as "#0.0####".
-void SwitchUnit(LabelBoxes& boxes, bool metric,
+void SwitchUnit(LabelBoxes& boxes, engine::Unit unit,
                 QChar decimalSeparator = platform::LocaleDecimalSeparator());
 
 struct LabelReadouts {

@@ -47,25 +47,26 @@ double Gap(double pitch, double size, int count) {
 }
 
 // Lengths as the listing shows them: millimetres for centimetre sheets.
-QString Length(double value, bool metric) {
-    return platform::FormatFloat(metric ? "#0.###" : "#0.#####", metric ? value * 10 : value, '.');
+QString Length(double value, engine::Unit unit) {
+    return unit == engine::Unit::Centimetre ? platform::FormatFloat("#0.###", value * 10, '.')
+                                            : platform::FormatFloat("#0.#####", value, '.');
 }
 
-QString UnitText(bool metric) {
-    return metric ? QStringLiteral("mm") : QStringLiteral("in");
+QString UnitText(engine::Unit unit) {
+    return unit == engine::Unit::Centimetre ? QStringLiteral("mm") : QStringLiteral("in");
 }
 
 // The words a search is matched against, sizes written without blanks ("99.1x38.1mm").
 QString SearchKey(const LabelTemplate& t) {
-    const bool metric = t.sheet.MetricLabel;
-    const QString width = Length(t.sheet.LabelWidth, metric);
-    const QString height = Length(t.sheet.LabelHeight, metric);
+    const engine::Unit unit = t.sheet.Unit;
+    const QString width = Length(t.sheet.LabelWidth, unit);
+    const QString height = Length(t.sheet.LabelHeight, unit);
     return QStringList{t.maker,
                        t.product,
                        t.description,
                        t.paper,
-                       width + 'x' + height + UnitText(metric),
-                       height + 'x' + width + UnitText(metric),
+                       width + 'x' + height + UnitText(unit),
+                       height + 'x' + width + UnitText(unit),
                        QString::number(t.count)}
         .join(' ')
         .toLower();
@@ -95,30 +96,33 @@ std::optional<LengthUnit> LengthUnitNamed(QStringView name) {
     return std::nullopt;
 }
 
-bool IsMetricUnit(LengthUnit unit) {
-    return unit == LengthUnit::Millimetre || unit == LengthUnit::Centimetre;
+engine::Unit SheetUnitOf(LengthUnit unit) {
+    return unit == LengthUnit::Millimetre || unit == LengthUnit::Centimetre
+               ? engine::Unit::Centimetre
+               : engine::Unit::Inch;
 }
 
-double SheetLength(double length, LengthUnit unit, bool metric) {
+double SheetLength(double length, LengthUnit unit, engine::Unit sheetUnit) {
     const double inches = length * InchesPer(unit);
-    return AsTyped(metric ? engine::InchesToCentimetres(inches) : inches);
+    return AsTyped(sheetUnit == engine::Unit::Centimetre ? engine::InchesToCentimetres(inches)
+                                                         : inches);
 }
 
-app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, bool metric) {
-    const auto length = [&](double value) { return SheetLength(value, unit, metric); };
+app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, engine::Unit sheetUnit) {
+    const auto length = [&](double value) { return SheetLength(value, unit, sheetUnit); };
     return {length(grid.height),
             length(grid.width),
             length(grid.top),
             length(grid.left),
             length(Gap(grid.pitchY, grid.height, grid.rows)),
             length(Gap(grid.pitchX, grid.width, grid.columns)),
-            metric};
+            sheetUnit};
 }
 
 QString SizeText(const LabelTemplate& t) {
-    const bool metric = t.sheet.MetricLabel;
-    return Length(t.sheet.LabelWidth, metric) + " x " + Length(t.sheet.LabelHeight, metric) + ' ' +
-           UnitText(metric);
+    const engine::Unit unit = t.sheet.Unit;
+    return Length(t.sheet.LabelWidth, unit) + " x " + Length(t.sheet.LabelHeight, unit) + ' ' +
+           UnitText(unit);
 }
 
 QString TemplateLine(const LabelTemplate& t) {

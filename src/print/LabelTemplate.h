@@ -6,6 +6,7 @@
 
 #include "app/LabelSheet.h"
 #include "app/PrinterMetrics.h"
+#include "engine/Units.h"
 
 #include <QString>
 #include <QStringView>
@@ -38,11 +39,11 @@ enum class LengthUnit { Point, Inch, Millimetre, Centimetre, Pica };
 std::optional<LengthUnit> LengthUnitNamed(QStringView name);
 
 // Millimetre and centimetre sheets are held in centimetres, all others in inches.
-bool IsMetricUnit(LengthUnit unit);
+engine::Unit SheetUnitOf(LengthUnit unit);
 
-// `length` in `unit` converted to inches, or to centimetres when `metric`, and rounded to a
-// billionth of that unit, so 38.1 mm gives 3.81 cm exactly as typing "3.81" does.
-double SheetLength(double length, LengthUnit unit, bool metric);
+// `length` in `unit` converted to `sheetUnit`, and rounded to a billionth of that unit, so
+// 38.1 mm gives 3.81 cm exactly as typing "3.81" does.
+double SheetLength(double length, LengthUnit unit, engine::Unit sheetUnit);
 
 // A sheet as its makers describe it, every length in one unit.
 struct LabelGrid {
@@ -56,9 +57,9 @@ struct LabelGrid {
     int rows = 0;
 };
 
-// The sheet in inches or in centimetres (`metric`), each length by SheetLength. The gap of an
-// axis with a single label is 0, whatever pitch the grid names.
-app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, bool metric);
+// The sheet in `sheetUnit`, each length by SheetLength. The gap of an axis with a single label
+// is 0, whatever pitch the grid names.
+app::LabelSheet SheetOfGrid(const LabelGrid& grid, LengthUnit unit, engine::Unit sheetUnit);
 
 // "2.625 x 1 in" for inch sheets, "99.1 x 38.1 mm" for centimetre ones: width by height.
 QString SizeText(const LabelTemplate& sheet);

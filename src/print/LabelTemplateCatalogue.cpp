@@ -54,7 +54,7 @@ LabelTemplate ReadSheet(const QXmlStreamReader& xml) {
             in.Text("product"),
             in.Text("description"),
             in.Text("paper"),
-            SheetOfGrid(grid, unit, IsMetricUnit(unit)),
+            SheetOfGrid(grid, unit, SheetUnitOf(unit)),
             grid.columns,
             grid.rows,
             in.Whole("count")};
@@ -64,13 +64,15 @@ LabelTemplate ReadSheet(const QXmlStreamReader& xml) {
 LabelTemplate ReadRoll(const QXmlStreamReader& xml) {
     const SheetReader in(xml);
     const LengthUnit unit = in.Unit();
-    const bool metric = IsMetricUnit(unit);
-    const auto length = [&](const char* name) { return SheetLength(in.Real(name), unit, metric); };
+    const engine::Unit sheetUnit = SheetUnitOf(unit);
+    const auto length = [&](const char* name) {
+        return SheetLength(in.Real(name), unit, sheetUnit);
+    };
     return {in.Text("maker"),
             in.Text("product"),
             in.Text("description"),
             QString::fromLatin1(kRollPaper),
-            app::RollSheet(length("width"), length("height"), metric),
+            app::RollSheet(length("width"), length("height"), sheetUnit),
             1,
             1,
             1};

@@ -77,10 +77,12 @@ QPageSize PrinterMediaFor(const QPageSize& page, const QString& printer) {
 }
 
 app::LabelSheet RollOfPage(const QPageSize& page) {
-    const bool metric = page.definitionUnits() == QPageSize::Millimeter;
-    const QSizeF size = metric ? page.size(QPageSize::Millimeter) / 10.0
-                               : page.size(QPageSize::Inch);
-    return app::RollSheet(size.width(), size.height(), metric);
+    const engine::Unit unit = page.definitionUnits() == QPageSize::Millimeter
+                                  ? engine::Unit::Centimetre
+                                  : engine::Unit::Inch;
+    const QSizeF size = unit == engine::Unit::Centimetre ? page.size(QPageSize::Millimeter) / 10.0
+                                                         : page.size(QPageSize::Inch);
+    return app::RollSheet(size.width(), size.height(), unit);
 }
 
 void UseRollPaper(QPrinter& printer, const app::LabelSheet& sheet) {
@@ -92,8 +94,8 @@ void UseRollPaper(QPrinter& printer, const app::LabelSheet& sheet) {
 
 QPageSize PageOfRoll(const app::LabelSheet& roll) {
     const QSizeF size(roll.LabelWidth, roll.LabelHeight);
-    return roll.MetricLabel ? ExactPage(size * 10.0, QPageSize::Millimeter)
-                            : ExactPage(size, QPageSize::Inch);
+    return roll.Unit == engine::Unit::Centimetre ? ExactPage(size * 10.0, QPageSize::Millimeter)
+                                                 : ExactPage(size, QPageSize::Inch);
 }
 
 } // namespace print

@@ -68,7 +68,7 @@ std::optional<double> AskedModuleMils(const PrintOptions& options,
 
 int BarHeightDots(const app::BarcodeDocument& document, const app::PrinterMetrics& metrics) {
     const double dpi = metrics.PrinterDpiX;
-    const double height = document.Metric()
+    const double height = document.BarUnit() == engine::Unit::Centimetre
                               ? dpi * document.BarHeight() / engine::kCentimetresPerInch
                               : dpi * document.BarHeight();
     return std::max(engine::RoundHalfEven(height), 0);
@@ -113,14 +113,15 @@ void PrintJob::Check() const {
 // page would take hours and its pages no printer could feed.
 void PrintJob::CheckLayout() const {
     if (metrics_.Rows <= 0 || metrics_.Columns <= 0) throw platform::Failure(kNoLabelFits);
-    const bool metric = sheet_.MetricLabel;
-    const auto length = [metric](double value) {
+    const engine::Unit unit = sheet_.Unit;
+    const auto length = [unit](double value) {
         char text[64];
-        std::snprintf(text, sizeof text, "%g %s", value, metric ? "cm" : "in");
+        std::snprintf(text, sizeof text, "%g %s", value,
+                      unit == engine::Unit::Centimetre ? "cm" : "in");
         return std::string(text);
     };
     const auto pitchFault = [&](const char* across, double label, double gap, int dpi, int count) {
-        if (count <= 1 || LengthToDots(label + gap, metric, dpi) >= 1) return;
+        if (count <= 1 || LengthToDots(label + gap, unit, dpi) >= 1) return;
         throw platform::Failure(std::string("The labels follow each other ") + across +
                                 " at less than one printer dot (label " + length(label) + ", gap " +
                                 length(gap) + "): check the label sheet setup");
@@ -327,7 +328,7 @@ std::optional<std::string> PrintJob::FitFault() const {
     const LabelCell cell = FirstCell();
     for (const std::string& text : WidestTexts())
         if (auto fault = BoxFitFault(BoxIn(cell, text), cell, metrics_.PrinterDpiX,
-                                     metrics_.PrinterDpiY, sheet_.MetricLabel))
+                                     metrics_.PrinterDpiY, sheet_.Unit))
             return fault;
     return FirstLabelFault();
 }

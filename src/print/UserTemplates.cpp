@@ -34,7 +34,8 @@ void WriteSheet(QXmlStreamWriter& xml, const LabelTemplate& t) {
     xml.writeAttribute(QStringLiteral("product"), t.product);
     xml.writeAttribute(QStringLiteral("description"), t.description);
     xml.writeAttribute(QStringLiteral("paper"), t.paper);
-    xml.writeAttribute(QStringLiteral("unit"), s.MetricLabel ? QStringLiteral("cm") : "in");
+    xml.writeAttribute(QStringLiteral("unit"),
+                       s.Unit == engine::Unit::Centimetre ? QStringLiteral("cm") : "in");
     const std::pair<const char*, double> lengths[] = {
         {"width", s.LabelWidth},          {"height", s.LabelHeight},
         {"left", s.MarginLeft},           {"top", s.MarginTop},

@@ -15,7 +15,7 @@
 namespace ui {
 
 struct AppState {
-    app::AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Metric: the unit
+    app::AppSettings Settings; // Settings.Labels: the current label sheet; Settings.Unit: the unit
     app::PrinterMetrics Metrics;
     exporting::ExportSettings Export;
     SettingsStore Store; // where Settings and Export are kept between runs

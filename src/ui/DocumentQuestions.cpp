@@ -13,15 +13,12 @@
 namespace ui {
 namespace {
 
-FileChoice DocumentChoice(const char* objectName, const char* title, bool save,
-                          const QString& proposedName) {
-    return {objectName,
-            QString::fromLatin1(title),
-            QtFilter(QStringLiteral("Tallyrune Files (*.tlr)|*.tlr")),
-            QStringLiteral("tlr"),
-            save,
-            false,
-            proposedName};
+// Opening a document; saving sets `save` and the proposed name.
+FileChoice DocumentChoice(const char* objectName, const char* title) {
+    return {.objectName = objectName,
+            .title = QString::fromLatin1(title),
+            .filter = QtFilter(QStringLiteral("Tallyrune Files (*.tlr)|*.tlr")),
+            .defaultSuffix = QStringLiteral("tlr")};
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -41,15 +38,16 @@ bool MayReplace(QWidget* parent, const QString& path) {
 }
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
-    return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode", false, {}),
-                      folder)
+    return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode"), folder)
         .value_or(QString());
 }
 
 // Replacing the document's own file needs no question; refusing to replace another one goes
 // back to the dialog.
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& proposed) {
-    FileChoice choice = DocumentChoice("SaveBarcodeDialog", "Save Barcode", true, proposed);
+    FileChoice choice = DocumentChoice("SaveBarcodeDialog", "Save Barcode");
+    choice.save = true;
+    choice.proposedName = proposed;
     for (;;) {
         const QString path = ChooseFile(parent, choice, folder).value_or(QString());
         if (path.isEmpty() || !QFileInfo::exists(path) || SameFile(path, proposed) ||

@@ -11,12 +11,12 @@ namespace ui {
 
 struct FileChoice {
     const char* objectName;
-    QString title;
-    QString filter;        // Qt's form: "Label Format (*.fmt);;..."
-    QString defaultSuffix; // without the dot
-    bool save = false;     // else an existing file is opened
+    QString title{};
+    QString filter{};        // Qt's form: "Label Format (*.fmt);;..."
+    QString defaultSuffix{}; // without the dot
+    bool save = false;       // else an existing file is opened
     bool confirmOverwrite = false;
-    QString proposedName; // the name the dialog starts with
+    QString proposedName{}; // the name the dialog starts with
 };
 
 // The chosen path, or nothing when the user cancelled. Qt's own dialog, the same on every

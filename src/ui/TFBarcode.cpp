@@ -55,9 +55,9 @@ class BarcodePicture : public QWidget {
     std::function<void(QSize)> resized_;
 };
 
-TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, bool metric,
+TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, engine::Unit unit,
                      const app::LabelSheet& sheet)
-    : host_(host), document_(metrics, metric, sheet),
+    : host_(host), document_(metrics, unit, sheet),
       picture_(new BarcodePicture(document_.DocumentBitmap(),
                                   [this](QSize previous) { ClientResized(previous); })) {
     setAttribute(Qt::WA_DeleteOnClose);

@@ -29,7 +29,7 @@ class TFBarcode : public QMdiSubWindow {
 
   public:
     // The new document takes the unit of new documents and the current label sheet.
-    TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, bool metric,
+    TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, engine::Unit unit,
               const app::LabelSheet& sheet);
     ~TFBarcode() override;
 

@@ -38,12 +38,13 @@ TFCalibration::TFCalibration(QWidget* parent, ui::AppState& state)
     : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("TFCalibration"));
     setWindowTitle(QStringLiteral("Printer Calibration"));
-    const bool metric = state_.Settings.Labels.MetricLabel;
+    const engine::Unit sheetUnit = state_.Settings.Labels.Unit;
     const QChar decimal = platform::LocaleDecimalSeparator();
     const app::PrinterOffset offset = state_.Settings.Offsets.For(PrinterName());
-    eOffsetX_ = OffsetBox("eOffsetX", app::OffsetText(offset.X, metric, decimal));
-    eOffsetY_ = OffsetBox("eOffsetY", app::OffsetText(offset.Y, metric, decimal));
-    const QString unit = metric ? QStringLiteral("cm") : QStringLiteral("inches");
+    eOffsetX_ = OffsetBox("eOffsetX", app::OffsetText(offset.X, sheetUnit, decimal));
+    eOffsetY_ = OffsetBox("eOffsetY", app::OffsetText(offset.Y, sheetUnit, decimal));
+    const QString unit =
+        sheetUnit == engine::Unit::Centimetre ? QStringLiteral("cm") : QStringLiteral("inches");
 
     auto* printer = new QLabel(PrinterName());
     printer->setObjectName(QStringLiteral("LPrinter"));
@@ -77,10 +78,10 @@ QString TFCalibration::PrinterName() const {
 }
 
 void TFCalibration::accept() {
-    const bool metric = state_.Settings.Labels.MetricLabel;
+    const engine::Unit unit = state_.Settings.Labels.Unit;
     const QChar decimal = platform::LocaleDecimalSeparator();
-    const auto x = app::ReadOffsetText(eOffsetX_->text(), metric, decimal);
-    const auto y = app::ReadOffsetText(eOffsetY_->text(), metric, decimal);
+    const auto x = app::ReadOffsetText(eOffsetX_->text(), unit, decimal);
+    const auto y = app::ReadOffsetText(eOffsetY_->text(), unit, decimal);
     if (!x || !y) {
         ShowMessage(
             this,
@@ -96,7 +97,7 @@ void TFCalibration::PrintCalibrationPageClick() {
     RunShowingFailures(this, [this] {
         if (!EnsureOutputFile(this, state_.Printer)) return;
         print::PrinterTarget target(state_.Printer);
-        print::PrintCalibrationPage(target, state_.Metrics, state_.Settings.Labels.MetricLabel);
+        print::PrintCalibrationPage(target, state_.Metrics, state_.Settings.Labels.Unit);
     });
 }
 

@@ -53,8 +53,10 @@ TFLabelSettings::TFLabelSettings(QWidget* parent, ui::AppState& state)
         FilterLengthCharacters(*Box(box), print::kLabelBoxLength);
         exits->Watch(Box(box), [this, box] { return LeaveBox(box); });
     }
-    ConnectCommand(ui_->RadioButton1, &QRadioButton::clicked, this, [this] { UnitClick(false); });
-    ConnectCommand(ui_->RadioButton2, &QRadioButton::clicked, this, [this] { UnitClick(true); });
+    ConnectCommand(ui_->RadioButton1, &QRadioButton::clicked, this,
+                   [this] { UnitClick(engine::Unit::Inch); });
+    ConnectCommand(ui_->RadioButton2, &QRadioButton::clicked, this,
+                   [this] { UnitClick(engine::Unit::Centimetre); });
     ConnectCommand(ui_->LoadBtn, &QPushButton::clicked, this, &TFLabelSettings::LoadBtnClick);
     ConnectCommand(ui_->SaveBtn, &QPushButton::clicked, this, &TFLabelSettings::SaveBtnClick);
     ConnectCommand(ui_->BitBtn1, &QPushButton::clicked, this, [this] {
@@ -107,18 +109,23 @@ QLineEdit* TFLabelSettings::Box(LabelBox box) const {
     return boxes[static_cast<int>(box)];
 }
 
+engine::Unit TFLabelSettings::CheckedUnit() const {
+    return ui_->RadioButton2->isChecked() ? engine::Unit::Centimetre : engine::Unit::Inch;
+}
+
 print::LabelBoxes TFLabelSettings::Boxes() const {
     print::LabelBoxes boxes;
     for (const LabelBox box : kBoxes)
         boxes[box] = Box(box)->text();
-    boxes.Metric = ui_->RadioButton2->isChecked();
+    boxes.Unit = CheckedUnit();
     boxes.Feed = ui_->cbRoll->isChecked() ? app::LabelFeed::Roll : app::LabelFeed::Sheet;
     return boxes;
 }
 
 void TFLabelSettings::ShowBoxes(const print::LabelBoxes& boxes) {
-    (boxes.Metric ? ui_->RadioButton2 : ui_->RadioButton1)->setChecked(true);
-    boxesMetric_ = boxes.Metric;
+    (boxes.Unit == engine::Unit::Centimetre ? ui_->RadioButton2 : ui_->RadioButton1)
+        ->setChecked(true);
+    boxesUnit_ = boxes.Unit;
     for (const LabelBox box : kBoxes)
         Box(box)->setText(boxes[box]);
     const bool roll = boxes.Feed == app::LabelFeed::Roll;
@@ -173,8 +180,7 @@ void TFLabelSettings::CommitSheet() {
 bool TFLabelSettings::LeaveBox(LabelBox box) {
     QLineEdit* edit = Box(box);
     if (box == LabelBox::Height || box == LabelBox::Width) {
-        const print::SizeBoxExit exit =
-            print::LeaveLabelSizeBox(box, edit->text(), ui_->RadioButton2->isChecked());
+        const print::SizeBoxExit exit = print::LeaveLabelSizeBox(box, edit->text(), CheckedUnit());
         if (exit.Message) ShowMessage(this, *exit.Message);
         edit->setText(exit.Text);
     } else {
@@ -185,23 +191,20 @@ bool TFLabelSettings::LeaveBox(LabelBox box) {
 }
 
 // Only a change of the selection by the user converts the boxes.
-void TFLabelSettings::UnitClick(bool metric) {
-    if (metric == boxesMetric_) return;
+void TFLabelSettings::UnitClick(engine::Unit unit) {
+    if (unit == boxesUnit_) return;
     print::LabelBoxes boxes = Boxes();
-    print::SwitchUnit(boxes, metric);
+    print::SwitchUnit(boxes, unit);
     ShowBoxes(boxes);
     UpdateReadouts();
 }
 
 void TFLabelSettings::LoadBtnClick() {
-    const auto path =
-        ChooseFile(this, {"LoadDialog",
-                          QStringLiteral("Load Label Format"),
-                          QStringLiteral("Tallyrune Format (*.fmt);;Corvane Format (*.lbf)"),
-                          QStringLiteral("fmt"),
-                          false,
-                          false,
-                          {}});
+    const auto path = ChooseFile(
+        this, {.objectName = "LoadDialog",
+               .title = QStringLiteral("Load Label Format"),
+               .filter = QStringLiteral("Tallyrune Format (*.fmt);;Corvane Format (*.lbf)"),
+               .defaultSuffix = QStringLiteral("fmt")});
     if (!path) return;
     if (!RunShowingFailures(this, [&] { state_.Settings.Labels = print::LoadLabelFormat(*path); }))
         return; // the boxes keep what they show
@@ -211,13 +214,11 @@ void TFLabelSettings::LoadBtnClick() {
 
 // The sheet as it was when the dialog opened or as last imported, not the boxes.
 void TFLabelSettings::SaveBtnClick() {
-    const auto path = ChooseFile(this, {"SaveDialog",
-                                        QStringLiteral("Save Label Format"),
-                                        QStringLiteral("Label Format (*.fmt)"),
-                                        QStringLiteral("fmt"),
-                                        true,
-                                        false,
-                                        {}});
+    const auto path = ChooseFile(this, {.objectName = "SaveDialog",
+                                        .title = QStringLiteral("Save Label Format"),
+                                        .filter = QStringLiteral("Label Format (*.fmt)"),
+                                        .defaultSuffix = QStringLiteral("fmt"),
+                                        .save = true});
     if (!path) return;
     RunShowingFailures(this, [&] { print::SaveLabelFormat(*path, state_.Settings.Labels); });
 }
@@ -252,14 +253,10 @@ void TFLabelSettings::OfferTemplates(const std::vector<print::LabelTemplate>& im
 // The file's rectangular sheets are kept for later and come first in the list; none is chosen,
 // so the boxes keep what the user had until a sheet is picked.
 void TFLabelSettings::TemplateImportBtnClick() {
-    const auto path =
-        ChooseFile(this, {"TemplateDialog",
-                          QStringLiteral("Import gLabels Templates"),
-                          QStringLiteral("gLabels Templates (*.template *.xml);;All Files (*)"),
-                          QString(),
-                          false,
-                          false,
-                          {}});
+    const auto path = ChooseFile(
+        this, {.objectName = "TemplateDialog",
+               .title = QStringLiteral("Import gLabels Templates"),
+               .filter = QStringLiteral("gLabels Templates (*.template *.xml);;All Files (*)")});
     if (!path) return;
     print::GlabelsImport import;
     if (!RunShowingFailures(this, [&] { import = print::ImportGlabelsTemplates(*path); })) return;

@@ -46,6 +46,7 @@ class TFLabelSettings : public QDialog {
 
   private:
     QLineEdit* Box(print::LabelBox box) const;
+    engine::Unit CheckedUnit() const; // the unit the radio buttons select
     print::LabelBoxes Boxes() const;
     void ShowBoxes(const print::LabelBoxes& boxes);
     void ShowSheet();
@@ -53,7 +54,7 @@ class TFLabelSettings : public QDialog {
     QString TemplateNote() const;
     void CommitSheet();
     bool LeaveBox(print::LabelBox box);
-    void UnitClick(bool metric);
+    void UnitClick(engine::Unit unit);
     void RollClick(bool roll);
     void LoadBtnClick();
     void SaveBtnClick();
@@ -65,7 +66,7 @@ class TFLabelSettings : public QDialog {
 
     ui::AppState& state_;
     std::unique_ptr<Ui::TFLabelSettings> ui_;
-    bool boxesMetric_ = false;                    // the unit the boxes' values are in
+    engine::Unit boxesUnit_ = engine::Unit::Inch; // the unit the boxes' values are in
     std::vector<print::LabelTemplate> templates_; // imported ones first, then the catalogue
     std::vector<print::LabelTemplate> shown_;     // those the search matches, as listed
     std::optional<print::LabelTemplate> chosen_;  // the last sheet chosen from the list

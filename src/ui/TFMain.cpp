@@ -72,7 +72,7 @@ TFMain::TFMain(ui::AppState& state, QStringList arguments, QWidget* parent)
     print::RefreshPrinterMetrics(state_.Printer, state_.Settings.Labels, state_.Metrics,
                                  state_.Settings.Printing.PrintScale);
     setWindowTitle(kCaption + QStringLiteral("[*]")); // marked while the active document is
-    CheckUnits(state_.Settings.Metric);
+    CheckUnits(state_.Settings.Unit);
     ShowUnits();
     syncEnabled_ = true;
     nextDocNumber_ = 1;
@@ -199,8 +199,10 @@ void TFMain::ConnectToolbar() {
     ConnectCommand(ui_->cbInterpret, &QCheckBox::toggled, this, &TFMain::cbInterpretClick);
     ConnectCommand(ui_->sbFont, &QToolButton::clicked, this, &TFMain::sbFontClick);
     ConnectCommand(ui_->eHeight, &QLineEdit::returnPressed, this, &TFMain::eHeightExit);
-    ConnectCommand(ui_->miMetrics, &QAction::triggered, this, [this] { SwitchUnits(true); });
-    ConnectCommand(ui_->miImperial, &QAction::triggered, this, [this] { SwitchUnits(false); });
+    ConnectCommand(ui_->miMetrics, &QAction::triggered, this,
+                   [this] { SwitchUnits(engine::Unit::Centimetre); });
+    ConnectCommand(ui_->miImperial, &QAction::triggered, this,
+                   [this] { SwitchUnits(engine::Unit::Inch); });
     ConnectCommand(ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (window && !creatingDocument_) SyncToolbar();
     });
@@ -272,7 +274,7 @@ TFBarcode* TFMain::CreateDocumentWindow() {
         QApplication::restoreOverrideCursor();
     });
     auto* window =
-        new TFBarcode(*this, state_.Metrics, state_.Settings.Metric, state_.Settings.Labels);
+        new TFBarcode(*this, state_.Metrics, state_.Settings.Unit, state_.Settings.Labels);
     ui_->mdiArea->addSubWindow(window);
     const app::BarcodeDocument* document = &window->Document();
     ConnectCommand(document, &app::BarcodeDocument::rendered, this, [this, document] {
@@ -303,7 +305,7 @@ void TFMain::NewDocument() {
             document.SetBarcodeFont(toolbarFont_);
         }
         document.Refresh();
-        document.SetMetric(state_.Settings.Metric);
+        document.SetBarUnit(state_.Settings.Unit);
         document.ClearModified();
     }
     ui_->mdiArea->setActiveSubWindow(window);
@@ -316,8 +318,8 @@ void TFMain::NewDocument() {
 // are told once the document shows.
 void TFMain::OpenDocument(const QString& path) {
     std::optional<app::OpenedDocument> opened;
-    if (!RunShowingFailures(
-            this, [&] { opened = app::ReadOpenedDocument(path, state_.Settings.Metric); }))
+    if (!RunShowingFailures(this,
+                            [&] { opened = app::ReadOpenedDocument(path, state_.Settings.Unit); }))
         return;
     const app::BarcodeDocument* active = ActiveDocument();
     if (!active || !active->BarcodeText().empty()) NewDocument();
@@ -336,7 +338,7 @@ void TFMain::SyncToolbar() {
     app::BarcodeDocument* document = ActiveDocument();
     if (!document) return;
     const QScopedValueRollback pause(syncEnabled_, false);
-    CheckUnits(document->Metric());
+    CheckUnits(document->BarUnit());
     ShowUnitLabels();
     SelectQuietly(*ui_->cbScale, document->Scale() - 1);
     ShowSizes();
@@ -354,14 +356,14 @@ void TFMain::SyncToolbar() {
 
 void TFMain::ShowSizes() {
     const QScopedValueRollback pause(syncEnabled_, false);
-    const app::SizeReadouts sizes = app::ReadoutsOf(ActiveDocument(), metricsChecked_, decimal_);
+    const app::SizeReadouts sizes = app::ReadoutsOf(ActiveDocument(), checkedUnit_, decimal_);
     ui_->eHeight->setText(sizes.height);
     ui_->eWidth->setText(sizes.width);
 }
 
 void TFMain::ShowUnitLabels() {
-    ui_->LUnits->setText(app::UnitName(metricsChecked_));
-    ui_->LUnits2->setText(app::UnitName(metricsChecked_));
+    ui_->LUnits->setText(app::UnitName(checkedUnit_));
+    ui_->LUnits2->setText(app::UnitName(checkedUnit_));
 }
 
 void TFMain::ShowUnits() {
@@ -369,21 +371,21 @@ void TFMain::ShowUnits() {
     ShowSizes();
 }
 
-void TFMain::CheckUnits(bool metric) {
-    metricsChecked_ = metric;
-    ui_->miMetrics->setChecked(metric);
-    ui_->miImperial->setChecked(!metric);
+void TFMain::CheckUnits(engine::Unit unit) {
+    checkedUnit_ = unit;
+    ui_->miMetrics->setChecked(unit == engine::Unit::Centimetre);
+    ui_->miImperial->setChecked(unit == engine::Unit::Inch);
 }
 
 // Only the active document is converted; the others keep their unit.
-void TFMain::SwitchUnits(bool metric) {
-    if (metricsChecked_ == metric) return CheckUnits(metric);
+void TFMain::SwitchUnits(engine::Unit unit) {
+    if (checkedUnit_ == unit) return CheckUnits(unit);
     const QScopedValueRollback pause(syncEnabled_, false);
-    CheckUnits(metric);
-    state_.Settings.Metric = metric;
+    CheckUnits(unit);
+    state_.Settings.Unit = unit;
     if (app::BarcodeDocument* document = ActiveDocument()) {
-        document->SetMetric(metric);
-        document->SetBarHeight(app::ConvertBarHeight(document->BarHeight(), metric));
+        document->SetBarUnit(unit);
+        document->SetBarHeight(app::ConvertBarHeight(document->BarHeight(), unit));
     }
     ShowUnits();
 }
@@ -489,7 +491,7 @@ void TFMain::sbFontClick() {
 
 // The box's value, written back as the box shows numbers; a bad one becomes the default.
 double TFMain::NormaliseHeightBox() {
-    const double value = app::HeightBoxValue(ui_->eHeight->text(), metricsChecked_, decimal_);
+    const double value = app::HeightBoxValue(ui_->eHeight->text(), checkedUnit_, decimal_);
     const QString shown = app::FormatSize(value, decimal_);
     if (ui_->eHeight->text() != shown) ui_->eHeight->setText(shown);
     return value;

@@ -92,8 +92,8 @@ class TFMain : public QMainWindow, private DocumentHost {
     double NormaliseHeightBox();
     void ShowCharsetHint();
     void ShowUnitLabels();
-    void CheckUnits(bool metric);
-    void SwitchUnits(bool metric);
+    void CheckUnits(engine::Unit unit);
+    void SwitchUnits(engine::Unit unit);
     TFBarcode* CreateDocumentWindow();
 
     // Commands.
@@ -137,7 +137,7 @@ class TFMain : public QMainWindow, private DocumentHost {
     int nextDocNumber_ = 1;    // of the next new document's name
     bool openParamPending_ = false;
     bool shownOnce_ = false;
-    bool metricsChecked_ = false; // what the Units menu shows
+    engine::Unit checkedUnit_ = engine::Unit::Inch; // what the Units menu shows
     bool creatingDocument_ = false;
 };
 

@@ -357,13 +357,9 @@ void TFPrintIt::sbSeqSettingsClick() {
 }
 
 void TFPrintIt::sbDataFileClick() {
-    const FileChoice choice{"DataFileDialog",
-                            QStringLiteral("Open Data File"),
-                            QStringLiteral("Data Files (*.csv *.txt);;All Files (*)"),
-                            QString(),
-                            false,
-                            false,
-                            QString()};
+    const FileChoice choice{.objectName = "DataFileDialog",
+                            .title = QStringLiteral("Open Data File"),
+                            .filter = QStringLiteral("Data Files (*.csv *.txt);;All Files (*)")};
     const auto path = ChooseFile(this, choice, QFileInfo(ui_->eDataFile->text()).path());
     if (!path) return;
     ui_->eDataFile->setText(*path);

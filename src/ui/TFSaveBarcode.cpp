@@ -156,9 +156,13 @@ std::optional<QString> TFSaveBarcode::OpenExportDialog(const app::BarcodeDocumen
 }
 
 void TFSaveBarcode::BitBtn1Click() {
-    const auto path =
-        ChooseFile(this, {"SaveDialog1", QStringLiteral("Save As"), QtFilter(model_.Filter()),
-                          model_.DefaultExtension(), true, true, ui_->eFileName->text()});
+    const auto path = ChooseFile(this, {.objectName = "SaveDialog1",
+                                        .title = QStringLiteral("Save As"),
+                                        .filter = QtFilter(model_.Filter()),
+                                        .defaultSuffix = model_.DefaultExtension(),
+                                        .save = true,
+                                        .confirmOverwrite = true,
+                                        .proposedName = ui_->eFileName->text()});
     if (path) ui_->eFileName->setText(*path);
 }
 

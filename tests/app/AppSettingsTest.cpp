@@ -15,13 +15,14 @@ namespace app {
 // Readable failures.
 void PrintTo(const AppSettings& s, std::ostream* os) {
     *os << "window " << s.Window.Left << ',' << s.Window.Top << ' ' << s.Window.Width << 'x'
-        << s.Window.Height << " type " << s.Window.BarcodeType << " metric " << s.Metric
-        << " sheet " << s.Labels.LabelHeight << 'x' << s.Labels.LabelWidth << " margins "
-        << s.Labels.MarginTop << ',' << s.Labels.MarginLeft << " gaps " << s.Labels.GapHeight << ','
-        << s.Labels.GapWidth << " metricLabel " << s.Labels.MetricLabel << " print "
-        << s.Printing.Pages << ',' << s.Printing.PrintScale << ',' << s.Printing.Copies << ','
-        << s.Printing.BP << ',' << s.Printing.PR << ',' << s.Printing.HAlign << ','
-        << s.Printing.VAlign << " path \"" << s.Path.toStdString() << '"';
+        << s.Window.Height << " type " << s.Window.BarcodeType << " cm "
+        << engine::MetricFlagOf(s.Unit) << " sheet " << s.Labels.LabelHeight << 'x'
+        << s.Labels.LabelWidth << " margins " << s.Labels.MarginTop << ',' << s.Labels.MarginLeft
+        << " gaps " << s.Labels.GapHeight << ',' << s.Labels.GapWidth << " label cm "
+        << engine::MetricFlagOf(s.Labels.Unit) << " print " << s.Printing.Pages << ','
+        << s.Printing.PrintScale << ',' << s.Printing.Copies << ',' << s.Printing.BP << ','
+        << s.Printing.PR << ',' << s.Printing.HAlign << ',' << s.Printing.VAlign << " path \""
+        << s.Path.toStdString() << '"';
 }
 } // namespace app
 
@@ -40,8 +41,8 @@ const char* const kKey = "Software\\Vorhelm Software\\Tallyrune";
 AppSettings Stored() {
     AppSettings s;
     s.Window = {120, -8, 400, 600, 5};
-    s.Metric = true;
-    s.Labels = {3.81, 5.08, 1.27, 0.5, 0.25, 0.125, true};
+    s.Unit = engine::Unit::Centimetre;
+    s.Labels = {3.81, 5.08, 1.27, 0.5, 0.25, 0.125, engine::Unit::Centimetre};
     s.Printing = {3, 6, 2, 1, 1, false, true};
     s.Path = "/usr/local/bin/";
     return s;
@@ -115,8 +116,9 @@ TEST_F(AppSettingsTest, FirstRunGivesEveryDefault) {
     AppSettings settings = Stored();
     settings.Load(registry, kProgramFolder);
     EXPECT_EQ(settings.Window, (app::WindowSettings{50, 50, 361, 482, 0}));
-    EXPECT_FALSE(settings.Metric);
-    EXPECT_EQ(settings.Labels, (app::LabelSheet{1.5, 2.0, 0.25, 0.25, 0.0, 0.0, false}));
+    EXPECT_EQ(settings.Unit, engine::Unit::Inch);
+    EXPECT_EQ(settings.Labels,
+              (app::LabelSheet{1.5, 2.0, 0.25, 0.25, 0.0, 0.0, engine::Unit::Inch}));
     EXPECT_EQ(settings.Printing, (app::PrintSettings{1, 0, 1, 0, 0, true, true}));
     EXPECT_EQ(settings.Path, "");
     EXPECT_TRUE(registry.KeyExists(RegRoot::CurrentUser, kKey));
@@ -146,22 +148,22 @@ const StoredCase kStoredCases[] = {
          s.Labels = {};
          s.Printing = {};
      }},
-    {"Metric absent", "Metric", std::nullopt, [](AppSettings& s) { s.Metric = false; }},
+    {"Metric absent", "Metric", std::nullopt, [](AppSettings& s) { s.Unit = engine::Unit::Inch; }},
     {"Metric 2 is true", "Metric", RegValue::Dword(2), [](AppSettings&) {}},
     {"Metric of the wrong type", "Metric", RegValue::Double(1),
      [](AppSettings& s) {
          s.Window = {50, 50, 400, 600, 0};
-         s.Metric = false;
+         s.Unit = engine::Unit::Inch;
      }},
     {"Width of the wrong type", "Width", RegValue::String("600"),
      [](AppSettings& s) {
          s.Window = {50, 50, 400, 482, 0};
-         s.Metric = false;
+         s.Unit = engine::Unit::Inch;
      }},
     {"Left missing", "Left", std::nullopt,
      [](AppSettings& s) {
          s.Window = {50, 50, 361, 482, 0};
-         s.Metric = false;
+         s.Unit = engine::Unit::Inch;
      }},
     {"BarcodeType past the list", "BarcodeType", RegValue::Dword(18),
      [](AppSettings& s) { s.Window.BarcodeType = 18; }},

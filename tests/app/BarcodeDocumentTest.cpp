@@ -19,21 +19,21 @@ using app::BarcodeDocument;
 using engine::SymbologyCode;
 
 constexpr SymbologyCode kCode128 = SymbologyCode::Code128;
-constexpr bool kIn = false;
-constexpr bool kCm = true;
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
 
 struct Design {
     SymbologyCode code;
     std::string text;
     int scale;
-    bool metric;
+    engine::Unit unit;
     double height;
     std::uint8_t rotation;
 };
 
 void Apply(BarcodeDocument& doc, const Design& d) {
     doc.SetSuspended(true);
-    doc.SetMetric(d.metric);
+    doc.SetBarUnit(d.unit);
     doc.SetSymbology(d.code);
     doc.SetBarcodeText(d.text);
     doc.SetScale(d.scale);
@@ -52,15 +52,15 @@ bool AllWhite(const QImage& image) {
 class BarcodeDocumentTest : public ::testing::Test {
   protected:
     app::PrinterMetrics metrics; // 96 dots per inch on the screen
-    BarcodeDocument doc{metrics, false, app::LabelSheet{}};
+    BarcodeDocument doc{metrics, engine::Unit::Inch, app::LabelSheet{}};
 };
 
 TEST_F(BarcodeDocumentTest, CreationCopiesTheUnitAndTheSheet) {
-    const app::LabelSheet sheet{3.0, 5.0, 1.0, 0.5, 0.2, 0.1, true};
-    const BarcodeDocument created(metrics, true, sheet);
+    const app::LabelSheet sheet{3.0, 5.0, 1.0, 0.5, 0.2, 0.1, kCm};
+    const BarcodeDocument created(metrics, engine::Unit::Centimetre, sheet);
     // Until NewDocument fills them, the drawing values are zero.
-    const app::DocumentRecord expected{true, 0.0,  0,    false, kCode128, 0,
-                                       "",   true, 10.0, {},    sheet,    {}};
+    const app::DocumentRecord expected{kCm, 0.0,  0,    false, kCode128, 0,
+                                       "",  true, 10.0, {},    sheet,    {}};
     EXPECT_EQ(created.Record(), expected);
     EXPECT_EQ(created.BarcodeFont().family(), "Courier New");
     EXPECT_EQ(created.BarcodeFont().pointSize(), 8);
@@ -161,25 +161,25 @@ struct ResizeCase {
     QSize client;
     std::uint8_t rotation;
     int scale;
-    bool metric;
+    engine::Unit unit;
     int dpi;
     std::optional<double> expected;
 };
 
 TEST(BarcodeDocumentResize, ClientSizeGivesTheBarHeight) {
     const ResizeCase cases[] = {
-        {"151 pixels at scale 2", {300, 151}, 0, 2, false, 96, 151.0 / 192},
-        {"90 degrees reads the width", {151, 300}, 1, 2, false, 96, 151.0 / 192},
-        {"rotation 9 as 0 degrees", {151, 300}, 9, 1, false, 96, 300.0 / 96},
-        {"centimetres", {10, 76}, 0, 1, true, 96, 76.0 / 96 * 2.54},
-        {"scale above 10 as drawn", {10, 200}, 0, 25, false, 100, 0.2},
-        {"scale 0: not yet filled", {10, 200}, 0, 0, false, 96, std::nullopt},
-        {"no screen resolution", {10, 200}, 0, 1, false, 0, std::nullopt},
-        {"invalid size", {-1, -1}, 0, 1, false, 96, std::nullopt},
+        {"151 pixels at scale 2", {300, 151}, 0, 2, kIn, 96, 151.0 / 192},
+        {"90 degrees reads the width", {151, 300}, 1, 2, kIn, 96, 151.0 / 192},
+        {"rotation 9 as 0 degrees", {151, 300}, 9, 1, kIn, 96, 300.0 / 96},
+        {"centimetres", {10, 76}, 0, 1, kCm, 96, 76.0 / 96 * 2.54},
+        {"scale above 10 as drawn", {10, 200}, 0, 25, kIn, 100, 0.2},
+        {"scale 0: not yet filled", {10, 200}, 0, 0, kIn, 96, std::nullopt},
+        {"no screen resolution", {10, 200}, 0, 1, kIn, 0, std::nullopt},
+        {"invalid size", {-1, -1}, 0, 1, kIn, 96, std::nullopt},
     };
     for (const auto& c : cases) {
         const auto height =
-            app::BarHeightForClientSize(c.client, c.rotation, c.scale, c.metric, c.dpi);
+            app::BarHeightForClientSize(c.client, c.rotation, c.scale, c.unit, c.dpi);
         ASSERT_EQ(height.has_value(), c.expected.has_value()) << c.what;
         if (height) {
             EXPECT_DOUBLE_EQ(*height, *c.expected) << c.what;
@@ -206,7 +206,7 @@ TEST_F(BarcodeDocumentTest, DraggingTo151PixelsSettlesAt152) {
 TEST_F(BarcodeDocumentTest, WidthInUnitsIsTheLengthAtOnePixelPerModule) {
     Apply(doc, {kCode128, "", 5, kIn, 0.75, 0});
     EXPECT_DOUBLE_EQ(doc.WidthInUnits(), 20.0 / 96);
-    doc.SetMetric(true);
+    doc.SetBarUnit(kCm);
     EXPECT_DOUBLE_EQ(doc.WidthInUnits(), 20.0 / 96 * 2.54);
 }
 
@@ -239,7 +239,7 @@ TEST_F(BarcodeDocumentTest, ChangesOfFiledValuesMarkTheDocumentModified) {
         {"scale", [](BarcodeDocument& d) { d.SetScale(3); }, true},
         {"readable text", [](BarcodeDocument& d) { d.SetInterpret(false); }, true},
         {"rotation", [](BarcodeDocument& d) { d.SetRotation(2); }, true},
-        {"unit", [](BarcodeDocument& d) { d.SetMetric(true); }, true},
+        {"unit", [](BarcodeDocument& d) { d.SetBarUnit(kCm); }, true},
         {"sequence", [](BarcodeDocument& d) { d.SetSequence({.SeqCurrent = 7}); }, true},
         {"label sheet",
          [](BarcodeDocument& d) {
@@ -252,13 +252,12 @@ TEST_F(BarcodeDocumentTest, ChangesOfFiledValuesMarkTheDocumentModified) {
         {"the same text again", [](BarcodeDocument& d) { d.SetBarcodeText(""); }, false},
         {"a text the symbology refuses", [](BarcodeDocument& d) { d.SetBarcodeText("\xe9"); },
          false},
-        {"font",
-         [](BarcodeDocument& d) { d.SetBarcodeFont(QFont(QStringLiteral("Arial"), 8)); },
+        {"font", [](BarcodeDocument& d) { d.SetBarcodeFont(QFont(QStringLiteral("Arial"), 8)); },
          false},
         {"name", [](BarcodeDocument& d) { d.SetFileName("elsewhere"); }, false},
     };
     for (const ChangeCase& c : cases) {
-        BarcodeDocument document(metrics, false, app::LabelSheet{});
+        BarcodeDocument document(metrics, engine::Unit::Inch, app::LabelSheet{});
         Apply(document, {kCode128, "", 1, kIn, 0.75, 0});
         document.SetInterpret(true);
         document.ClearModified();
@@ -285,7 +284,7 @@ TEST_F(BarcodeDocumentTest, SavingAndOpeningClearTheModifiedMark) {
     EXPECT_EQ(told, std::vector<bool>{false});
     doc.SetBarcodeText("CHANGED");
     EXPECT_TRUE(doc.Modified());
-    EXPECT_TRUE(doc.LoadFromFile(path, false, '.'));
+    EXPECT_TRUE(doc.LoadFromFile(path, kIn, '.'));
     EXPECT_FALSE(doc.Modified());
     EXPECT_EQ(doc.BarcodeText(), "SAVED");
 }

@@ -28,6 +28,9 @@
 
 namespace {
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 using app::BarcodeDocument;
 using app::DocumentRecord;
 using engine::SymbologyCode;
@@ -49,7 +52,7 @@ class DocumentFileTest : public ::testing::Test {
 
     QTemporaryDir dir;
     app::PrinterMetrics metrics;
-    BarcodeDocument doc{metrics, false, app::LabelSheet{}};
+    BarcodeDocument doc{metrics, engine::Unit::Inch, app::LabelSheet{}};
 };
 
 TEST_F(DocumentFileTest, SavesTheExampleByteForByteOverAnyFile) {
@@ -99,7 +102,7 @@ void Randomise(BarcodeDocument& d, std::mt19937& rng) {
     std::uniform_real_distribution<double> height(0.01, 250.0);
     std::bernoulli_distribution coin;
     d.SetSuspended(true);
-    d.SetMetric(coin(rng));
+    d.SetBarUnit(coin(rng) ? kCm : kIn);
     d.SetSymbology(SymbologyCode{static_cast<std::uint8_t>(rng() % engine::kSymbologyCount)});
     do {
         d.SetBarcodeText(RandomText(rng, 60)); // filtering may bare a blank
@@ -114,7 +117,7 @@ void Randomise(BarcodeDocument& d, std::mt19937& rng) {
     d.SetSequence({coin(rng), anyInt(rng), anyInt(rng), anyInt(rng), anyInt(rng), prefix,
                    RandomText(rng, 30)});
     d.SetLabels({length(rng), length(rng), length(rng), length(rng), length(rng), length(rng),
-                 coin(rng)});
+                 coin(rng) ? kCm : kIn});
 }
 
 TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
@@ -123,9 +126,10 @@ TEST_F(DocumentFileTest, SaveLoadSaveGivesTheSameBytes) {
         for (int round = 0; round < 25; ++round) {
             Randomise(doc, rng);
             doc.SaveToFile(Path("first.tlr"), separator);
-            BarcodeDocument loaded(metrics, round % 2 == 0, app::LabelSheet{});
+            BarcodeDocument loaded(metrics, round % 2 == 0 ? kCm : kIn, app::LabelSheet{});
             loaded.SetSuspended(true); // pictures of absurd heights take time, not bytes
-            ASSERT_TRUE(loaded.LoadFromFile(Path("first.tlr"), round % 3 == 0, separator));
+            ASSERT_TRUE(
+                loaded.LoadFromFile(Path("first.tlr"), round % 3 == 0 ? kCm : kIn, separator));
             EXPECT_EQ(loaded.BarcodeText(), doc.BarcodeText());
             loaded.SaveToFile(Path("second.tlr"), separator);
             ASSERT_EQ(ReadBytes(Path("second.tlr")), ReadBytes(Path("first.tlr"))) << round;
@@ -137,7 +141,7 @@ struct ReadCase {
     const char* what;
     QByteArray contents;
     char16_t separator;
-    bool currentMetric;
+    engine::Unit currentUnit;
     void (*expect)(DocumentRecord&); // changes from the defaults
 };
 
@@ -145,33 +149,32 @@ TEST_F(DocumentFileTest, ReadsTolerantly) {
     const QByteArray longText = "[BARCODE]\nTEXT=" + QByteArray(5000, '7') + "\n";
     // clang-format off
     const ReadCase cases[] = {
-        {"empty file, centimetres", "", u'.', true, [](DocumentRecord& r) { r.Metric = true; }},
-        {"names in any case", "[barcode]\nScale=3\n[Sequence]\nmin_size=4\n", u'.', false,
+        {"empty file, centimetres", "", u'.', kCm, [](DocumentRecord& r) { r.Unit = kCm; }},
+        {"names in any case", "[barcode]\nScale=3\n[Sequence]\nmin_size=4\n", u'.', kIn,
          [](DocumentRecord& r) { r.Scale = 3; r.Sequence.SeqMinSize = 4; }},
-        {"blanks and quotes", "[BARCODE]\n  TEXT =  ' AB C '  \n[SEQUENCE]\nPREFIX=\"x\"\nSUFFIX=  y z  \n", u'.', false,
+        {"blanks and quotes", "[BARCODE]\n  TEXT =  ' AB C '  \n[SEQUENCE]\nPREFIX=\"x\"\nSUFFIX=  y z  \n", u'.', kIn,
          [](DocumentRecord& r) { r.BarcodeText = " AB C "; r.Sequence.SeqPrefix = "x"; r.Sequence.SeqSuffix = "y z"; }},
-        {"hexadecimal", "[BARCODE]\nSCALE=0x0A\n[SEQUENCE]\nMAX=$FF\nMIN=0X10\n", u'.', false,
+        {"hexadecimal", "[BARCODE]\nSCALE=0x0A\n[SEQUENCE]\nMAX=$FF\nMIN=0X10\n", u'.', kIn,
          [](DocumentRecord& r) { r.Scale = 10; r.Sequence.SeqMax = 255; r.Sequence.SeqMin = 16; }},
-        {"low 8 bits of TYPE and ROTATE", "[BARCODE]\nTYPE=257\nROTATE=0x103\n", u'.', false,
+        {"low 8 bits of TYPE and ROTATE", "[BARCODE]\nTYPE=257\nROTATE=0x103\n", u'.', kIn,
          [](DocumentRecord& r) { r.Symbology = SymbologyCode::Code39; r.Rotation = 3; }},
-        {"5000 characters cut to 2047", longText, u'.', false,
+        {"5000 characters cut to 2047", longText, u'.', kIn,
          [](DocumentRecord& r) { r.BarcodeText = std::string(2047, '7'); }},
-        {"decimal comma read with a comma", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u',', false,
+        {"decimal comma read with a comma", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u',', kIn,
          [](DocumentRecord& r) { r.BarHeight = 0.5; r.Labels.LabelWidth = 4.25; }},
-        {"decimal comma under a point", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u'.', false,
+        {"decimal comma under a point", "[BARCODE]\nHEIGHT=0,5\n[FORMAT]\nWIDTH=4,25\n", u'.', kIn,
          [](DocumentRecord&) {}},
-        {"garbage values", "[BARCODE]\nMETRIC=yes\nSCALE=2x\nBAR_WIDTH=\n[FORMAT]\nMETRIC=0x\n", u'.', true,
-         [](DocumentRecord& r) { r.Metric = true; }},
-        {"METRIC of each section", "[BARCODE]\nMETRIC=1\n[FORMAT]\nMETRIC=0\nHEIGHT=3\n", u'.', false,
-         [](DocumentRecord& r) { r.Metric = true; r.Labels.LabelHeight = 3.0; }},
+        {"garbage values", "[BARCODE]\nMETRIC=yes\nSCALE=2x\nBAR_WIDTH=\n[FORMAT]\nMETRIC=0x\n", u'.', kCm,
+         [](DocumentRecord& r) { r.Unit = kCm; }},
+        {"METRIC of each section", "[BARCODE]\nMETRIC=1\n[FORMAT]\nMETRIC=0\nHEIGHT=3\n", u'.', kIn,
+         [](DocumentRecord& r) { r.Unit = kCm; r.Labels.LabelHeight = 3.0; }},
     };
     // clang-format on
     for (const auto& c : cases) {
         DocumentRecord expected;
         c.expect(expected);
         const auto profile = platform::ProfileFile::FromBytes(c.contents);
-        EXPECT_EQ(app::ReadDocumentRecord(profile, c.currentMetric, c.separator), expected)
-            << c.what;
+        EXPECT_EQ(app::ReadDocumentRecord(profile, c.currentUnit, c.separator), expected) << c.what;
     }
 }
 
@@ -179,7 +182,7 @@ TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredInRangeAndAMissingOneNoth
     MakeCode39Example(doc);
     doc.SetFileName("barcode_3");
     const DocumentRecord before = doc.Record();
-    EXPECT_FALSE(doc.LoadFromFile(Path("absent.tlr"), true));
+    EXPECT_FALSE(doc.LoadFromFile(Path("absent.tlr"), engine::Unit::Centimetre));
     EXPECT_EQ(doc.Record(), before);
     EXPECT_EQ(doc.FileName(), Path("absent.tlr"));
     EXPECT_EQ(doc.Caption(), "barcode_3");
@@ -187,7 +190,7 @@ TEST_F(DocumentFileTest, LoadingStoresTheFileUnfilteredInRangeAndAMissingOneNoth
     WriteBytes(Path("raw.tlr"), "[BARCODE]\nTYPE=6\nTEXT=ab12\nSCALE=0\nROTATE=200\n");
     int rendered = 0;
     QObject::connect(&doc, &BarcodeDocument::rendered, [&] { ++rendered; });
-    const auto corrections = doc.LoadFromFile(Path("raw.tlr"), false);
+    const auto corrections = doc.LoadFromFile(Path("raw.tlr"), engine::Unit::Inch);
     ASSERT_TRUE(corrections);
     EXPECT_EQ(*corrections,
               app::Corrections({"SCALE=0 is below 1: 1 is used",
@@ -215,7 +218,7 @@ TEST_F(DocumentFileTest, AStoredAsteriskIsDrawnAsIfTyped) {
     for (const auto& row : rows) {
         const QByteArray type = QByteArray::number(static_cast<int>(row.code));
         WriteBytes(Path("star.tlr"), "[BARCODE]\nSCALE=2\nTEXT=*A*B\nTYPE=" + type);
-        ASSERT_TRUE(doc.LoadFromFile(Path("star.tlr"), false));
+        ASSERT_TRUE(doc.LoadFromFile(Path("star.tlr"), engine::Unit::Inch));
         EXPECT_EQ(doc.BarcodeText(), "*A*B") << type.constData();
         const QImage drawn = doc.DocumentBitmap();
         const double width = doc.WidthInUnits();
@@ -238,11 +241,11 @@ TEST_F(DocumentFileTest, BinaryFilesAreRefusedAndHugeOnesCut) {
         binary += static_cast<char>(rng());
     WriteBytes(Path("binary.tlr"), binary);
     const DocumentRecord before = doc.Record();
-    EXPECT_THROW(doc.LoadFromFile(Path("binary.tlr"), false), platform::Failure);
+    EXPECT_THROW(doc.LoadFromFile(Path("binary.tlr"), engine::Unit::Inch), platform::Failure);
     EXPECT_EQ(doc.Record(), before);
 
     WriteBytes(Path("long.tlr"), "[BARCODE]\nSCALE=3\nTEXT=" + QByteArray(10 << 20, 'Z') + "\n");
-    ASSERT_TRUE(doc.LoadFromFile(Path("long.tlr"), false));
+    ASSERT_TRUE(doc.LoadFromFile(Path("long.tlr"), engine::Unit::Inch));
     EXPECT_EQ(doc.Scale(), 3);
     EXPECT_EQ(doc.BarcodeText(), std::string(2047, 'Z'));
 }
@@ -316,7 +319,7 @@ TEST_F(DocumentFileTest, AReadOnlyFolderKeepsThePreviousFile) {
 }
 
 TEST_F(DocumentFileTest, ASaveKilledHalfWayLeavesAWholeFile) {
-    BarcodeDocument other(metrics, true, app::LabelSheet{});
+    BarcodeDocument other(metrics, engine::Unit::Centimetre, app::LabelSheet{});
     doc.SetSequence({.SeqPrefix = std::string(3 << 20, 'A')});
     other.SetSequence({.SeqSuffix = std::string(3 << 20, 'B')});
     BarcodeDocument* documents[2] = {&doc, &other};

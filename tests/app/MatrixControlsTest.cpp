@@ -21,7 +21,7 @@ class MatrixControlsTest : public ::testing::Test {
         doc.SetScale(2);
     }
     app::PrinterMetrics metrics; // 96 dots per inch on the screen
-    BarcodeDocument doc{metrics, false, app::LabelSheet{}};
+    BarcodeDocument doc{metrics, engine::Unit::Inch, app::LabelSheet{}};
 };
 
 TEST_F(MatrixControlsTest, ListsFollowTheSymbologyAndTheChoiceIsKept) {
@@ -109,12 +109,12 @@ TEST(MatrixDocumentFile, NewKeysOnlyWhenChosen) {
     const auto plain = app::WriteDocumentRecord(record, QLatin1Char('.'));
     EXPECT_FALSE(plain.HasKey("BARCODE", "ECC"));
     EXPECT_FALSE(plain.HasKey("BARCODE", "SYMBOL_SIZE"));
-    EXPECT_EQ(app::ReadDocumentRecord(plain, false, QLatin1Char('.')).Options,
+    EXPECT_EQ(app::ReadDocumentRecord(plain, engine::Unit::Inch, QLatin1Char('.')).Options,
               engine::SymbolOptions{});
     record.Symbology = SymbologyCode::QrCode;
     record.Options = {"H", 7};
     const auto chosen = app::WriteDocumentRecord(record, QLatin1Char('.'));
-    EXPECT_EQ(app::ReadDocumentRecord(chosen, false, QLatin1Char('.')), record);
+    EXPECT_EQ(app::ReadDocumentRecord(chosen, engine::Unit::Inch, QLatin1Char('.')), record);
 }
 
 } // namespace

@@ -39,18 +39,19 @@ TEST(OpenedDocument, FilesThatAreNoDocumentAreRefusedByName) {
         else
             WriteBytes(path, c.contents);
         try {
-            app::ReadOpenedDocument(path, false, u'.');
+            app::ReadOpenedDocument(path, engine::Unit::Inch, u'.');
             ADD_FAILURE() << c.name << " opened";
         } catch (const platform::Failure& refused) {
             EXPECT_STREQ(refused.what(), c.message);
         }
     }
-    EXPECT_FALSE(app::ReadOpenedDocument(dir.filePath("absent.tlr"), false, u'.'));
+    EXPECT_FALSE(app::ReadOpenedDocument(dir.filePath("absent.tlr"), engine::Unit::Inch, u'.'));
     WriteBytes(dir.filePath("empty.tlr"), "");
-    const auto empty = app::ReadOpenedDocument(dir.filePath("empty.tlr"), true, u'.');
+    const auto empty =
+        app::ReadOpenedDocument(dir.filePath("empty.tlr"), engine::Unit::Centimetre, u'.');
     ASSERT_TRUE(empty);
     DocumentRecord defaults;
-    defaults.Metric = true; // the unit of a file without one
+    defaults.Unit = engine::Unit::Centimetre; // the unit of a file without one
     EXPECT_EQ(empty->record, defaults);
     EXPECT_TRUE(empty->corrections.empty());
 }
@@ -70,7 +71,7 @@ TEST(OpenedDocument, ValuesOutOfRangeAreBroughtIn) {
          "label.tlr: HEIGHT=nan is not a bar height of at least 0.001 in (0.00254 cm): 1 cm is "
          "used; SCALE=-3 is below 1: 1 is used; ROTATE=4 is not a rotation of 0 to 3: 0 is used",
          [](DocumentRecord& r) {
-             r.Metric = true;
+             r.Unit = engine::Unit::Centimetre;
              r.Symbology = SymbologyCode::Ean8;
          }},
         {"TYPE=17\nHEIGHT=0.001\nSCALE=10\nROTATE=3\n", nullptr,
@@ -85,7 +86,7 @@ TEST(OpenedDocument, ValuesOutOfRangeAreBroughtIn) {
     const QString path = dir.filePath("label.tlr");
     for (const auto& c : cases) {
         WriteBytes(path, "[BARCODE]\n" + c.barcode);
-        const auto opened = app::ReadOpenedDocument(path, false, u'.');
+        const auto opened = app::ReadOpenedDocument(path, engine::Unit::Inch, u'.');
         ASSERT_TRUE(opened);
         DocumentRecord expected;
         c.expect(expected);

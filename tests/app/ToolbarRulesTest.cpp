@@ -12,41 +12,44 @@
 
 namespace {
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 struct HeightBoxCase {
     const char* text;
-    bool metric;
+    engine::Unit unit;
     double value;
 };
 
 TEST(ToolbarRules, TheHeightBoxFallsBackOnItsUnitsDefault) {
     const HeightBoxCase cases[] = {
-        {"1.5", false, 1.5}, {" 2.25 ", true, 2.25}, {"200", false, 200.0}, {"200.001", false, 0.5},
-        {"250", true, 2.0},  {"0", false, 0.5},      {"0.0", true, 2.0},    {"-1", false, 0.5},
-        {"", false, 0.5},    {"1.2.3", true, 2.0},   {"1,5", false, 0.5},   {"abc", false, 0.5},
+        {"1.5", kIn, 1.5}, {" 2.25 ", kCm, 2.25}, {"200", kIn, 200.0}, {"200.001", kIn, 0.5},
+        {"250", kCm, 2.0}, {"0", kIn, 0.5},       {"0.0", kCm, 2.0},   {"-1", kIn, 0.5},
+        {"", kIn, 0.5},    {"1.2.3", kCm, 2.0},   {"1,5", kIn, 0.5},   {"abc", kIn, 0.5},
     };
     for (const HeightBoxCase& c : cases)
-        EXPECT_EQ(app::HeightBoxValue(QString::fromLatin1(c.text), c.metric, '.'), c.value)
-            << c.text << (c.metric ? " cm" : " in");
-    EXPECT_EQ(app::HeightBoxValue(u"1,5", false, ','), 1.5); // the system's separator
+        EXPECT_EQ(app::HeightBoxValue(QString::fromLatin1(c.text), c.unit, '.'), c.value)
+            << c.text << (c.unit == engine::Unit::Centimetre ? " cm" : " in");
+    EXPECT_EQ(app::HeightBoxValue(u"1,5", kIn, ','), 1.5); // the system's separator
 }
 
 struct ReadoutCase {
-    bool metric;
+    engine::Unit unit;
     const char* height;
-    const char* unit;
+    const char* unitName;
 };
 
 TEST(ToolbarRules, AnEmptyToolbarShowsItsUnitsDefaults) {
     for (const ReadoutCase& c :
-         {ReadoutCase{false, "0.75", "inches"}, ReadoutCase{true, "2.0", "cm"}}) {
-        const app::SizeReadouts shown = app::ReadoutsOf(nullptr, c.metric, '.');
+         {ReadoutCase{kIn, "0.75", "inches"}, ReadoutCase{kCm, "2.0", "cm"}}) {
+        const app::SizeReadouts shown = app::ReadoutsOf(nullptr, c.unit, '.');
         EXPECT_EQ(shown.height, c.height);
         EXPECT_EQ(shown.width, "0.0");
-        EXPECT_EQ(app::UnitName(c.metric), c.unit);
+        EXPECT_EQ(app::UnitName(c.unit), c.unitName);
     }
     EXPECT_EQ(app::FormatSize(151.0 / 192.0, ','), "0,786");
-    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(1.0, true), 2.54);
-    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(2.54, false), 1.0);
+    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(1.0, kCm), 2.54);
+    EXPECT_DOUBLE_EQ(app::ConvertBarHeight(2.54, kIn), 1.0);
 }
 
 struct PathCase {

@@ -25,7 +25,7 @@ const QByteArray kDocument =
     "TEXT=HELLO\r\nAUTOSIZE=1\r\nBAR_WIDTH=10\r\n[SEQUENCE]\r\nUSE=0\r\n[FORMAT]\r\nHEIGHT=1\r\n"
     "WIDTH=2.625\r\nTOPMARGIN=0.5\r\nLEFTMARGIN=0.1875\r\nGAPHEIGHT=0\r\nGAPWIDTH=0.125\r\n"
     "METRIC=0\r\n";
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 constexpr int kRecords = 250;
 
 // Record i's text: a comma and quotes, so the file quotes it.

@@ -25,7 +25,7 @@ QByteArray Document(const QByteArray& barcode, const QByteArray& sequence) {
            "[FORMAT]\r\nHEIGHT=1\r\nWIDTH=2.625\r\nTOPMARGIN=0.5\r\nLEFTMARGIN=0.1875\r\n"
            "GAPHEIGHT=0\r\nGAPWIDTH=0.125\r\nMETRIC=0\r\n";
 }
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 
 std::vector<std::string> AllLabels(const std::vector<std::vector<std::string>>& pages) {
     std::vector<std::string> labels;

@@ -46,7 +46,7 @@ QByteArray SheetDocument(int rotation, const char* labelWidth = "2.625") {
 }
 
 app::LabelSheet LetterSheet() {
-    return {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+    return {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 }
 
 class PrintCli : public ::testing::Test {

@@ -33,7 +33,7 @@ struct Document {
     std::string prefix = "L";
     std::string current = "1";
     int minSize = 3;
-    app::LabelSheet sheet{1.5, 4.0, 0.5, 0.25, 0.0, 0.0, false}; // 2 × 7 on Letter
+    app::LabelSheet sheet{1.5, 4.0, 0.5, 0.25, 0.0, 0.0, engine::Unit::Inch}; // 2 × 7 on Letter
 
     QByteArray Bytes() const {
         const auto n = [](double v) { return QByteArray::number(v, 'g', 10); };
@@ -47,7 +47,7 @@ struct Document {
                "\r\nWIDTH=" + n(sheet.LabelWidth) + "\r\nTOPMARGIN=" + n(sheet.MarginTop) +
                "\r\nLEFTMARGIN=" + n(sheet.MarginLeft) + "\r\nGAPHEIGHT=" + n(sheet.GapHeight) +
                "\r\nGAPWIDTH=" + n(sheet.GapWidth) +
-               "\r\nMETRIC=" + (sheet.MetricLabel ? "1" : "0") + "\r\n";
+               "\r\nMETRIC=" + (sheet.Unit == engine::Unit::Centimetre ? "1" : "0") + "\r\n";
     }
 };
 
@@ -108,7 +108,7 @@ class PrintSheetsCli : public ::testing::Test {
 struct SheetCase {
     const char* what;
     const char* paper;
-    app::LabelSheet sheet; // height, width, top, left, gap height, gap width, metric
+    app::LabelSheet sheet; // height, width, top, left, gap height, gap width, unit
     int labels;
 };
 
@@ -117,9 +117,18 @@ struct SheetCase {
 // fit only if the paper is not rounded to whole points (4958).
 TEST_F(PrintSheetsCli, StandardSheetsKeepEveryLabelAtEveryResolution) {
     const SheetCase sheets[] = {
-        {"A4 3 x 8 of 70 x 37 mm", "a4", {3.7, 7.0, 0.05, 0.0, 0.0, 0.0, true}, 24},
-        {"A4 3 x 7 of 70 x 42.3 mm", "a4", {4.23, 7.0, 0.045, 0.0, 0.0, 0.0, true}, 21},
-        {"A4 2 x 7 of 99.1 x 38.1 mm", "a4", {3.81, 9.91, 1.515, 0.465, 0.0, 0.25, true}, 14},
+        {"A4 3 x 8 of 70 x 37 mm",
+         "a4",
+         {3.7, 7.0, 0.05, 0.0, 0.0, 0.0, engine::Unit::Centimetre},
+         24},
+        {"A4 3 x 7 of 70 x 42.3 mm",
+         "a4",
+         {4.23, 7.0, 0.045, 0.0, 0.0, 0.0, engine::Unit::Centimetre},
+         21},
+        {"A4 2 x 7 of 99.1 x 38.1 mm",
+         "a4",
+         {3.81, 9.91, 1.515, 0.465, 0.0, 0.25, engine::Unit::Centimetre},
+         14},
         {"Letter 3 x 10 of 2.625 x 1 in", "letter", {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125}, 30},
         {"Letter 2 x 10 of 4 x 1 in", "letter", {1.0, 4.0, 0.5, 0.15625, 0.0, 0.1875}, 20},
     };
@@ -167,7 +176,7 @@ TEST_F(PrintSheetsCli, LabelsReadAsTheirPrintedTextOrTheJobIsRefused) {
          None,
          nullptr},
         {"labels of 0.001 in with 0.5 in gaps",
-         {.sheet = {1.5, 0.001, 0.5, 0.0, 0.0, 0.5, false}},
+         {.sheet = {1.5, 0.001, 0.5, 0.0, 0.0, 0.5, engine::Unit::Inch}},
          "No label fits",
          None,
          nullptr},

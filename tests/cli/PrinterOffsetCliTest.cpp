@@ -38,7 +38,7 @@ app::PrinterMetrics LetterMetrics() {
 
 // Where to look for each symbol: the first twelve label cells of the sheet below.
 std::vector<QRect> LabelCells() {
-    const app::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+    const app::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
     app::PrinterMetrics metrics = LetterMetrics();
     int printScale = 0;
     print::RecomputeLayout(sheet, metrics, printScale);

@@ -28,7 +28,7 @@ QByteArray Document(int current, const QByteArray& extra = {}, const char* width
            "\r\nTOPMARGIN=0.5\r\nLEFTMARGIN=0.1875\r\nGAPWIDTH=0.125\r\n";
 }
 
-const app::LabelSheet kSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 
 class SerialsCli : public ::testing::Test {
   protected:
@@ -97,8 +97,8 @@ TEST_F(SerialsCli, TwoJobsOnOneDocumentNeverPrintTheSameSerial) {
 TEST_F(SerialsCli, TheDesignerSavingDuringAJobNeverSetsTheSequenceBack) {
     app::PrinterMetrics metrics;
     const QString doc = Write(Document(1));
-    app::BarcodeDocument designer(metrics, false, kSheet);
-    ASSERT_TRUE(designer.LoadFromFile(doc, false));
+    app::BarcodeDocument designer(metrics, engine::Unit::Inch, kSheet);
+    ASSERT_TRUE(designer.LoadFromFile(doc, engine::Unit::Inch));
     for (int round = 0; round < 20; ++round) {
         const int before = Current(doc);
         QProcess* job = StartPrint(doc, Path("job.pdf"), 4);
@@ -225,7 +225,7 @@ TEST_F(SerialsCli, ABarcodeWiderThanItsLabelIsRefusedOrFitted) {
             app::LabelSheet sheet = kSheet;
             sheet.LabelWidth = QByteArray(s.width).toDouble();
             sheet.LabelHeight = *s.unit == '1' ? 3.81 : 1.0;
-            sheet.MetricLabel = *s.unit == '1';
+            sheet.Unit = *s.unit == '1' ? engine::Unit::Centimetre : engine::Unit::Inch;
             const auto pages = testing_support::ReadSheetLabels(
                 Path("fit.pdf"), sheet, 300, ZXing::BarcodeFormat::Code39, Path("page"));
             ASSERT_FALSE(pages.empty()) << what;

@@ -44,7 +44,7 @@ TEST(ClipboardForms, SvgAndPdfDecodeAtThePrintedSize) {
     const app::PrinterMetrics metrics;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        app::BarcodeDocument document(metrics, false, {});
+        app::BarcodeDocument document(metrics, engine::Unit::Inch, {});
         document.SetSymbology(c.code);
         document.SetBarcodeText(c.text);
         document.SetBarHeight(0.5);

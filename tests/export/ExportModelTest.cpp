@@ -17,6 +17,9 @@ using exporting::DpiKind;
 using exporting::ExportFormat;
 using exporting::ExportModel;
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 app::PrinterMetrics Metrics(int screenDpi = 96, int printerDpi = 600) {
     app::PrinterMetrics metrics;
     metrics.ScreenDpiX = screenDpi;
@@ -156,20 +159,20 @@ TEST(ExportModel, PictureSizeFollowsHeightUnitAndRotation) {
     // Code 128 "1234" is 57 modules, 77 with the quiet zones.
     const struct {
         double height;
-        bool metric;
+        engine::Unit unit;
         Orientation rotation;
         int dpi;
         int module;
         int width;
         int height_;
     } cases[] = {
-        {1.0, false, Orientation::Deg0, 300, 3, 231, 300},
-        {1.0, false, Orientation::Deg90, 300, 3, 300, 231},
-        {1.0, false, Orientation::Deg180, 300, 3, 231, 300},
-        {1.0, false, Orientation::Deg270, 300, 3, 300, 231},
-        {2.54, true, Orientation::Deg0, 96, 1, 77, 96},
-        {0.999, false, Orientation::Deg0, 300, 3, 231, 299}, // truncated, not rounded
-        {1.0, false, Orientation::Deg0, 1, 1, 77, 1},
+        {1.0, kIn, Orientation::Deg0, 300, 3, 231, 300},
+        {1.0, kIn, Orientation::Deg90, 300, 3, 300, 231},
+        {1.0, kIn, Orientation::Deg180, 300, 3, 231, 300},
+        {1.0, kIn, Orientation::Deg270, 300, 3, 300, 231},
+        {2.54, kCm, Orientation::Deg0, 96, 1, 77, 96},
+        {0.999, kIn, Orientation::Deg0, 300, 3, 231, 299}, // truncated, not rounded
+        {1.0, kIn, Orientation::Deg0, 1, 1, 77, 1},
     };
     const app::PrinterMetrics metrics = Metrics();
     for (const auto& c : cases) {
@@ -179,7 +182,7 @@ TEST(ExportModel, PictureSizeFollowsHeightUnitAndRotation) {
         exporting::ExportDocument document;
         document.BarcodeText = "1234";
         document.BarHeight = c.height;
-        document.Metric = c.metric;
+        document.Unit = c.unit;
         document.Rotation = c.rotation;
         const auto picture = model.Picture(document);
         EXPECT_EQ(picture.size, QSize(c.width, c.height_)) << c.height << " " << int(c.rotation);

@@ -9,15 +9,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    const bool metric = input.ConsumeBool();
+    const engine::Unit unit = input.ConsumeBool() ? engine::Unit::Centimetre : engine::Unit::Inch;
+    const engine::Unit otherUnit =
+        unit == engine::Unit::Centimetre ? engine::Unit::Inch : engine::Unit::Centimetre;
     const QChar separator = input.ConsumeBool() ? u',' : u'.';
     const std::string bytes = input.ConsumeRemainingBytesAsString();
 
     const auto profile = platform::ProfileFile::FromBytes(QByteArray::fromStdString(bytes));
-    const app::DocumentRecord record = app::ReadDocumentRecord(profile, metric, separator);
+    const app::DocumentRecord record = app::ReadDocumentRecord(profile, unit, separator);
     const QByteArray saved = app::WriteDocumentRecord(record, separator).ToBytes();
     const app::DocumentRecord reread =
-        app::ReadDocumentRecord(platform::ProfileFile::FromBytes(saved), !metric, separator);
+        app::ReadDocumentRecord(platform::ProfileFile::FromBytes(saved), otherUnit, separator);
     FUZZ_CHECK(app::WriteDocumentRecord(reread, separator).ToBytes() == saved);
     return 0;
 }

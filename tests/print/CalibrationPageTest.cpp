@@ -22,6 +22,9 @@
 
 namespace {
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 constexpr int kDpi = 300;
 
 bool Dark(const QImage& page, int x, int y) {
@@ -31,31 +34,31 @@ bool Dark(const QImage& page, int x, int y) {
 TEST(CalibrationPage, TicksStandWhereTheirValuesSayFromThePapersCentre) {
     const struct {
         print::Paper paper;
-        bool metric;
+        engine::Unit unit;
         double value; // in the scale's unit
         int dots;     // from the centre, worked out by hand at 300 dpi
         int halfStep; // dots to the middle between two ticks
     } cases[] = {
-        {print::Paper::Letter, false, 0.1, 30, 3},  {print::Paper::Letter, false, -0.5, -150, 3},
-        {print::Paper::Letter, false, 0.06, 18, 3}, {print::Paper::A4, true, 1.0, 118, 6}, // 118.1
-        {print::Paper::A4, true, -0.5, -59, 6},                                            // 59.06
-        {print::Paper::A4, true, 0.3, 35, 6},                                              // 35.4
+        {print::Paper::Letter, kIn, 0.1, 30, 3},  {print::Paper::Letter, kIn, -0.5, -150, 3},
+        {print::Paper::Letter, kIn, 0.06, 18, 3}, {print::Paper::A4, kCm, 1.0, 118, 6}, // 118.1
+        {print::Paper::A4, kCm, -0.5, -59, 6},                                          // 59.06
+        {print::Paper::A4, kCm, 0.3, 35, 6},                                            // 35.4
     };
     const QTemporaryDir dir;
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.value << (c.metric ? " cm" : " in"));
+        SCOPED_TRACE(testing::Message() << c.value << (c.unit == kCm ? " cm" : " in"));
         const QString pdf = dir.filePath("calibration.pdf");
         const auto printer = print::OpenPdfPrinter(pdf, c.paper, kDpi);
         app::PrinterMetrics metrics;
         print::ReadPrinterCapabilities(*printer, metrics);
         print::PrinterTarget target(*printer);
-        print::PrintCalibrationPage(target, metrics, c.metric);
+        print::PrintCalibrationPage(target, metrics, c.unit);
         const QImage page = testing_support::RenderPdfPage(pdf, 1, kDpi, dir.filePath("page"));
         ASSERT_FALSE(page.isNull());
         const int centreX = page.width() / 2;
         const int centreY = page.height() / 2;
         EXPECT_TRUE(Dark(page, centreX, centreY)) << "the cross";
-        const print::CalibrationLayout layout = print::LayoutCalibrationPage(metrics, c.metric);
+        const print::CalibrationLayout layout = print::LayoutCalibrationPage(metrics, c.unit);
         const int scaleY = centreY + layout.scaleGap - 4; // inside the ticks above the line
         const int scaleX = centreX + layout.scaleGap + 4; // inside the ticks right of it
         EXPECT_TRUE(Dark(page, centreX + c.dots, scaleY));
@@ -94,15 +97,15 @@ TEST(CalibrationPage, NoTwoScaleLabelsTouch) {
     const struct {
         const char* paper;
         double widthInches, heightInches;
-        bool metric;
+        engine::Unit unit;
         int dpi;
     } cases[] = {
-        {"Letter", 8.5, 11.0, false, 300}, {"Letter", 8.5, 11.0, true, 300},
-        {"A4", 8.27, 11.69, false, 300},   {"A4", 8.27, 11.69, true, 300},
-        {"Letter", 8.5, 11.0, false, 600}, {"A4", 8.27, 11.69, true, 600},
+        {"Letter", 8.5, 11.0, kIn, 300}, {"Letter", 8.5, 11.0, kCm, 300},
+        {"A4", 8.27, 11.69, kIn, 300},   {"A4", 8.27, 11.69, kCm, 300},
+        {"Letter", 8.5, 11.0, kIn, 600}, {"A4", 8.27, 11.69, kCm, 600},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.paper << (c.metric ? " cm " : " in ") << c.dpi);
+        SCOPED_TRACE(testing::Message() << c.paper << (c.unit == kCm ? " cm " : " in ") << c.dpi);
         app::PrinterMetrics metrics;
         metrics.PrinterDpiX = metrics.PrinterDpiY = c.dpi;
         metrics.PhysicalWidth = int(c.widthInches * c.dpi);
@@ -112,7 +115,7 @@ TEST(CalibrationPage, NoTwoScaleLabelsTouch) {
         QPainter painter(&page);
         LabelBoxes labels(painter);
         LabelTarget target(labels);
-        print::PrintCalibrationPage(target, metrics, c.metric);
+        print::PrintCalibrationPage(target, metrics, c.unit);
 
         EXPECT_GE(labels.boxes.size(), 6U) << "three labels or more on each scale";
         for (std::size_t i = 0; i < labels.boxes.size(); ++i)

@@ -171,9 +171,9 @@ TEST_F(CupsPrinter, AFinishedJobReachesTheQueueWithItsSettings) {
 // A cancelled job, or one whose target goes mid-job, never reaches the queue; the printer then
 // prints the next job as usual.
 TEST_F(CupsPrinter, ACancelledJobNeverReachesTheQueue) {
-    const app::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+    const app::LabelSheet sheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
     app::PrinterMetrics metrics;
-    app::BarcodeDocument document(metrics, false, sheet);
+    app::BarcodeDocument document(metrics, engine::Unit::Inch, sheet);
     document.SetBarcodeText("CANCEL");
     testing_support::RecordingProgress progress;
     progress.cancelAtPage = 2;

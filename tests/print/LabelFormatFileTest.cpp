@@ -20,11 +20,11 @@ using testing_support::WriteBytes;
 
 TEST(LabelFormatFile, SavedSheetsLoadBackUnchanged) {
     const app::LabelSheet sheets[] = {
-        {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false},
-        {3.81, 6.985, 1.27, 0.476, 0.0, 0.3175, true},
-        {-0.25, 1e-5, 123456.789, 0.1, 1e20, 0.0, false},
-        app::RollSheet(2.0, 1.0, false),
-        app::RollSheet(6.2, 10.0, true),
+        {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch},
+        {3.81, 6.985, 1.27, 0.476, 0.0, 0.3175, engine::Unit::Centimetre},
+        {-0.25, 1e-5, 123456.789, 0.1, 1e20, 0.0, engine::Unit::Inch},
+        app::RollSheet(2.0, 1.0, engine::Unit::Inch),
+        app::RollSheet(6.2, 10.0, engine::Unit::Centimetre),
     };
     QTemporaryDir dir;
     for (char16_t separator : {u'.', u','})
@@ -53,7 +53,7 @@ TEST(LabelFormatFile, RollKeyIsWrittenForRollsAndWhereItWas) {
     for (const Case& c : cases) {
         QFile::remove(path);
         if (!c.before.isEmpty()) WriteBytes(path, c.before);
-        app::LabelSheet sheet = app::RollSheet(2.0, 1.0, false);
+        app::LabelSheet sheet = app::RollSheet(2.0, 1.0, engine::Unit::Inch);
         sheet.Feed = c.feed;
         print::SaveLabelFormat(path, sheet, u'.');
         const QByteArray written = ReadBytes(path);
@@ -67,7 +67,7 @@ TEST(LabelFormatFile, WritesTheSectionInOrderAndUpdatesInPlace) {
     QTemporaryDir dir;
     const QString path = dir.filePath("mixed.fmt");
     WriteBytes(path, "[OTHER]\r\nA=1\r\n[format]\r\nwidth=9\r\nX=keep\r\n[LAST]\r\nB=2\r\n");
-    print::SaveLabelFormat(path, {1.5, 2.0, 0.25, 0.5, 0.0, 0.125, true}, u'.');
+    print::SaveLabelFormat(path, {1.5, 2.0, 0.25, 0.5, 0.0, 0.125, engine::Unit::Centimetre}, u'.');
     EXPECT_EQ(ReadBytes(path), "[OTHER]\r\nA=1\r\n[format]\r\nwidth=2\r\nX=keep\r\nHEIGHT=1.5\r\n"
                                "TOPMARGIN=0.25\r\nLEFTMARGIN=0.5\r\nGAPHEIGHT=0\r\n"
                                "GAPWIDTH=0.125\r\nMETRIC=1\r\n[LAST]\r\nB=2\r\n");
@@ -81,15 +81,18 @@ struct ReadCase {
 };
 
 TEST(LabelFormatFile, ReadsWithDefaults) {
-    const app::LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, false};
+    const app::LabelSheet defaults{1.0, 2.0, 0.0, 0.0, 0.0, 0.0, engine::Unit::Inch};
     const ReadCase cases[] = {
-        {"hexadecimal METRIC", "hex.fmt", "[FORMAT]\nMETRIC=0x1\n", {1, 2, 0, 0, 0, 0, true}},
+        {"hexadecimal METRIC",
+         "hex.fmt",
+         "[FORMAT]\nMETRIC=0x1\n",
+         {1, 2, 0, 0, 0, 0, engine::Unit::Centimetre}},
         {"METRIC 0x0", "hex0.fmt", "[FORMAT]\nMETRIC=0x0\n", defaults},
         {"unparsable values", "bad.fmt", "[FORMAT]\nHEIGHT=tall\nWIDTH=\nMETRIC=on\n", defaults},
         {"Corvane file",
          "sheet.lbf",
          "[Format]\r\nHeight=1.25\r\nGapWidth=0.1\r\nMetric=2\r\n",
-         {1.25, 2, 0, 0, 0, 0.1, true}},
+         {1.25, 2, 0, 0, 0, 0.1, engine::Unit::Centimetre}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {

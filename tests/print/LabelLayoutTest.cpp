@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 using app::LabelSheet;
 using app::PrinterMetrics;
 using print::LabelCell;
@@ -30,7 +33,7 @@ app::PrinterMetrics Letter600(int offsetX = 0, int offsetY = 0) {
 }
 
 // Labels 1.0 × 2.625 in, margins 0.5 top and 0.1875 left, gaps 0 and 0.125.
-const app::LabelSheet kLetterSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kLetterSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 
 std::array<int, 4> Box(const LabelCell& c) {
     return {c.left, c.top, c.width, c.height};
@@ -38,23 +41,23 @@ std::array<int, 4> Box(const LabelCell& c) {
 
 struct DotsCase {
     double length;
-    bool metric;
+    engine::Unit unit;
     int dpi;
     int expected;
 };
 
 TEST(LabelLayout, LengthToDotsTruncatesTowardZero) {
     const DotsCase cases[] = {
-        {0.5, false, 600, 300},       {0.1875, false, 600, 112}, // 112.5
-        {2.625, false, 600, 1575},    {0.0016, false, 600, 0},   // 0.96
-        {-0.1875, false, 600, -112},  {1.0, true, 600, 236},     // 236.22
-        {2.54, true, 600, 600},       {6.5, true, 600, 1535},    // 1535.43
-        {kNaN, false, 600, 0},        {1e300, false, 600, INT_MAX},
-        {-1e300, true, 600, INT_MIN}, {INFINITY, false, 600, INT_MAX},
+        {0.5, kIn, 600, 300},        {0.1875, kIn, 600, 112}, // 112.5
+        {2.625, kIn, 600, 1575},     {0.0016, kIn, 600, 0},   // 0.96
+        {-0.1875, kIn, 600, -112},   {1.0, kCm, 600, 236},    // 236.22
+        {2.54, kCm, 600, 600},       {6.5, kCm, 600, 1535},   // 1535.43
+        {kNaN, kIn, 600, 0},         {1e300, kIn, 600, INT_MAX},
+        {-1e300, kCm, 600, INT_MIN}, {INFINITY, kIn, 600, INT_MAX},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(print::LengthToDots(c.length, c.metric, c.dpi), c.expected)
-            << c.length << (c.metric ? " cm" : " in");
+        EXPECT_EQ(print::LengthToDots(c.length, c.unit, c.dpi), c.expected)
+            << c.length << (c.unit == kCm ? " cm" : " in");
 }
 
 struct FitCase {
@@ -132,7 +135,8 @@ TEST(LabelLayout, RecomputeLayoutOnLetter) {
         {"margins equal to the paper", marginsOnEdge, 0, 0, 0},
         {"top margin beyond the paper", topBeyond, 0, 3, 0},
         // 1.27 cm = 300 dots, 2.54 cm = 600; columns 118 + 1535, then + 70 + 1535: 3 fit
-        {"centimetres", app::LabelSheet{2.54, 6.5, 1.27, 0.5, 0.0, 0.3, true}, 10, 3, 30},
+        {"centimetres", app::LabelSheet{2.54, 6.5, 1.27, 0.5, 0.0, 0.3, engine::Unit::Centimetre},
+         10, 3, 30},
         // A label of less than a dot carries nothing: none fits along that axis.
         {"not a number: labels of 0 dots", app::LabelSheet{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN}, 0,
          0, 0},
@@ -142,8 +146,9 @@ TEST(LabelLayout, RecomputeLayoutOnLetter) {
         {"huge margins", app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0}, 0, 0, 0},
         {"negative label", app::LabelSheet{-1.0, -2.0, 0.5, 0.5, 0.0, 0.0}, 0, 0, 0},
         // 1-dot labels from INT_MIN: 2^32 - 1 each way, saturated
-        {"absurd counts saturate", app::LabelSheet{0.002, 0.002, -1e300, -1e300, 0.0, 0.0, false},
-         INT_MAX, INT_MAX, INT_MAX},
+        {"absurd counts saturate",
+         app::LabelSheet{0.002, 0.002, -1e300, -1e300, 0.0, 0.0, engine::Unit::Inch}, INT_MAX,
+         INT_MAX, INT_MAX},
     };
     for (const auto& c : cases) {
         app::PrinterMetrics m = Letter600();
@@ -186,7 +191,7 @@ struct CellCase {
 
 // Uneven lengths at 600 dpi: the index multiplies before truncation, so column 3 is
 // Trunc(0.3333 × 600 × 3) = 599, not 3 × Trunc(199.98) = 597.
-const app::LabelSheet kUneven{0.2222, 0.3333, 0.05, 0.1, 0.0007, 0.0111, false};
+const app::LabelSheet kUneven{0.2222, 0.3333, 0.05, 0.1, 0.0007, 0.0111, engine::Unit::Inch};
 
 TEST(LabelLayout, LabelCellInPrinterCoordinates) {
     const CellCase cases[] = {
@@ -227,7 +232,7 @@ TEST(LabelLayout, CentimetreCellOnEachAxisOwnResolution) {
     // left 118.11 + 70.87 (0.3 × 2) + 590.55 (2.5 × 2); top 283.46 + 141.73 + 2480.31
     app::PrinterMetrics m = Letter600(10, 20);
     m.PrinterDpiX = 300;
-    const app::LabelSheet sheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true};
+    const app::LabelSheet sheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, engine::Unit::Centimetre};
     const std::array<int, 4> expected{118 + 70 + 590 - 10, 283 + 141 + 2480 - 20, 295, 826};
     EXPECT_EQ(Box(print::LabelCellAt(sheet, m, 2, 3)), expected);
 }
@@ -245,8 +250,9 @@ TEST(LabelLayout, PreviewCellHasNoOffset) {
         {"Letter (1, 2) at 15", kLetterSheet, 15, 15, 1, 2, 42, 37, 81, 52},
         {"Letter (0, 0) at 15 × 18", kLetterSheet, 15, 18, 0, 0, 2, 9, 41, 27},
         // 7.87 + 4.72 + 39.37, width 19.69; 9.45 + 4.72 + 82.68, height 27.56
-        {"centimetres (2, 3) at 20", app::LabelSheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, true}, 20, 20, 2,
-         3, 50, 95, 69, 122},
+        {"centimetres (2, 3) at 20",
+         app::LabelSheet{3.5, 2.5, 1.2, 1.0, 0.2, 0.3, engine::Unit::Centimetre}, 20, 20, 2, 3, 50,
+         95, 69, 122},
         {"huge margins saturate the far edge", app::LabelSheet{1.0, 1.0, 1e300, 1e300, 0.0, 0.0},
          15, 15, 0, 0, INT_MAX, INT_MAX, INT_MAX, INT_MAX},
     };

@@ -86,8 +86,10 @@ TEST(LabelTemplates, EverySheetFitsTheDialogsBoxes) {
 TEST(LabelTemplates, SheetsAreHeldInTheirMakersUnit) {
     // Avery 5160: 1 x 2-5/8 in, margins 1/2 and 3/16, pitch 2-3/4 across; L7163: 99.1 x 38.1 mm,
     // margins 15.15 and 4.65 mm, pitch 101.6 mm across.
-    EXPECT_EQ(Entry("5160").sheet, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}));
-    EXPECT_EQ(Entry("L7163").sheet, (app::LabelSheet{3.81, 9.91, 1.515, 0.465, 0.0, 0.25, true}));
+    EXPECT_EQ(Entry("5160").sheet,
+              (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}));
+    EXPECT_EQ(Entry("L7163").sheet,
+              (app::LabelSheet{3.81, 9.91, 1.515, 0.465, 0.0, 0.25, engine::Unit::Centimetre}));
     EXPECT_EQ(print::TemplateLine(Entry("L7163")).simplified(),
               "Avery L7163 Address Labels A4 99.1 x 38.1 mm 14");
 }
@@ -183,7 +185,7 @@ const std::set<QString> kNotInGlabels = {"L7159", "J8163", "L7173", "L7166", "L7
 // Left, top, right and bottom of the first and of the last label, in millimetres.
 std::array<double, 8> LabelEdges(const LabelTemplate& t) {
     const app::LabelSheet& s = t.sheet;
-    const double mm = s.MetricLabel ? 10.0 : 25.4;
+    const double mm = s.Unit == engine::Unit::Centimetre ? 10.0 : 25.4;
     const double lastLeft = s.MarginLeft + (t.columns - 1) * (s.LabelWidth + s.GapWidth);
     const double lastTop = s.MarginTop + (t.rows - 1) * (s.LabelHeight + s.GapHeight);
     const std::array<double, 8> edges{

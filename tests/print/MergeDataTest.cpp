@@ -290,11 +290,12 @@ class MergeJobTest : public ::testing::Test {
         }
     }
 
-    const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}; // 10 rows of 3
+    const app::LabelSheet kThirty{
+        1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}; // 10 rows of 3
     QTemporaryDir dir;
     const QString path = dir.filePath("list.csv");
     app::PrinterMetrics metrics;
-    app::BarcodeDocument doc{metrics, false, kThirty};
+    app::BarcodeDocument doc{metrics, engine::Unit::Inch, kThirty};
     print::PrintOptions options;
     std::optional<testing_support::RecordingPrintTarget> target;
 };

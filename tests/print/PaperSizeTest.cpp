@@ -34,9 +34,9 @@ TEST(PaperSize, RollsAndTheirPagesAgree) {
         app::LabelSheet roll;
     };
     const Case cases[] = {
-        {"2x1in", app::RollSheet(2.0, 1.0, false)},
-        {"57x32mm", app::RollSheet(5.7, 3.2, true)},
-        {"letter", app::RollSheet(8.5, 11.0, false)},
+        {"2x1in", app::RollSheet(2.0, 1.0, engine::Unit::Inch)},
+        {"57x32mm", app::RollSheet(5.7, 3.2, engine::Unit::Centimetre)},
+        {"letter", app::RollSheet(8.5, 11.0, engine::Unit::Inch)},
     };
     for (const Case& c : cases) {
         const app::LabelSheet roll = print::RollOfPage(*print::PageSizeNamed(c.name));

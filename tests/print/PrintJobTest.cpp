@@ -18,6 +18,9 @@
 
 namespace {
 
+constexpr engine::Unit kIn = engine::Unit::Inch;
+constexpr engine::Unit kCm = engine::Unit::Centimetre;
+
 using engine::SymbologyCode;
 using print::BarWidthChoice;
 using print::LabelCell;
@@ -25,10 +28,10 @@ using enum print::PrintRange;
 
 // Letter at 600 dpi. Thirty: 10 rows of 3 (1.0 x 2.625 in, margins 0.5 and 0.1875, gaps 0 and
 // 0.125); ten: 5 rows of 2 (2.0 x 4.0 in, margins 0.5 and 0.25).
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
-const app::LabelSheet kTen{2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false};
-const app::LabelSheet kNoRow{1.0, 2.0, 12.0, 0.25, 0.0, 0.0, false};
-const app::LabelSheet kNoColumn{1.0, 2.0, 0.5, 9.0, 0.0, 0.0, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
+const app::LabelSheet kTen{2.0, 4.0, 0.5, 0.25, 0.0, 0.0, engine::Unit::Inch};
+const app::LabelSheet kNoRow{1.0, 2.0, 12.0, 0.25, 0.0, 0.0, engine::Unit::Inch};
+const app::LabelSheet kNoColumn{1.0, 2.0, 0.5, 9.0, 0.0, 0.0, engine::Unit::Inch};
 
 // The cells worked out by hand: left = Trunc(margin) + Trunc(gap x c) + Trunc(label x c).
 LabelCell CellOf(const app::LabelSheet& sheet, int column, int row) {
@@ -82,7 +85,7 @@ class PrintJobTest : public ::testing::Test {
     }
 
     app::PrinterMetrics metrics;
-    app::BarcodeDocument doc{metrics, false, kThirty};
+    app::BarcodeDocument doc{metrics, engine::Unit::Inch, kThirty};
     print::PrintOptions options;
     std::optional<testing_support::RecordingPrintTarget> target; // afresh for every job
     testing_support::RecordingProgress progress;
@@ -279,16 +282,13 @@ TEST_F(PrintJobTest, ModuleWidthDots) {
 TEST_F(PrintJobTest, BarHeightDotsUsesTheHorizontalResolution) {
     metrics.PrinterDpiY = 300;
     const struct {
-        bool metric;
+        engine::Unit unit;
         double height;
         int expected;
-    } cases[] = {{false, 0.75, 450},
-                 {true, 2.54, 600},
-                 {true, 1.0, 236},
-                 {false, -1.0, 0},
-                 {false, 1e300, INT_MAX}};
+    } cases[] = {
+        {kIn, 0.75, 450}, {kCm, 2.54, 600}, {kCm, 1.0, 236}, {kIn, -1.0, 0}, {kIn, 1e300, INT_MAX}};
     for (const auto& c : cases) {
-        doc.SetMetric(c.metric);
+        doc.SetBarUnit(c.unit);
         doc.SetBarHeight(c.height);
         EXPECT_EQ(print::BarHeightDots(doc, metrics), c.expected) << c.height;
     }

@@ -18,7 +18,7 @@ using print::BarWidthChoice;
 using print::PrintRange;
 
 // Letter at 600 dpi; the thirty-label sheet gives 10 rows of 3.
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 
 // Every choice on one line, so a whole model compares at once: range, pages (p), labels (l),
 // text or sequence, copies (x), width and custom dots (d), alignments, text, mils read-out.
@@ -43,7 +43,7 @@ class PrintOptionsTest : public ::testing::Test {
         doc.SetBarcodeText("ABC");
     }
     app::PrinterMetrics metrics;
-    app::BarcodeDocument doc{metrics, false, app::LabelSheet{}};
+    app::BarcodeDocument doc{metrics, engine::Unit::Inch, app::LabelSheet{}};
     app::AppSettings settings;
     print::PrintOptions options;
 };

@@ -19,7 +19,7 @@ app::PrinterMetrics Page(int width, int height) {
 }
 
 // 1.0 × 2.625 in, margins 0.5 and 0.1875, gaps 0 and 0.125: 10 rows of 3 on Letter.
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
 
 TEST(SheetPreview, PaperFitsTheBoxAndGivesWholePixelsPerInch) {
     app::PrinterMetrics bordered = Page(5100, 6600);
@@ -111,13 +111,21 @@ TEST(SheetPreview, RollIsAStripOfItsLabels) {
         std::vector<print::LabelCell> cells;
     };
     const Case cases[] = {
-        {app::RollSheet(2.0, 1.0, false), // 157 x 79 (78.5, to even)
+        {app::RollSheet(2.0, 1.0, engine::Unit::Inch), // 157 x 79 (78.5, to even)
          {{5, 5, 157, 78}, {5, 87, 157, 78}}},
-        {app::RollSheet(10.0, 15.0, true), // as tall as the box: 175 high, 117 wide
+        {app::RollSheet(10.0, 15.0,
+                        engine::Unit::Centimetre), // as tall as the box: 175 high, 117 wide
          {{25, 5, 117, 175}}},
-        {app::RollSheet(6.2, 0.5, true), // 13 pixels high
-         {{5, 5, 157, 13}, {5, 22, 157, 13}, {5, 39, 157, 13}, {5, 56, 157, 13}, {5, 73, 157, 13},
-          {5, 90, 157, 13}, {5, 107, 157, 13}, {5, 124, 157, 13}, {5, 141, 157, 13},
+        {app::RollSheet(6.2, 0.5, engine::Unit::Centimetre), // 13 pixels high
+         {{5, 5, 157, 13},
+          {5, 22, 157, 13},
+          {5, 39, 157, 13},
+          {5, 56, 157, 13},
+          {5, 73, 157, 13},
+          {5, 90, 157, 13},
+          {5, 107, 157, 13},
+          {5, 124, 157, 13},
+          {5, 141, 157, 13},
           {5, 158, 157, 13}}},
     };
     for (const Case& c : cases) {

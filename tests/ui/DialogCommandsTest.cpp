@@ -43,7 +43,7 @@ TEST(DialogPlacement, CentresWithTruncatedHalves) {
 class DialogCommands : public ::testing::Test {
   protected:
     DialogCommands() {
-        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
         mainWindow.setGeometry(40, 60, 482, 361);
         commands = std::make_unique<ui::DialogCommands>(mainWindow, state);
@@ -64,8 +64,8 @@ class DialogCommands : public ::testing::Test {
 };
 
 TEST_F(DialogCommands, LabelSettingsEditTheDocumentsSheetOrTheOneNewDocumentsTake) {
-    app::BarcodeDocument document(state.Metrics, false, app::LabelSheet{});
-    document.SetLabels({2.0, 4.0, 0.5, 0.25, 0.0, 0.0, false}); // 5 rows of 2
+    app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, app::LabelSheet{});
+    document.SetLabels({2.0, 4.0, 0.5, 0.25, 0.0, 0.0, engine::Unit::Inch}); // 5 rows of 2
     const struct {
         app::BarcodeDocument* document;
         const char* typedHeight;
@@ -94,7 +94,7 @@ TEST_F(DialogCommands, LabelSettingsEditTheDocumentsSheetOrTheOneNewDocumentsTak
 }
 
 TEST_F(DialogCommands, SequenceSettingsAndPrintOpenCentredOverTheMainWindow) {
-    app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
+    app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, state.Settings.Labels);
     dialog_testing::WhenModal("TFSeqSettings", [&](QWidget& dialog) {
         ExpectCentred(dialog, ui::Centring::HalfEach);
         dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "eSeqCur"), "42");
@@ -124,7 +124,7 @@ TEST_F(DialogCommands, PrintSetupRefreshesTheMetricsWhateverTheAnswer) {
 TEST_F(DialogCommands, TestPagePrintsOnTheSelectedPrinterWithoutTheDialog) {
     QStringList statuses;
     commands->SetStatusPanel([&](const QString& text) { statuses << text; });
-    app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
+    app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, state.Settings.Labels);
     state.Printer.setOutputFileName(QString());
     state.Printer.setOutputFormat(QPrinter::PdfFormat);
     const QString chosen = dir.filePath("test");

@@ -57,7 +57,7 @@ class ExportDialog : public ::testing::Test {
     dialog_testing::PrivateSettingsStore store;
     QTemporaryDir dir;
     ui::AppState state;
-    app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
+    app::BarcodeDocument document{state.Metrics, engine::Unit::Inch, app::LabelSheet{}};
     QWidget mainWindow;
     std::unique_ptr<ui::DialogCommands> commands =
         std::make_unique<ui::DialogCommands>(mainWindow, state);

@@ -29,7 +29,7 @@ class LabelSettingsDialog : public ::testing::Test {
   protected:
     LabelSettingsDialog() {
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
-        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
     }
     void Open() { ASSERT_TRUE(dialog_testing::ShowActive(dialog)); }
     QString Text(const char* box) const { return Child<QLineEdit>(dialog, box)->text(); }
@@ -72,7 +72,8 @@ TEST_F(LabelSettingsDialog, LeavingABoxRewritesItAndRefusesTooSmallLabels) {
                   c.message ? QStringList{dialog_testing::LocalNumber(c.message)} : QStringList{})
             << c.box << " " << c.typed;
     }
-    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
+    EXPECT_EQ(state.Settings.Labels,
+              (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}))
         << "the sheet changes only on Ok";
 }
 
@@ -102,7 +103,8 @@ TEST_F(LabelSettingsDialog, UnitSwitchConvertsAndReadoutsFollowTheBoxes) {
                                  dialog_testing::LocalNumber("8.6"));
     EXPECT_EQ(Child<QLabel>(dialog, "lRows")->text(), "Rows: 2");
     Click("BitBtn1");
-    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 8.6, 0.1875, 0.0, 0.125, false}));
+    EXPECT_EQ(state.Settings.Labels,
+              (app::LabelSheet{1.0, 2.625, 8.6, 0.1875, 0.0, 0.125, engine::Unit::Inch}));
     EXPECT_EQ(state.Metrics.Rows, 2) << "Ok lays the sheet out on the printer";
 }
 
@@ -141,7 +143,7 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
                 dialog_testing::LocalNumber(".25") + "\r\nMETRIC=0\r\n")
                    .toLatin1());
     file.close();
-    state.Settings.Labels.MetricLabel = true; // the dialog shows centimetres
+    state.Settings.Labels.Unit = engine::Unit::Centimetre; // the dialog shows centimetres
     Open();
     ASSERT_TRUE(Child<QRadioButton>(dialog, "RadioButton2")->isChecked());
     dialog_testing::WhenModal("LoadDialog", [&](QWidget& chooser) {
@@ -155,7 +157,7 @@ TEST_F(LabelSettingsDialog, ImportShowsTheFileInItsUnitAndExportWritesTheSheet) 
         (QStringList{dialog_testing::LocalNumber("1.5"), dialog_testing::LocalNumber("4.0"),
                      dialog_testing::LocalNumber("0.5"), dialog_testing::LocalNumber("0.0"),
                      dialog_testing::LocalNumber("0.0"), dialog_testing::LocalNumber("0.25")}));
-    const app::LabelSheet sheet{1.5, 4.0, 0.5, 0.0, 0.0, 0.25, false};
+    const app::LabelSheet sheet{1.5, 4.0, 0.5, 0.0, 0.0, 0.25, engine::Unit::Inch};
     EXPECT_EQ(state.Settings.Labels, sheet) << "an import replaces the sheet at once";
 
     dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit3"),
@@ -217,10 +219,12 @@ TEST_F(LabelSettingsDialog, ASheetFoundBySearchFillsTheBoxesAndTheUnit) {
     dialog_testing::TypeAndLeave(*Child<QLineEdit>(dialog, "Edit1"),
                                  dialog_testing::LocalNumber("1.6"));
     EXPECT_EQ(Child<QLabel>(dialog, "lTemplateNote")->text(), "") << "the boxes left the sheet";
-    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}))
+    EXPECT_EQ(state.Settings.Labels,
+              (app::LabelSheet{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}))
         << "choosing changes the sheet only on Ok";
     Click("BitBtn1");
-    EXPECT_EQ(state.Settings.Labels, (app::LabelSheet{3.81, 9.91, 1.6, 0.465, 0.0, 0.25, true}));
+    EXPECT_EQ(state.Settings.Labels,
+              (app::LabelSheet{3.81, 9.91, 1.6, 0.465, 0.0, 0.25, engine::Unit::Centimetre}));
 }
 
 // Imported sheets are listed first, once each (a product the catalogue has keeps its entry),

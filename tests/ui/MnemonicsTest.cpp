@@ -92,7 +92,7 @@ TEST_F(MainWindowTest, EveryMenuReachesEachItemByItsOwnLetter) {
 
 TEST(Mnemonics, EveryDialogReachesEachControlByItsOwnLetter) {
     ui::AppState state;
-    app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
+    app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, state.Settings.Labels);
     ui::TFPrintIt print(nullptr, state);
     ui::TFLabelSettings labels(nullptr, state);
     ui::TFSeqSettings sequence(nullptr);

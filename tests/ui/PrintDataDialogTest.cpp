@@ -19,7 +19,8 @@ namespace {
 
 using dialog_testing::Child;
 
-const app::LabelSheet kThirty{1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}; // 10 rows of 3
+const app::LabelSheet kThirty{
+    1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}; // 10 rows of 3
 
 QString RecordText(int i) {
     return QString("D%1,x").arg(i, 2, 10, QChar('0'));
@@ -36,7 +37,7 @@ TEST(PrintDataDialog, FromFilePrintsEveryRecordOnItsCopies) {
     ui::AppState state;
     state.Settings.Labels = kThirty;
     dialog_testing::UseLetterPdf(state, pdf);
-    app::BarcodeDocument document{state.Metrics, false, kThirty};
+    app::BarcodeDocument document{state.Metrics, engine::Unit::Inch, kThirty};
     document.SetBarcodeText("HELLO");
     document.SetBarHeight(0.5);
 

@@ -25,7 +25,8 @@ using dialog_testing::Child;
 class PrintDialog : public ::testing::Test {
   protected:
     PrintDialog() {
-        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false}; // 10 rows of 3
+        state.Settings.Labels = {
+            1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch}; // 10 rows of 3
         state.Settings.Printing.BP = 1; // a sheet, so the preview shows
         dialog_testing::UseLetterPdf(state, dir.filePath("out.pdf"));
         document.SetLabels(state.Settings.Labels);
@@ -50,7 +51,7 @@ class PrintDialog : public ::testing::Test {
 
     QTemporaryDir dir;
     ui::AppState state;
-    app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
+    app::BarcodeDocument document{state.Metrics, engine::Unit::Inch, app::LabelSheet{}};
 };
 
 TEST_F(PrintDialog, EnablingFollowsTheRangeAndTheTextChoice) {

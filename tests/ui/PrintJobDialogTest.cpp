@@ -107,7 +107,7 @@ class PrintFromDialog : public ::testing::Test {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(kDocument);
         file.close();
-        EXPECT_TRUE(document.LoadFromFile(documentPath, false));
+        EXPECT_TRUE(document.LoadFromFile(documentPath, engine::Unit::Inch));
         dialog_testing::UseLetterPdf(state, pdf);
         commands.SetStatusPanel([this](const QString& text) { statuses << text; });
     }
@@ -136,7 +136,7 @@ class PrintFromDialog : public ::testing::Test {
     const QString documentPath = dir.filePath("sheet.tlr");
     const QString pdf = dir.filePath("dialog.pdf");
     ui::AppState state;
-    app::BarcodeDocument document{state.Metrics, false, app::LabelSheet{}};
+    app::BarcodeDocument document{state.Metrics, engine::Unit::Inch, app::LabelSheet{}};
     QWidget mainWindow;
     ui::DialogCommands commands{mainWindow, state};
     QStringList statuses;

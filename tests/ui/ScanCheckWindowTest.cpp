@@ -58,7 +58,7 @@ TEST(PrintDialogWidth, WarnsWhenTheWidthIsNoWholeNumberOfDots) {
         print::SetUpPdfPrinter(state.Printer, dir.filePath("out.pdf"), print::Paper::Letter, r.dpi);
         print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                      state.Settings.Printing.PrintScale);
-        app::BarcodeDocument document(state.Metrics, false, app::LabelSheet{});
+        app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, app::LabelSheet{});
         document.SetBarcodeText("HELLO");
         document.SetBarHeight(0.75); // as a new document has it
         QString shown;
@@ -94,11 +94,11 @@ TEST(PrintDialogWarnings, SayWhatWillBeCutAndWhichNumbersRepeat) {
     QTemporaryDir dir;
     for (const auto& r : rows) {
         ui::AppState state;
-        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, false};
+        state.Settings.Labels = {1.0, 2.625, 0.5, 0.1875, 0.0, 0.125, engine::Unit::Inch};
         print::SetUpPdfPrinter(state.Printer, dir.filePath("out.pdf"), print::Paper::Letter, 300);
         print::RefreshPrinterMetrics(state.Printer, state.Settings.Labels, state.Metrics,
                                      state.Settings.Printing.PrintScale);
-        app::BarcodeDocument document(state.Metrics, false, state.Settings.Labels);
+        app::BarcodeDocument document(state.Metrics, engine::Unit::Inch, state.Settings.Labels);
         document.SetBarHeight(0.5);
         document.SetBarcodeText(r.text);
         document.SetSequence({r.sequence, 1, 10, 5, 0, "", ""});

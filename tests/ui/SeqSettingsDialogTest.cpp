@@ -87,7 +87,7 @@ TEST(SeqSettingsDialog, BoxesFollowTheirRulesAndOnlyOkStores) {
     for (const Scenario& s : scenarios) {
         SCOPED_TRACE(s.name);
         app::PrinterMetrics metrics;
-        app::BarcodeDocument document(metrics, false, app::LabelSheet{});
+        app::BarcodeDocument document(metrics, engine::Unit::Inch, app::LabelSheet{});
         document.SetSequence(Start());
         QString preview;
         QString focus;
@@ -127,7 +127,7 @@ TEST(SeqSettingsDialog, EnterAcceptsFromAnyBox) {
     };
     for (const auto& c : cases) {
         app::PrinterMetrics metrics;
-        app::BarcodeDocument document(metrics, false, app::LabelSheet{});
+        app::BarcodeDocument document(metrics, engine::Unit::Inch, app::LabelSheet{});
         document.SetSequence(Start());
         dialog_testing::WhenModal("TFSeqSettings", [&](QWidget& dialog) {
             QLineEdit& box = *Child<QLineEdit>(dialog, c.box);

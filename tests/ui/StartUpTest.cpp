@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, SettingsWrittenAtExitAreReadAtTheNextStart) {
     EXPECT_EQ(Panel(0), "Numeric Only");
     EXPECT_TRUE(Action("miMetrics").isChecked());
     EXPECT_EQ(Control<QLabel>("LUnits2").text(), "cm");
-    EXPECT_TRUE(Document().Metric());
+    EXPECT_EQ(Document().BarUnit(), engine::Unit::Centimetre);
     EXPECT_EQ(Document().Symbology(), engine::SymbologyCode::Ean13);
     EXPECT_EQ(state->Settings.Labels.LabelWidth, 2.625);
     EXPECT_EQ(Document().Labels().LabelWidth, 2.625);

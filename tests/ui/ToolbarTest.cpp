@@ -49,7 +49,7 @@ TEST_F(MainWindowTest, UnitsConvertTheActiveDocumentOrResetAnEmptyToolbar) {
             EXPECT_DOUBLE_EQ(Document().BarHeight(), c.barHeight);
         }
         Action("acNew").trigger(); // a new document takes the unit chosen last
-        EXPECT_EQ(Document().Metric(), QString(c.units) == "cm");
+        EXPECT_EQ(Document().BarUnit() == engine::Unit::Centimetre, QString(c.units) == "cm");
         TearDown();
         SetUp();
     }
