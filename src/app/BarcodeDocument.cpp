@@ -71,8 +71,8 @@ std::optional<double> BarHeightForClientSize(QSize client, std::uint8_t rotation
 
 BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, engine::Unit unit,
                                  const app::LabelSheet& sheet, QObject* parent)
-    : QObject(parent), labels_(sheet), font_(QStringLiteral("Courier New"), 8), metrics_(metrics),
-      unit_(unit), bitmap_(WhitePicture(QSize(1, 1))) {
+    : QObject(parent), metrics_(metrics), unit_(unit), bitmap_(WhitePicture(QSize(1, 1))),
+      labels_(sheet), font_(QStringLiteral("Courier New"), 8) {
     unchanged_ = Record();
     Refresh();
 }

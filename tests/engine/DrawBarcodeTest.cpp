@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <limits>
 #include <random>
-#include <ranges>
+#include <vector>
 
 namespace {
 
@@ -59,10 +59,11 @@ TEST(BarcodeExtent, EveryFormula) {
 }
 
 // The linear symbologies, whose bars these rules are about.
-auto LinearCatalogue() {
-    return SymbologyCatalogue() | std::views::filter([](const SymbologyInfo& row) {
-               return FindMatrixSymbology(row.code) == nullptr;
-           });
+std::vector<SymbologyInfo> LinearCatalogue() {
+    std::vector<SymbologyInfo> linear;
+    for (const SymbologyInfo& row : SymbologyCatalogue())
+        if (FindMatrixSymbology(row.code) == nullptr) linear.push_back(row);
+    return linear;
 }
 
 // A sample text every code can carry.
