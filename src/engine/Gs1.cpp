@@ -23,7 +23,7 @@ struct AiRule {
 using enum Chars;
 using enum Check;
 
-// GS1 General Specifications, section 3.2, the application identifiers in common use.
+// The GS1 application identifiers in common use: data kind, length range and check.
 constexpr std::array<AiRule, 64> kAiRules{{
     {"00", Digits, 18, 18, Mod10},   {"01", Digits, 14, 14, Mod10},  {"02", Digits, 14, 14, Mod10},
     {"10", Cset82, 1, 20, None},     {"11", Digits, 6, 6, Date},     {"12", Digits, 6, 6, Date},
@@ -50,7 +50,7 @@ constexpr std::array<AiRule, 64> kAiRules{{
 }};
 
 // The first two digits of the AIs whose element strings have a length fixed in advance, so
-// that no separator ends them (GS1 General Specifications, figure 7.8.5.2-2).
+// that no separator ends them.
 constexpr std::array<std::string_view, 22> kPredefinedLength{
     "00", "01", "02", "03", "04", "11", "12", "13", "14", "15", "16",
     "17", "18", "19", "20", "31", "32", "33", "34", "35", "36", "41"};

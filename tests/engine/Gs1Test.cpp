@@ -8,8 +8,8 @@ namespace {
 
 using namespace engine;
 
-// GS1 General Specifications: element strings, FNC1 (here '|') after each field whose AI has
-// no predefined length (figure 7.8.5.2-2), none after the last.
+// GS1 element strings: FNC1 (here '|') after each field whose AI has no predefined length,
+// none after the last.
 struct ElementCase {
     const char* source;
     const char* bracketed;
