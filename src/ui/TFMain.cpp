@@ -397,20 +397,23 @@ void TFMain::ShowCharsetHint() {
     panel0_->setText(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
 }
 
-// The error correction and size lists of the active document's symbology; the height box is
+// The error correction and size lists of the active document's symbology, shown only where
+// the symbology has the choice, so the linear ones keep the toolbar's room; the height box is
 // read-only where the module sets the height.
 void TFMain::ShowMatrixOptions() {
     const app::BarcodeDocument* document = ActiveDocument();
     if (!document) return;
-    const auto show = [](QComboBox& box, const app::OptionList& list) {
+    const auto show = [](QLabel& label, QComboBox& box, const app::OptionList& list) {
         const QSignalBlocker quiet(box);
         box.clear();
         box.addItems(list.items);
         box.setCurrentIndex(list.current);
         box.setEnabled(list.enabled);
+        box.setVisible(list.enabled);
+        label.setVisible(list.enabled);
     };
-    show(*ui_->cbEcc, app::EccList(*document));
-    show(*ui_->cbSymbolSize, app::SizeList(*document));
+    show(*ui_->lEcc, *ui_->cbEcc, app::EccList(*document));
+    show(*ui_->lSymbolSize, *ui_->cbSymbolSize, app::SizeList(*document));
     ui_->eHeight->setReadOnly(!app::HeightApplies(document->Symbology()));
 }
 

@@ -1,5 +1,6 @@
-// The toolbar with a two-dimensional symbol: the type list, its option lists, the read-only
-// height box, Unicode typed into the text box, and the status bar's reason for an empty box.
+// The toolbar with a two-dimensional symbol: the type list, its option lists (hidden for the
+// linear symbologies), the read-only height box, Unicode typed into the text box, and the status
+// bar's reason for an empty box.
 
 #include "MainWindowFixture.h"
 
@@ -11,9 +12,11 @@ namespace {
 TEST_F(MainWindowTest, QrCodeFromTheListTakesUnicodeAndItsOptions) {
     Start();
     EXPECT_FALSE(List("cbEcc").isEnabled());
+    EXPECT_TRUE(List("cbEcc").isHidden() && Control<QLabel>("lSymbolSize").isHidden());
     List("cbBarcodeType").setCurrentText("QR Code");
     ASSERT_EQ(Document().Symbology(), engine::SymbologyCode::QrCode);
     EXPECT_TRUE(List("cbEcc").isEnabled());
+    EXPECT_FALSE(List("cbEcc").isHidden() || Control<QLabel>("lSymbolSize").isHidden());
     EXPECT_EQ(List("cbEcc").currentText(), "M");
     EXPECT_TRUE(Edit("eHeight").isReadOnly());
     EXPECT_EQ(Panel(0), "Any Text");
@@ -35,6 +38,7 @@ TEST_F(MainWindowTest, QrCodeFromTheListTakesUnicodeAndItsOptions) {
     List("cbBarcodeType").setCurrentText("Code 128");
     EXPECT_FALSE(List("cbEcc").isEnabled());
     EXPECT_FALSE(List("cbSymbolSize").isEnabled());
+    EXPECT_TRUE(List("cbSymbolSize").isHidden() && Control<QLabel>("lEcc").isHidden());
 }
 
 TEST_F(MainWindowTest, MicroQrBeyondItsDigitsSaysWhyItDrawsNothing) {
