@@ -1,6 +1,6 @@
-// The designer driven like a user on a real X server: typing draws a barcode that a scanner
-// (zxing-cpp) reads, the save dialog writes the file, the file opens from the command line and
-// when dropped, and the window comes back where it was left.
+// The designer driven like a user on a real X server: typing draws a barcode, linear or QR Code,
+// that a scanner (zxing-cpp) reads, the save dialog writes the file, the file opens from the
+// command line and when dropped, and the window comes back where it was left.
 
 #include "e2e/DesktopTest.h"
 #include "e2e/Readers.h"
@@ -18,6 +18,23 @@ TEST_F(DesignerEndToEnd, TypedTextIsDrawnAsABarcodeAScannerReads) {
     const WindowId window = StartDesignerTyping(QStringLiteral("Tallyrune 2026-x"));
     ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
     EXPECT_TRUE(Shows(window, "Tallyrune 2026-x", QStringLiteral("typed")));
+}
+
+// The type list is a click away; its popup finds "QR Code" by its first letters.
+TEST_F(DesignerEndToEnd, QrCodeChosenFromTheTypeListIsDrawnAsOneAScannerReads) {
+    const WindowId window = StartDesigner();
+    ASSERT_TRUE(!window.isEmpty() && desktop().Activate(window));
+    const int width = desktop().Geometry(window).width();
+    ASSERT_TRUE(desktop().Click(window, {width - 100, 36}) &&
+                desktop().Type(QStringLiteral("QR")) && desktop().Key(QStringLiteral("Return")));
+    ASSERT_TRUE(desktop().Click(window, {width / 3, 123}) &&
+                desktop().Type(QStringLiteral("Lot 7/2026")));
+    QImage shot;
+    EXPECT_TRUE(Eventually([&] {
+        shot = desktop().Screenshot(window);
+        return ReadQrCode(shot) == "Lot 7/2026";
+    })) << "last read: " << ReadQrCode(shot);
+    Keep(shot, QStringLiteral("qr"));
 }
 
 // Ctrl+C while the text box has the focus copies the picture, which another program reads.

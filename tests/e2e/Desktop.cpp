@@ -115,6 +115,11 @@ bool Desktop::MovePointer(const QPoint& to) const {
            });
 }
 
+bool Desktop::Click(const WindowId& window, const QPoint& at) const {
+    return Xdotool({"mousemove", "--window", window, "--sync", QString::number(at.x()),
+                    QString::number(at.y()), "click", "1"});
+}
+
 bool Desktop::Drag(const WindowId& from, const WindowId& to, const std::function<bool()>& started,
                    const std::function<bool()>& accepted) const {
     const QPoint start = Middle(Geometry(from));

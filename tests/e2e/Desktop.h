@@ -54,6 +54,8 @@ class Desktop {
     // "alt+o s", "Tab Tab space".
     bool Key(const QString& keys) const;
     bool MoveAndResize(const WindowId& window, const QRect& bounds) const;
+    // A left click at a point of the window, counted from its top left corner.
+    bool Click(const WindowId& window, const QPoint& at) const;
     // Presses the left button in the middle of `from` and moves a little until `started` says
     // the drag has begun; then moves straight to the middle of `to`, so that no window on the
     // way can take the drop, waits there (nudging the pointer) until `accepted` says the target

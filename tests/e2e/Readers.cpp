@@ -13,10 +13,21 @@
 
 namespace e2e {
 
-std::string ReadCode128(const QImage& picture) {
-    const auto read = testing_support::DecodeImage(
-        picture, testing_support::Reader(ZXing::BarcodeFormat::Code128));
+namespace {
+
+std::string ReadOne(const QImage& picture, ZXing::BarcodeFormat format) {
+    const auto read = testing_support::DecodeImage(picture, testing_support::Reader(format));
     return read.found ? read.text : std::string();
+}
+
+} // namespace
+
+std::string ReadCode128(const QImage& picture) {
+    return ReadOne(picture, ZXing::BarcodeFormat::Code128);
+}
+
+std::string ReadQrCode(const QImage& picture) {
+    return ReadOne(picture, ZXing::BarcodeFormat::QRCode);
 }
 
 std::vector<std::string> ReadEveryCode128(const QImage& picture) {

@@ -14,6 +14,9 @@ namespace e2e {
 // What a scanner reads in the picture; empty when it finds no Code 128 symbol.
 std::string ReadCode128(const QImage& picture);
 
+// What a scanner reads in a picture of a QR Code; empty when it finds none.
+std::string ReadQrCode(const QImage& picture);
+
 // Every Code 128 symbol a scanner finds in the picture, sorted by text.
 std::vector<std::string> ReadEveryCode128(const QImage& picture);
 
