@@ -1,7 +1,9 @@
 // Two-dimensional symbols through the printing paths unchanged: a sheet of serial-numbered QR
-// Codes and a CSV file of GS1 DataMatrix records, every label read back from the PDF in order.
+// Codes (to a PDF file and through a CUPS queue) and a CSV file of GS1 DataMatrix records, every
+// label read back in order.
 
 #include "support/CliRunner.h"
+#include "support/PrivateCups.h"
 #include "support/SheetLabels.h"
 #include "support/TestFiles.h"
 
@@ -41,19 +43,33 @@ class MatrixLabelsCli : public ::testing::Test {
     const QString pdf = dir.filePath("labels.pdf");
 };
 
+// The same sheet to a PDF file and through a CUPS queue of the test's own (Generic PDF).
 TEST_F(MatrixLabelsCli, ASheetOfSerialQrCodesReadsInOrder) {
     testing_support::WriteBytes(
         doc, Document("TYPE=18\r\nECC=Q\r\n",
                       "USE=1\r\nMIN=1\r\nMAX=999\r\nCURRENT=41\r\nMIN_SIZE=5\r\nPREFIX=SN-\r\n"));
-    const CliRun run =
-        RunCli({"print", doc, "--pages", "1", "--sequence", "--dpi", "300", "-o", pdf});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     std::vector<std::string> expected;
     for (int serial = 41; serial < 41 + 30; ++serial)
         expected.push_back(QString("SN-%1").arg(serial, 5, 10, QChar('0')).toStdString());
-    EXPECT_EQ(AllLabels(testing_support::ReadSheetLabels(
-                  pdf, kThirty, 300, ZXing::BarcodeFormat::QRCode, dir.filePath("page"))),
-              expected);
+    using testing_support::PrivateCups;
+    ASSERT_EQ(PrivateCups::Unavailable(), "") << PrivateCups::kMissingHint;
+    const PrivateCups cups; // the CLI finds it through CUPS_SERVER
+    ASSERT_EQ(cups.Error(), "");
+    const struct {
+        QStringList destination;
+        QString output;
+    } kDestinations[] = {{{"-o", pdf}, pdf}, {{"--printer", PrivateCups::kQueue}, cups.OutputPdf()}};
+    for (const auto& to : kDestinations) {
+        const CliRun run = RunCli(QStringList{"print", doc, "--pages", "1", "--sequence", "--dpi",
+                                              "300"} << to.destination);
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        ASSERT_TRUE(cups.WaitUntilIdle());
+        EXPECT_EQ(AllLabels(testing_support::ReadSheetLabels(to.output, kThirty, 300,
+                                                             ZXing::BarcodeFormat::QRCode,
+                                                             dir.filePath("page"))),
+                  expected)
+            << to.destination.join(' ').toStdString();
+    }
 }
 
 // 100 records: expiry dates and batches vary, so every label carries other data.
