@@ -6,6 +6,7 @@
 #include "cli/BatchWorkers.h"
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
+#include "cli/MatrixOptions.h"
 #include "export/ExportFile.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
@@ -171,10 +172,11 @@ std::size_t ExportData(const CliArguments& args, const BarcodeDefaults& defaults
                        const print::MergeSource& data, int jobs, const QString& pattern,
                        exporting::ExportFormat format) {
     const engine::SymbologyCode symbology = SymbologyFrom(args, defaults);
+    const print::MergeSymbol symbol{symbology, MatrixOptionsFrom(args, symbology, defaults.options)};
     print::MergeInput input(data);
-    const print::MergeScan scan = print::ScanMergeData(input, data, symbology, 0);
+    const print::MergeScan scan = print::ScanMergeData(input, data, symbol, 0);
     print::RequirePrintable(scan, data);
-    print::MergeTexts texts(input, data, symbology, scan.records);
+    print::MergeTexts texts(input, data, symbol, scan.records);
     return ExportBatch(
         args, defaults,
         [&]() -> std::optional<BatchLine> {

@@ -65,7 +65,7 @@ void ApplySkip(const CliArguments& args, print::PrintOptions& options, int label
 // that cannot be read fails here; one without records, or with one the symbology cannot carry,
 // the job refuses.
 void ApplyData(const CliArguments& args, print::PrintOptions& options,
-               engine::SymbologyCode symbology) {
+               const print::MergeSymbol& symbol) {
     const std::optional<print::MergeSource> source = DataSource(args);
     if (!source) return;
     for (const char* other : {"--sequence", "--single", "--pages", "--labels"})
@@ -74,7 +74,7 @@ void ApplyData(const CliArguments& args, print::PrintOptions& options,
                              other);
     options.UseData = true;
     options.Data = *source;
-    options.ReadData(symbology);
+    options.ReadData(symbol);
     if (!options.DataFailure.empty()) throw platform::Failure(options.DataFailure);
 }
 
@@ -143,7 +143,7 @@ void RunPrint(const Words& words, std::ostream&) {
     options.Labels = args.IntValue("--labels", options.Labels, 1, kMaxCount);
     ApplySkip(args, options, metrics.LabelsPerPage, destination.Roll());
     ApplyModule(args, options);
-    ApplyData(args, options, document.Symbology());
+    ApplyData(args, options, {document.Symbology(), document.Options()});
 
     print::PrintJob job(destination.Target(), options, document, settings.Labels, metrics);
     job.Check();

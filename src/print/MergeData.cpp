@@ -1,6 +1,8 @@
 #include "print/MergeData.h"
 
+#include "app/MatrixControls.h"
 #include "app/ScanCheck.h"
+#include "engine/Barcode.h"
 
 #include "platform/Errors.h"
 #include "print/Sequence.h"
@@ -111,23 +113,36 @@ std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSour
     return records;
 }
 
-std::optional<std::string> Latin1Of(const QString& text) {
-    if (std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0xFF; }))
+namespace {
+
+// The bytes a document keeps for the text, when they hold all of it and the filter keeps them.
+std::optional<std::string> StoredWhole(const QString& text, engine::SymbologyCode symbology) {
+    std::string stored = app::StoredText(symbology, text);
+    if (text.isEmpty() || app::ShownText(symbology, stored) != text ||
+        !CarriesWhole(symbology, stored))
         return std::nullopt;
-    return text.toLatin1().toStdString();
+    return stored;
 }
 
-std::optional<std::string> CarriedText(const QString& text, engine::SymbologyCode symbology) {
-    std::optional<std::string> latin1 = Latin1Of(text);
-    if (text.isEmpty() || !latin1 || !CarriesWhole(symbology, *latin1)) return std::nullopt;
-    return latin1;
+} // namespace
+
+std::optional<std::string> CarriedText(const QString& text, const MergeSymbol& symbol) {
+    std::optional<std::string> stored = StoredWhole(text, symbol.code);
+    if (stored && !engine::BarcodeProblem(symbol.code, *stored, symbol.options).empty())
+        return std::nullopt;
+    return stored;
 }
 
-std::string NotCarried(const MergeRecord& record, engine::SymbologyCode symbology,
+std::string NotCarried(const MergeRecord& record, const MergeSymbol& symbol,
                        const MergeSource& source) {
+    const std::optional<std::string> stored = StoredWhole(record.text, symbol.code);
+    const std::string problem =
+        stored ? engine::BarcodeProblem(symbol.code, *stored, symbol.options) : std::string();
     return AtLine(SourceName(source), record.line,
-                  SymbologyName(symbology) + " cannot carry the text \"" +
-                      app::PrintableText(record.text).toStdString() + "\" whole");
+                  !problem.empty() ? problem
+                                   : SymbologyName(symbol.code) + " cannot carry the text \"" +
+                                         app::PrintableText(record.text).toStdString() +
+                                         "\" whole");
 }
 
 } // namespace print

@@ -4,6 +4,7 @@
 // limits, UTF-8 or Latin-1 per record). Each record remembers the line it starts on, so that a
 // failure can point at it.
 
+#include "engine/MatrixSymbology.h"
 #include "engine/Symbology.h"
 #include "print/CsvRecords.h"
 
@@ -69,15 +70,21 @@ class MergeReader {
 // throws as MergeReader does. For data held in memory anyway.
 std::vector<MergeRecord> MergeRecordsOf(const QByteArray& bytes, const MergeSource& source);
 
-// The record's text as the Latin-1 bytes a document keeps; none when a character lies beyond.
-std::optional<std::string> Latin1Of(const QString& text);
+// The symbology the records fill and its options (error correction, size), which decide what a
+// record may hold.
+struct MergeSymbol {
+    engine::SymbologyCode code = engine::SymbologyCode::Code128;
+    engine::SymbolOptions options;
+};
 
-// The text as the Latin-1 bytes a document keeps when `symbology` carries it whole; none for
-// an empty text, one with a character beyond Latin-1, or one its filter would change.
-std::optional<std::string> CarriedText(const QString& text, engine::SymbologyCode symbology);
-// "<name>, line N: <symbology> cannot carry the text "<text>" whole", for a record CarriedText
-// refuses.
-std::string NotCarried(const MergeRecord& record, engine::SymbologyCode symbology,
+// The text as the bytes a document keeps (UTF-8 for the symbologies that take any text, Latin-1
+// for the others) when the symbol carries it whole; none for an empty text, one with a
+// character the symbology's bytes cannot hold, one its filter would change, and one it cannot
+// encode (too long, a bad GS1 field).
+std::optional<std::string> CarriedText(const QString& text, const MergeSymbol& symbol);
+// "<name>, line N: " and why, for a record CarriedText refuses: what the encoder says (the
+// limit, the bad GS1 AI), or "<symbology> cannot carry the text "<text>" whole".
+std::string NotCarried(const MergeRecord& record, const MergeSymbol& symbol,
                        const MergeSource& source);
 
 } // namespace print

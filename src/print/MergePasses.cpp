@@ -4,14 +4,14 @@
 
 namespace print {
 
-MergeScan ScanMergeData(MergeInput& input, const MergeSource& source,
-                        engine::SymbologyCode symbology, std::size_t keep) {
+MergeScan ScanMergeData(MergeInput& input, const MergeSource& source, const MergeSymbol& symbol,
+                        std::size_t keep) {
     MergeScan scan;
     MergeReader reader(input.Open(), source);
     while (std::optional<MergeRecord> record = reader.Next()) {
         ++scan.records;
-        if (!scan.notCarried && !CarriedText(record->text, symbology))
-            scan.notCarried = NotCarried(*record, symbology, source);
+        if (!scan.notCarried && !CarriedText(record->text, symbol))
+            scan.notCarried = NotCarried(*record, symbol, source);
         if (scan.first.size() < keep) scan.first.push_back(std::move(*record));
     }
     return scan;
@@ -22,9 +22,9 @@ void RequirePrintable(const MergeScan& scan, const MergeSource& source) {
     if (scan.notCarried) throw platform::Failure(*scan.notCarried);
 }
 
-MergeTexts::MergeTexts(MergeInput& input, const MergeSource& source,
-                       engine::SymbologyCode symbology, long long count)
-    : source_(source), reader_(input.Open(), source), symbology_(symbology), left_(count) {}
+MergeTexts::MergeTexts(MergeInput& input, const MergeSource& source, MergeSymbol symbol,
+                       long long count)
+    : source_(source), reader_(input.Open(), source), symbol_(std::move(symbol)), left_(count) {}
 
 std::optional<MergeText> MergeTexts::Next() {
     if (left_ <= 0) return std::nullopt;
@@ -32,8 +32,8 @@ std::optional<MergeText> MergeTexts::Next() {
     const std::optional<MergeRecord> record = reader_.Next();
     if (!record)
         throw platform::Failure(SourceName(source_).toStdString() + " changed while it was read");
-    std::optional<std::string> text = CarriedText(record->text, symbology_);
-    if (!text) throw platform::Failure(NotCarried(*record, symbology_, source_));
+    std::optional<std::string> text = CarriedText(record->text, symbol_);
+    if (!text) throw platform::Failure(NotCarried(*record, symbol_, source_));
     return MergeText{record->line, std::move(*text)};
 }
 

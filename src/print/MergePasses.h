@@ -21,8 +21,8 @@ struct MergeScan {
 };
 
 // The first pass. Throws as MergeInput::Open and MergeReader::Next.
-MergeScan ScanMergeData(MergeInput& input, const MergeSource& source,
-                        engine::SymbologyCode symbology, std::size_t keep);
+MergeScan ScanMergeData(MergeInput& input, const MergeSource& source, const MergeSymbol& symbol,
+                        std::size_t keep);
 
 // Throws platform::Failure for a scan without records (NoRecordsIn) or with a record not
 // carried whole.
@@ -30,7 +30,7 @@ void RequirePrintable(const MergeScan& scan, const MergeSource& source);
 
 struct MergeText {
     int line = 0;
-    std::string text; // Latin-1, as a document keeps it
+    std::string text; // as a document keeps it (CarriedText)
 };
 
 // The second pass: the texts of the `count` records that the first found carried whole. A file
@@ -38,15 +38,14 @@ struct MergeText {
 // (NotCarried, or "<name> changed while it was read").
 class MergeTexts {
   public:
-    MergeTexts(MergeInput& input, const MergeSource& source, engine::SymbologyCode symbology,
-               long long count);
+    MergeTexts(MergeInput& input, const MergeSource& source, MergeSymbol symbol, long long count);
     // The next text; none after the count.
     std::optional<MergeText> Next();
 
   private:
     MergeSource source_;
     MergeReader reader_;
-    engine::SymbologyCode symbology_;
+    MergeSymbol symbol_;
     long long left_;
 };
 

@@ -229,7 +229,8 @@ std::string PrintJob::TakeText() {
         return text;
     }
     if (!records_)
-        records_.emplace(*options_.DataInput, options_.Data, symbology_, options_.DataScan.records);
+        records_.emplace(*options_.DataInput, options_.Data, MergeSymbol{symbology_, document_.Options()},
+                         options_.DataScan.records);
     return records_->Next().value_or(MergeText{}).text;
 }
 
@@ -280,7 +281,9 @@ std::string PrintJob::FirstText() const {
     if (options_.UseData)
         return options_.DataScan.first.empty()
                    ? ""
-                   : Latin1Of(options_.DataScan.first.front().text).value_or("");
+                   : CarriedText(options_.DataScan.first.front().text,
+                                 {symbology_, document_.Options()})
+                         .value_or("");
     app::SequenceSettings sequence = document_.Sequence();
     return NextLabelText(options_, sequence);
 }

@@ -111,14 +111,14 @@ void PrintOptions::ValidateCounts() const {
     if (zero) throw platform::Failure(kZeroNotAllowed);
 }
 
-void PrintOptions::ReadData(engine::SymbologyCode symbology) {
+void PrintOptions::ReadData(const MergeSymbol& symbol) {
     DataScan = {};
     DataFailure.clear();
     DataInput.reset();
     if (Data.path.isEmpty()) return;
     try {
         DataInput = std::make_shared<MergeInput>(Data);
-        DataScan = ScanMergeData(*DataInput, Data, symbology, kPreviewRecords);
+        DataScan = ScanMergeData(*DataInput, Data, symbol, kPreviewRecords);
     } catch (const std::exception& failure) {
         DataFailure = failure.what();
     }

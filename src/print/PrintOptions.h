@@ -120,7 +120,7 @@ class PrintOptions {
     // kPreviewRecords and the first that `symbology` cannot carry whole, which the job then
     // refuses; so the data is read again when the symbology changes. A failure empties
     // DataScan and is kept in DataFailure.
-    void ReadData(engine::SymbologyCode symbology);
+    void ReadData(const MergeSymbol& symbol);
     // The labels the records fill, each record Copies times.
     long long DataLabels() const;
     // LRecords: "250 records on 9 pages" from the start label; DataFailure when there is one.

@@ -372,7 +372,7 @@ void TFPrintIt::DataChanged() {
     if (!document_) return;
     options_.Data = {ui_->eDataFile->text(), ui_->eColumn->text().trimmed().toStdString(),
                      ui_->cbHeader->isChecked()};
-    options_.ReadData(document_->Symbology());
+    options_.ReadData({document_->Symbology(), document_->Options()});
     ShowData();
 }
 

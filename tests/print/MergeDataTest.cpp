@@ -266,7 +266,7 @@ class MergeJobTest : public ::testing::Test {
         options.Range = print::PrintRange::Single; // a data file prints all its records anyway
         options.Data = {path, "", true};
         WriteRecords(250);
-        options.ReadData(doc.Symbology());
+        options.ReadData({doc.Symbology(), doc.Options()});
     }
     // A header, then R1 to R`count` on lines 2 onwards; record `odd` (from 1) reads `oddText`.
     void WriteRecords(int count, int odd = 0, const char* oddText = "") {
@@ -329,14 +329,19 @@ TEST_F(MergeJobTest, RecordsFillTheLabelsInOrderWithTheirCopies) {
 }
 
 // Nothing is printed, not even a page begun, when a record cannot be carried whole (a
-// character the symbology lacks, one beyond Latin-1, an empty text), or the file gave none.
+// character the symbology lacks, one beyond Latin-1, an empty text, a bad GS1 field, too much for
+// the chosen size), or the file gave none.
 TEST_F(MergeJobTest, ARecordTheSymbologyCannotCarryIsRefusedByItsLine) {
+    using enum engine::SymbologyCode;
     const struct {
         int odd; // the record given `text`; 0: none
         const char* text;
         int records;
         const char* column;
         std::string message;
+        engine::SymbologyCode code = Code128;
+        const char* ecc = "";
+        int size = 0;
     } cases[] = {
         {100, "R100é", 250, "",
          "list.csv, line 101: Code 128 cannot carry the text \"R100é\" whole"},
@@ -344,18 +349,27 @@ TEST_F(MergeJobTest, ARecordTheSymbologyCannotCarryIsRefusedByItsLine) {
         {250, "\"\"", 250, "", "list.csv, line 251: Code 128 cannot carry the text \"\" whole"},
         {0, "", 250, "x", "list.csv: no column is named \"x\""},
         {0, "", 0, "", path.toStdString() + " has no records"},
+        {1, "(01)09506000134353(17)270101", 9, "",
+         "list.csv, line 2: AI (01) has the check digit 3 where 2 belongs", Gs1DataMatrix},
+        {1, "(01)09506000134352(17)261331", 9, "",
+         "list.csv, line 2: AI (17) holds 261331, which is no date (YYMMDD)", Gs1DataMatrix},
+        {2, "12345678901234567890", 9, "",
+         "list.csv, line 3: The text is too long for QR Code (1)", QrCode, "H", 1},
     };
     for (const auto& c : cases) {
+        doc.SetSymbology(c.code);
+        doc.SetEccLevel(c.ecc);
+        doc.SetSymbolSize(c.size);
         WriteRecords(c.records, c.odd, c.text);
         print::PrintOptions refused = options;
         refused.Data.column = c.column;
-        refused.ReadData(doc.Symbology());
+        refused.ReadData({doc.Symbology(), doc.Options()});
         ExpectRefused(refused, c.message);
         EXPECT_TRUE(target->events.empty()) << c.message;
     }
     print::PrintOptions unchosen = options;
     unchosen.Data.path.clear();
-    unchosen.ReadData(doc.Symbology());
+    unchosen.ReadData({doc.Symbology(), doc.Options()});
     ExpectRefused(unchosen, print::kNoDataFile);
 }
 
@@ -372,7 +386,7 @@ TEST_F(MergeJobTest, AFileChangedSinceItsCheckAbortsTheJob) {
     };
     for (const auto& c : cases) {
         WriteRecords(250);
-        options.ReadData(doc.Symbology());
+        options.ReadData({doc.Symbology(), doc.Options()});
         WriteRecords(c.records, c.odd, c.text);
         ExpectRefused(options, c.message);
         EXPECT_EQ(target->events.back(), "abort") << c.message;
