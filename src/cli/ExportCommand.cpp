@@ -172,7 +172,8 @@ std::size_t ExportData(const CliArguments& args, const BarcodeDefaults& defaults
                        const print::MergeSource& data, int jobs, const QString& pattern,
                        exporting::ExportFormat format) {
     const engine::SymbologyCode symbology = SymbologyFrom(args, defaults);
-    const print::MergeSymbol symbol{symbology, MatrixOptionsFrom(args, symbology, defaults.options)};
+    const print::MergeSymbol symbol{symbology,
+                                    MatrixOptionsFrom(args, symbology, defaults.options)};
     print::MergeInput input(data);
     const print::MergeScan scan = print::ScanMergeData(input, data, symbol, 0);
     print::RequirePrintable(scan, data);

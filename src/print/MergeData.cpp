@@ -139,10 +139,10 @@ std::string NotCarried(const MergeRecord& record, const MergeSymbol& symbol,
     const std::string problem =
         stored ? engine::BarcodeProblem(symbol.code, *stored, symbol.options) : std::string();
     return AtLine(SourceName(source), record.line,
-                  !problem.empty() ? problem
-                                   : SymbologyName(symbol.code) + " cannot carry the text \"" +
-                                         app::PrintableText(record.text).toStdString() +
-                                         "\" whole");
+                  !problem.empty()
+                      ? problem
+                      : SymbologyName(symbol.code) + " cannot carry the text \"" +
+                            app::PrintableText(record.text).toStdString() + "\" whole");
 }
 
 } // namespace print

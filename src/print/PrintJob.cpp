@@ -229,8 +229,8 @@ std::string PrintJob::TakeText() {
         return text;
     }
     if (!records_)
-        records_.emplace(*options_.DataInput, options_.Data, MergeSymbol{symbology_, document_.Options()},
-                         options_.DataScan.records);
+        records_.emplace(*options_.DataInput, options_.Data,
+                         MergeSymbol{symbology_, document_.Options()}, options_.DataScan.records);
     return records_->Next().value_or(MergeText{}).text;
 }
 
@@ -279,11 +279,10 @@ LabelCell PrintJob::FirstCell() const {
 // The text the first label carries, taken without using up a number or a record.
 std::string PrintJob::FirstText() const {
     if (options_.UseData)
-        return options_.DataScan.first.empty()
-                   ? ""
-                   : CarriedText(options_.DataScan.first.front().text,
-                                 {symbology_, document_.Options()})
-                         .value_or("");
+        return options_.DataScan.first.empty() ? ""
+                                               : CarriedText(options_.DataScan.first.front().text,
+                                                             {symbology_, document_.Options()})
+                                                     .value_or("");
     app::SequenceSettings sequence = document_.Sequence();
     return NextLabelText(options_, sequence);
 }

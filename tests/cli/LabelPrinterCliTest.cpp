@@ -89,25 +89,28 @@ TEST_F(LabelPrinterCli, LabelDriversPrintOneLabelAPage) {
     const Driver drivers[] = {
         {"Zebra", "zebra.ppd", "2x1in", R"(\^XGR:CUPS\.GRF)"},
         {"ZebraEPL2", "zebraep2.ppd", "2x1in", R"((?m)^P1$)"},
-        {"Dymo", "dymo.ppd", "w162h288", "\x1b" "E"},
+        {"Dymo", "dymo.ppd", "w162h288",
+         "\x1b"
+         "E"},
     };
     for (const Driver& d : drivers) {
         SCOPED_TRACE(d.queue);
         const QString output = QString(d.queue) + ".out";
-        ASSERT_TRUE(cups->AddQueue(d.queue, cups->SampleDriver(d.ppd),
-                                   "file://" + cups->FilePath(output)));
+        ASSERT_TRUE(
+            cups->AddQueue(d.queue, cups->SampleDriver(d.ppd), "file://" + cups->FilePath(output)));
         const CliRun run = PrintRoll({"--printer", d.queue, "--paper", d.paper});
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         ASSERT_TRUE(cups->WaitUntilIdle(d.queue));
         EXPECT_EQ(cups->JobCount(true, d.queue), 1);
-        const QString written = QString::fromLatin1(
-            testing_support::ReadBytes(cups->FilePath(output)));
+        const QString written =
+            QString::fromLatin1(testing_support::ReadBytes(cups->FilePath(output)));
         EXPECT_EQ(written.count(QRegularExpression(d.pageEnd)), kLabels);
     }
     ExpectSerials(cups->FilePath("Zebra.out"));
 }
 
-// Our own ZPL, to a file and to a raw queue byte for byte, and one exported label.
+// Our own ZPL, to a file and to a raw queue byte for byte, and one exported label of a linear
+// and of two two-dimensional symbologies.
 TEST_F(LabelPrinterCli, DirectZplReadsBackDotForDot) {
     const QString file = dir.filePath("labels.zpl");
     const CliRun toFile = PrintRoll({"-o", file, "--paper", "2x1in"});
@@ -118,26 +121,40 @@ TEST_F(LabelPrinterCli, DirectZplReadsBackDotForDot) {
     // in the connection until the test reads them.
     QTcpServer printer;
     ASSERT_TRUE(printer.listen(QHostAddress::LocalHost));
-    ASSERT_TRUE(cups->AddQueue("Raw", "", QString("socket://127.0.0.1:%1").arg(printer.serverPort())));
+    ASSERT_TRUE(
+        cups->AddQueue("Raw", "", QString("socket://127.0.0.1:%1").arg(printer.serverPort())));
     const CliRun toQueue = PrintRoll({"--printer", "Raw", "--raw-zpl", "--paper", "50.8x25.4mm"});
     ASSERT_EQ(toQueue.exitCode, 0) << toQueue.err.toStdString();
     ASSERT_TRUE(printer.waitForNewConnection(30000));
     QTcpSocket* received = printer.nextPendingConnection();
     QByteArray bytes;
-    while (received->state() == QAbstractSocket::ConnectedState && received->waitForReadyRead(30000))
+    while (received->state() == QAbstractSocket::ConnectedState &&
+           received->waitForReadyRead(30000))
         bytes += received->readAll();
     bytes += received->readAll();
     EXPECT_EQ(bytes, testing_support::ReadBytes(file));
     EXPECT_TRUE(cups->WaitUntilIdle("Raw"));
 
-    const QString exported = dir.filePath("one.zpl");
-    const CliRun run = RunCli({"export", "--text", "SN000001", "--dpi", "203", "-o", exported});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    const auto labels = testing_support::RenderZpl(exported, kWidthMm, kHeightMm, kDotsPerMm,
-                                                   dir.path());
-    ASSERT_EQ(labels.size(), 1u);
-    EXPECT_EQ(testing_support::DecodeImage(labels[0], ZXing::BarcodeFormat::Code128).text,
-              "SN000001");
+    const struct {
+        const char* type;
+        ZXing::BarcodeFormat format;
+    } exports[] = {{"Code 128", ZXing::BarcodeFormat::Code128},
+                   {"QR Code", ZXing::BarcodeFormat::QRCode},
+                   {"Data Matrix", ZXing::BarcodeFormat::DataMatrix}};
+    for (const auto& e : exports) {
+        const QString exported = dir.filePath("one.zpl");
+        const CliRun run =
+            RunCli({"export", "--type", e.type, "--text", "SN000001", "--dpi", "203", "--module",
+                    "3", "--no-readable", "--height", "0.5", "-o", exported});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const auto labels =
+            testing_support::RenderZpl(exported, kWidthMm, kHeightMm, kDotsPerMm, dir.path());
+        ASSERT_EQ(labels.size(), 1u) << e.type;
+        EXPECT_EQ(
+            testing_support::DecodeImage(testing_support::AroundInk(labels[0], 20), e.format).text,
+            "SN000001")
+            << e.type;
+    }
 }
 
 } // namespace

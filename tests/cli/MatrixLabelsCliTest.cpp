@@ -58,15 +58,16 @@ TEST_F(MatrixLabelsCli, ASheetOfSerialQrCodesReadsInOrder) {
     const struct {
         QStringList destination;
         QString output;
-    } kDestinations[] = {{{"-o", pdf}, pdf}, {{"--printer", PrivateCups::kQueue}, cups.OutputPdf()}};
+    } kDestinations[] = {{{"-o", pdf}, pdf},
+                         {{"--printer", PrivateCups::kQueue}, cups.OutputPdf()}};
     for (const auto& to : kDestinations) {
-        const CliRun run = RunCli(QStringList{"print", doc, "--pages", "1", "--sequence", "--dpi",
-                                              "300"} << to.destination);
+        const CliRun run =
+            RunCli(QStringList{"print", doc, "--pages", "1", "--sequence", "--dpi", "300"}
+                   << to.destination);
         ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
         ASSERT_TRUE(cups.WaitUntilIdle());
-        EXPECT_EQ(AllLabels(testing_support::ReadSheetLabels(to.output, kThirty, 300,
-                                                             ZXing::BarcodeFormat::QRCode,
-                                                             dir.filePath("page"))),
+        EXPECT_EQ(AllLabels(testing_support::ReadSheetLabels(
+                      to.output, kThirty, 300, ZXing::BarcodeFormat::QRCode, dir.filePath("page"))),
                   expected)
             << to.destination.join(' ').toStdString();
     }

@@ -33,7 +33,8 @@ TEST_F(DesignerEndToEnd, QrCodeChosenFromTheTypeListIsDrawnAsOneAScannerReads) {
     EXPECT_TRUE(Eventually([&] {
         shot = desktop().Screenshot(window);
         return ReadQrCode(shot) == "Lot 7/2026";
-    })) << "last read: " << ReadQrCode(shot);
+    })) << "last read: "
+        << ReadQrCode(shot);
     Keep(shot, QStringLiteral("qr"));
 }
 

@@ -353,8 +353,8 @@ TEST_F(MergeJobTest, ARecordTheSymbologyCannotCarryIsRefusedByItsLine) {
          "list.csv, line 2: AI (01) has the check digit 3 where 2 belongs", Gs1DataMatrix},
         {1, "(01)09506000134352(17)261331", 9, "",
          "list.csv, line 2: AI (17) holds 261331, which is no date (YYMMDD)", Gs1DataMatrix},
-        {2, "12345678901234567890", 9, "",
-         "list.csv, line 3: The text is too long for QR Code (1)", QrCode, "H", 1},
+        {2, "12345678901234567890", 9, "", "list.csv, line 3: The text is too long for QR Code (1)",
+         QrCode, "H", 1},
     };
     for (const auto& c : cases) {
         doc.SetSymbology(c.code);

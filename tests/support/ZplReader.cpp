@@ -1,6 +1,7 @@
 #include "support/ZplReader.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,17 @@ bool HasInk(const QImage& picture) {
         for (int x = 0; x < picture.width(); ++x)
             if (Black(picture, x, y)) return true;
     return false;
+}
+
+QImage AroundInk(const QImage& picture, int margin) {
+    QRect ink;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (Black(picture, x, y)) ink |= QRect(x, y, 1, 1);
+    QImage around(ink.size() + QSize(2 * margin, 2 * margin), QImage::Format_Grayscale8);
+    around.fill(Qt::white);
+    QPainter(&around).drawImage(QPoint(margin, margin), picture, ink);
+    return around;
 }
 
 std::vector<int> BarRuns(const QImage& picture) {

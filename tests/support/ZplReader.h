@@ -17,6 +17,9 @@ std::vector<QImage> RenderZpl(const QString& zplFile, double widthMm, double hei
 
 // Whether the picture holds any black.
 bool HasInk(const QImage& picture);
+// The part of the picture that holds black, with `margin` white pixels around it, as a scanner
+// aimed at the symbol sees it: zxing-cpp misses a small Data Matrix on a large white label.
+QImage AroundInk(const QImage& picture, int margin);
 
 // The widths of the bars and spaces that a row through the middle of the bars crosses, from the
 // first bar to the last: on a printer's dots each one is a whole number of modules.
