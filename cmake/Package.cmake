@@ -7,6 +7,9 @@ include(${CMAKE_CURRENT_LIST_DIR}/PackageDocs.cmake)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyrune)
+# One version everywhere: the package's is the project's, as are the manual pages' and
+# tallyrune-cli --version's.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vorhelm Software")
 set(CPACK_PACKAGE_CONTACT ${TALLYRUNE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TALLYRUNE_HOMEPAGE})

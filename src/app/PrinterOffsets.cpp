@@ -71,6 +71,8 @@ std::optional<double> ParseLengthWithUnit(std::string_view text) {
         if (value) return *value / unit.perInch;
         return std::nullopt;
     }
+    // Nothing is nothing in every unit.
+    if (const auto value = ParseDecimal(text); value && *value == 0) return 0.0;
     return std::nullopt;
 }
 

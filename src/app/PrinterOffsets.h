@@ -33,7 +33,7 @@ struct OffsetDots {
 OffsetDots ToDots(const PrinterOffset& offset, int dpiX, int dpiY);
 
 // One length with its unit: "1.5mm", "-0.5cm", "0.02in" (a '.' before the decimals, blanks
-// around allowed); the value in inches, or none for anything else.
+// around allowed), or a bare 0; the value in inches, or none for anything else.
 std::optional<double> ParseLengthWithUnit(std::string_view text);
 // "X,Y", each a length with its unit: the value of `tallyrune-cli --offset`.
 std::optional<PrinterOffset> ParseOffset(std::string_view text);

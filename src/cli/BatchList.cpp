@@ -34,4 +34,13 @@ std::ifstream OpenBatchList(const std::string& path) {
     return in;
 }
 
+std::uint64_t CountBatchTexts(const std::string& path) {
+    std::ifstream in = OpenBatchList(path);
+    BatchLines lines(in);
+    std::uint64_t count = 0;
+    while (lines.NextText())
+        ++count;
+    return count;
+}
+
 } // namespace cli

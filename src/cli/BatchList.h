@@ -4,6 +4,7 @@
 // line.
 
 #include <cstddef>
+#include <cstdint>
 #include <fstream>
 #include <istream>
 #include <optional>
@@ -37,5 +38,8 @@ std::vector<std::string> SplitBatchLines(std::string_view bytes);
 
 // The list file at `path`, open for reading; throws platform::Failure ("Unable to read <path>").
 std::ifstream OpenBatchList(const std::string& path);
+
+// The lines that are not empty in the list file at `path`: the files its batch writes.
+std::uint64_t CountBatchTexts(const std::string& path);
 
 } // namespace cli

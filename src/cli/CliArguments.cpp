@@ -4,20 +4,62 @@
 #include <cmath>
 
 namespace cli {
+namespace {
 
-CliArguments::CliArguments(const std::vector<std::string>& args, const OptionSpec& spec) {
+struct OptionWord {
+    std::string name;
+    std::optional<std::string> attached; // the value in the same word
+};
+
+// "--name=value" and "-oVALUE" (a one-letter option that takes a value) carry their value.
+OptionWord SplitOptionWord(const std::string& word, const OptionSpec& known) {
+    if (word.starts_with("--")) {
+        const std::size_t equals = word.find('=');
+        if (equals == std::string::npos) return {word, std::nullopt};
+        return {word.substr(0, equals), word.substr(equals + 1)};
+    }
+    const std::string letter = word.substr(0, 2);
+    if (word.size() > 2 && known.withValue.contains(letter)) return {letter, word.substr(2)};
+    return {word, std::nullopt};
+}
+
+bool IsOption(const std::string& word) {
+    return word.size() > 1 && word[0] == '-';
+}
+
+} // namespace
+
+CliArguments::CliArguments(const std::vector<std::string>& args, const OptionSpec& known) {
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (spec.flags.contains(arg)) {
-            values_[arg] = "";
-        } else if (spec.withValue.contains(arg)) {
-            if (i + 1 >= args.size()) throw UsageError("option " + arg + " needs a value");
-            values_[arg] = args[++i];
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            throw UsageError("unknown option " + arg);
-        } else {
-            positional_.push_back(arg);
+        if (args[i] == "--") {
+            positional_.insert(positional_.end(), args.begin() + static_cast<long>(i) + 1,
+                               args.end());
+            return;
         }
+        if (IsOption(args[i]))
+            TakeOption(args, i, known);
+        else
+            positional_.push_back(args[i]);
+    }
+}
+
+void CliArguments::TakeOption(const std::vector<std::string>& args, std::size_t& i,
+                              const OptionSpec& known) {
+    const auto [name, attached] = SplitOptionWord(args[i], known);
+    if (known.flags.contains(name)) {
+        if (attached) throw UsageError("option " + name + " takes no value");
+        values_[name] = "";
+    } else if (known.withValue.contains(name)) {
+        if (attached) {
+            values_[name] = *attached;
+            return;
+        }
+        if (i + 1 >= args.size()) throw UsageError("option " + name + " needs a value");
+        values_[name] = args[++i];
+    } else if ((name == "--help" || name == "-h") && !attached) {
+        throw HelpRequested();
+    } else {
+        throw UsageError("unknown option " + name);
     }
 }
 

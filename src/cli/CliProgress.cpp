@@ -1,8 +1,8 @@
 #include "cli/CliProgress.h"
 
+#include <algorithm>
 #include <csignal>
 #include <iostream>
-#include <unistd.h>
 
 namespace cli {
 namespace {
@@ -17,7 +17,8 @@ struct sigaction previousAction {};
 
 } // namespace
 
-CliProgress::CliProgress() : toTerminal_(isatty(STDERR_FILENO) != 0) {
+CliProgress::CliProgress(long long pages, bool quiet)
+    : line_("pages", static_cast<std::uint64_t>(std::max(pages, 0LL)), quiet) {
     interrupted = 0;
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
@@ -30,18 +31,20 @@ CliProgress::~CliProgress() {
 }
 
 void CliProgress::StartProgress(const std::string& printerName) {
-    if (toTerminal_) std::cerr << "Printing on " << printerName << "\n";
+    if (line_.Shown()) std::cerr << "Printing on " << printerName << "\n";
 }
 
 void CliProgress::SetPage(int page) {
     page_ = page;
-    if (toTerminal_) std::cerr << "Page " << page << "\n";
+    line_.Set(static_cast<std::uint64_t>(page));
 }
 
 bool CliProgress::CancelRequested() const {
     return interrupted != 0;
 }
 
-void CliProgress::Finish() {}
+void CliProgress::Finish() {
+    line_.Finish();
+}
 
 } // namespace cli

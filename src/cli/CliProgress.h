@@ -1,15 +1,18 @@
 #pragma once
-// Print progress on the command line: a line per page on stderr when it is a terminal, and
-// Ctrl+C asking the job to stop at the next page, as the progress window's Cancel does.
+// Print progress on the command line: the pages on one rewritten line on stderr when it is a
+// terminal (see ProgressLine), and Ctrl+C asking the job to stop at the next page, as the
+// progress window's Cancel does.
 
+#include "cli/ProgressLine.h"
 #include "print/PrintTarget.h"
 
 namespace cli {
 
 class CliProgress : public print::PrintProgress {
   public:
-    CliProgress();           // takes over SIGINT
-    ~CliProgress() override; // gives it back
+    // `pages` the job prints (0 when unknown); `quiet` shows nothing. Takes over SIGINT.
+    CliProgress(long long pages, bool quiet);
+    ~CliProgress() override; // gives SIGINT back
     CliProgress(const CliProgress&) = delete;
     CliProgress& operator=(const CliProgress&) = delete;
 
@@ -21,7 +24,7 @@ class CliProgress : public print::PrintProgress {
     int Page() const { return page_; }
 
   private:
-    bool toTerminal_;
+    ProgressLine line_;
     int page_ = 0;
 };
 

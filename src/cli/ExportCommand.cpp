@@ -1,5 +1,5 @@
-// tallyrune-cli export: one barcode to a picture file, or one per line of a list (--batch) or
-// record of a data file (--data).
+// tallyrune-cli export: one barcode to a picture file or standard output, or one per line of a
+// list (--batch) or record of a data file (--data).
 
 #include "cli/BarcodeOptions.h"
 #include "cli/BatchList.h"
@@ -7,6 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/DataOption.h"
 #include "cli/MatrixOptions.h"
+#include "cli/ProgressLine.h"
 #include "export/ExportFile.h"
 #include "export/ExportFormat.h"
 #include "export/Exporter.h"
@@ -51,6 +52,8 @@ exporting::ExportFormat OutputFormat(const CliArguments& args, const QString& ou
         if (const auto format = exporting::FormatFromName(*name)) return *format;
         throw UsageError("--format takes " + FormatNames() + ", not \"" + *name + "\"");
     }
+    if (output == QLatin1String("-"))
+        throw UsageError("-o - writes to standard output: give --format " + FormatNames());
     if (const auto format = exporting::FormatFromPath(output)) return *format;
     throw UsageError("cannot tell the format from \"" + output.toStdString() +
                      "\": give --format " + FormatNames());
@@ -102,26 +105,34 @@ void RequirePattern(const QString& pattern, const char* option) {
                             ", line " + std::to_string(number) + ": " + e.what());
 }
 
-// One file per text that `next` gives, in the lines of `file`; {n} in the pattern is its line
+// What every line of a batch shares: the options, and the files' pattern and format.
+struct BatchRun {
+    const CliArguments& args;
+    const BarcodeDefaults& defaults;
+    int jobs;
+    QString pattern;
+    exporting::ExportFormat format;
+};
+
+// One file per text that `next` gives, in the lines of `source`; {n} in the pattern is its line
 // number. The texts are shared among --jobs threads (by default one per processor); each file
 // is the same whichever thread draws it. The first text that cannot be drawn stops the batch:
 // its file is not written (an earlier one of that name stays), those of the lines before it
 // are. Returns the number of files written.
-std::size_t ExportBatch(const CliArguments& args, const BarcodeDefaults& defaults,
-                        const NextBatchLine& next, const std::string& file, int jobs,
-                        const QString& pattern, exporting::ExportFormat format) {
-    const BarcodeJob options = BarcodeOptionsFrom(args, defaults);
+std::size_t ExportBatch(const BatchRun& run, const NextBatchLine& next, const std::string& source,
+                        ProgressLine& progress) {
+    const BarcodeJob options = BarcodeOptionsFrom(run.args, run.defaults);
     std::size_t count = 0;
-    const bool verify = args.Has("--verify");
+    const bool verify = run.args.Has("--verify");
     ScanFailures failures;
     KeepFreedMemory();
     RunBatch(
         [&] {
             auto line = next();
-            count += line.has_value();
+            if (line) progress.Set(++count);
             return line;
         },
-        jobs,
+        run.jobs,
         [&](BatchItems& items) {
             // Each thread keeps its canvas, fonts and open folder from one line to the next.
             exporting::Exporter exporter;
@@ -129,63 +140,82 @@ std::size_t ExportBatch(const CliArguments& args, const BarcodeDefaults& default
             BarcodeJob job = options;
             while (const BatchLine* line = items.Next()) {
                 const QString path =
-                    QString(pattern).replace(QStringLiteral("{n}"), QString::number(line->number));
+                    QString(run.pattern)
+                        .replace(QStringLiteral("{n}"), QString::number(line->number));
                 std::optional<exporting::ExportDocument> document;
                 try {
                     SetBarcodeText(job, line->text);
                     document = ExportDocumentOf(job, path);
-                    exporter.Export(*document, job.drawing.module, job.dpi, format, path, files);
+                    exporter.Export(*document, job.drawing.module, job.dpi, run.format, path,
+                                    files);
                 } catch (const platform::WriteFailure&) {
                     throw; // it names the line's file
                 } catch (const exporting::SaveFailure&) {
                     throw;
                 } catch (const std::exception& e) {
-                    FailLine(file, line->number, e);
+                    FailLine(source, line->number, e);
                 }
                 if (!verify) continue;
                 try {
-                    VerifyWrittenFile(*document, job.drawing.module, job.dpi, format, path);
+                    VerifyWrittenFile(*document, job.drawing.module, job.dpi, run.format, path);
                 } catch (const platform::Failure& failure) {
                     failures.Add(line->number, failure.what());
                 }
             }
         });
+    progress.Finish();
     failures.Report();
     return count;
 }
 
-// A --batch list, read as the threads take its lines.
-std::size_t ExportList(const CliArguments& args, const BarcodeDefaults& defaults,
-                       const std::string& list, int jobs, const QString& pattern,
-                       exporting::ExportFormat format) {
-    std::ifstream in = OpenBatchList(list);
+// A --batch list, read as the threads take its lines; "-" is standard input. Counting the
+// lines of a file beforehand costs a reading of it, worth it only where the progress shows.
+std::size_t ExportList(const BatchRun& run, const std::string& list) {
+    const bool standardInput = list == "-";
+    const std::string name = standardInput ? "standard input" : list;
+    const bool quiet = run.args.Has("--quiet");
+    ProgressLine progress(
+        "files", !standardInput && ProgressLine::Wanted(quiet) ? CountBatchTexts(list) : 0, quiet);
+    std::ifstream file;
+    if (!standardInput) file = OpenBatchList(list);
+    std::istream& in = standardInput ? std::cin : file;
     BatchLines lines(in);
     const std::size_t count = ExportBatch(
-        args, defaults, [&] { return lines.NextText(); }, list, jobs, pattern, format);
-    if (in.bad()) throw platform::Failure("Unable to read " + list);
+        run, [&] { return lines.NextText(); }, name, progress);
+    if (in.bad()) throw platform::Failure("Unable to read " + name);
     return count;
 }
 
 // A --data file in two passes: the first refuses a file without records or with one the
 // symbology cannot carry whole, before a file is written; the threads take the second's texts.
-std::size_t ExportData(const CliArguments& args, const BarcodeDefaults& defaults,
-                       const print::MergeSource& data, int jobs, const QString& pattern,
-                       exporting::ExportFormat format) {
-    const engine::SymbologyCode symbology = SymbologyFrom(args, defaults);
+std::size_t ExportData(const BatchRun& run, const print::MergeSource& data) {
+    const engine::SymbologyCode symbology = SymbologyFrom(run.args, run.defaults);
     const print::MergeSymbol symbol{symbology,
-                                    MatrixOptionsFrom(args, symbology, defaults.options)};
+                                    MatrixOptionsFrom(run.args, symbology, run.defaults.options)};
     print::MergeInput input(data);
     const print::MergeScan scan = print::ScanMergeData(input, data, symbol, 0);
     print::RequirePrintable(scan, data);
     print::MergeTexts texts(input, data, symbol, scan.records);
+    ProgressLine progress("files", static_cast<std::uint64_t>(scan.records),
+                          run.args.Has("--quiet"));
     return ExportBatch(
-        args, defaults,
+        run,
         [&]() -> std::optional<BatchLine> {
             std::optional<print::MergeText> text = texts.Next();
             if (!text) return std::nullopt;
             return BatchLine{static_cast<std::size_t>(text->line), std::move(text->text)};
         },
-        print::SourceName(data).toStdString(), jobs, pattern, format);
+        print::SourceName(data).toStdString(), progress);
+}
+
+// -o -: the picture's bytes on standard output, with nothing else there.
+void ExportToStandardOutput(const BarcodeJob& job, exporting::ExportFormat format,
+                            std::ostream& out) {
+    const QByteArray picture = exporting::ExportBytes(ExportDocumentOf(job, QString()),
+                                                      job.drawing.module, job.dpi, format);
+    out.write(picture.constData(), picture.size());
+    out.flush();
+    if (!out) throw platform::Failure("Unable to write to standard output");
 }
 
 } // namespace
@@ -194,7 +224,7 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     OptionSpec spec = BarcodeOptionSpec();
     spec.withValue.insert({"-o", "--format", "--batch", "--jobs"});
     AddDataOptions(spec);
-    spec.flags.insert("--verify");
+    spec.flags.insert({"--verify", "--quiet"});
     const CliArguments args(words, spec);
     if (args.Positional().size() > 1) throw UsageError("export takes at most one document file");
     // A document file gives the barcode; the options given beside it override its values.
@@ -206,6 +236,9 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     if (!output || output->empty()) throw UsageError("export needs -o FILE");
     const QString path = QString::fromStdString(*output);
     const exporting::ExportFormat format = OutputFormat(args, path);
+    const bool toStandardOutput = *output == "-";
+    if (toStandardOutput && args.Has("--verify"))
+        throw UsageError("--verify reads the file back: give -o FILE");
     if (format == exporting::ExportFormat::Zpl && args.Has("--verify"))
         throw UsageError("--verify has no reader for ZPL: print a label of it to check it");
     // Text needs fonts, and so does every painter on a vector device; raster bars alone do not.
@@ -218,14 +251,16 @@ void RunExport(const Words& words, std::ostream& out, const StartGui& startGui) 
     if (data && list) throw UsageError("give only one of --batch and --data");
     if (data || list) {
         RequirePattern(path, data ? "--data" : "--batch");
-        const int jobs = args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs);
-        const std::size_t written = data ? ExportData(args, defaults, *data, jobs, path, format)
-                                         : ExportList(args, defaults, *list, jobs, path, format);
+        const BatchRun run{args, defaults,
+                           args.IntValue("--jobs", AvailableProcessors(), 1, kMaxJobs), path,
+                           format};
+        const std::size_t written = data ? ExportData(run, *data) : ExportList(run, *list);
         out << "wrote " << written << " files\n";
         return;
     }
     if (args.Has("--jobs")) throw UsageError("--jobs goes with --batch or --data");
     const BarcodeJob job = BarcodeJobFrom(args, defaults);
+    if (toStandardOutput) return ExportToStandardOutput(job, format, out);
     const exporting::ExportDocument document = ExportDocumentOf(job, path);
     exporting::Export(document, job.drawing.module, job.dpi, format, path);
     if (args.Has("--verify"))

@@ -55,7 +55,7 @@ void RunInfo(const Words& words, std::ostream& out) {
 }
 
 void RunTypes(const Words& words, std::ostream& out) {
-    if (!words.empty()) throw UsageError("types takes no arguments");
+    if (!CliArguments(words, {}).Positional().empty()) throw UsageError("types takes no arguments");
     std::vector<const engine::SymbologyInfo*> rows;
     for (const auto& row : engine::SymbologyCatalogue())
         rows.push_back(&row);

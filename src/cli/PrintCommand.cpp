@@ -104,7 +104,7 @@ void CheckFit(const CliArguments& args, print::PrintJob& job) {
 void RunPrint(const Words& words, std::ostream&) {
     OptionSpec spec{{"--pages", "--labels", "--skip", "--copies", "--module"},
                     {"--single", "--sequence", "--no-align-h", "--no-align-v", "--save-sequence",
-                     "--no-wait", "--no-wrap", "--force"}};
+                     "--no-wait", "--no-wrap", "--force", "--quiet"}};
     AddPrinterOptions(spec);
     AddDestinationOptions(spec);
     AddDataOptions(spec);
@@ -153,7 +153,7 @@ void RunPrint(const Words& words, std::ostream&) {
     if (numbered && reservation)
         reservation->Reserve(document.Sequence().SeqCurrent,
                              print::AdvancedSequence(document.Sequence(), job.SequenceTakes()));
-    CliProgress progress;
+    CliProgress progress(job.PageCount(), args.Has("--quiet"));
     job.Run(progress);
     if (progress.CancelRequested())
         throw platform::Failure("printing cancelled at page " + std::to_string(progress.Page()));

@@ -28,6 +28,7 @@ bool WritesZpl(const CliArguments& args) {
 void RequireOneDestination(const CliArguments& args) {
     if (args.Has("-o") == args.Has("--printer"))
         throw UsageError("give either -o OUT.pdf or --printer NAME");
+    RefuseStandardOutput(args);
     if (args.Has("--raw-zpl") && !args.Has("--printer"))
         throw UsageError("--raw-zpl goes with --printer QUEUE");
     if (args.Has("--raw-zpl") && args.Has("--format"))

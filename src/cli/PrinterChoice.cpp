@@ -15,6 +15,11 @@ void AddPrinterOptions(OptionSpec& spec) {
     spec.withValue.insert({"-o", "--paper", "--dpi", "--printer", "--offset"});
 }
 
+void RefuseStandardOutput(const CliArguments& args) {
+    if (args.Value("-o") == "-")
+        throw UsageError("-o - (standard output) is for export: give -o OUT.pdf");
+}
+
 std::optional<QPageSize> ChosenPage(const CliArguments& args, const QString& printer) {
     const auto name = args.Value("--paper");
     if (!name) return std::nullopt;
@@ -30,6 +35,7 @@ std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args,
     const auto printer = args.Value("--printer");
     if (output.has_value() == printer.has_value())
         throw UsageError("give either -o OUT.pdf or --printer NAME");
+    RefuseStandardOutput(args);
     const std::optional<QPageSize> paper =
         args.Has("--paper") ? ChosenPage(args, QString::fromStdString(printer.value_or(""))) : page;
     const int dpi =

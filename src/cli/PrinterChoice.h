@@ -15,11 +15,14 @@ namespace cli {
 // The option names print and testpage share.
 void AddPrinterOptions(OptionSpec& spec);
 
+// UsageError for -o -: pages go to a file or a printer; only export writes to standard output.
+void RefuseStandardOutput(const CliArguments& args);
+
 // The page --paper names (see print::PageSizeNamed; media names are `printer`'s), or none
 // without --paper. A name that is no page is a usage error.
 std::optional<QPageSize> ChosenPage(const CliArguments& args, const QString& printer);
 
-// Opens the printer the options name; exactly one of -o and --printer must be given. Without
+// Opens the printer the options name; exactly one of -o FILE and --printer must be given. Without
 // --paper, `page` or else Letter for a PDF file, the queue's own paper for a printer; without
 // --dpi, 600 dpi for a PDF file and the driver's resolution for a printer.
 std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args,

@@ -1,5 +1,6 @@
 // tallyrune-cli templates: the built-in label sheets, all of them or those a search matches.
 
+#include "cli/CliArguments.h"
 #include "cli/Commands.h"
 #include "platform/Errors.h"
 #include "print/LabelTemplateCatalogue.h"
@@ -9,8 +10,9 @@
 namespace cli {
 
 void RunTemplates(const Words& words, std::ostream& out) {
+    const CliArguments args(words, {});
     QStringList search;
-    for (const auto& word : words)
+    for (const auto& word : args.Positional())
         search << QString::fromStdString(word);
     const auto found = print::FindTemplates(print::BuiltInTemplates(), search.join(' '));
     if (found.empty())

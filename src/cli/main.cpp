@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/Commands.h"
+#include "cli/Usage.h"
 
 #include <QGuiApplication>
 
@@ -15,34 +16,6 @@
 #include <optional>
 
 namespace {
-
-constexpr const char* kUsage =
-    "usage: tallyrune-cli export [DOC.TLR] [--type NAME|CODE] [--text TEXT] [--height H]\n"
-    "                            [--unit in|cm] [--rotate 0|90|180|270] [--no-readable]\n"
-    "                            [--font FACE] [--dpi N] [--module N|auto]\n"
-    "                            [--ecc LEVEL] [--size auto|SIZE]   (two-dimensional types)\n"
-    "                            [--format bmp|jpeg|tiff|wmf|emf|png|svg|pdf|zpl] [--verify]\n"
-    "                            -o FILE\n"
-    "       tallyrune-cli export ... --batch LIST [--jobs N] -o PATTERN   (PATTERN holds {n})\n"
-    "       tallyrune-cli export ... --data FILE [--column N|NAME] [--header] [--jobs N]\n"
-    "                            -o PATTERN   (PATTERN holds {n})\n"
-    "       tallyrune-cli print DOC.TLR -o OUT.pdf|OUT.zpl [--single | --pages N | --labels N]\n"
-    "                           [--skip N] [--roll] [--format pdf|zpl]\n"
-    "                           [--sequence | --data FILE [--column N|NAME] [--header]]\n"
-    "                           [--copies N] [--module auto|screen|fit|N] [--no-align-h]\n"
-    "                           [--no-align-v] [--paper letter|a4|WxHin|WxHmm|MEDIA] [--dpi N]\n"
-    "                           [--printer NAME [--raw-zpl]]\n"
-    "                           [--save-sequence [--no-wait]] [--no-wrap] [--force]\n"
-    "                           [--offset X,Y]\n"
-    "       tallyrune-cli testpage -o OUT.pdf [--paper letter|a4] [--dpi N] [--printer NAME]\n"
-    "                              [--offset X,Y]   (X and Y in mm, cm or in: 1.5mm,-0.5mm)\n"
-    "       tallyrune-cli calibrationpage -o OUT.pdf [--paper letter|a4] [--dpi N]\n"
-    "                                     [--printer NAME] [--unit in|cm]\n"
-    "       tallyrune-cli info [DOC.TLR] [--type NAME|CODE] [--text TEXT] [--module N] [--dpi N]\n"
-    "       tallyrune-cli types\n"
-    "       tallyrune-cli templates [SEARCH]\n"
-    "--data - reads the records from standard input: one text per line, or CSV when --column\n"
-    "or --header is given. A record may hold 64 KiB, a line 1 MiB.\n";
 
 struct Command {
     const char* name;
@@ -69,6 +42,17 @@ void EnsureRuntimeDir() {
         qputenv("XDG_RUNTIME_DIR", dir);
 }
 
+// --help, -h, help [COMMAND] and --version, which need no command; none for anything else.
+std::optional<std::string> TopLevelText(const cli::Words& words) {
+    if (words[0] == "--help" || words[0] == "-h" || (words[0] == "help" && words.size() == 1))
+        return cli::GeneralUsage();
+    if (words[0] == "--version") return cli::VersionText() + "\n";
+    if (words[0] != "help") return std::nullopt;
+    const std::string usage = cli::CommandUsage(words[1]);
+    if (usage.empty()) throw cli::UsageError("unknown command " + words[1]);
+    return usage;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -86,17 +70,26 @@ int main(int argc, char** argv) {
     };
     const cli::Words words(argv + 1, argv + argc);
     try {
-        if (words.empty() || words[0] == "--help" || words[0] == "help") {
-            (words.empty() ? std::cerr : std::cout) << kUsage;
-            return words.empty() ? 2 : 0;
+        if (words.empty()) {
+            std::cerr << cli::GeneralUsage();
+            return 2;
+        }
+        if (const std::optional<std::string> text = TopLevelText(words)) {
+            std::cout << *text;
+            return 0;
         }
         for (const auto& command : kCommands)
             if (words[0] == command.name) {
                 const cli::Words rest(words.begin() + 1, words.end());
-                command.run({words[0], rest, std::cout, startGui, argv});
+                try {
+                    command.run({words[0], rest, std::cout, startGui, argv});
+                } catch (const cli::HelpRequested&) {
+                    std::cout << cli::CommandUsage(command.name);
+                }
                 return 0;
             }
-        throw cli::UsageError("unknown command " + words[0]);
+        throw cli::UsageError((words[0].starts_with('-') ? "unknown option " : "unknown command ") +
+                              words[0]);
     } catch (const cli::UsageError& e) {
         std::cerr << "tallyrune-cli: " << e.what() << "\n";
         return 2;

@@ -70,20 +70,28 @@ void Exporter::Export(const ExportDocument& document, int module, int dpi, Expor
 void Exporter::Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
                       const QString& path, platform::AtomicWriter& files) {
     format = WrittenFormat(format, path);
+    const QByteArray file = Encoded(document, module, dpi, format);
+    WriteExportFile(files, path, file, InfoOf(format).kind == PictureKind::Raster);
+}
+
+QByteArray Exporter::Encoded(const ExportDocument& document, int module, int dpi,
+                             ExportFormat format) {
     const PictureGeometry picture = PictureFor(document, module, dpi);
     CheckPicture(picture, format);
-    QByteArray file;
     try {
-        file = Encode(document, picture, format);
+        return Encode(document, picture, format);
     } catch (const std::bad_alloc&) {
         ThrowOutOfMemory(picture.size);
     }
-    WriteExportFile(files, path, file, InfoOf(format).kind == PictureKind::Raster);
 }
 
 void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
             const QString& path) {
     Exporter().Export(document, module, dpi, format, path);
+}
+
+QByteArray ExportBytes(const ExportDocument& document, int module, int dpi, ExportFormat format) {
+    return Exporter().Encoded(document, module, dpi, format);
 }
 
 } // namespace exporting

@@ -32,6 +32,9 @@ class Exporter {
     // The same through `files`, which a batch keeps from one picture to the next.
     void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
                 const QString& path, platform::AtomicWriter& files);
+    // The bytes Export writes for `format` itself, for a picture that goes elsewhere than a
+    // file; the same failures as Export's until they are written.
+    QByteArray Encoded(const ExportDocument& document, int module, int dpi, ExportFormat format);
 
   private:
     QByteArray Encode(const ExportDocument& document, const PictureGeometry& picture,
@@ -43,5 +46,7 @@ class Exporter {
 // One export with a canvas of its own.
 void Export(const ExportDocument& document, int module, int dpi, ExportFormat format,
             const QString& path);
+// One picture's bytes, as Exporter::Encoded.
+QByteArray ExportBytes(const ExportDocument& document, int module, int dpi, ExportFormat format);
 
 } // namespace exporting

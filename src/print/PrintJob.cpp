@@ -170,6 +170,17 @@ PrintJob::Grid PrintJob::LabelGrid() const {
     return {metrics_.Rows, metrics_.Columns, ClampSkip(options_.Skip(), metrics_.LabelsPerPage)};
 }
 
+// A range of labels fills the first page after the skip, then whole pages.
+long long PrintJob::PageCount() const {
+    if (range_ == PrintRange::Single) return 1;
+    if (range_ == PrintRange::Pages) return options_.Pages;
+    const Grid grid = LabelGrid();
+    const long long perPage = static_cast<long long>(grid.rows) * grid.columns;
+    const long long onFirst = perPage - grid.skip;
+    if (perPage <= 0 || labelCount_ <= onFirst) return 1;
+    return 1 + (labelCount_ - onFirst + perPage - 1) / perPage;
+}
+
 void PrintJob::Run(PrintProgress& progress) {
     Check();
     const Grid grid = LabelGrid();

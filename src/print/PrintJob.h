@@ -72,6 +72,8 @@ class PrintJob {
     std::optional<std::string> FitFault() const;
     // The sequence numbers the job takes (1 for "Single").
     long long SequenceTakes() const { return TextsTaken(LabelGrid()); }
+    // The pages the job prints when it is not cancelled.
+    long long PageCount() const;
     // The module width of every label, in printer dots.
     int ModuleDots() const { return module_; }
     // Check, then prints: StartProgress, SetPage(1) and a SetPage for every further page

@@ -21,8 +21,11 @@ TEST(PrinterOffsets, OffsetTextsReadAsInches) {
         {"1.5mm,-0.5mm", PrinterOffset{1.5 * kMm, -0.5 * kMm}},
         {"0.15cm,+2in", PrinterOffset{1.5 * kMm, 2.0}},
         {" -.5in , 0mm ", PrinterOffset{-0.5, 0.0}},
+        {"1.5mm,0", PrinterOffset{1.5 * kMm, 0.0}}, // zero needs no unit
+        {"-0.0,2in", PrinterOffset{0.0, 2.0}},
         {"1.5mm", std::nullopt},         // one length
         {"1.5,2mm", std::nullopt},       // no unit
+        {"2mm,0.01", std::nullopt},      // no unit, however small
         {"1,5mm,2mm", std::nullopt},     // a decimal comma
         {"1.5pt,2mm", std::nullopt},     // another unit
         {"1e1mm,2mm", std::nullopt},     // an exponent

@@ -1,5 +1,6 @@
-// The command line: any words parse or give a usage error, and the barcode options either make
-// a drawing that is filtered and sized within limits or fail with the system's own errors.
+// The command line: any words parse, ask for help or give a usage error, and the barcode options
+// either make a drawing that is filtered and sized within limits or fail with the system's own
+// errors.
 
 #include "FuzzCheck.h"
 #include "cli/BarcodeOptions.h"
@@ -55,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!d.text.empty() && d.text == engine::FilterBarcodeText(d.code, d.text));
         FUZZ_CHECK(d.height >= 1 && d.module >= 1 && job.dpi >= 1);
     } catch (const cli::UsageError&) {
+    } catch (const cli::HelpRequested&) {
     } catch (const platform::Failure&) {
     }
     return 0;

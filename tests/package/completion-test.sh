@@ -16,8 +16,10 @@ source "$completion"
 # The candidates for the command line, completed at its end.
 candidates() {
     COMP_LINE=$1 COMP_POINT=${#1}
-    # Words as bash splits them: at blanks, but not at a blank with a backslash before it.
+    # Words as bash splits them: at blanks, but not at a blank with a backslash before it, and
+    # "=" a word of its own.
     local line=${1//\\ /$'\x01'}
+    line=${line//=/ = }
     read -ra COMP_WORDS <<<"$line"
     COMP_WORDS=("${COMP_WORDS[@]//$'\x01'/\\ }")
     [[ $1 == *" " ]] && COMP_WORDS+=("")
@@ -31,15 +33,23 @@ cd "$work"
 failures=0
 while IFS='>' read -r line expected; do
     line=${line%"${line##*[! ]}"} expected=${expected#"${expected%%[! ]*}"}
-    [[ $line == *" ''" ]] && line="${line%\'\'}" # '' is the empty word at the end
+    [[ $line == *[\ =]"''" ]] && line="${line%\'\'}" # '' is the empty word at the end
     got=$(candidates "$line")
     if [[ $got != "$expected" ]]; then
         echo "FAILED: \"$line\" offers \"$got\", not \"$expected\""
         failures=$((failures + 1))
     fi
 done <<'TABLE'
-tallyrune-cli ''            > --help|calibrationpage|export|info|print|templates|testpage|types
+tallyrune-cli ''            > --help|--version|calibrationpage|export|help|info|print|templates|testpage|types
 tallyrune-cli te               > templates|testpage
+tallyrune-cli help te          > templates|testpage
+tallyrune-cli types --h        > --help
+tallyrune-cli export --qu      > --quiet
+tallyrune-cli print --r        > --raw-zpl|--roll
+tallyrune-cli export --type=EAN > EAN 128|EAN 13|EAN 8
+tallyrune-cli print x.tlr --format='' > pdf|zpl
+tallyrune-cli export --no-readable='' > 
+tallyrune-cli export -- ''     > OLD.TLR|doc.tlr|labels
 tallyrune-cli export --jo      > --jobs
 tallyrune-cli export --ve      > --verify
 tallyrune-cli print --no-w     > --no-wait|--no-wrap
