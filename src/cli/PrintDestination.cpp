@@ -73,9 +73,12 @@ void PrintDestination::OpenZpl(const CliArguments& args, const QPageSize& page) 
     print::ReadPageCapabilities(layout_, dpi_, metrics);
     const QSize dots(metrics.PhysicalWidth, metrics.PhysicalHeight);
     const auto queue = args.Value("--printer");
-    target_ = std::make_unique<print::ZplTarget>(
+    auto target = std::make_unique<print::ZplTarget>(
         dots, queue ? print::ZplSink::RawQueue : print::ZplSink::File,
         QString::fromStdString(queue ? *queue : *args.Value("-o")));
+    // A ZPL printer keeps no offset of ours: only one given here moves the labels.
+    target->SetOffset(app::ToDots(GivenOffset(args).value_or(app::PrinterOffset{}), dpi_, dpi_));
+    target_ = std::move(target);
 }
 
 void PrintDestination::Refresh(const app::LabelSheet& sheet, app::PrinterMetrics& metrics,

@@ -46,13 +46,17 @@ std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args,
     return print::OpenNamedPrinter(*printer, paper, args.Has("--dpi") ? dpi : 0);
 }
 
+std::optional<app::PrinterOffset> GivenOffset(const CliArguments& args) {
+    const auto given = args.Value("--offset");
+    if (!given) return std::nullopt;
+    if (const auto offset = app::ParseOffset(*given)) return *offset;
+    throw UsageError("--offset takes X,Y, each with a unit mm, cm or in (e.g. 1.5mm,-0.5mm), "
+                     "not \"" +
+                     *given + "\"");
+}
+
 app::PrinterOffset ChosenOffset(const CliArguments& args, const QPrinter& printer) {
-    if (const auto given = args.Value("--offset")) {
-        if (const auto offset = app::ParseOffset(*given)) return *offset;
-        throw UsageError("--offset takes X,Y, each with a unit mm, cm or in (e.g. 1.5mm,-0.5mm), "
-                         "not \"" +
-                         *given + "\"");
-    }
+    if (const auto given = GivenOffset(args)) return *given;
     platform::Registry registry;
     const platform::RegKey settings =
         registry.OpenKey(platform::RegRoot::CurrentUser,

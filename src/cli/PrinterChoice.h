@@ -28,6 +28,8 @@ std::optional<QPageSize> ChosenPage(const CliArguments& args, const QString& pri
 std::unique_ptr<QPrinter> OpenChosenPrinter(const CliArguments& args,
                                             const std::optional<QPageSize>& page = std::nullopt);
 
+// --offset X,Y when given; UsageError when it does not read.
+std::optional<app::PrinterOffset> GivenOffset(const CliArguments& args);
 // --offset X,Y, or else the offset the settings keep for `printer` (none when there are no
 // settings); the settings are only read.
 app::PrinterOffset ChosenOffset(const CliArguments& args, const QPrinter& printer);

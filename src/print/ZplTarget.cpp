@@ -44,14 +44,18 @@ void ZplTarget::BeginDocument(const std::string& title) {
     if (output_) throw std::logic_error("ZplTarget: a document is already open");
     title_ = title;
     output_ = std::make_unique<Output>(sink_, destination_);
-    picture_.emplace(LabelCell{0, 0, page_.width(), page_.height()});
-    picture_->SetFontFace(face_);
+    StartLabel();
 }
 
 void ZplTarget::NewPage() {
     RequireOpen();
     WritePage();
-    picture_.emplace(LabelCell{0, 0, page_.width(), page_.height()});
+    StartLabel();
+}
+
+// A fresh label picture whose origin lies `shift_` into it.
+void ZplTarget::StartLabel() {
+    picture_.emplace(LabelCell{-shift_.x, -shift_.y, page_.width(), page_.height()});
     picture_->SetFontFace(face_);
 }
 

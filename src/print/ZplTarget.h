@@ -5,6 +5,7 @@
 // new file (beside the ZPL file, or a spool file for the queue) that only a finished job puts in
 // place or sends; an aborted or failed job leaves nothing.
 
+#include "app/PrinterOffsets.h"
 #include "print/LabelFit.h"
 #include "print/PrintTarget.h"
 
@@ -34,6 +35,8 @@ class ZplTarget : public PrintTarget {
     void SetClip(const LabelCell& cell) override;
     void ClearClip() override;
     engine::Surface& Surface() override;
+    // Moves everything drawn on each label by `shift` dots (right and down when positive).
+    void SetOffset(const app::OffsetDots& shift) { shift_ = shift; }
     void SetFontFace(const std::string& face) override;
     // Puts the file in place, or sends the spool file to the queue as application/vnd.cups-raw.
     void EndDocument() override;
@@ -42,6 +45,7 @@ class ZplTarget : public PrintTarget {
   private:
     struct Output;
     void WritePage();
+    void StartLabel();
     void RequireOpen() const;
 
     QSize page_;
@@ -49,6 +53,7 @@ class ZplTarget : public PrintTarget {
     QString destination_;
     std::string title_;
     std::string face_;
+    app::OffsetDots shift_;
     std::unique_ptr<Output> output_;              // while a document is open
     std::optional<PicturePrintTarget> picture_;   // the page being drawn
 };

@@ -109,6 +109,24 @@ TEST_F(LabelPrinterCli, LabelDriversPrintOneLabelAPage) {
     ExpectSerials(cups->FilePath("Zebra.out"));
 }
 
+// --offset moves what each label shows by whole dots: 2 mm right and 1 mm down are 16 and 8.
+TEST_F(LabelPrinterCli, OffsetMovesTheZplLabels) {
+    QRect ink[2];
+    const QString offsets[] = {"0,0", "2mm,1mm"};
+    for (int i = 0; i < 2; ++i) {
+        const QString zpl = dir.filePath(QString("moved%1.zpl").arg(i));
+        const CliRun run = RunCli({"print", document, "--roll", "--labels", "1", "--paper",
+                                   "2x1in", "--offset", offsets[i], "-o", zpl});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const auto labels =
+            testing_support::RenderZpl(zpl, kWidthMm, kHeightMm, kDotsPerMm, dir.path());
+        ASSERT_EQ(labels.size(), 1u);
+        ink[i] = testing_support::InkBounds(labels[0]);
+    }
+    ASSERT_FALSE(ink[0].isEmpty());
+    EXPECT_EQ(ink[1], ink[0].translated(16, 8));
+}
+
 // Our own ZPL, to a file and to a raw queue byte for byte, and one exported label of a linear
 // and of two two-dimensional symbologies.
 TEST_F(LabelPrinterCli, DirectZplReadsBackDotForDot) {

@@ -55,11 +55,16 @@ bool HasInk(const QImage& picture) {
     return false;
 }
 
-QImage AroundInk(const QImage& picture, int margin) {
+QRect InkBounds(const QImage& picture) {
     QRect ink;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             if (Black(picture, x, y)) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+QImage AroundInk(const QImage& picture, int margin) {
+    const QRect ink = InkBounds(picture);
     QImage around(ink.size() + QSize(2 * margin, 2 * margin), QImage::Format_Grayscale8);
     around.fill(Qt::white);
     QPainter(&around).drawImage(QPoint(margin, margin), picture, ink);

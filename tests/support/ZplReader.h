@@ -3,6 +3,7 @@
 // what a thermal printer's dots must show: bars that are whole modules wide.
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 #include <vector>
@@ -17,6 +18,8 @@ std::vector<QImage> RenderZpl(const QString& zplFile, double widthMm, double hei
 
 // Whether the picture holds any black.
 bool HasInk(const QImage& picture);
+// The smallest rectangle around the picture's black; empty for none.
+QRect InkBounds(const QImage& picture);
 // The part of the picture that holds black, with `margin` white pixels around it, as a scanner
 // aimed at the symbol sees it: zxing-cpp misses a small Data Matrix on a large white label.
 QImage AroundInk(const QImage& picture, int margin);
