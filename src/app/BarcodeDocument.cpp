@@ -48,6 +48,16 @@ PicturePlan PlanPicture(int scale, int lengthAtOnePixel, long long across) {
     return plan;
 }
 
+// What choosing a symbology changes: the text keeps what the new one carries, and the level and
+// size start at their usual.
+struct SymbolChoice {
+    engine::SymbologyCode code;
+    std::string text;
+    engine::SymbolOptions options;
+
+    bool operator==(const SymbolChoice&) const = default;
+};
+
 int AcrossBars(QSize client, std::uint8_t rotation) {
     return engine::AdvancesAlongY(DrawnOrientation(rotation)) ? client.width() : client.height();
 }
@@ -74,50 +84,104 @@ BarcodeDocument::BarcodeDocument(const app::PrinterMetrics& metrics, engine::Uni
     : QObject(parent), metrics_(metrics), unit_(unit), bitmap_(WhitePicture(QSize(1, 1))),
       labels_(sheet), font_(QStringLiteral("Courier New"), 8) {
     unchanged_ = Record();
+    // An undo or redo ends a run: typing after it never merges into the step before.
+    connect(&history_, &QUndoStack::indexChanged, this, [this] {
+        if (!pushing_) EndEdit();
+    });
     Refresh();
+}
+
+template <class Value, class Put>
+void BarcodeDocument::Change(const char* what, const Value& before, Value after, Put put,
+                             EditRun run) {
+    if (after == before) return;
+    if (!recording_) return put(after);
+    if (step_ && !stepOpen_) {
+        history_.beginMacro(*step_);
+        stepOpen_ = true;
+    }
+    const QScopedValueRollback pushing(pushing_, true);
+    history_.push(new ValueCommand<Value>(QString::fromLatin1(what), before, std::move(after),
+                                          std::move(put), MergeRunOf(run)));
+}
+
+template <class Value>
+void BarcodeDocument::ChangeField(const char* what, Value BarcodeDocument::*field, Value value,
+                                  bool redraws, EditRun run) {
+    Change(
+        what, this->*field, std::move(value),
+        [this, field, redraws](const Value& stored) {
+            this->*field = stored;
+            redraws ? Refresh() : NoteChanges();
+        },
+        run);
+}
+
+MergeRun BarcodeDocument::MergeRunOf(EditRun run) {
+    if (run == EditRun::None) return {};
+    const auto now = clock_();
+    if (now - lastRunChange_ >= kEditPause) EndEdit();
+    lastRunChange_ = now;
+    return {static_cast<int>(run), run_};
+}
+
+void BarcodeDocument::BeginStep(const QString& text) {
+    step_ = text;
+}
+
+void BarcodeDocument::EndStep() {
+    if (stepOpen_) history_.endMacro();
+    stepOpen_ = false;
+    step_.reset();
 }
 
 void BarcodeDocument::SetSymbology(engine::SymbologyCode code) {
     // One symbology's level and size mean nothing to another: the new one starts at its usual.
-    if (code != symbology_) options_ = {};
-    symbology_ = code;
-    text_ = engine::FilterBarcodeText(code, text_);
-    Refresh();
+    const SymbolChoice chosen{code, engine::FilterBarcodeText(code, text_),
+                              code != symbology_ ? engine::SymbolOptions{} : options_};
+    Change("Barcode Type", SymbolChoice{symbology_, text_, options_}, chosen,
+           [this](const SymbolChoice& choice) {
+               symbology_ = choice.code;
+               text_ = choice.text;
+               options_ = choice.options;
+               Refresh();
+           });
 }
 
 void BarcodeDocument::SetBarcodeText(std::string_view text) {
-    text_ = engine::FilterBarcodeText(symbology_, text);
-    Refresh();
+    ChangeField("Text", &BarcodeDocument::text_, engine::FilterBarcodeText(symbology_, text), true,
+                EditRun::Typing);
 }
 
 void BarcodeDocument::SetBarHeight(double height) {
-    barHeight_ = height;
-    Refresh();
+    ChangeField("Bar Height", &BarcodeDocument::barHeight_, height, true);
 }
 
 void BarcodeDocument::SetScale(int scale) {
-    scale_ = scale;
-    Refresh();
+    ChangeField("Scale", &BarcodeDocument::scale_, scale, true);
 }
 
 void BarcodeDocument::SetInterpret(bool interpret) {
-    interpret_ = interpret;
-    Refresh();
+    ChangeField("Readable Text", &BarcodeDocument::interpret_, interpret, true);
 }
 
 void BarcodeDocument::SetRotation(std::uint8_t rotation) {
-    rotation_ = rotation;
-    Refresh();
+    ChangeField("Rotation", &BarcodeDocument::rotation_, rotation, true);
 }
 
 void BarcodeDocument::SetEccLevel(std::string_view level) {
-    options_.ecc = level;
-    Refresh();
+    ChangeField("Error Correction", &BarcodeDocument::options_,
+                engine::SymbolOptions{std::string(level), options_.size}, true);
 }
 
 void BarcodeDocument::SetSymbolSize(int size) {
-    options_.size = size;
-    Refresh();
+    ChangeField("Symbol Size", &BarcodeDocument::options_,
+                engine::SymbolOptions{options_.ecc, size}, true);
+}
+
+// Drawn again: the same height in another unit is another picture.
+void BarcodeDocument::SetBarUnit(engine::Unit unit) {
+    ChangeField("Unit", &BarcodeDocument::unit_, unit, true);
 }
 
 std::string BarcodeDocument::EncodingProblem() const {
@@ -140,34 +204,31 @@ void BarcodeDocument::Refresh() {
 }
 
 void BarcodeDocument::SetAutoSize(bool autoSize) {
-    autoSize_ = autoSize;
-    NoteChanges();
+    ChangeField("Auto Size", &BarcodeDocument::autoSize_, autoSize, false);
 }
 
 void BarcodeDocument::SetBarWidth(double mils) {
-    barWidth_ = mils;
-    NoteChanges();
+    ChangeField("Bar Width", &BarcodeDocument::barWidth_, mils, false);
 }
 
 void BarcodeDocument::SetSequence(const app::SequenceSettings& sequence) {
-    sequence_ = sequence;
-    NoteChanges();
+    ChangeField("Sequence", &BarcodeDocument::sequence_, sequence, false);
 }
 
 void BarcodeDocument::SetLabels(const app::LabelSheet& labels) {
-    labels_ = labels;
-    NoteChanges();
+    ChangeField("Label Settings", &BarcodeDocument::labels_, labels, false);
 }
 
 void BarcodeDocument::SetBarcodeFont(const QFont& font) {
-    font_ = font;
-    Refresh();
+    ChangeField("Font", &BarcodeDocument::font_, font, true);
 }
 
 void BarcodeDocument::NoteChanges() {
-    if (modified_ || Record() == unchanged_) return;
-    modified_ = true;
-    emit modifiedChanged(true);
+    if (!recording_ && Record() != unchanged_) modified_ = true;
+    const bool modified = Modified();
+    if (modified == toldModified_) return;
+    toldModified_ = modified;
+    emit modifiedChanged(modified);
 }
 
 bool BarcodeDocument::Modified() const {
@@ -176,9 +237,9 @@ bool BarcodeDocument::Modified() const {
 
 void BarcodeDocument::ClearModified() {
     unchanged_ = Record();
-    if (!modified_) return;
     modified_ = false;
-    emit modifiedChanged(false);
+    history_.setClean();
+    NoteChanges();
 }
 
 // Unbounded here; PlanPicture fits it into the picture's limits.
@@ -242,7 +303,7 @@ bool BarcodeDocument::ResizeClient(QSize client) {
     const auto height =
         BarHeightForClientSize(client, rotation_, scale_, unit_, metrics_.ScreenDpiY);
     if (!height) return false;
-    SetBarHeight(*height);
+    ChangeField("Bar Height", &BarcodeDocument::barHeight_, *height, true, EditRun::Dragging);
     return true;
 }
 
@@ -307,6 +368,7 @@ void BarcodeDocument::Open(const QString& path, const DocumentRecord& record) {
     fileName_ = path;
     stamp_ = StampOf(path);
     Restore(record);
+    history_.clear();
     ClearModified();
     SetFileName(path);
     Refresh();

@@ -1,6 +1,7 @@
 #pragma once
-// One open barcode design: its values, its picture at screen resolution and its file. The
-// document window shows it; the toolbar writes into it through the setters, which redraw.
+// One open barcode design: its values, its picture at screen resolution, its file and the
+// history of its changes. The document window shows it; the toolbar writes into it through the
+// setters, which redraw, and undoes through its history.
 
 #include "app/DiskStamp.h"
 #include "app/DocumentFile.h"
@@ -8,6 +9,7 @@
 #include "app/OpenedDocument.h"
 #include "app/PrinterMetrics.h"
 #include "app/SequenceSettings.h"
+#include "app/ValueCommand.h"
 #include "engine/Symbology.h"
 #include "engine/Units.h"
 #include "platform/Errors.h"
@@ -18,8 +20,11 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QUndoStack>
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -47,6 +52,9 @@ inline engine::Orientation DrawnOrientation(std::uint8_t rotation) {
     return rotation <= 3 ? static_cast<engine::Orientation>(rotation) : engine::Orientation::Deg0;
 }
 
+// Keys typed, or border drags, closer together than this make one undo step.
+inline constexpr std::chrono::milliseconds kEditPause{1000};
+
 // What saving does when another program changed the document's file since it was read or
 // written: ask (throw ChangedOnDisk), take the file's sequence number, or write over it.
 enum class DiskChange { Ask, TakeFileSequence, Overwrite };
@@ -67,7 +75,9 @@ class BarcodeDocument : public QObject {
     BarcodeDocument(const app::PrinterMetrics& metrics, engine::Unit unit,
                     const app::LabelSheet& sheet, QObject* parent = nullptr);
 
-    // Each setter stores its value, then calls Refresh.
+    // Each setter of a value the file keeps, and of the font, is one step of History when it
+    // changes the value (else it does nothing): it stores the value, then calls Refresh or, where
+    // said, only notes the change. Undo and redo store the other value the same way.
     // Also re-filters the stored text; another symbology takes the usual ECC level and size.
     void SetSymbology(engine::SymbologyCode code);
     void SetBarcodeText(std::string_view text);    // stores what the symbology keeps of it
@@ -80,9 +90,9 @@ class BarcodeDocument : public QObject {
     void SetEccLevel(std::string_view level);
     void SetSymbolSize(int size);
 
-    // The unit of BarHeight; nothing is converted or redrawn (the main window converts the
-    // height and calls SetBarHeight).
-    void SetBarUnit(engine::Unit unit) { unit_ = unit; }
+    // The unit of BarHeight; nothing is converted (the main window converts the height and
+    // calls SetBarHeight, both in one HistoryStep).
+    void SetBarUnit(engine::Unit unit);
     // While set, Refresh does not render.
     void SetSuspended(bool suspended) { suspended_ = suspended; }
     // Stores the path and makes its file-name part the caption; does not refresh.
@@ -108,8 +118,8 @@ class BarcodeDocument : public QObject {
     bool Suspended() const { return suspended_; }
     bool Redrawing() const { return redrawing_; }
 
-    // The values the print, sequence and label dialogs set: the picture stays as it is; a value
-    // that differs from the file's marks the document modified.
+    // The values the print, sequence and label dialogs set: the picture stays as it is (no
+    // Refresh).
     void SetAutoSize(bool autoSize);
     void SetBarWidth(double mils);
     void SetSequence(const app::SequenceSettings& sequence);
@@ -178,20 +188,49 @@ class BarcodeDocument : public QObject {
     // Every value that the file keeps, as stored.
     DocumentRecord Record() const;
 
-    // Whether a value the file keeps changed since the document was filled, saved or opened
-    // (values the dialogs write directly count as soon as they differ).
+    // Whether a value the file keeps differs from what the document was filled with, saved or
+    // opened with: undoing back to that state clears the mark, undoing past it sets it again. A
+    // change made outside the history keeps the mark until saved, even when changed back.
     bool Modified() const;
-    // Takes the current values as the unchanged ones; saving and opening do it themselves,
-    // NewDocument once it has filled the document.
+    // Takes the current values as the unchanged ones and the history's current step as the
+    // clean one; saving does it itself, NewDocument once it has filled the document. Opening
+    // also forgets the history.
     void ClearModified();
+
+    // The user's changes, undone and redone by the main window's Edit menu.
+    QUndoStack& History() { return history_; }
+    // Ends a run of typing or dragging (the text box lost the focus): the next change starts a
+    // step of its own. Undo and redo end the run too.
+    void EndEdit() { ++run_; }
+    // Where the pauses between changes are measured; a test sets its own.
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+    // While false, the setters change the values at once, outside the history: the program's
+    // own changes (a new document being filled, a print taking sequence numbers). Such a change
+    // marks the document modified until saved. See OutsideHistory.
+    void SetRecording(bool recording) { recording_ = recording; }
+    bool Recording() const { return recording_; }
+    // The changes between the two make one step named `text`; none when nothing changed. See
+    // HistoryStep.
+    void BeginStep(const QString& text);
+    void EndStep();
 
   signals:
     void rendered();                           // the picture changed: the window refits
     void captionChanged(const QString& title); // from SetFileName
     void hintChanged(const QString& hint);     // from Refresh
-    void modifiedChanged(bool modified);       // from Refresh, ClearModified, saving, opening
+    void modifiedChanged(bool modified);       // whenever Modified() changes
 
   private:
+    // Which changes merge into one step: the keys typed, or a border's drag, before a pause.
+    enum class EditRun { None, Typing, Dragging };
+    template <class Value, class Put>
+    void Change(const char* what, const Value& before, Value after, Put put,
+                EditRun run = EditRun::None);
+    template <class Value>
+    void ChangeField(const char* what, Value BarcodeDocument::*field, Value value, bool redraws,
+                     EditRun run = EditRun::None);
+    MergeRun MergeRunOf(EditRun run);
     void Restore(const DocumentRecord& record);
     void NoteChanges();
     long long BarHeightPixels(int scale) const;
@@ -218,24 +257,55 @@ class BarcodeDocument : public QObject {
     bool redrawing_ = false;
     DocumentRecord unchanged_; // the values when last filled, saved or opened
     DiskStamp stamp_;          // the file when last read or written
-    bool modified_ = false;
+    bool modified_ = false;    // changed outside the history since filled, saved or opened
+    bool toldModified_ = false; // what modifiedChanged said last
+    bool recording_ = true;
+    bool pushing_ = false;
+    std::optional<QString> step_; // the name of the step being gathered
+    bool stepOpen_ = false;       // its macro was begun
+    Clock clock_ = [] { return std::chrono::steady_clock::now(); };
+    std::chrono::steady_clock::time_point lastRunChange_;
+    int run_ = 0;
+    QUndoStack history_; // last: gone first, while what its signals reach still lives
 };
 
-// Holds a document's drawing off while it lives (Refresh then draws nothing) and puts the
-// previous state back on every path.
-class ScopedSuspension {
+// Sets one of a document's switches while it lives and puts the previous state back on every
+// path.
+template <bool (BarcodeDocument::*Get)() const, void (BarcodeDocument::*Set)(bool), bool During>
+class ScopedDocumentSwitch {
   public:
-    explicit ScopedSuspension(BarcodeDocument& document)
-        : document_(document), was_(document.Suspended()) {
-        document_.SetSuspended(true);
+    explicit ScopedDocumentSwitch(BarcodeDocument& document)
+        : document_(document), was_((document.*Get)()) {
+        (document_.*Set)(During);
     }
-    ~ScopedSuspension() { document_.SetSuspended(was_); }
-    ScopedSuspension(const ScopedSuspension&) = delete;
-    ScopedSuspension& operator=(const ScopedSuspension&) = delete;
+    ~ScopedDocumentSwitch() { (document_.*Set)(was_); }
+    ScopedDocumentSwitch(const ScopedDocumentSwitch&) = delete;
+    ScopedDocumentSwitch& operator=(const ScopedDocumentSwitch&) = delete;
 
   private:
     BarcodeDocument& document_;
     bool was_;
+};
+
+// Holds a document's drawing off (Refresh then draws nothing).
+using ScopedSuspension =
+    ScopedDocumentSwitch<&BarcodeDocument::Suspended, &BarcodeDocument::SetSuspended, true>;
+// The program's own changes, which the user cannot undo.
+using OutsideHistory =
+    ScopedDocumentSwitch<&BarcodeDocument::Recording, &BarcodeDocument::SetRecording, false>;
+
+// The user's changes while it lives make one undo step.
+class HistoryStep {
+  public:
+    HistoryStep(BarcodeDocument& document, const QString& text) : document_(document) {
+        document_.BeginStep(text);
+    }
+    ~HistoryStep() { document_.EndStep(); }
+    HistoryStep(const HistoryStep&) = delete;
+    HistoryStep& operator=(const HistoryStep&) = delete;
+
+  private:
+    BarcodeDocument& document_;
 };
 
 } // namespace app

@@ -236,6 +236,7 @@ std::string PrintJob::TakeText() {
     if (!options_.UseData) {
         app::SequenceSettings sequence = document_.Sequence();
         std::string text = NextLabelText(options_, sequence);
+        const app::OutsideHistory taken(document_); // numbers printed are not given back by undo
         document_.SetSequence(sequence);
         return text;
     }

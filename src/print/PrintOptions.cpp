@@ -44,6 +44,7 @@ void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings&
     Width = document.AutoSize() ? BarWidthChoice::AutoSize : BarWidthChoice::None;
     const int dpi = metrics.PrinterDpiX;
     const double mils = document.BarWidth();
+    const app::OutsideHistory fitted(document); // to the printer's dots: no change of the user's
     document.SetBarWidth(DotsToMils(engine::MilsToDots(dpi, mils), dpi, mils));
     // The sheet is laid out before the custom width is read, so a PrintScale still 0 shows
     // as the 10 mils that the layout puts in its place.
@@ -62,6 +63,7 @@ void PrintOptions::LoadOptions(app::BarcodeDocument& document, app::AppSettings&
 
 void PrintOptions::StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
                                 const app::PrinterMetrics& metrics) const {
+    const app::HistoryStep step(document, QStringLiteral("Print Settings"));
     app::SequenceSettings sequence = document.Sequence();
     sequence.SeqUse = UseSequence;
     document.SetSequence(sequence);

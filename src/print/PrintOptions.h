@@ -92,8 +92,8 @@ class PrintOptions {
     // lays it out.
     void LoadOptions(app::BarcodeDocument& document, app::AppSettings& settings,
                      app::PrinterMetrics& metrics);
-    // Writes the choices back (on "&Ok"): SeqUse, AutoSize and BarWidth into the document,
-    // the print settings into `settings`.
+    // Writes the choices back (on "&Ok"): SeqUse, AutoSize and BarWidth into the document, as
+    // one undo step, the print settings into `settings`.
     void StoreOptions(app::BarcodeDocument& document, app::AppSettings& settings,
                       const app::PrinterMetrics& metrics) const;
 

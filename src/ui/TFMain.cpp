@@ -31,6 +31,7 @@
 #include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QSignalBlocker>
+#include <QUndoGroup>
 
 #include <algorithm>
 #include <array>
@@ -65,6 +66,7 @@ TFMain::TFMain(ui::AppState& state, QStringList arguments, QWidget* parent)
     ui_->setupUi(this);
     SetUpControls();
     ConnectCommands();
+    SetUpHistory();
     ConnectToolbar();
 
     ui_->eHeight->setText(app::FormatSize(0.5, decimal_));
@@ -107,9 +109,10 @@ void TFMain::SetUpControls() {
     units->addAction(ui_->miImperial);
 
     // The window's shortcuts work whatever edit has the focus.
-    const QList<QAction*> shortcuts = {ui_->acNew,    ui_->acOpen,  ui_->acSave,
-                                       ui_->acExport, ui_->acPrint, ui_->acCopy,
-                                       ui_->miClose,  ui_->miPaste, ui_->miHelp};
+    // Undo and Redo ask the focused box first (StepHistory).
+    const QList<QAction*> shortcuts = {ui_->acNew,   ui_->acOpen,  ui_->acSave, ui_->acExport,
+                                       ui_->acPrint, ui_->acCopy,  ui_->acUndo, ui_->acRedo,
+                                       ui_->miClose, ui_->miPaste, ui_->miHelp};
     auto* shortcutsFirst = new ActionShortcutsFirst(shortcuts, this);
     for (QLineEdit* edit : {ui_->eText, ui_->eHeight, ui_->eWidth, ui_->eFont})
         edit->installEventFilter(shortcutsFirst);
@@ -120,7 +123,7 @@ void TFMain::SetUpControls() {
         return true;
     });
     for (QLineEdit* edit : {ui_->eText, ui_->eHeight})
-        edit->installEventFilter(this); // dropped files, and the height box's clicks
+        edit->installEventFilter(this); // dropped files, the height box's clicks, typing's end
     SetUpStatusBar();
     SetUpPopupMenu();
 }
@@ -276,6 +279,7 @@ TFBarcode* TFMain::CreateDocumentWindow() {
     auto* window =
         new TFBarcode(*this, state_.Metrics, state_.Settings.Unit, state_.Settings.Labels);
     ui_->mdiArea->addSubWindow(window);
+    history_->addStack(&window->Document().History());
     const app::BarcodeDocument* document = &window->Document();
     ConnectCommand(document, &app::BarcodeDocument::rendered, this, [this, document] {
         if (document == ActiveDocument()) scan_->Schedule(*document);
@@ -294,6 +298,7 @@ void TFMain::NewDocument() {
         const QScopedValueRollback creating(creatingDocument_, true);
         window = CreateDocumentWindow();
         app::BarcodeDocument& document = window->Document();
+        const app::OutsideHistory filling(document); // a new document has nothing to undo
         {
             const app::ScopedSuspension suspended(document); // one drawing, below
             document.SetFileName(QStringLiteral("barcode_%1").arg(nextDocNumber_));
@@ -326,7 +331,10 @@ void TFMain::OpenDocument(const QString& path) {
     app::BarcodeDocument& document = *ActiveDocument();
     const std::optional<app::Corrections> corrections = document.Open(path, opened);
     if (corrections) RememberFile(path);
-    document.SetBarcodeText(document.BarcodeText()); // what the symbology carries of it
+    {
+        const app::OutsideHistory opening(document);
+        document.SetBarcodeText(document.BarcodeText()); // what the symbology carries of it
+    }
     SyncToolbar();
     document.ClearModified();
     ui_->eText->setFocus();
@@ -384,6 +392,7 @@ void TFMain::SwitchUnits(engine::Unit unit) {
     CheckUnits(unit);
     state_.Settings.Unit = unit;
     if (app::BarcodeDocument* document = ActiveDocument()) {
+        const app::HistoryStep step(*document, QStringLiteral("Units"));
         document->SetBarUnit(unit);
         document->SetBarHeight(app::ConvertBarHeight(document->BarHeight(), unit));
     }
@@ -524,6 +533,10 @@ bool TFMain::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease:
         if (watched == ui_->eHeight) eHeightExit();
+        break;
+    case QEvent::FocusOut:
+        if (app::BarcodeDocument* document = ActiveDocument(); watched == ui_->eText && document)
+            document->EndEdit();
         break;
     default:
         break;

@@ -18,6 +18,7 @@ class QComboBox;
 class QLabel;
 class QMenu;
 class QMimeData;
+class QUndoGroup;
 
 namespace app {
 class ScanMonitor;
@@ -74,6 +75,7 @@ class TFMain : public QMainWindow, private DocumentHost {
     void ShowScanVerdict(const app::ScanVerdict& verdict);
     void SetUpPopupMenu();
     void ConnectCommands();
+    void SetUpHistory();
     void ConnectToolbar();
     void LoadSettings();
     void SaveSettings();
@@ -97,6 +99,7 @@ class TFMain : public QMainWindow, private DocumentHost {
     TFBarcode* CreateDocumentWindow();
 
     // Commands.
+    void StepHistory(bool back);
     void acOpenExecute();
     void acSaveExecute();
     bool SaveDocument(app::BarcodeDocument& document);
@@ -128,6 +131,7 @@ class TFMain : public QMainWindow, private DocumentHost {
     QLabel* scanPanel_ = nullptr; // what the active document's picture scans as
     app::ScanMonitor* scan_ = nullptr;
     QMenu* popup_ = nullptr;
+    QUndoGroup* history_ = nullptr; // the active document's history
     QAction* pmNew_ = nullptr;
     QAction* pmClose_ = nullptr;
     QFont toolbarFont_;

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
+#include <QUndoGroup>
 
 namespace ui {
 
@@ -45,6 +46,36 @@ void TFMain::ConnectCommands() {
     ConnectCommand(ui_->miCloseAll, &QAction::triggered, this, &TFMain::CloseAll);
     ConnectCommand(ui_->miPrintSetup, &QAction::triggered, this, [this] { dialogs_->PrintSetup(); });
     ConnectCommand(ui_->miExit, &QAction::triggered, this, &QWidget::close);
+}
+
+// Undo and Redo act on the active document's history and are enabled only when it can go that
+// way. Redo also answers Ctrl+Y, which Linux does not give it.
+void TFMain::SetUpHistory() {
+    history_ = new QUndoGroup(this);
+    ui_->acUndo->setShortcuts(QKeySequence::Undo);
+    QList<QKeySequence> redo = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redo.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redo.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    ui_->acRedo->setShortcuts(redo);
+    ConnectCommand(history_, &QUndoGroup::canUndoChanged, ui_->acUndo, &QAction::setEnabled);
+    ConnectCommand(history_, &QUndoGroup::canRedoChanged, ui_->acRedo, &QAction::setEnabled);
+    ConnectCommand(ui_->acUndo, &QAction::triggered, this, [this] { StepHistory(true); });
+    ConnectCommand(ui_->acRedo, &QAction::triggered, this, [this] { StepHistory(false); });
+    ConnectCommand(
+        ui_->mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+            auto* document = qobject_cast<TFBarcode*>(window);
+            history_->setActiveStack(document ? &document->Document().History() : nullptr);
+        });
+}
+
+// A focused box that can take back its own typing does so first, as any edit does; then the
+// document's steps, after which the toolbar shows the document's values again.
+void TFMain::StepHistory(bool back) {
+    auto* edit = qobject_cast<QLineEdit*>(focusWidget());
+    if (edit && (back ? edit->isUndoAvailable() : edit->isRedoAvailable()))
+        return back ? edit->undo() : edit->redo();
+    back ? history_->undo() : history_->redo();
+    SyncToolbar();
 }
 
 void TFMain::acOpenExecute() {

@@ -54,7 +54,10 @@ class SequenceKeeper {
   public:
     explicit SequenceKeeper(app::BarcodeDocument& document)
         : document_(document), kept_(document.Sequence()) {}
-    ~SequenceKeeper() { document_.SetSequence(kept_); }
+    ~SequenceKeeper() {
+        const app::OutsideHistory restored(document_);
+        document_.SetSequence(kept_);
+    }
     SequenceKeeper(const SequenceKeeper&) = delete;
     SequenceKeeper& operator=(const SequenceKeeper&) = delete;
 
@@ -455,6 +458,7 @@ bool TFPrintIt::CatchUpWithFile() {
         QString::fromStdString(app::ChangedOnDisk(document_->FileName(), onDisk).what());
     if (!AskDiskChange(this, message, false)) return false;
     sequence.SeqCurrent = *onDisk;
+    const app::OutsideHistory caughtUp(*document_);
     document_->SetSequence(sequence);
     return true;
 }
