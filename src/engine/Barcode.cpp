@@ -6,6 +6,7 @@
 #include "engine/HumanReadable.h"
 #include "engine/MatrixDrawing.h"
 #include "engine/Saturating.h"
+#include "engine/Utf8.h"
 
 #include <cctype>
 
@@ -29,37 +30,6 @@ bool KeepsCharacter(const SymbologyInfo* row, unsigned char c) {
         return true;
     }
     return false;
-}
-
-// The length of the UTF-8 sequence starting at `at`; 0 when the bytes there are no UTF-8.
-std::size_t Utf8Length(std::string_view text, std::size_t at) {
-    const auto c = static_cast<unsigned char>(text[at]);
-    const std::size_t length = c < 0x80                ? 1
-                               : c >= 0xC2 && c < 0xE0 ? 2
-                               : c >= 0xE0 && c < 0xF0 ? 3
-                               : c >= 0xF0 && c < 0xF5 ? 4
-                                                       : 0;
-    if (length == 0 || at + length > text.size()) return 0;
-    for (std::size_t i = 1; i < length; ++i)
-        if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return 0;
-    return length;
-}
-
-// Any text as UTF-8: a byte that starts no UTF-8 sequence is read as Latin-1, as data files are.
-std::string AsUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        if (const std::size_t length = Utf8Length(text, at)) {
-            out.append(text.substr(at, length));
-            at += length;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(text[at++]);
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
 }
 
 // The box length along the bars, before it is brought into the int range.

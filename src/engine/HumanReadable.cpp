@@ -2,6 +2,7 @@
 
 #include "engine/CheckDigits.h"
 #include "engine/Saturating.h"
+#include "engine/Utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -204,8 +205,9 @@ void DrawHumanReadable(Surface& dc, SymbologyCode symbology, int module, Orienta
                        std::string_view text, int boxHeight, int boxWidth, int boxY, int boxX) {
     const ScopedFont font(dc, HumanReadableFont(symbology, module, orientation, dc.FontFace()));
     const Box box{boxX, boxY, boxWidth, boxHeight};
+    // The linear symbologies' texts are Latin-1; surfaces take UTF-8.
     for (const TextPiece& piece : HumanReadablePieces(symbology, text))
-        DrawPiece(dc, piece, module, orientation, box);
+        DrawPiece(dc, {Latin1ToUtf8(piece.text), piece.placement}, module, orientation, box);
 }
 
 void DrawCentredBelow(Surface& dc, std::string_view text, int module, Orientation orientation,

@@ -37,11 +37,12 @@ std::vector<TextPiece> HumanReadablePieces(SymbologyCode symbology, std::string_
 FontSpec HumanReadableFont(SymbologyCode symbology, int module, Orientation orientation,
                            std::string face);
 
-// Draws the pieces into the barcode box of size boxWidth × boxHeight at (boxX, boxY).
+// Draws the pieces of the Latin-1 `text` into the barcode box of size boxWidth × boxHeight at
+// (boxX, boxY).
 void DrawHumanReadable(Surface& dc, SymbologyCode symbology, int module, Orientation orientation,
                        std::string_view text, int boxHeight, int boxWidth, int boxY, int boxX);
 
-// Draws `text` centred along the box's "below" edge in the font already selected.
+// Draws the UTF-8 `text` centred along the box's "below" edge in the font already selected.
 void DrawCentredBelow(Surface& dc, std::string_view text, int module, Orientation orientation,
                       int boxHeight, int boxWidth, int boxY, int boxX);
 

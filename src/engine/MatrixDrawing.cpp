@@ -42,20 +42,6 @@ void FillTurned(Surface& dc, const MatrixBox& box, const Span& s, Orientation o)
     dc.FillRect(Saturated(left), Saturated(top), Saturated(right), Saturated(bottom), Fill::Black);
 }
 
-std::string Latin1Shown(std::string_view utf8) {
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        if (length == 2 && c <= 0xC3 && i + 1 < utf8.size())
-            out += static_cast<char>(((c & 0x1F) << 6) | (utf8[i + 1] & 0x3F));
-        else
-            out += length == 1 ? static_cast<char>(c) : '?';
-        i += length;
-    }
-    return out;
-}
-
 } // namespace
 
 long long MatrixAlong(const MatrixSymbology& symbology, const SymbolMatrix& matrix, int module) {
@@ -102,12 +88,11 @@ void DrawMatrix(Surface& dc, const MatrixSymbology& symbology, const SymbolMatri
 
 void DrawMatrixCaption(Surface& dc, SymbologyCode symbology, std::string_view text, int module,
                        const MatrixBox& box, Orientation orientation) {
-    const std::string shown = Latin1Shown(text);
     FontSpec font = HumanReadableFont(symbology, module, orientation, dc.FontFace());
     int width = 0;
     {
         const ScopedFont measuring(dc, font);
-        width = dc.MeasureText(shown).width;
+        width = dc.MeasureText(text).width;
     }
     if (width > box.along && width > 0)
         font.cellHeight = std::max(1, static_cast<int>(font.cellHeight * box.along / width));
@@ -115,7 +100,7 @@ void DrawMatrixCaption(Surface& dc, SymbologyCode symbology, std::string_view te
     const int along = Saturated(box.along);
     const int across = Saturated(box.across);
     const ScopedFont drawing(dc, font);
-    DrawCentredBelow(dc, shown, module, orientation, alongY ? along : across,
+    DrawCentredBelow(dc, text, module, orientation, alongY ? along : across,
                      alongY ? across : along, box.y, box.x);
 }
 

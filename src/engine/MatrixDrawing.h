@@ -29,7 +29,7 @@ void DrawMatrix(Surface& dc, const MatrixSymbology& symbology, const SymbolMatri
                 int module, const MatrixBox& box, Orientation orientation);
 
 // The readable text under the symbol, its font no taller than 12 modules and narrowed until the
-// text fits the box; UTF-8 beyond Latin-1 shows as '?'.
+// text fits the box; `text` is UTF-8, as the surfaces take it.
 void DrawMatrixCaption(Surface& dc, SymbologyCode symbology, std::string_view text, int module,
                        const MatrixBox& box, Orientation orientation);
 

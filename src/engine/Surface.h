@@ -21,6 +21,9 @@ struct FontSpec {
     int escapement = 0; // tenths of a degree, counter-clockwise
 };
 
+// Texts are UTF-8: MeasureText and DrawText take any Unicode text, and a surface whose format
+// cannot carry a character puts what the format allows in its place ('?' in a WMF). The engine
+// turns the linear symbologies' Latin-1 texts into UTF-8 before they reach a surface.
 class Surface {
   public:
     virtual ~Surface() = default;

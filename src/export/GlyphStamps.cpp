@@ -1,5 +1,7 @@
 #include "export/GlyphStamps.h"
 
+#include "engine/Utf8.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -27,8 +29,8 @@ long long Pixels(const QRect& r) {
 QRect CaptureArea(const platform::SizedFont& font, unsigned char c) {
     const char character = static_cast<char>(c);
     const int margin = font.CellHeight() / 2 + 4;
-    return QRect(-margin, -margin, font.Width(std::string_view(&character, 1)) + 2 * margin,
-                 font.CellHeight() + 2 * margin);
+    const std::string utf8 = engine::Latin1ToUtf8(std::string_view(&character, 1));
+    return QRect(-margin, -margin, font.Width(utf8) + 2 * margin, font.CellHeight() + 2 * margin);
 }
 
 // The ink of the captured 8-bit drawing inside `box`, as rows of bits; the capture's top left

@@ -27,12 +27,12 @@ struct GlyphStamp {
 
 class GlyphStamps {
   public:
-    // The stamp of `c` upright, its pen `fraction` 64ths of a pixel right of a whole pixel, for
-    // a picture whose rectangle, seen from the stamp's origin, is `picture`. Empty when the
-    // glyph lies wholly outside the picture; null when its drawing reaches the edge of the area
-    // captured, or when the picture shows so little of a large glyph that capturing it would
-    // cost more than Qt drawing the text cut to the picture. Valid while the font is among the
-    // few most recently used.
+    // The stamp of the Latin-1 character `c` upright, its pen `fraction` 64ths of a pixel right of
+    // a whole pixel, for a picture whose rectangle, seen from the stamp's origin, is `picture`.
+    // Empty when the glyph lies wholly outside the picture; null when its drawing reaches the edge
+    // of the area captured, or when the picture shows so little of a large glyph that capturing it
+    // would cost more than Qt drawing the text cut to the picture. Valid while the font is among
+    // the few most recently used.
     const GlyphStamp* Get(const std::shared_ptr<const platform::SizedFont>& font, unsigned char c,
                           int fraction, const QRect& picture);
 

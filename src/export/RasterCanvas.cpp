@@ -3,6 +3,7 @@
 #include "engine/Units.h"
 #include "export/MonoBits.h"
 #include "platform/Errors.h"
+#include "platform/SurfaceText.h"
 
 #include <QTransform>
 
@@ -78,12 +79,13 @@ platform::PainterSurface& MonoSurface::Painter() const {
 bool MonoSurface::StampText(int x, int y, std::string_view text) {
     if (selected_.empty() || selected_.back().asked.escapement != 0) return false;
     const std::shared_ptr<const platform::SizedFont>& font = selected_.back().font;
-    if (!font->PenPositions(text, pens_)) return false;
+    // Stamps are kept for Latin-1 characters; other texts are painted.
+    if (!platform::ToLatin1(text, latin1_) || !font->PenPositions(text, pens_)) return false;
     glyphs_.clear();
     int top = y, bottom = y + font->CellHeight();
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < latin1_.size(); ++i) {
         const GlyphStamp* stamp =
-            stamps_.Get(font, static_cast<unsigned char>(text[i]), pens_[i] & 63,
+            stamps_.Get(font, static_cast<unsigned char>(latin1_[i]), pens_[i] & 63,
                         mono_.rect().translated(-(x + (pens_[i] >> 6)), -y));
         if (!stamp) return false;
         glyphs_.push_back(stamp);

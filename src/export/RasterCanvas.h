@@ -55,6 +55,7 @@ class MonoSurface final : public engine::Surface {
     mutable std::optional<platform::PainterSurface> text_; // ends before the painter
     std::vector<int> pens_;
     std::vector<const GlyphStamp*> glyphs_;
+    std::string latin1_; // the text being stamped
 };
 
 // Keeps its buffers and the stamps of the characters it drew from one picture to the next (a

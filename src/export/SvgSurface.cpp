@@ -13,20 +13,6 @@ const char* Colour(engine::Fill fill) {
     return fill == engine::Fill::Black ? "#000000" : "#ffffff";
 }
 
-// Latin-1, as the engine passes text, as UTF-8.
-std::string Utf8(std::string_view latin1) {
-    std::string utf8;
-    utf8.reserve(latin1.size());
-    for (const char ch : latin1) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80)
-            utf8 += ch;
-        else
-            utf8 += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    return utf8;
-}
-
 // Character data for XML from UTF-8: markup characters escaped, control characters XML cannot
 // carry left out.
 std::string Escaped(std::string_view utf8) {
@@ -127,8 +113,7 @@ void SvgSurface::DrawText(int x, int y, std::string_view text) {
     body_ += "<text xml:space=\"preserve\" fill=\"#000000\" font-family=\"" +
              Escaped(face.family().toUtf8().toStdString()) + "\" font-size=\"" +
              Number(face.pixelSize()) + "\" font-weight=\"" + Number(face.weight()) + "\" y=\"" +
-             Number(font.Ascent()) + "\" transform=\"" + turn + "\">" + Escaped(Utf8(text)) +
-             "</text>\n";
+             Number(font.Ascent()) + "\" transform=\"" + turn + "\">" + Escaped(text) + "</text>\n";
 }
 
 QByteArray SvgSurface::Document(QSize picture, int dpi) {

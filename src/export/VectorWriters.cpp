@@ -1,5 +1,6 @@
 #include "export/VectorWriters.h"
 
+#include "app/MatrixControls.h"
 #include "export/SvgSurface.h"
 #include "platform/MetafileSurface.h"
 
@@ -70,7 +71,7 @@ QByteArray EncodePdf(const ExportDocument& document, const PictureGeometry& pict
     {
         QPdfWriter pdf(&buffer);
         pdf.setCreator(QStringLiteral("Tallyrune"));
-        pdf.setTitle(QString::fromLatin1(document.BarcodeText));
+        pdf.setTitle(app::ShownText(document.Symbology, document.BarcodeText));
         // Pages are whole points: round up so that nothing of the picture is cut, and match
         // exactly so that a size near a standard paper does not snap to it.
         const QSizeF points = QSizeF(picture.size) * (kPointsPerInch / picture.dpi);

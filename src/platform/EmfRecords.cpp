@@ -190,8 +190,8 @@ void EmfStream::ExtTextOutW(const TextRun& run, float scaleX, float scaleY) {
     InclusiveRect({});
     const qsizetype stringBytes = (chars * 2 + 3) / 4 * 4;
     out_.U32(static_cast<std::uint32_t>(kTextStringOffset + stringBytes));
-    for (char c : run.text) // Latin-1 is the first block of UTF-16
-        out_.U16(static_cast<unsigned char>(c));
+    for (const QChar c : run.text)
+        out_.U16(c.unicode());
     out_.PadTo(4);
     for (int advance : run.advances)
         out_.I32(advance);

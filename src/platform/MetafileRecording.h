@@ -41,8 +41,8 @@ struct FontPop {};
 struct TextRun {
     int x = 0; // reference point: where reading starts on the top line
     int y = 0;
-    std::string text;          // Latin-1, as the engine passes it
-    std::vector<int> advances; // per character, summing to the measured width
+    QString text;              // UTF-16, as EMF text records carry it
+    std::vector<int> advances; // per UTF-16 unit, summing to the measured width
     PixelRect cell;            // the turned text cell
 };
 using DrawingStep = std::variant<FillRun, FontPush, FontPop, TextRun>;

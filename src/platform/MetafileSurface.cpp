@@ -3,6 +3,7 @@
 #include "platform/EmfRecords.h"
 #include "platform/MetafileRecording.h"
 #include "platform/PainterSurface.h"
+#include "platform/SurfaceText.h"
 #include "platform/WmfRecords.h"
 
 #include <QGuiApplication>
@@ -105,7 +106,7 @@ void MetafileSurface::DrawText(int x, int y, std::string_view text) {
     if (text.empty()) return;
     const SizedFont& font = recording_->Current();
     // Advances from the widths of growing prefixes add up to exactly the measured width.
-    TextRun run{x, y, std::string(text), font.PrefixAdvances(text), {}};
+    TextRun run{x, y, SurfaceString(text), font.PrefixAdvances(text), {}};
     int width = 0;
     for (int advance : run.advances)
         width += advance;

@@ -1,15 +1,10 @@
 #include "platform/PainterSurface.h"
 
+#include "platform/SurfaceText.h"
+
 #include <QFontMetrics>
 
 namespace platform {
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 // --- PainterSurface ---
 
@@ -60,7 +55,7 @@ engine::TextExtent PainterSurface::MeasureText(std::string_view text) const {
     if (const SizedFont* sized = Current().sized.get())
         return {sized->Width(text), sized->CellHeight()};
     const QFontMetrics metrics(Current().font);
-    return {metrics.horizontalAdvance(ToQString(text)), metrics.ascent() + metrics.descent()};
+    return {metrics.horizontalAdvance(SurfaceString(text)), metrics.ascent() + metrics.descent()};
 }
 
 void PainterSurface::DrawText(int x, int y, std::string_view text) {
@@ -68,7 +63,7 @@ void PainterSurface::DrawText(int x, int y, std::string_view text) {
     const engine::TextExtent extent = MeasureText(text);
     const int ascent =
         selected.sized ? selected.sized->Ascent() : QFontMetrics(selected.font).ascent();
-    DrawTextCell(painter_, {x, y}, ToQString(text), selected.font, selected.escapement,
+    DrawTextCell(painter_, {x, y}, SurfaceString(text), selected.font, selected.escapement,
                  {QSize(extent.width, extent.height), ascent, Qt::white, Qt::black});
 }
 

@@ -1,5 +1,7 @@
 #include "platform/SizedFont.h"
 
+#include "platform/SurfaceText.h"
+
 #include <QFontMetrics>
 #include <QRawFont>
 #include <QtEndian>
@@ -10,10 +12,6 @@
 
 namespace platform {
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int CellHeightAt(QFont font, int pixelSize) {
     font.setPixelSize(pixelSize);
@@ -106,10 +104,10 @@ SizedFont::SizedFont(QFont font) : font_(std::move(font)) {
             Printable(c) && raw.supportsCharacter(QChar(static_cast<char16_t>(c)));
 }
 
-bool SizedFont::Measurable(std::string_view text) const {
-    return layout_ != Layout::Contextual && std::all_of(text.begin(), text.end(), [&](char c) {
-               return inFace_[static_cast<unsigned char>(c)];
-           });
+bool SizedFont::Measurable(std::string_view text, std::string& latin1) const {
+    return layout_ != Layout::Contextual && ToLatin1(text, latin1) &&
+           std::all_of(latin1.begin(), latin1.end(),
+                       [&](char c) { return inFace_[static_cast<unsigned char>(c)]; });
 }
 
 int SizedFont::CharWidth(unsigned char c) const {
@@ -151,8 +149,10 @@ int SizedFont::AverageWidth() const {
 }
 
 int SizedFont::Width(std::string_view text) const {
-    if (!Measurable(text)) return QFontMetrics(font_).horizontalAdvance(ToQString(text));
-    return RoundFixed(Walk(text, [](int) {}));
+    std::string latin1;
+    if (!Measurable(text, latin1))
+        return QFontMetrics(font_).horizontalAdvance(SurfaceString(text));
+    return RoundFixed(Walk(latin1, [](int) {}));
 }
 
 std::vector<int> SizedFont::PrefixAdvances(std::string_view text) const {
@@ -163,21 +163,29 @@ std::vector<int> SizedFont::PrefixAdvances(std::string_view text) const {
         advances.push_back(width - previous);
         previous = width;
     };
-    if (Measurable(text)) {
-        Walk(text, [&](int prefix) { record(RoundFixed(prefix)); });
-    } else {
-        const QFontMetrics metrics(font_);
-        const QString string = ToQString(text);
-        for (qsizetype i = 1; i <= string.size(); ++i)
-            record(metrics.horizontalAdvance(string.left(i)));
+    std::string latin1;
+    if (Measurable(text, latin1)) {
+        Walk(latin1, [&](int prefix) { record(RoundFixed(prefix)); });
+        return advances;
+    }
+    const QFontMetrics metrics(font_);
+    const QString string = SurfaceString(text);
+    for (qsizetype end = 0; end < string.size();) {
+        // A surrogate pair is one character: its advance goes on its first unit, 0 on its second.
+        const bool pair = string[end].isHighSurrogate() && end + 1 < string.size() &&
+                          string[end + 1].isLowSurrogate();
+        end += pair ? 2 : 1;
+        record(metrics.horizontalAdvance(string.left(end)));
+        if (pair) advances.push_back(0);
     }
     return advances;
 }
 
 bool SizedFont::PenPositions(std::string_view text, std::vector<int>& pens) const {
-    if (layout_ != Layout::Plain || !Measurable(text)) return false;
+    std::string latin1;
+    if (layout_ != Layout::Plain || !Measurable(text, latin1)) return false;
     pens.assign(1, 0);
-    Walk(text, [&](int prefix) { pens.push_back(prefix); });
+    Walk(latin1, [&](int prefix) { pens.push_back(prefix); });
     pens.pop_back(); // the end of the last character is no pen position
     return true;
 }

@@ -21,8 +21,8 @@ QFont FontForCellHeight(const QString& face, int cellHeight, int weight);
 // A font sized by cell height that measures as QFontMetrics does, keeping what it measured:
 // Qt lays out every text it measures, which costs more than drawing a whole barcode. A text is
 // measured from the widths of its characters and of their pairs (kerning) in 64ths of a pixel;
-// a face with ligatures or contextual forms, and control or missing characters, go to Qt.
-// Used by one thread at a time.
+// a face with ligatures or contextual forms, and control, missing or non-Latin-1 characters, go
+// to Qt. Texts are UTF-8, as the engine passes them. Used by one thread at a time.
 class SizedFont {
   public:
     explicit SizedFont(QFont font);
@@ -32,12 +32,14 @@ class SizedFont {
     int CellHeight() const { return cellHeight_; }
     // The face's average character width in whole pixels, as its font tables give it.
     int AverageWidth() const;
-    // QFontMetrics::horizontalAdvance of the Latin-1 text.
+    // QFontMetrics::horizontalAdvance of the text.
     int Width(std::string_view text) const;
-    // The steps of the widths of the text's growing prefixes: they sum to Width(text).
+    // The steps of the widths of the text's growing prefixes, one per UTF-16 unit as EMF text
+    // records count them (0 for the second unit of a surrogate pair): they sum to Width(text).
     std::vector<int> PrefixAdvances(std::string_view text) const;
-    // Where each character's pen lies from the text's start, in 64ths of a pixel, for a face
-    // whose characters' widths never depend on their neighbours; false otherwise.
+    // Where each character's pen lies from the text's start, in 64ths of a pixel, for a Latin-1
+    // text and a face whose characters' widths never depend on their neighbours; false
+    // otherwise.
     bool PenPositions(std::string_view text, std::vector<int>& pens) const;
 
   private:
@@ -46,7 +48,8 @@ class SizedFont {
         Kerned,    // pairs of characters are kerned
         Contextual // ligatures or contextual forms: only Qt's layout knows the widths
     };
-    bool Measurable(std::string_view text) const;
+    // Measured from the tables: `latin1` is then the text's characters.
+    bool Measurable(std::string_view text, std::string& latin1) const;
     int CharWidth(unsigned char c) const; // 64ths of a pixel
     int PairKerning(unsigned char first, unsigned char second) const;
     // Steps through the widths of the text's growing prefixes; returns the whole width.

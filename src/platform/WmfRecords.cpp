@@ -1,6 +1,7 @@
 #include "platform/WmfRecords.h"
 
 #include "platform/Errors.h"
+#include "platform/SurfaceText.h"
 
 #include <QString>
 
@@ -201,11 +202,13 @@ void WmfStream::ExtTextOut(const TextRun& run) {
     const qsizetype start = Begin(RecordFunction::ExtTextOut);
     Signed16(run.y);
     Signed16(run.x);
-    Signed16(static_cast<int>(run.text.size()));
+    // 8-bit text in the font's character set: Latin-1, '?' for what it lacks.
+    const QByteArray text = Latin1OrQuestionMarks(run.text);
+    Signed16(static_cast<int>(text.size()));
     out_.U16(0); // no options: the opaque background mode fills the cell
     // No spacing array: libwmf spreads the letters of turned text with one, and the face's own
     // advances are the ones the layout measured.
-    out_.Bytes(run.text);
+    out_.Bytes(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     out_.PadTo(2);
     End(start);
 }

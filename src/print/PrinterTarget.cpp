@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/Errors.h"
+#include "platform/SurfaceText.h"
 #include "print/CupsQueue.h"
 #include "print/DeviceMetrics.h"
 #include "print/PrinterAccess.h"
@@ -53,10 +54,6 @@ struct PrinterTarget::Pages {
 };
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A PDF that cannot be written is refused before the job runs, not after all its pages; what
 // only the writing can tell (a full disk) is found when the job ends.
@@ -178,7 +175,7 @@ void PrinterTarget::DrawStyledText(int x, int y, std::string_view text,
                                              font.weight);
     face.setUnderline(style.underline);
     const QFontMetrics metrics(face);
-    const QString string = ToQString(text);
+    const QString string = platform::SurfaceString(text);
     const QSize size(metrics.horizontalAdvance(string), metrics.ascent() + metrics.descent());
     const QColor paper = style.whiteOnBlack ? Qt::black : Qt::white;
     const QColor ink = style.whiteOnBlack ? Qt::white : Qt::black;

@@ -41,8 +41,8 @@ class TestPageTarget : public PrintTarget {
     virtual void SetCopies(int copies) = 0;
     // The printable area in dots for the current orientation.
     virtual PageSize PrintableSize() const = 0;
-    // Writes `text` in `font` with its cell's top-left corner at (x, y); the cell is filled
-    // first (white, or black for white letters).
+    // Writes the UTF-8 `text` in `font` with its cell's top-left corner at (x, y); the cell is
+    // filled first (white, or black for white letters).
     virtual void DrawStyledText(int x, int y, std::string_view text, const engine::FontSpec& font,
                                 TextStyle style) = 0;
 };

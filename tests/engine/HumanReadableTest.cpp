@@ -81,6 +81,22 @@ TEST(HumanReadable, DrawnWithTheSurfaceFaceTurnedWithTheBarcode) {
     }
 }
 
+// Surfaces take UTF-8: a linear symbology's Latin-1 text is turned into it, the UTF-8 of one that
+// takes any text passes as it is.
+TEST(HumanReadable, SurfacesGetUtf8) {
+    const struct {
+        SymbologyCode code;
+        const char* text;
+        std::string drawn;
+    } cases[] = {{Code128, "Caf\xE9 \xB5", "Café µ"}, {QrCode, "Grüße 東京", "Grüße 東京"}};
+    for (const auto& c : cases) {
+        RecordingSurface dc;
+        DrawBarcode(dc, c.code, 0, 0, 2, 100, c.text, true, Orientation::Deg0, false);
+        ASSERT_EQ(dc.texts.size(), 1u) << int(c.code);
+        EXPECT_EQ(dc.texts[0].text, c.drawn) << int(c.code);
+    }
+}
+
 struct Point {
     int x, y;
     bool operator==(const Point&) const = default;

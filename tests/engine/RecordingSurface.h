@@ -1,11 +1,12 @@
 #pragma once
 // A surface that logs every call, so encoders and layout are tested without pixels.
-// Text is measured as a fixed-pitch font: each character is half the cell height wide.
+// Text (UTF-8) is measured as a fixed-pitch font: each character is half the cell height wide.
 
 #include "engine/BarDrawing.h"
 #include "engine/Saturating.h"
 #include "engine/Surface.h"
 
+#include <algorithm>
 #include <compare>
 #include <iosfwd>
 #include <string>
@@ -53,7 +54,10 @@ class RecordingSurface : public engine::Surface {
     }
     engine::TextExtent MeasureText(std::string_view text) const override {
         const int h = fontStack.empty() ? 16 : fontStack.back().cellHeight;
-        return {engine::MulSaturated(static_cast<int>(text.size()), h / 2), h};
+        // UTF-8: a character per byte that continues no sequence.
+        const auto chars =
+            std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        return {engine::MulSaturated(static_cast<int>(chars), h / 2), h};
     }
     void DrawText(int x, int y, std::string_view text) override {
         texts.push_back(

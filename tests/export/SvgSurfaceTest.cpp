@@ -1,4 +1,4 @@
-// SvgSurface text: Latin-1 from the engine and any face name arrive as UTF-8 character data,
+// SvgSurface text: UTF-8 from the engine and any face name arrive as UTF-8 character data,
 // markup escaped and controls left out, read back by Qt's XML reader and by librsvg.
 
 #include "export/SvgSurface.h"
@@ -32,12 +32,12 @@ TextOf ReadText(const QByteArray& svg) {
 TEST(SvgSurface, TextAndFaceAreUtf8CharacterData) {
     const struct {
         const char* face; // UTF-8, as the engine holds face names
-        const char* text; // Latin-1, as the engine passes text
+        const char* text; // UTF-8, as the engine passes text
         QString family;
         QString expected;
     } rows[] = {
         {"Courier New", "Tally 42", "Courier New", "Tally 42"},
-        {"Courier New", "Caf\xE9 \xC6\xF8 \xB5", "Courier New", QString::fromUtf8("Café Æø µ")},
+        {"Courier New", "Café Æø µ 東京", "Courier New", QString::fromUtf8("Café Æø µ 東京")},
         {"Courier New", "A&B <C>", "Courier New", "A&B <C>"},
         {"Courier New", "tab\tbell\x07", "Courier New", "tab\tbell"},
         {"Tall\xC3\xA9 & Co", "x", QString::fromUtf8("Tallé & Co"), "x"},

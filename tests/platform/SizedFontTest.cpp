@@ -20,10 +20,6 @@ namespace {
 using platform::FontCache;
 using platform::SizedFont;
 
-QString Latin1(const std::string& text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // What a face does holds only where fontconfig gives that face: elsewhere the name falls back to
 // another face, with layout tables of its own.
 struct FaceCase {
@@ -59,10 +55,11 @@ const std::string kTexts[] = {
     "AVAWAY To Ty Wa. LT'",       // kerning pairs
     "ffi ffl fi fl office",       // ligatures
     "(00) 0 0000000 000012345 3", // spaces
-    "Tall\xE9 \xC6\xF8\xDF \xB5", // Latin-1 letters
+    "Tallé Æøß µ",                // Latin-1 letters
+    "Grüße 東京 𝄞",               // beyond Latin-1, a surrogate pair in UTF-16: laid out by Qt
     "tab\there",                  // a control character: laid out by Qt
-    "soft\xADhyphen",             // laid out by rules of its own
-    "stop\x9C here",              // Qt's string separator ends the measured text
+    "soft\u00ADhyphen",           // laid out by rules of its own
+    "stop\u009C here",            // Qt's string separator ends the measured text
 };
 
 // Width and prefix steps against QFontMetrics for every face, size and text.
@@ -76,12 +73,15 @@ TEST(SizedFont, MeasuresAsQFontMetrics) {
                 EXPECT_EQ(font->CellHeight(), metrics.ascent() + metrics.descent());
                 EXPECT_EQ(font->Ascent(), metrics.ascent());
                 for (const std::string& text : kTexts) {
-                    const QString string = Latin1(text);
+                    const QString string = QString::fromStdString(text);
                     EXPECT_EQ(font->Width(text), metrics.horizontalAdvance(string))
                         << face.face << " " << cell << " " << weight << " " << text;
+                    // One step per UTF-16 unit; a surrogate pair's comes whole on its first.
                     std::vector<int> steps;
                     for (qsizetype i = 1, previous = 0; i <= string.size(); ++i) {
-                        const int width = metrics.horizontalAdvance(string.left(i));
+                        const qsizetype end =
+                            i < string.size() && string[i].isLowSurrogate() ? i + 1 : i;
+                        const int width = metrics.horizontalAdvance(string.left(end));
                         steps.push_back(width - static_cast<int>(previous));
                         previous = width;
                     }
@@ -107,7 +107,7 @@ TEST(SizedFont, PenPositionsForPlainFacesOnly) {
 }
 
 // Whichever face the name gives, pens offered are the unrounded prefix widths in 64ths of a
-// pixel, and never for text Qt lays out by rules of its own.
+// pixel, and never for text Qt lays out by rules of its own or beyond Latin-1.
 TEST(SizedFont, PensAreThePrefixWidthsInEveryFace) {
     FontCache cache;
     const std::string texts[] = {"Tally-2026 AV", "ffi To Wa 42"};
@@ -120,11 +120,12 @@ TEST(SizedFont, PensAreThePrefixWidthsInEveryFace) {
                 if (!font->PenPositions(text, pens)) continue;
                 ASSERT_EQ(pens.size(), text.size());
                 for (std::size_t i = 0; i < text.size(); ++i)
-                    EXPECT_EQ(pens[i],
-                              qRound(metrics.horizontalAdvance(Latin1(text.substr(0, i))) * 64))
+                    EXPECT_EQ(pens[i], qRound(metrics.horizontalAdvance(
+                                                  QString::fromStdString(text.substr(0, i))) *
+                                              64))
                         << face.toStdString() << " " << weight << " " << text << " " << i;
             }
-            for (const char* unusual : {"tab\there", "soft\xADhyphen", "x\x9C"})
+            for (const char* unusual : {"tab\there", "soft\u00ADhyphen", "x\u009C", "東京"})
                 EXPECT_FALSE(font->PenPositions(unusual, pens)) << face.toStdString() << unusual;
         }
 }

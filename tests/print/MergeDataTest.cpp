@@ -375,6 +375,24 @@ TEST_F(MergeJobTest, ARecordTheSymbologyCannotCarryIsRefusedByItsLine) {
 
 // The job reads the file again as it prints: a file that changed since it was checked fails
 // the job, and nothing of it is kept.
+// A record goes on its label as the symbology keeps text: UTF-8 for those that take any text.
+TEST_F(MergeJobTest, RecordsKeepTheirTextAsTheSymbologyStoresIt) {
+    const struct {
+        engine::SymbologyCode code;
+        const char* record;
+        std::string label;
+    } cases[] = {{engine::SymbologyCode::QrCode, "Grüße 東京", "Grüße 東京"},
+                 {engine::SymbologyCode::Code128, "Nr. 7", "Nr. 7"}};
+    for (const auto& c : cases) {
+        doc.SetSymbology(c.code);
+        WriteRecords(5, 2, c.record);
+        options.ReadData({doc.Symbology(), doc.Options()});
+        Print(options);
+        ASSERT_GE(target->labels.size(), 5u);
+        EXPECT_EQ(target->labels[1].text, c.label) << c.record;
+    }
+}
+
 TEST_F(MergeJobTest, AFileChangedSinceItsCheckAbortsTheJob) {
     const struct {
         int records, odd;
