@@ -163,6 +163,7 @@ void TFMain::ShowScanVerdict(const app::ScanVerdict& verdict) {
     scanPanel_->setStyleSheet(*colour ? QStringLiteral("color: %1").arg(QLatin1String(colour))
                                       : QString());
     scanPanel_->setText(verdict.Message());
+    if (TFBarcode* window = ActiveWindow()) window->ShowScanVerdict(verdict);
 }
 
 // The pop-up's "&New" and "C&lose" are the File menu's commands under shorter names.
@@ -361,9 +362,13 @@ void TFMain::ShowSizes() {
     ui_->eWidth->setText(sizes.width);
 }
 
+// The boxes' unit is told to screen readers as well: the labels beside them are no buddies.
 void TFMain::ShowUnitLabels() {
-    ui_->LUnits->setText(app::UnitName(checkedUnit_));
-    ui_->LUnits2->setText(app::UnitName(checkedUnit_));
+    const QString unit = app::UnitName(checkedUnit_);
+    for (QLabel* label : {ui_->LUnits, ui_->LUnits2})
+        label->setText(unit);
+    for (QLineEdit* box : {ui_->eHeight, ui_->eWidth})
+        box->setAccessibleDescription(unit);
 }
 
 void TFMain::ShowUnits() {

@@ -386,8 +386,11 @@ void TFPrintIt::ShowData() {
 }
 
 // "&Ok" closes the dialog whatever the job's end: a failure is shown first.
-// Cancelling the question of the output file goes back to the dialog.
+// Cancelling the question of the output file goes back to the dialog. Return in a count box
+// presses "&Ok" without leaving the box: its value is checked as on leaving it.
 void TFPrintIt::BitBtn2Click() {
+    for (QLineEdit* box : {ui_->ePages, ui_->eLabels, ui_->eCopies})
+        if (box->hasFocus() && !LeaveCountBox(box)) return;
     bool cancelled = false;
     RunShowingFailures(this, [&] {
         ReadOptions();
