@@ -24,8 +24,8 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name,
 } // namespace
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent), up_(ArrowButton(this, Qt::UpArrow, "UpButton", QStringLiteral("Up"))),
-      down_(ArrowButton(this, Qt::DownArrow, "DownButton", QStringLiteral("Down"))) {
+    : QWidget(parent), up_(ArrowButton(this, Qt::UpArrow, "UpButton", tr("Up"))),
+      down_(ArrowButton(this, Qt::DownArrow, "DownButton", tr("Down"))) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

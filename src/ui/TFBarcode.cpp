@@ -66,7 +66,7 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, eng
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWidget(picture_);
     setMinimumWidth(kMinimumWidth);
-    picture_->setAccessibleName(QStringLiteral("Barcode"));
+    picture_->setAccessibleName(tr("Barcode"));
     ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
     ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, [this] {
         scan_ = {};

@@ -311,7 +311,7 @@ void TFPrintIt::SheetChanged() {
 bool TFPrintIt::LeaveCountBox(QLineEdit* box) {
     const print::CountFieldCheck check = print::CheckCountField(box->text());
     if (check.refused) {
-        ShowMessage(this, QString::fromLatin1(print::kZeroNotAllowed));
+        ShowMessage(this, QCoreApplication::translate("PrintOptions", print::kZeroNotAllowed));
         return false;
     }
     box->setText(check.text);
@@ -358,8 +358,8 @@ void TFPrintIt::sbSeqSettingsClick() {
 
 void TFPrintIt::sbDataFileClick() {
     const FileChoice choice{.objectName = "DataFileDialog",
-                            .title = QStringLiteral("Open Data File"),
-                            .filter = QStringLiteral("Data Files (*.csv *.txt);;All Files (*)")};
+                            .title = tr("Open Data File"),
+                            .filter = tr("Data Files (*.csv *.txt);;All Files (*)")};
     const auto path = ChooseFile(this, choice, QFileInfo(ui_->eDataFile->text()).path());
     if (!path) return;
     ui_->eDataFile->setText(*path);
@@ -468,7 +468,7 @@ bool TFPrintIt::CatchUpWithFile() {
 void TFPrintIt::PreviewClick() {
     QPrintPreviewDialog preview(&state_.Printer, this);
     preview.setObjectName(QStringLiteral("PreviewDialog"));
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     preview.resize(kPreviewSize);
     ConnectCommand(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
     const bool printed = preview.exec() == QDialog::Accepted;

@@ -47,7 +47,7 @@ void TFPrintProgress::StartProgress(const std::string& printerName) {
 // The one place where the job lets the user interface run: the window repaints, and a click on
 // "&Cancel" is taken.
 void TFPrintProgress::SetPage(int page) {
-    ui_->LPage->setText(QStringLiteral("Page %1").arg(page));
+    ui_->LPage->setText(tr("Page %1").arg(page));
     QCoreApplication::processEvents();
 }
 
