@@ -29,8 +29,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# qt6-translations-l10n: Qt's own dialogs in the language of the designer's catalogue.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-    "fonts-liberation2, xdg-utils, shared-mime-info, desktop-file-utils")
+    "fonts-liberation2, xdg-utils, shared-mime-info, desktop-file-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "cups")
 # Nothing but the package itself in the working folder of a build.
 set(CPACK_OUTPUT_FILE_PREFIX ${PROJECT_BINARY_DIR}/package)

@@ -3,6 +3,7 @@
 #include "app/MatrixControls.h"
 #include "platform/FileLock.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "engine/Barcode.h"
@@ -327,12 +328,23 @@ void BarcodeDocument::Restore(const DocumentRecord& record) {
     options_ = record.Options;
 }
 
+namespace {
+
+QString ChangedOnDiskText(const QString& path, std::optional<int> current) {
+    const QString changed =
+        QCoreApplication::translate("BarcodeDocument",
+                                    "%1 was changed by another program since it was opened.")
+            .arg(QFileInfo(path).fileName());
+    if (!current) return changed;
+    return changed + QLatin1Char(' ') +
+           QCoreApplication::translate("BarcodeDocument", "Its sequence is now at %1.")
+               .arg(*current);
+}
+
+} // namespace
+
 ChangedOnDisk::ChangedOnDisk(const QString& path, std::optional<int> current)
-    : platform::Failure(
-          QFileInfo(path).fileName().toStdString() +
-          " was changed by another program since it was opened." +
-          (current ? " Its sequence is now at " + std::to_string(*current) + "." : std::string())),
-      fileCurrent(current) {}
+    : platform::Failure(ChangedOnDiskText(path, current)), fileCurrent(current) {}
 
 // The previous file is replaced only once the new one is complete, unlike deleting it first.
 void BarcodeDocument::SaveToFile(const QString& path, QChar decimalSeparator, DiskChange onChange) {

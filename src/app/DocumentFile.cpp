@@ -101,8 +101,7 @@ std::optional<int> StoredSequenceCurrent(const ProfileFile& profile) {
 
 void WriteSequenceCurrent(const QString& path, int current) {
     ProfileFile document;
-    if (document.Load(path) != ProfileFile::LoadResult::Loaded)
-        throw platform::Failure("Unable to read " + path.toStdString());
+    if (document.Load(path) != ProfileFile::LoadResult::Loaded) throw platform::ReadFailure(path);
     document.WriteInteger(kSequence, QStringLiteral("CURRENT"), current);
     document.Save(path);
 }

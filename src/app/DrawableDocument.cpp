@@ -4,6 +4,8 @@
 #include "engine/Units.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -17,7 +19,7 @@ const QString kBarcode = QStringLiteral("BARCODE");
 
 struct ValueRule {
     const char* key;
-    const char* fault;                                            // after "KEY=value"
+    const char* fault;                                            // of "KEY=value", as %1
     bool (*drawable)(const ProfileFile&, const char* key, QChar); // the stored value can be drawn
 };
 
@@ -41,8 +43,11 @@ bool DrawableHeight(const ProfileFile& p, const char* key, QChar separator) {
 }
 
 constexpr ValueRule kRules[] = {
-    {"TYPE", " is not a barcode type", KnownType},
-    {"HEIGHT", " is not a bar height of at least 0.001 in (0.00254 cm)", DrawableHeight},
+    {"TYPE", QT_TRANSLATE_NOOP("DrawableDocument", "%1 is not a barcode type"), KnownType},
+    {"HEIGHT",
+     QT_TRANSLATE_NOOP("DrawableDocument",
+                       "%1 is not a bar height of at least 0.001 in (0.00254 cm)"),
+     DrawableHeight},
 };
 
 const QString kSections[] = {QStringLiteral("BARCODE"), QStringLiteral("SEQUENCE"),
@@ -65,8 +70,10 @@ std::vector<ValueFault> UndrawableFaults(const ProfileFile& profile, QChar decim
             rule.drawable(profile, rule.key, decimalSeparator))
             continue;
         const QString stored = profile.ReadString(kBarcode, rule.key);
-        faults.push_back(
-            {rule.key, std::string(rule.key) + "=" + stored.toStdString() + rule.fault});
+        const QString keyValue = QString::fromLatin1(rule.key) + QLatin1Char('=') + stored;
+        faults.push_back({rule.key, QCoreApplication::translate("DrawableDocument", rule.fault)
+                                        .arg(keyValue)
+                                        .toStdString()});
     }
     return faults;
 }
@@ -81,15 +88,16 @@ std::vector<std::string> UndrawableValues(const ProfileFile& profile, QChar deci
 
 void RequireDocument(const ProfileFile& profile, const std::string& name) {
     if (profile.HoldsNul() || (!profile.Blank() && !HasDocumentSection(profile)))
-        throw platform::Failure(name + " is not a Tallyrune document");
+        throw platform::Failure(
+            QCoreApplication::translate("DrawableDocument", "%1 is not a Tallyrune document")
+                .arg(QString::fromStdString(name)));
 }
 
 DocumentRecord ReadDrawableDocument(const QString& path, engine::Unit currentUnit,
                                     QChar decimalSeparator,
                                     const std::vector<std::string>& replaced) {
     ProfileFile profile;
-    if (profile.Load(path) != ProfileFile::LoadResult::Loaded)
-        throw platform::Failure("Unable to read " + path.toStdString());
+    if (profile.Load(path) != ProfileFile::LoadResult::Loaded) throw platform::ReadFailure(path);
     RequireDocument(profile, path.toStdString());
     const std::vector<std::string> faults = UndrawableValues(profile, decimalSeparator, replaced);
     if (!faults.empty()) throw platform::Failure(path.toStdString() + ": " + faults.front());

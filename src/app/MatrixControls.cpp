@@ -1,5 +1,7 @@
 #include "app/MatrixControls.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace app {
@@ -53,7 +55,7 @@ OptionList SizeList(const BarcodeDocument& document) {
     OptionList list;
     if (!matrix || matrix->sizeChoices.empty()) return list;
     list.enabled = true;
-    list.items << QStringLiteral("Auto");
+    list.items << QCoreApplication::translate("MatrixControls", "Auto");
     for (const std::string_view size : matrix->sizeChoices)
         list.items << FromView(size);
     const int size = document.Options().size;

@@ -4,6 +4,7 @@
 #include "app/DrawableDocument.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <optional>
@@ -16,8 +17,15 @@ using platform::ProfileFile;
 const QString kBarcode = QStringLiteral("BARCODE");
 
 // "KEY=value" as the file holds it.
-std::string Stored(const ProfileFile& profile, const char* key) {
-    return std::string(key) + "=" + profile.ReadString(kBarcode, key).toStdString();
+QString Stored(const ProfileFile& profile, const char* key) {
+    return QString::fromLatin1(key) + QLatin1Char('=') + profile.ReadString(kBarcode, key);
+}
+
+// "<what>: <used> is used", the note of a value that took another's place.
+std::string UsedInstead(const QString& what, const QString& used) {
+    return QCoreApplication::translate("OpenedDocument", "%1: %2 is used")
+        .arg(what, used)
+        .toStdString();
 }
 
 // What takes the place of a value that cannot be drawn, named as the note shows it.
@@ -43,10 +51,12 @@ constexpr Replacement kReplacements[] = {{"TYPE", UseCode128}, {"HEIGHT", UseDef
 std::optional<std::string> CorrectScale(const ProfileFile& profile, DocumentRecord& record) {
     const int used = DrawnScale(record.Scale);
     if (used == record.Scale) return std::nullopt;
-    const std::string why = record.Scale < used ? " is below " : " is beyond ";
+    const QString why = record.Scale < used
+                            ? QCoreApplication::translate("OpenedDocument", "%1 is below %2")
+                            : QCoreApplication::translate("OpenedDocument", "%1 is beyond %2");
     record.Scale = used;
-    return Stored(profile, "SCALE") + why + std::to_string(used) + ": " + std::to_string(used) +
-           " is used";
+    return UsedInstead(why.arg(Stored(profile, "SCALE"), QString::number(used)),
+                       QString::number(used));
 }
 
 // The record keeps the stored number's low byte; the file's own number decides.
@@ -54,7 +64,10 @@ std::optional<std::string> CorrectRotation(const ProfileFile& profile, DocumentR
     const int stored = profile.ReadInteger(kBarcode, "ROTATE", 0);
     if (stored >= 0 && stored <= 3) return std::nullopt;
     record.Rotation = 0;
-    return Stored(profile, "ROTATE") + " is not a rotation of 0 to 3: 0 is used";
+    return UsedInstead(
+        QCoreApplication::translate("OpenedDocument", "%1 is not a rotation of 0 to 3")
+            .arg(Stored(profile, "ROTATE")),
+        QStringLiteral("0"));
 }
 
 } // namespace
@@ -65,7 +78,8 @@ Corrections BringIntoRange(const ProfileFile& profile, DocumentRecord& record,
     for (const ValueFault& fault : UndrawableFaults(profile, decimalSeparator))
         for (const Replacement& replacement : kReplacements)
             if (fault.key == replacement.key)
-                corrections.push_back(fault.text + ": " + replacement.use(record) + " is used");
+                corrections.push_back(UsedInstead(QString::fromStdString(fault.text),
+                                                  QString::fromStdString(replacement.use(record))));
     for (auto correct : {CorrectScale, CorrectRotation})
         if (auto correction = correct(profile, record)) corrections.push_back(*correction);
     return corrections;
@@ -79,7 +93,7 @@ std::optional<OpenedDocument> ReadOpenedDocument(const QString& path, engine::Un
     case ProfileFile::LoadResult::Missing:
         return std::nullopt;
     case ProfileFile::LoadResult::Unreadable:
-        throw platform::Failure("Unable to read " + name);
+        throw platform::ReadFailure(QString::fromStdString(name));
     case ProfileFile::LoadResult::Loaded:
         break;
     }

@@ -1,5 +1,6 @@
 #include "app/RecentFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -19,7 +20,8 @@ QString Absolute(const QString& path) {
 } // namespace
 
 QString RecentFileMissingNote(const QString& path) {
-    return QStringLiteral("%1 is gone: removed from Recent Files").arg(path);
+    return QCoreApplication::translate("RecentFiles", "%1 is gone: removed from Recent Files")
+        .arg(path);
 }
 
 void RecentFiles::Add(const QString& path) {

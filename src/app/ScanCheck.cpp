@@ -7,6 +7,7 @@
 #include "engine/HumanReadable.h"
 #include "engine/Interleaved2of5.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -193,12 +194,14 @@ QString ScanVerdict::Message() const {
     case ScanOutcome::NotChecked:
         return QStringLiteral("\u2014");
     case ScanOutcome::Matches:
-        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1, utf8);
+        return QCoreApplication::translate("ScanCheck", "Scans as: %1")
+            .arg(WithGs1(decoded, decodedGs1, utf8));
     case ScanOutcome::Differs:
-        return QStringLiteral("Scans as: ") + WithGs1(decoded, decodedGs1, utf8) +
-               QStringLiteral(" instead of ") + WithGs1(expected, expectedGs1, utf8);
+        return QCoreApplication::translate("ScanCheck", "Scans as: %1 instead of %2")
+            .arg(WithGs1(decoded, decodedGs1, utf8), WithGs1(expected, expectedGs1, utf8));
     case ScanOutcome::Unreadable:
-        return QStringLiteral("Does not scan as ") + WithGs1(expected, expectedGs1, utf8);
+        return QCoreApplication::translate("ScanCheck", "Does not scan as %1")
+            .arg(WithGs1(expected, expectedGs1, utf8));
     case ScanOutcome::NotEncoded:
         return QString::fromStdString(problem);
     }

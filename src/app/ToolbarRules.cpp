@@ -3,6 +3,8 @@
 #include "engine/Units.h"
 #include "platform/NumberFormat.h"
 
+#include <QCoreApplication>
+
 namespace app {
 namespace {
 
@@ -23,7 +25,8 @@ QString FormatSize(double value, QChar decimalSeparator) {
 }
 
 QString UnitName(engine::Unit unit) {
-    return unit == engine::Unit::Centimetre ? QStringLiteral("cm") : QStringLiteral("inches");
+    return unit == engine::Unit::Centimetre ? QCoreApplication::translate("ToolbarRules", "cm")
+                                            : QCoreApplication::translate("ToolbarRules", "inches");
 }
 
 double ConvertBarHeight(double height, engine::Unit to) {

@@ -1,9 +1,11 @@
 #include "export/ExportFile.h"
 
+#include <QCoreApplication>
+
 namespace exporting {
 
 SaveFailure::SaveFailure(const QString& name)
-    : Failure("Unabled to Save to \"" + name.toStdString() + "\"") {}
+    : Failure(QCoreApplication::translate("ExportFile", "Unabled to Save to \"%1\"").arg(name)) {}
 
 void WriteExportFile(platform::AtomicWriter& files, const QString& path, const QByteArray& contents,
                      bool rasterMessage) {

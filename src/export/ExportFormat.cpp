@@ -1,5 +1,6 @@
 #include "export/ExportFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -18,25 +19,35 @@ constexpr int kWmfSide = 32767;  // record coordinates are signed 16-bit
 constexpr int kVectorSide = INT_MAX - 1;
 constexpr int kZplSide = 32000; // ^PW and ^LL stop there
 
+// The list items and filter descriptions are shown translated (ListItemText, SaveDialogFilter).
 constexpr std::array<FormatInfo, kAllFormatCount> kFormats{{
-    {ExportFormat::Bitmap, "Bitmap", "bmp", "Bitmaps (*.bmp)", "*.bmp", "bmp", PictureKind::Raster,
+    {ExportFormat::Bitmap, QT_TRANSLATE_NOOP("ExportFormat", "Bitmap"), "bmp",
+     QT_TRANSLATE_NOOP("ExportFormat", "Bitmaps (*.bmp)"), "*.bmp", "bmp", PictureKind::Raster,
      kRasterSide},
-    {ExportFormat::Jpeg, "JPEG", "jpg", "JPEG Format Files (*.jpg)", "*.jpg", "jpeg",
+    {ExportFormat::Jpeg, QT_TRANSLATE_NOOP("ExportFormat", "JPEG"), "jpg",
+     QT_TRANSLATE_NOOP("ExportFormat", "JPEG Format Files (*.jpg)"), "*.jpg", "jpeg",
      PictureKind::Raster, kJpegSide},
-    {ExportFormat::Tiff, "TIFF - Tagged Information File Format", "tif",
-     "Tagged Information File Format (*.tif)", "*.tif", "tiff", PictureKind::Raster, kTiffSide},
-    {ExportFormat::Wmf, "WMF - Window's Meta File", "wmf", "Windows Meta Files (*.wmf)", "*.wmf",
-     "wmf", PictureKind::Metafile, kWmfSide},
-    {ExportFormat::Emf, "EMF - Window's Enhanced Meta File", "emf",
-     "Enhanced Windows Meta Files (*.emf)", "*.emf", "emf", PictureKind::Metafile, kVectorSide},
-    {ExportFormat::Png, "PNG - Portable Network Graphics", "png",
-     "Portable Network Graphics (*.png)", "*.png", "png", PictureKind::Raster, kRasterSide},
-    {ExportFormat::Svg, "SVG - Scalable Vector Graphics", "svg", "Scalable Vector Graphics (*.svg)",
-     "*.svg", "svg", PictureKind::Vector, kVectorSide},
-    {ExportFormat::Pdf, "PDF - Portable Document Format", "pdf", "Portable Document Format (*.pdf)",
-     "*.pdf", "pdf", PictureKind::Vector, kVectorSide},
-    {ExportFormat::Zpl, "ZPL - Zebra Programming Language", "zpl", "ZPL II labels (*.zpl)",
-     "*.zpl", "zpl", PictureKind::Raster, kZplSide},
+    {ExportFormat::Tiff, QT_TRANSLATE_NOOP("ExportFormat", "TIFF - Tagged Information File Format"),
+     "tif", QT_TRANSLATE_NOOP("ExportFormat", "Tagged Information File Format (*.tif)"), "*.tif",
+     "tiff", PictureKind::Raster, kTiffSide},
+    {ExportFormat::Wmf, QT_TRANSLATE_NOOP("ExportFormat", "WMF - Window's Meta File"), "wmf",
+     QT_TRANSLATE_NOOP("ExportFormat", "Windows Meta Files (*.wmf)"), "*.wmf", "wmf",
+     PictureKind::Metafile, kWmfSide},
+    {ExportFormat::Emf, QT_TRANSLATE_NOOP("ExportFormat", "EMF - Window's Enhanced Meta File"),
+     "emf", QT_TRANSLATE_NOOP("ExportFormat", "Enhanced Windows Meta Files (*.emf)"), "*.emf",
+     "emf", PictureKind::Metafile, kVectorSide},
+    {ExportFormat::Png, QT_TRANSLATE_NOOP("ExportFormat", "PNG - Portable Network Graphics"), "png",
+     QT_TRANSLATE_NOOP("ExportFormat", "Portable Network Graphics (*.png)"), "*.png", "png",
+     PictureKind::Raster, kRasterSide},
+    {ExportFormat::Svg, QT_TRANSLATE_NOOP("ExportFormat", "SVG - Scalable Vector Graphics"), "svg",
+     QT_TRANSLATE_NOOP("ExportFormat", "Scalable Vector Graphics (*.svg)"), "*.svg", "svg",
+     PictureKind::Vector, kVectorSide},
+    {ExportFormat::Pdf, QT_TRANSLATE_NOOP("ExportFormat", "PDF - Portable Document Format"), "pdf",
+     QT_TRANSLATE_NOOP("ExportFormat", "Portable Document Format (*.pdf)"), "*.pdf", "pdf",
+     PictureKind::Vector, kVectorSide},
+    {ExportFormat::Zpl, QT_TRANSLATE_NOOP("ExportFormat", "ZPL - Zebra Programming Language"),
+     "zpl", QT_TRANSLATE_NOOP("ExportFormat", "ZPL II labels (*.zpl)"), "*.zpl", "zpl",
+     PictureKind::Raster, kZplSide},
 }};
 
 static_assert([] {
@@ -56,6 +67,10 @@ constexpr Alias kAliases[] = {
     {"tif", ExportFormat::Tiff},
     {"tiff", ExportFormat::Tiff},
 };
+
+QString Translated(std::string_view text) {
+    return QCoreApplication::translate("ExportFormat", std::string(text).c_str());
+}
 
 std::string Lower(std::string_view text) {
     std::string lower(text);
@@ -83,10 +98,13 @@ std::optional<ExportFormat> FormatAtIndex(int index) {
     return static_cast<ExportFormat>(index);
 }
 
+QString ListItemText(const FormatInfo& info) {
+    return Translated(info.listItem);
+}
+
 QString SaveDialogFilter(ExportFormat format) {
     const FormatInfo& info = InfoOf(format);
-    return QString::fromLatin1(info.filterDescription.data(), info.filterDescription.size()) +
-           QLatin1Char('|') +
+    return Translated(info.filterDescription) + QLatin1Char('|') +
            QString::fromLatin1(info.filterPattern.data(), info.filterPattern.size());
 }
 

@@ -49,7 +49,9 @@ const FormatInfo& InfoOf(ExportFormat format);
 // The format at a list index, or none for an index outside the list.
 std::optional<ExportFormat> FormatAtIndex(int index);
 
-// The save dialog's filter: description, a vertical bar, pattern.
+// The dialog's list item for the format, in the user's language.
+QString ListItemText(const FormatInfo& info);
+// The save dialog's filter: description (in the user's language), a vertical bar, pattern.
 QString SaveDialogFilter(ExportFormat format);
 
 // A --format value ("bmp", "jpeg" or "jpg", "tiff" or "tif", ...) in any letter case.

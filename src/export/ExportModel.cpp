@@ -5,6 +5,8 @@
 #include "export/ExportCheck.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace exporting {
@@ -62,7 +64,7 @@ QString ExportModel::MilsLabelText(QChar decimalSeparator) const {
 }
 
 QString ExportModel::PrinterDpiCaption() const {
-    return QStringLiteral("Printer DPI (%1)").arg(metrics_.PrinterDpiX);
+    return QCoreApplication::translate("ExportModel", "Printer DPI (%1)").arg(metrics_.PrinterDpiX);
 }
 
 PictureGeometry ExportModel::Picture(const ExportDocument& document) const {

@@ -3,6 +3,8 @@
 #include "export/ExportFormat.h"
 #include "platform/NumberFormat.h"
 
+#include <QCoreApplication>
+
 #include <cstdint>
 #include <limits>
 
@@ -68,7 +70,8 @@ RegKey OpenSettingsKey(Registry& registry) {
 } // namespace
 
 ConversionError::ConversionError(const QString& text)
-    : Failure("'" + text.toStdString() + "' is not a valid integer value") {}
+    : Failure(QCoreApplication::translate("ExportSettings", "'%1' is not a valid integer value")
+                  .arg(text)) {}
 
 int ReadInteger(const QString& text) {
     const std::optional<long long> value = platform::ParseInteger(text);

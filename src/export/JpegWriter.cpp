@@ -8,6 +8,8 @@
 #include "export/MonoBits.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE
 #include <cstdlib>
@@ -88,7 +90,9 @@ QByteArray EncodeJpeg(const QImage& mono, int dpi) {
     QByteArray file;
     if (done) file = QByteArray(reinterpret_cast<const char*>(out.data), out.size);
     std::free(out.data);
-    if (!done) throw platform::Failure(std::string("JPEG error: ") + out.error.message);
+    if (!done)
+        throw platform::Failure(QCoreApplication::translate("JpegWriter", "JPEG error: %1")
+                                    .arg(QString::fromLocal8Bit(out.error.message)));
     return file;
 }
 

@@ -3,6 +3,8 @@
 #include "engine/Units.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <string>
@@ -16,8 +18,9 @@ constexpr long long kMaxRasterPixels = 512LL * 1024 * 1024;
 constexpr double kAutoMils = 10.0;
 constexpr double kAutoPostnetMils = 22.0;
 
-std::string SizeText(const QSize& size) {
-    return std::to_string(size.width()) + " x " + std::to_string(size.height()) + " dots";
+QString SizeText(const QSize& size) {
+    return QCoreApplication::translate("Picture", "%1 x %2 dots")
+        .arg(QString::number(size.width()), QString::number(size.height()));
 }
 
 std::string Upper(std::string_view name) {
@@ -59,20 +62,30 @@ void CheckPicture(const PictureGeometry& picture, ExportFormat format) {
         throw platform::Failure(picture.symbol->Problem());
     const QSize size = picture.size;
     if (size.width() < 1 || size.height() < 1 || picture.module < 1)
-        throw platform::Failure("The barcode picture would be empty (" + SizeText(size) +
-                                "); choose a higher resolution, a wider bar or a taller barcode");
+        throw platform::Failure(
+            QCoreApplication::translate("Picture",
+                                        "The barcode picture would be empty (%1); choose a higher "
+                                        "resolution, a wider bar or a taller barcode")
+                .arg(SizeText(size)));
     const FormatInfo& info = InfoOf(format);
     if (size.width() > info.maxSide || size.height() > info.maxSide)
-        throw platform::Failure("The barcode picture is too large for " + Upper(info.cliName) +
-                                " (" + SizeText(size) + "; at most " +
-                                std::to_string(info.maxSide) + " dots a side)");
+        throw platform::Failure(
+            QCoreApplication::translate("Picture",
+                                        "The barcode picture is too large for %1 (%2; at most %3 "
+                                        "dots a side)")
+                .arg(QString::fromStdString(Upper(info.cliName)), SizeText(size),
+                     QString::number(info.maxSide)));
     if (info.kind == PictureKind::Raster &&
         static_cast<long long>(size.width()) * size.height() > kMaxRasterPixels)
-        throw platform::Failure("The barcode is too large to draw (" + SizeText(size) + ")");
+        throw platform::Failure(
+            QCoreApplication::translate("Picture", "The barcode is too large to draw (%1)")
+                .arg(SizeText(size)));
 }
 
 void ThrowOutOfMemory(QSize size) {
-    throw platform::Failure("Not enough memory for a picture of " + SizeText(size));
+    throw platform::Failure(
+        QCoreApplication::translate("Picture", "Not enough memory for a picture of %1")
+            .arg(SizeText(size)));
 }
 
 void DrawPicture(engine::Surface& surface, const ExportDocument& document,

@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 #include <string>
 
@@ -38,9 +40,12 @@ constexpr std::uint32_t kPalette = 3;
 constexpr std::uint32_t kChunky = 1;
 constexpr std::uint32_t kInch = 2;
 
-std::string SizeText(int width, int height) {
-    return "Cannot save a TIFF file of a picture " + std::to_string(width) + " x " +
-           std::to_string(height) + " pixels: ";
+// "Cannot save a TIFF file of a picture W x H pixels: <why>".
+platform::Failure SizeFailure(int width, int height, const QString& why) {
+    return platform::Failure(
+        QCoreApplication::translate("TiffLayout",
+                                    "Cannot save a TIFF file of a picture %1 x %2 pixels: %3")
+            .arg(QString::number(width), QString::number(height), why));
 }
 
 std::uint32_t RowBytes(int bitsPerPixel, int width) {
@@ -53,8 +58,9 @@ std::uint32_t RowBytes(int bitsPerPixel, int width) {
     case 24:
         return 3 * w;
     }
-    throw platform::Failure("Cannot save a TIFF file with " + std::to_string(bitsPerPixel) +
-                            " bits per pixel");
+    throw platform::Failure(
+        QCoreApplication::translate("TiffLayout", "Cannot save a TIFF file with %1 bits per pixel")
+            .arg(bitsPerPixel));
 }
 
 std::array<TiffEntry, kTiffEntryCount> PaletteDirectory(const TiffLayout& l) {
@@ -103,7 +109,9 @@ std::array<TiffEntry, kTiffEntryCount> RgbDirectory(const TiffLayout& l) {
 
 TiffLayout LayOutTiff(int bitsPerPixel, int width, int height) {
     if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide)
-        throw platform::Failure(SizeText(width, height) + "TIFF allows 1 to 65535 each way");
+        throw SizeFailure(
+            width, height,
+            QCoreApplication::translate("TiffLayout", "TIFF allows 1 to 65535 each way"));
     TiffLayout l;
     l.bitsPerPixel = bitsPerPixel;
     l.width = static_cast<std::uint32_t>(width);
@@ -132,8 +140,9 @@ TiffLayout LayOutTiff(int bitsPerPixel, int width, int height) {
     const std::uint64_t directory = at;
     at += kTiffDirectorySize;
     if (at > std::numeric_limits<std::uint32_t>::max())
-        throw platform::Failure(SizeText(width, height) +
-                                "the file would pass the 4 GiB a TIFF file can hold");
+        throw SizeFailure(width, height,
+                          QCoreApplication::translate(
+                              "TiffLayout", "the file would pass the 4 GiB a TIFF file can hold"));
     l.pixelBytes = static_cast<std::uint32_t>(pixelBytes);
     l.directory = static_cast<std::uint32_t>(directory);
     l.fileSize = static_cast<std::uint32_t>(at);

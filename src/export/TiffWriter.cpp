@@ -4,6 +4,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 #include <algorithm>
@@ -69,12 +70,16 @@ void CheckFitsFourBits(const QImage& image) {
         highest = std::max<int>(highest, *std::max_element(line, line + image.width()));
     }
     if (highest > 15)
-        throw platform::Failure("Cannot save a 4-bit TIFF file of a picture that uses colour " +
-                                std::to_string(highest) + ": it holds colours 0 to 15");
+        throw platform::Failure(QCoreApplication::translate(
+                                    "TiffWriter", "Cannot save a 4-bit TIFF file of a picture "
+                                                  "that uses colour %1: it holds colours 0 to 15")
+                                    .arg(highest));
 }
 
 Picture PreparePicture(const QImage& bitmap, TiffPaletteDepth depth) {
-    if (bitmap.isNull()) throw platform::Failure("There is no picture to save as a TIFF file");
+    if (bitmap.isNull())
+        throw platform::Failure(QCoreApplication::translate(
+            "TiffWriter", "There is no picture to save as a TIFF file"));
     // 1-bit pictures take the 8-bit palette layout, the one every exported TIFF file has.
     const bool mono =
         bitmap.format() == QImage::Format_Mono || bitmap.format() == QImage::Format_MonoLSB;
@@ -82,10 +87,12 @@ Picture PreparePicture(const QImage& bitmap, TiffPaletteDepth depth) {
     if (image.isNull()) throw std::bad_alloc(); // the only way the conversion fails
     const auto* row = std::ranges::find(kFormats, image.format(), &FormatRow::format);
     if (row == std::end(kFormats))
-        throw platform::Failure("Cannot save a TIFF file of a picture of " +
-                                std::to_string(image.depth()) +
-                                " bits per pixel in this format: TIFF export takes palette "
-                                "pictures of 1 or 8 bits and RGB pictures of 24 or 32 bits");
+        throw platform::Failure(
+            QCoreApplication::translate("TiffWriter",
+                                        "Cannot save a TIFF file of a picture of %1 bits per pixel "
+                                        "in this format: TIFF export takes palette pictures of 1 "
+                                        "or 8 bits and RGB pictures of 24 or 32 bits")
+                .arg(image.depth()));
     if (depth == TiffPaletteDepth::Bits4 && row->bits == 8) {
         CheckFitsFourBits(image);
         return {image, 4, PackNibbles};
@@ -182,8 +189,9 @@ struct Prepared {
 // Everything that can refuse the picture runs here, before a byte is written.
 Prepared Prepare(const QImage& bitmap, int dotsPerInch, TiffPaletteDepth depth) {
     if (dotsPerInch < 1)
-        throw platform::Failure("Cannot save a TIFF file at " + std::to_string(dotsPerInch) +
-                                " dots per inch");
+        throw platform::Failure(
+            QCoreApplication::translate("TiffWriter", "Cannot save a TIFF file at %1 dots per inch")
+                .arg(dotsPerInch));
     Picture picture = PreparePicture(bitmap, depth);
     const TiffLayout layout = LayOutTiff(picture.bits, bitmap.width(), bitmap.height());
     return {std::move(picture), layout, dotsPerInch};
@@ -196,8 +204,9 @@ bool Write(QIODevice& out, const Prepared& p) {
 
 std::string DeviceName(const QIODevice& device) {
     const auto* file = qobject_cast<const QFileDevice*>(&device);
-    return file && !file->fileName().isEmpty() ? file->fileName().toStdString()
-                                               : std::string("the TIFF stream");
+    return file && !file->fileName().isEmpty()
+               ? file->fileName().toStdString()
+               : QCoreApplication::translate("TiffWriter", "the TIFF stream").toStdString();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -34,15 +35,15 @@ FileLock::FileLock(const QString& path, LockWait wait, const std::function<void(
     for (;;) {
         // Non-blocking, so that a named pipe at the path cannot hold the job up.
         FileDescriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-        if (!fd.IsOpen()) throw Failure("Unable to read " + path.toStdString());
+        if (!fd.IsOpen()) throw ReadFailure(path);
         if (LockOnce(fd.Get(), LOCK_EX | LOCK_NB) != 0) {
-            if (errno != EWOULDBLOCK) throw Failure("Unable to read " + path.toStdString());
+            if (errno != EWOULDBLOCK) throw ReadFailure(path);
             if (wait == LockWait::NoWait)
-                throw Failure(path.toStdString() + " is in use by another job");
+                throw Failure(QCoreApplication::translate("FileLock", "%1 is in use by another job")
+                                  .arg(path));
             if (!toldWaiting && waiting) waiting();
             toldWaiting = true;
-            if (LockOnce(fd.Get(), LOCK_EX) != 0)
-                throw Failure("Unable to read " + path.toStdString());
+            if (LockOnce(fd.Get(), LOCK_EX) != 0) throw ReadFailure(path);
         }
         // The holder before us may have replaced the file: lock the one that is there now.
         if (SameFile(fd.Get(), name)) {

@@ -3,6 +3,8 @@
 #include "engine/Units.h"
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -83,8 +85,13 @@ PlaceableGeometry PlaceableBounds(QSize frame, int dotsPerInch) {
     if (BoxCoordinate(largest, inch) > kMaxBoxCoordinate)
         inch = static_cast<int>(static_cast<double>(kMaxBoxCoordinate) * kHundredthMmPerInch /
                                 largest);
-    if (inch < 1) throw Failure("The picture is too large for a Windows metafile");
+    if (inch < 1) throw TooLargeForMetafile();
     return {BoxCoordinate(frame.width(), inch), BoxCoordinate(frame.height(), inch), inch};
+}
+
+Failure TooLargeForMetafile() {
+    return Failure(
+        QCoreApplication::translate("Metafile", "The picture is too large for a Windows metafile"));
 }
 
 int ObjectSlots::Create() {

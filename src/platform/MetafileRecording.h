@@ -3,6 +3,7 @@
 // writers share (frame, bounds, units per inch); the EMF and WMF writers replay it as records.
 
 #include "engine/Surface.h"
+#include "platform/Errors.h"
 #include "platform/MetafileSurface.h"
 
 #include <QSize>
@@ -80,6 +81,9 @@ struct PlaceableGeometry {
 // 16-bit fields, units per inch is lowered until both fit, keeping the physical size. Throws
 // Failure when even 1 unit per inch does not fit.
 PlaceableGeometry PlaceableBounds(QSize frame, int dotsPerInch);
+
+// "The picture is too large for a Windows metafile": its coordinates pass what a record holds.
+Failure TooLargeForMetafile();
 
 // Object table slots as a metafile player assigns them: always the lowest free one.
 class ObjectSlots {

@@ -3,6 +3,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/RegistryFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -265,5 +266,9 @@ void Registry::Flush() {
         hive.changed = false;
     }
 }
+
+RegistryError::RegistryError(const QString& valueName)
+    : Failure(
+          QCoreApplication::translate("Registry", "Failed to set data for '%1'").arg(valueName)) {}
 
 } // namespace platform

@@ -86,8 +86,7 @@ struct RegistryNode {
 // A write that could not be done; the text is the one Windows programs show.
 class RegistryError : public Failure {
   public:
-    explicit RegistryError(const QString& valueName)
-        : Failure("Failed to set data for '" + valueName.toStdString() + "'") {}
+    explicit RegistryError(const QString& valueName);
 };
 
 // An open key, or a closed one when opening failed. Reads from a closed key or from one deleted

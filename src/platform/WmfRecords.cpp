@@ -25,8 +25,6 @@ constexpr std::uint32_t kBlack = 0x00000000;
 constexpr std::uint8_t kDefaultCharset = 1;
 constexpr int kFaceNameBytes = 32; // the terminating zero included
 
-const char* const kTooLarge = "The picture is too large for a Windows metafile";
-
 class WmfSink final : public RecordSink {
   public:
     explicit WmfSink(WmfStream& wmf) : wmf_(wmf) {
@@ -121,7 +119,7 @@ void WmfStream::End(qsizetype start) {
 }
 
 void WmfStream::Signed16(int value) {
-    if (value < -kMaxCoordinate - 1 || value > kMaxCoordinate) throw Failure(kTooLarge);
+    if (value < -kMaxCoordinate - 1 || value > kMaxCoordinate) throw TooLargeForMetafile();
     out_.I16(static_cast<std::int16_t>(value));
 }
 
@@ -228,7 +226,7 @@ QByteArray WmfStream::Finish(int objects) {
 QByteArray WritePlaceableWmf(const MetafileDrawing& drawing) {
     const QSize picture = drawing.picture;
     if (picture.width() > kMaxCoordinate || picture.height() > kMaxCoordinate)
-        throw Failure(kTooLarge);
+        throw TooLargeForMetafile();
     WmfStream wmf;
     wmf.PlaceableHeader(
         PlaceableBounds(FrameHundredthsMm(picture, drawing.screen), drawing.dotsPerInch));

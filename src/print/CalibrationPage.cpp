@@ -3,6 +3,8 @@
 #include "engine/Units.h"
 #include "platform/NumberFormat.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -20,8 +22,9 @@ struct ScaleUnit {
     int midEvery;
     int labelEvery;
 };
-constexpr ScaleUnit kInchScale{"inches", 0.02, 1.0, 25, 5, 5};
-constexpr ScaleUnit kCentimetreScale{"cm", 0.1, engine::kCentimetresPerInch, 15, 5, 5};
+constexpr ScaleUnit kInchScale{QT_TRANSLATE_NOOP("CalibrationPage", "inches"), 0.02, 1.0, 25, 5, 5};
+constexpr ScaleUnit kCentimetreScale{
+    QT_TRANSLATE_NOOP("CalibrationPage", "cm"), 0.1, engine::kCentimetresPerInch, 15, 5, 5};
 
 // Lengths in inches, turned into dots at the printer's resolution.
 constexpr double kLineInches = 1.0 / 150;
@@ -36,12 +39,25 @@ constexpr std::string_view kFace = "ARIAL";
 constexpr int kRegular = 400;
 constexpr int kBold = 700;
 
-constexpr std::string_view kInstructions[] = {
-    "The cross marks the centre of the paper. This page is printed without any offset.",
-    "Fold the sheet left edge on right edge: the crease crosses the horizontal scale at the",
-    "horizontal offset. Fold it top edge on bottom edge: the crease crosses the vertical scale at",
-    "the vertical offset. Enter both in File > Printer Calibration for this printer.",
+// Lines of the page, each translated as it is drawn.
+constexpr const char* kInstructions[] = {
+    QT_TRANSLATE_NOOP("CalibrationPage", "The cross marks the centre of the paper. This page is "
+                                         "printed without any offset."),
+    QT_TRANSLATE_NOOP("CalibrationPage", "Fold the sheet left edge on right edge: the crease "
+                                         "crosses the horizontal scale at the"),
+    QT_TRANSLATE_NOOP("CalibrationPage", "horizontal offset. Fold it top edge on bottom edge: the "
+                                         "crease crosses the vertical scale at"),
+    QT_TRANSLATE_NOOP("CalibrationPage", "the vertical offset. Enter both in File > Printer "
+                                         "Calibration for this printer."),
 };
+
+// A text of the page in the user's language, in the Latin-1 the surface draws.
+std::string Latin1Text(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+std::string PageText(std::string_view source) {
+    return Latin1Text(QCoreApplication::translate("CalibrationPage", std::string(source).c_str()));
+}
 
 int Dots(double inches, int dpi) {
     return engine::RoundHalfEven(inches * dpi);
@@ -156,15 +172,18 @@ void DrawText(engine::Surface& surface, const CalibrationLayout& page) {
     {
         const engine::ScopedFont title(surface,
                                        {std::string(kFace), 2 * page.textHeight, kBold, 0});
-        surface.DrawText(page.textHeight, y, kCalibrationJobTitle);
+        surface.DrawText(page.textHeight, y, PageText(kCalibrationJobTitle));
         y += 3 * page.textHeight;
     }
-    for (std::string_view line : kInstructions) {
-        surface.DrawText(page.textHeight, y, line);
+    for (const char* line : kInstructions) {
+        surface.DrawText(page.textHeight, y, PageText(line));
         y += page.textHeight + page.textHeight / 2;
     }
     surface.DrawText(page.textHeight, y,
-                     "Scales in " + std::string(page.unitName) + " from the printed centre.");
+                     Latin1Text(QCoreApplication::translate("CalibrationPage",
+                                                            "Scales in %1 from the printed centre.")
+                                    .arg(QCoreApplication::translate(
+                                        "CalibrationPage", std::string(page.unitName).c_str()))));
 }
 
 void DrawPage(engine::Surface& surface, const CalibrationLayout& layout, int dpiX) {

@@ -15,7 +15,9 @@
 
 namespace print {
 
-inline constexpr std::string_view kCalibrationJobTitle = "Printer Calibration Page";
+// The job's title, and the page's own, drawn in the user's language.
+inline constexpr std::string_view kCalibrationJobTitle =
+    QT_TRANSLATE_NOOP("CalibrationPage", "Printer Calibration Page");
 
 struct CalibrationTick {
     double value = 0.0; // in the scale's unit; what the crease there reads

@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace print {
@@ -14,7 +16,7 @@ std::optional<CsvRecord> CsvReader::Next() {
         }
         bytes_ += line->bytes.size();
         if (bytes_ > kMaxRecordBytes)
-            throw platform::Failure(AtLine(lines_.Name(), start_, kRecordTooLong));
+            throw platform::Failure(AtLine(lines_.Name(), start_, RecordTooLong()));
         Scan(line->bytes);
         if (inQuotes_) {
             field_ += line->end;
@@ -26,7 +28,9 @@ std::optional<CsvRecord> CsvReader::Next() {
         if (!blank) return TakeRecord();
     }
     if (inQuotes_)
-        throw platform::Failure(AtLine(lines_.Name(), start_, "a quoted field is not closed"));
+        throw platform::Failure(
+            AtLine(lines_.Name(), start_,
+                   QCoreApplication::translate("CsvRecords", "a quoted field is not closed")));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Units.h"
 #include "platform/Errors.h"
+#include "print/PrintFailure.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -43,8 +44,7 @@ void AddPrinterSettings(const QPrinter& printer, JobOptions& job) {
 }
 
 [[noreturn]] void Refused(const QString& queue) {
-    throw platform::Failure("Unable to print on " + queue.toStdString() + ": " +
-                            cupsLastErrorString());
+    throw platform::Failure(UnableToPrintOn(queue, QString::fromUtf8(cupsLastErrorString())));
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace print {
@@ -24,8 +26,18 @@ QByteArrayView LineEndAt(QByteArrayView rest) {
 
 } // namespace
 
-std::string AtLine(const QString& name, int line, std::string_view what) {
-    return name.toStdString() + ", line " + std::to_string(line) + ": " + std::string(what);
+QString LineTooLong() {
+    return QCoreApplication::translate("DataLines", "the line is longer than 1 MiB");
+}
+
+QString RecordTooLong() {
+    return QCoreApplication::translate("DataLines", "the record is longer than 64 KiB");
+}
+
+std::string AtLine(const QString& name, int line, const QString& what) {
+    return QCoreApplication::translate("DataLines", "%1, line %2: %3")
+        .arg(name, QString::number(line), what)
+        .toStdString();
 }
 
 QString DecodeText(QByteArrayView bytes, bool utf8) {
@@ -41,7 +53,7 @@ std::optional<DataLine> DataLines::Next() {
         if (end < size && (end + 1 < size || ended_ || data[end] == '\n')) return TakeLine(end);
         scanned_ = end - at_;
         if (scanned_ > kMaxLineBytes)
-            throw platform::Failure(AtLine(name_, number_ + 1, kLineTooLong));
+            throw platform::Failure(AtLine(name_, number_ + 1, LineTooLong()));
         if (ended_) return at_ < buffer_.size() ? std::optional(TakeLine(end)) : std::nullopt;
         Fill();
     }
@@ -51,7 +63,7 @@ std::optional<DataLine> DataLines::Next() {
 DataLine DataLines::TakeLine(qsizetype end) {
     DataLine line{buffer_.mid(at_, end - at_), {}, ++number_};
     if (line.bytes.size() > kMaxLineBytes)
-        throw platform::Failure(AtLine(name_, number_, kLineTooLong));
+        throw platform::Failure(AtLine(name_, number_, LineTooLong()));
     if (number_ == 1 && line.bytes.startsWith(kByteOrderMark))
         line.bytes.remove(0, kByteOrderMark.size());
     line.end = LineEndAt(QByteArrayView(buffer_).sliced(end));
@@ -67,9 +79,7 @@ void DataLines::Fill() {
     const qsizetype kept = buffer_.size();
     buffer_.resize(kept + kChunkBytes);
     const qint64 read = in_.read(buffer_.data() + kept, kChunkBytes);
-    if (read < 0)
-        throw platform::Failure("Unable to read " + name_.toStdString() + ": " +
-                                in_.errorString().toStdString());
+    if (read < 0) throw platform::ReadFailure(name_, in_.errorString());
     buffer_.resize(kept + read);
     ended_ = read == 0;
 }

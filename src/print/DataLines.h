@@ -19,11 +19,12 @@ namespace print {
 // text, or a CSV record with the line ends inside it).
 inline constexpr qsizetype kMaxLineBytes = 1024 * 1024;
 inline constexpr qsizetype kMaxRecordBytes = 64 * 1024;
-inline constexpr char kLineTooLong[] = "the line is longer than 1 MiB";
-inline constexpr char kRecordTooLong[] = "the record is longer than 64 KiB";
+// "the line is longer than 1 MiB", "the record is longer than 64 KiB".
+QString LineTooLong();
+QString RecordTooLong();
 
 // "<name>, line N: <what>", as every failure that points into a data file reads.
-std::string AtLine(const QString& name, int line, std::string_view what);
+std::string AtLine(const QString& name, int line, const QString& what);
 
 // A record's bytes as text: UTF-8 when the record's bytes are all valid UTF-8 (`utf8`), else
 // Latin-1. The choice is made per record rather than for the whole file, so that a file is read

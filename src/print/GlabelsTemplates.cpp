@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -19,10 +20,25 @@ namespace {
 constexpr int kNamedRefusals = 8; // in the message; the rest are counted
 constexpr int kMostAlong = 1000;  // labels across or down a sheet: more is no label sheet
 
-// A template that cannot become a label sheet, with the reason.
+// A template that cannot become a label sheet, with the reason: a text of this file's (in the
+// user's language), %1 replaced by `detail`.
 struct Refusal : std::runtime_error {
-    using std::runtime_error::runtime_error;
+    explicit Refusal(const char* reason, const QString& detail = {})
+        : std::runtime_error(Reason(reason, detail)) {}
+    explicit Refusal(const std::string& reason) : std::runtime_error(reason) {}
+
+  private:
+    static std::string Reason(const char* reason, const QString& detail) {
+        const QString text = QCoreApplication::translate("GlabelsTemplates", reason);
+        return (detail.isEmpty() ? text : text.arg(detail)).toStdString();
+    }
 };
+
+// "no readable <name>": a length or count that is missing from the file or no number.
+Refusal Unreadable(const char* name) {
+    return Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "no readable %1"),
+                   QString::fromLatin1(name));
+}
 
 // One element of a Template with what it holds, read whole so that a refusal anywhere in it
 // leaves the reader at its end.
@@ -56,10 +72,10 @@ struct ShapeName {
     const char* refusal;
 };
 constexpr ShapeName kOtherShapes[] = {
-    {"Label-round", "round labels"},
-    {"Label-ellipse", "elliptical labels"},
-    {"Label-cd", "CD labels"},
-    {"Label-path", "labels of a drawn shape"},
+    {"Label-round", QT_TRANSLATE_NOOP("GlabelsTemplates", "round labels")},
+    {"Label-ellipse", QT_TRANSLATE_NOOP("GlabelsTemplates", "elliptical labels")},
+    {"Label-cd", QT_TRANSLATE_NOOP("GlabelsTemplates", "CD labels")},
+    {"Label-path", QT_TRANSLATE_NOOP("GlabelsTemplates", "labels of a drawn shape")},
 };
 
 // "1.5in", "38.1mm", "72" (points when no unit is given); as in gLabels, a length that is
@@ -79,15 +95,14 @@ Length ReadLength(const Element& element, const char* name) {
                           ? std::optional(LengthUnit::Point)
                           : LengthUnitNamed(match.capturedView(2));
     const double value = match.hasMatch() ? match.captured(1).toDouble() : 0.0;
-    if (!match.hasMatch() || !unit || !std::isfinite(value))
-        throw Refusal("no readable " + std::string(name));
+    if (!match.hasMatch() || !unit || !std::isfinite(value)) throw Unreadable(name);
     return {value, *unit};
 }
 
 int ReadCount(const Element& element, const char* name) {
     bool ok = false;
     const int count = element.Value(name).toInt(&ok);
-    if (!ok || count < 1 || count > kMostAlong) throw Refusal("no readable " + std::string(name));
+    if (!ok || count < 1 || count > kMostAlong) throw Unreadable(name);
     return count;
 }
 
@@ -95,10 +110,11 @@ const Element& OnlyLayout(const Element& rectangle) {
     const Element* layout = nullptr;
     for (const Element& child : rectangle.children) {
         if (child.name != QLatin1String("Layout")) continue;
-        if (layout) throw Refusal("labels in more than one grid");
+        if (layout)
+            throw Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "labels in more than one grid"));
         layout = &child;
     }
-    if (!layout) throw Refusal("no layout");
+    if (!layout) throw Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "no layout"));
     return *layout;
 }
 
@@ -114,12 +130,12 @@ void ReadRectangle(const Element& rectangle, bool usPaper, LabelTemplate& sheet)
     const auto length = [&](const Element& e, const char* name) {
         const Length l = ReadLength(e, name);
         const double converted = SheetLength(l.value, l.unit, sheetUnit);
-        if (!std::isfinite(converted)) throw Refusal("no readable " + std::string(name));
+        if (!std::isfinite(converted)) throw Unreadable(name);
         return converted;
     };
     const auto size = [&](const char* name) {
         const double converted = length(rectangle, name);
-        if (converted <= 0) throw Refusal("no readable " + std::string(name));
+        if (converted <= 0) throw Unreadable(name);
         return converted;
     };
     const Element& layout = OnlyLayout(rectangle);
@@ -141,10 +157,10 @@ void ReadLabel(const Element& templateElement, LabelTemplate& sheet) {
         for (const ShapeName& shape : kOtherShapes)
             if (child.name == QLatin1String(shape.element)) throw Refusal(shape.refusal);
         if (child.name != QLatin1String("Label-rectangle"))
-            throw Refusal("labels of another shape");
+            throw Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "labels of another shape"));
         return ReadRectangle(child, templateElement.Value("size").startsWith(u"US-"), sheet);
     }
-    throw Refusal("no label");
+    throw Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "no label"));
 }
 
 QString PaperName(QStringView size) {
@@ -202,7 +218,8 @@ class TemplateFile {
         if (const auto refused = refusals_.find(original); refused != refusals_.end())
             throw Refusal(refused->second);
         const auto found = known_.find(original);
-        if (found == known_.end()) throw Refusal("no earlier " + equiv.toStdString());
+        if (found == known_.end())
+            throw Refusal(QT_TRANSLATE_NOOP("GlabelsTemplates", "no earlier %1"), equiv);
         LabelTemplate sheet = found->second;
         sheet.product = own.product;
         if (!own.description.isEmpty()) sheet.description = own.description;
@@ -219,7 +236,8 @@ class TemplateFile {
 GlabelsImport ReadGlabelsTemplates(const QByteArray& text) {
     QXmlStreamReader xml(text);
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates"))
-        throw platform::Failure("This is not a gLabels template file");
+        throw platform::Failure(
+            QCoreApplication::translate("GlabelsTemplates", "This is not a gLabels template file"));
     TemplateFile file;
     while (xml.readNextStartElement()) {
         if (xml.name() == QLatin1String("Template"))
@@ -228,16 +246,16 @@ GlabelsImport ReadGlabelsTemplates(const QByteArray& text) {
             xml.skipCurrentElement();
     }
     if (xml.hasError())
-        throw platform::Failure("This gLabels template file is damaged on line " +
-                                std::to_string(xml.lineNumber()) + ": " +
-                                xml.errorString().toStdString());
+        throw platform::Failure(
+            QCoreApplication::translate("GlabelsTemplates",
+                                        "This gLabels template file is damaged on line %1: %2")
+                .arg(QString::number(xml.lineNumber()), xml.errorString()));
     return file.Result();
 }
 
 GlabelsImport ImportGlabelsTemplates(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw platform::Failure("Unable to read " + path.toStdString());
+    if (!file.open(QIODevice::ReadOnly)) throw platform::ReadFailure(path);
     try {
         return ReadGlabelsTemplates(file.readAll());
     } catch (const platform::Failure& failure) {
@@ -248,14 +266,19 @@ GlabelsImport ImportGlabelsTemplates(const QString& path) {
 QString RefusedTemplatesMessage(const GlabelsImport& import) {
     if (import.refused.isEmpty()) return {};
     const qsizetype left = import.refused.size();
-    QString message = import.sheets.empty()
-                          ? QStringLiteral("No label sheet in this file can be used")
-                      : left == 1 ? QStringLiteral("One label sheet was left out")
-                                  : QStringLiteral("%1 label sheets were left out").arg(left);
-    message += QStringLiteral(": only rectangular labels in a single grid can be imported.\n");
+    QString message =
+        import.sheets.empty() ? QCoreApplication::translate(
+                                    "GlabelsTemplates", "No label sheet in this file can be used")
+        : left == 1
+            ? QCoreApplication::translate("GlabelsTemplates", "One label sheet was left out")
+            : QCoreApplication::translate("GlabelsTemplates", "%1 label sheets were left out")
+                  .arg(left);
+    message += QCoreApplication::translate(
+        "GlabelsTemplates", ": only rectangular labels in a single grid can be imported.\n");
     message += QStringList(import.refused.mid(0, kNamedRefusals)).join('\n');
     if (import.refused.size() > kNamedRefusals)
-        message += QStringLiteral("\nand %1 more").arg(import.refused.size() - kNamedRefusals);
+        message += QCoreApplication::translate("GlabelsTemplates", "\nand %1 more")
+                       .arg(import.refused.size() - kNamedRefusals);
     return message;
 }
 

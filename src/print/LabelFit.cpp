@@ -3,17 +3,22 @@
 #include "engine/Units.h"
 #include "platform/PainterSurface.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 namespace print {
 namespace {
 
-// One side of the box against the same side of the cell.
-std::optional<std::string> SideFault(const char* side, int box, int cell, int dpi,
-                                     engine::Unit unit, const char* extra) {
+// One side of the box against the same side of the cell; `fault` names the box's length %1
+// and the cell's %2.
+std::optional<std::string> SideFault(const char* fault, int box, int cell, int dpi,
+                                     engine::Unit unit) {
     if (box <= cell) return std::nullopt;
-    return std::string("The barcode is ") + LengthText(box, dpi, unit) + " " + side + extra +
-           "; the label is " + LengthText(cell, dpi, unit) + ": it will be cut";
+    return QCoreApplication::translate("LabelFit", fault)
+        .arg(QString::fromStdString(LengthText(box, dpi, unit)),
+             QString::fromStdString(LengthText(cell, dpi, unit)))
+        .toStdString();
 }
 
 } // namespace
@@ -29,9 +34,14 @@ std::string LengthText(int dots, int dpi, engine::Unit unit) {
 
 std::optional<std::string> BoxFitFault(const LabelCell& box, const LabelCell& cell, int dpiX,
                                        int dpiY, engine::Unit unit) {
-    if (auto wide = SideFault("wide", box.width, cell.width, dpiX, unit, " with its quiet zones"))
+    if (auto wide =
+            SideFault(QT_TRANSLATE_NOOP("LabelFit", "The barcode is %1 wide with its quiet "
+                                                    "zones; the label is %2: it will be cut"),
+                      box.width, cell.width, dpiX, unit))
         return wide;
-    return SideFault("high", box.height, cell.height, dpiY, unit, "");
+    return SideFault(
+        QT_TRANSLATE_NOOP("LabelFit", "The barcode is %1 high; the label is %2: it will be cut"),
+        box.height, cell.height, dpiY, unit);
 }
 
 std::optional<int> FittingModule(int boxModules, int room) {

@@ -2,17 +2,19 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace print {
 
 app::LabelSheet LoadLabelFormat(const QString& path, QChar decimalSeparator) {
-    const std::string name = QFileInfo(path).fileName().toStdString();
+    const QString name = QFileInfo(path).fileName();
     platform::ProfileFile profile;
     if (profile.Load(path) != platform::ProfileFile::LoadResult::Loaded)
-        throw platform::Failure("Unable to read " + name);
+        throw platform::ReadFailure(name);
     if (profile.HoldsNul() || !profile.HasSection(QStringLiteral("FORMAT")))
-        throw platform::Failure(name + " is not a label format");
+        throw platform::Failure(
+            QCoreApplication::translate("LabelFormatFile", "%1 is not a label format").arg(name));
     return app::ReadFormatSection(profile, decimalSeparator);
 }
 

@@ -3,6 +3,8 @@
 #include "engine/Units.h"
 #include "print/LabelLayout.h"
 
+#include <QCoreApplication>
+
 namespace print {
 namespace {
 
@@ -14,25 +16,28 @@ struct SizeRule {
     double minimum;
     double replacement;
     const char* unreadablePattern; // the replacement written when the text is no number
-    const char* unitText;          // after the minimum in the message
+    const char* unitText;          // after the minimum in the message, translated there
 };
 
 SizeRule RuleFor(LabelBox box, engine::Unit unit) {
     if (unit != engine::Unit::Centimetre) return {0.05, 0.25, "##0.0##", "\""};
-    return {0.1, 1.0, box == LabelBox::Height ? "0.0" : "##0.0##", " centimeter"};
+    return {0.1, 1.0, box == LabelBox::Height ? "0.0" : "##0.0##",
+            QT_TRANSLATE_NOOP("LabelSheetEditor", " centimeter")};
 }
 
 double ValueOf(const QString& text, QChar separator) {
     return platform::ParseReal(text, separator).value_or(0.0);
 }
 
-// A nonprintable margin of `dots` at `dpi`, as "#0.###" in the dialog's unit with its sign.
+// A nonprintable margin of `dots` at `dpi`, as "#0.###" in the dialog's unit with its sign, in
+// the place of %1 in `side`.
 QString MarginText(const char* side, int dots, int dpi, engine::Unit unit, QChar separator) {
     const double inches = dpi > 0 ? static_cast<double>(dots) / dpi : 0.0;
     const double value =
         unit == engine::Unit::Centimetre ? engine::InchesToCentimetres(inches) : inches;
-    return QString::fromLatin1(side) + platform::FormatFloat("#0.###", value, separator) +
-           (unit == engine::Unit::Centimetre ? QStringLiteral("ct") : kInchSign);
+    return QCoreApplication::translate("LabelSheetEditor", side)
+        .arg(platform::FormatFloat("#0.###", value, separator) +
+             (unit == engine::Unit::Centimetre ? QStringLiteral("ct") : kInchSign));
 }
 
 } // namespace
@@ -62,9 +67,13 @@ SizeBoxExit LeaveLabelSizeBox(LabelBox box, const QString& text, engine::Unit un
     if (*value >= rule.minimum)
         return {platform::FormatFloat(kLengthPattern, *value, separator), {}};
     const bool height = box == LabelBox::Height;
-    const QString message = (height ? "Minimum label height is " : "Minimum label width is ") +
-                            platform::FormatFloat("##0.00", rule.minimum, separator) +
-                            rule.unitText + (height ? " tall!" : " wide!");
+    const QString minimum = platform::FormatFloat("##0.00", rule.minimum, separator) +
+                            QCoreApplication::translate("LabelSheetEditor", rule.unitText);
+    const QString message =
+        (height
+             ? QCoreApplication::translate("LabelSheetEditor", "Minimum label height is %1 tall!")
+             : QCoreApplication::translate("LabelSheetEditor", "Minimum label width is %1 wide!"))
+            .arg(minimum);
     return {platform::FormatFloat(kLengthPattern, rule.replacement, separator), message};
 }
 
@@ -88,12 +97,16 @@ LabelReadouts ReadoutsOf(const LabelBoxes& boxes, const app::PrinterMetrics& met
     const engine::Unit unit = boxes.Unit;
     const int dpiX = metrics.PrinterDpiX;
     const int dpiY = metrics.PrinterDpiY;
-    return {QStringLiteral("Rows: %1").arg(layout.Rows),
-            QStringLiteral("Columns: %1").arg(layout.Columns),
-            MarginText("Top: ", metrics.PhysicalOffsetY, dpiY, unit, separator),
-            MarginText("Left: ", metrics.PhysicalOffsetX, dpiX, unit, separator),
-            MarginText("Right: ", metrics.NonprintableRight, dpiX, unit, separator),
-            MarginText("Bottom: ", metrics.NonprintableBottom, dpiY, unit, separator)};
+    return {QCoreApplication::translate("LabelSheetEditor", "Rows: %1").arg(layout.Rows),
+            QCoreApplication::translate("LabelSheetEditor", "Columns: %1").arg(layout.Columns),
+            MarginText(QT_TRANSLATE_NOOP("LabelSheetEditor", "Top: %1"), metrics.PhysicalOffsetY,
+                       dpiY, unit, separator),
+            MarginText(QT_TRANSLATE_NOOP("LabelSheetEditor", "Left: %1"), metrics.PhysicalOffsetX,
+                       dpiX, unit, separator),
+            MarginText(QT_TRANSLATE_NOOP("LabelSheetEditor", "Right: %1"),
+                       metrics.NonprintableRight, dpiX, unit, separator),
+            MarginText(QT_TRANSLATE_NOOP("LabelSheetEditor", "Bottom: %1"),
+                       metrics.NonprintableBottom, dpiY, unit, separator)};
 }
 
 app::LabelSheet SheetOfBoxes(const LabelBoxes& boxes, QChar separator) {

@@ -4,6 +4,7 @@
 #include "platform/NumberFormat.h"
 #include "print/LabelLayout.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -141,9 +142,9 @@ QString LayoutNote(const LabelTemplate& sheet, const app::PrinterMetrics& metric
     int printScale = 0; // a copy: nothing of this layout is kept
     RecomputeLayout(sheet.sheet, layout, printScale);
     if (layout.LabelsPerPage == sheet.count) return {};
-    return QStringLiteral("The sheet has %1 labels; %2 fit the printer's paper as laid out.")
-        .arg(sheet.count)
-        .arg(layout.LabelsPerPage);
+    return QCoreApplication::translate(
+               "LabelTemplate", "The sheet has %1 labels; %2 fit the printer's paper as laid out.")
+        .arg(QString::number(sheet.count), QString::number(layout.LabelsPerPage));
 }
 
 std::vector<LabelTemplate> FindTemplates(const std::vector<LabelTemplate>& sheets,

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/NumberFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -38,8 +39,10 @@ class SheetReader {
 
   private:
     [[noreturn]] void Fail(const char* name) const {
-        throw platform::Failure("The label sheet catalogue has no valid " + std::string(name) +
-                                " on line " + std::to_string(xml_.lineNumber()));
+        throw platform::Failure(
+            QCoreApplication::translate("LabelTemplateCatalogue",
+                                        "The label sheet catalogue has no valid %1 on line %2")
+                .arg(QString::fromLatin1(name), QString::number(xml_.lineNumber())));
     }
     const QXmlStreamReader& xml_;
 };
@@ -90,15 +93,18 @@ std::vector<LabelTemplate> ReadTemplateCatalogue(const QByteArray& xml) {
         reader.skipCurrentElement();
     }
     if (reader.hasError())
-        throw platform::Failure("The label sheet catalogue is unreadable: " +
-                                reader.errorString().toStdString());
+        throw platform::Failure(
+            QCoreApplication::translate("LabelTemplateCatalogue",
+                                        "The label sheet catalogue is unreadable: %1")
+                .arg(reader.errorString()));
     return sheets;
 }
 
 std::vector<LabelTemplate> BuiltInTemplates() {
     QFile file(kCataloguePath);
     if (!file.open(QIODevice::ReadOnly))
-        throw platform::Failure("The label sheet catalogue is missing");
+        throw platform::Failure(QCoreApplication::translate(
+            "LabelTemplateCatalogue", "The label sheet catalogue is missing"));
     return ReadTemplateCatalogue(file.readAll());
 }
 

@@ -8,6 +8,7 @@
 #include "print/Sequence.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -30,13 +31,18 @@ std::optional<int> ColumnNumber(const std::string& column) {
 // The column's index in every record, checked against the first record: the header when a
 // name is given, which must name one column only (the names compare as the lookup does).
 std::size_t ColumnIndex(const MergeSource& source, const CsvRecord& first) {
-    const std::string name = SourceName(source).toStdString();
+    const QString name = SourceName(source);
+    const QString column = QString::fromStdString(source.column);
     if (const std::optional<int> number = ColumnNumber(source.column)) {
-        if (*number < 1) throw platform::Failure(name + ": columns are numbered from 1");
+        if (*number < 1)
+            throw platform::Failure(
+                QCoreApplication::translate("MergeData", "%1: columns are numbered from 1")
+                    .arg(name));
         if (static_cast<std::size_t>(*number) > first.fields.size())
-            throw platform::Failure(name + ": there is no column " + source.column +
-                                    ", its first record has " +
-                                    std::to_string(first.fields.size()));
+            throw platform::Failure(
+                QCoreApplication::translate("MergeData",
+                                            "%1: there is no column %2, its first record has %3")
+                    .arg(name, column, QString::number(first.fields.size())));
         return static_cast<std::size_t>(*number - 1);
     }
     const QString wanted = QString::fromStdString(source.column).trimmed();
@@ -45,21 +51,30 @@ std::size_t ColumnIndex(const MergeSource& source, const CsvRecord& first) {
     };
     const auto found = std::find_if(first.fields.begin(), first.fields.end(), named);
     if (found == first.fields.end())
-        throw platform::Failure(name + ": no column is named \"" + source.column + "\"");
+        throw platform::Failure(
+            QCoreApplication::translate("MergeData", "%1: no column is named \"%2\"")
+                .arg(name, column));
     if (std::find_if(found + 1, first.fields.end(), named) != first.fields.end())
-        throw platform::Failure(name + ": more than one column is named \"" + source.column + "\"");
+        throw platform::Failure(
+            QCoreApplication::translate("MergeData", "%1: more than one column is named \"%2\"")
+                .arg(name, column));
     return static_cast<std::size_t>(found - first.fields.begin());
 }
 
 } // namespace
 
 QString SourceName(const MergeSource& source) {
-    return source.standardInput ? QStringLiteral("standard input")
-                                : QFileInfo(source.path).fileName();
+    return source.standardInput ? StandardInputName() : QFileInfo(source.path).fileName();
+}
+
+QString StandardInputName() {
+    return QCoreApplication::translate("MergeData", "standard input");
 }
 
 std::string NoRecordsIn(const MergeSource& source) {
-    return source.path.toStdString() + " has no records";
+    return QCoreApplication::translate("MergeData", "%1 has no records")
+        .arg(source.path)
+        .toStdString();
 }
 
 MergeReader::MergeReader(QIODevice& bytes, const MergeSource& source)
@@ -67,9 +82,10 @@ MergeReader::MergeReader(QIODevice& bytes, const MergeSource& source)
     if (IsCsv(source))
         csv_.emplace(lines_);
     else if (ColumnNumber(source.column) != 1)
-        throw platform::Failure(lines_.Name().toStdString() +
-                                " holds one text per line: there is no column \"" + source.column +
-                                "\"");
+        throw platform::Failure(
+            QCoreApplication::translate("MergeData",
+                                        "%1 holds one text per line: there is no column \"%2\"")
+                .arg(lines_.Name(), QString::fromStdString(source.column)));
 }
 
 std::optional<MergeRecord> MergeReader::Next() {
@@ -85,8 +101,9 @@ std::optional<MergeRecord> MergeReader::NextCsvRecord() {
     }
     if (!record) return std::nullopt;
     if (*column_ >= record->fields.size())
-        throw platform::Failure(AtLine(lines_.Name(), record->line,
-                                       "there is no column " + std::to_string(*column_ + 1)));
+        throw platform::Failure(AtLine(
+            lines_.Name(), record->line,
+            QCoreApplication::translate("MergeData", "there is no column %1").arg(*column_ + 1)));
     return MergeRecord{std::move(record->fields[*column_]), record->line};
 }
 
@@ -95,7 +112,7 @@ std::optional<MergeRecord> MergeReader::NextLineRecord() {
     while (std::optional<DataLine> line = lines_.Next()) {
         if (line->bytes.isEmpty()) continue;
         if (line->bytes.size() > kMaxRecordBytes)
-            throw platform::Failure(AtLine(lines_.Name(), line->number, kRecordTooLong));
+            throw platform::Failure(AtLine(lines_.Name(), line->number, RecordTooLong()));
         if (std::exchange(skipHeader_, false)) continue;
         return MergeRecord{DecodeText(line->bytes, line->bytes.isValidUtf8()), line->number};
     }
@@ -140,9 +157,11 @@ std::string NotCarried(const MergeRecord& record, const MergeSymbol& symbol,
         stored ? engine::BarcodeProblem(symbol.code, *stored, symbol.options) : std::string();
     return AtLine(SourceName(source), record.line,
                   !problem.empty()
-                      ? problem
-                      : SymbologyName(symbol.code) + " cannot carry the text \"" +
-                            app::PrintableText(record.text).toStdString() + "\" whole");
+                      ? QString::fromStdString(problem)
+                      : QCoreApplication::translate("MergeData",
+                                                    "%1 cannot carry the text \"%2\" whole")
+                            .arg(QString::fromStdString(SymbologyName(symbol.code)),
+                                 app::PrintableText(record.text)));
 }
 
 } // namespace print

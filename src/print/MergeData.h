@@ -37,6 +37,7 @@ struct MergeRecord {
 
 // The name a failure gives the source: the file's name, or "standard input".
 QString SourceName(const MergeSource& source);
+QString StandardInputName();
 // "<path> has no records", the path as given.
 std::string NoRecordsIn(const MergeSource& source);
 

@@ -4,6 +4,7 @@
 #include "platform/ScratchFile.h"
 #include "print/MergeData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -17,12 +18,12 @@ constexpr qint64 kChunkBytes = 64 * 1024;
 
 // Why standard input cannot be read twice.
 QString CopyFailure(const QString& reason) {
-    return QStringLiteral("cannot keep a copy of it in ") + QDir::tempPath() +
-           QStringLiteral(": ") + reason;
+    return QCoreApplication::translate("MergeInput", "cannot keep a copy of it in %1: %2")
+        .arg(QDir::tempPath(), reason);
 }
 
 platform::Failure StandardInputFailure(const QString& reason) {
-    return platform::Failure("Unable to read standard input: " + reason.toStdString());
+    return platform::ReadFailure(StandardInputName(), reason);
 }
 
 } // namespace
@@ -72,8 +73,7 @@ QIODevice& MergeInput::Open() {
     if (standardInput_) return OpenStandardInput();
     file_.close();
     file_.setFileName(path_);
-    if (path_.isEmpty() || !file_.open(QIODevice::ReadOnly))
-        throw platform::Failure("Unable to read " + path_.toStdString());
+    if (path_.isEmpty() || !file_.open(QIODevice::ReadOnly)) throw platform::ReadFailure(path_);
     return file_;
 }
 

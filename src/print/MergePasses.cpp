@@ -2,6 +2,8 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
+
 namespace print {
 
 MergeScan ScanMergeData(MergeInput& input, const MergeSource& source, const MergeSymbol& symbol,
@@ -31,7 +33,9 @@ std::optional<MergeText> MergeTexts::Next() {
     --left_;
     const std::optional<MergeRecord> record = reader_.Next();
     if (!record)
-        throw platform::Failure(SourceName(source_).toStdString() + " changed while it was read");
+        throw platform::Failure(
+            QCoreApplication::translate("MergePasses", "%1 changed while it was read")
+                .arg(SourceName(source_)));
     std::optional<std::string> text = CarriedText(record->text, symbol_);
     if (!text) throw platform::Failure(NotCarried(*record, symbol_, source_));
     return MergeText{record->line, std::move(*text)};

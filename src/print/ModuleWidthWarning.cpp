@@ -3,6 +3,8 @@
 #include "app/PrinterMetrics.h"
 #include "print/PrintJob.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace print {
@@ -21,7 +23,8 @@ QString ModuleWidthWarning(double mils, int dpi, int printedDots, QChar decimalS
     const auto number = [decimalSeparator](const char* pattern, double value) {
         return platform::FormatFloat(pattern, value, decimalSeparator);
     };
-    return QStringLiteral("%1 mils is %2 dots at %3 dpi: prints %4 dots, %5 mils")
+    return QCoreApplication::translate("ModuleWidthWarning",
+                                       "%1 mils is %2 dots at %3 dpi: prints %4 dots, %5 mils")
         .arg(number("##0.0", mils), number("##0.0#", dots), QString::number(dpi),
              QString::number(printedDots), number("##0.0", printedDots * 1000.0 / dpi));
 }

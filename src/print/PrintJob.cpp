@@ -7,6 +7,8 @@
 #include "platform/Errors.h"
 #include "print/DeviceMetrics.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -37,8 +39,11 @@ int ScreenDpi(const app::PrinterMetrics& metrics) {
 } // namespace
 
 std::string SequenceNotCarried(engine::SymbologyCode symbology, std::string_view text) {
-    return SymbologyName(symbology) + " cannot carry the sequence text \"" +
-           app::PrintableData(text).toStdString() + "\" whole: check the sequence settings";
+    return QCoreApplication::translate(
+               "PrintJob",
+               "%1 cannot carry the sequence text \"%2\" whole: check the sequence settings")
+        .arg(QString::fromStdString(SymbologyName(symbology)), app::PrintableData(text))
+        .toStdString();
 }
 
 int ModuleWidthDots(const PrintOptions& options, const app::BarcodeDocument& document,
@@ -112,35 +117,45 @@ void PrintJob::Check() const {
 // Without a label the page loop would never reach its count; with labels a dot apart or less, a
 // page would take hours and its pages no printer could feed.
 void PrintJob::CheckLayout() const {
-    if (metrics_.Rows <= 0 || metrics_.Columns <= 0) throw platform::Failure(kNoLabelFits);
+    if (metrics_.Rows <= 0 || metrics_.Columns <= 0)
+        throw platform::Failure(QCoreApplication::translate("PrintJob", kNoLabelFits));
     const engine::Unit unit = sheet_.Unit;
     const auto length = [unit](double value) {
         char text[64];
         std::snprintf(text, sizeof text, "%g %s", value,
                       unit == engine::Unit::Centimetre ? "cm" : "in");
-        return std::string(text);
+        return QString::fromLatin1(text);
     };
-    const auto pitchFault = [&](const char* across, double label, double gap, int dpi, int count) {
+    // `fault` names the label's length %1 and the gap's %2.
+    const auto pitchFault = [&](const char* fault, double label, double gap, int dpi, int count) {
         if (count <= 1 || LengthToDots(label + gap, unit, dpi) >= 1) return;
-        throw platform::Failure(std::string("The labels follow each other ") + across +
-                                " at less than one printer dot (label " + length(label) + ", gap " +
-                                length(gap) + "): check the label sheet setup");
+        throw platform::Failure(
+            QCoreApplication::translate("PrintJob", fault).arg(length(label), length(gap)));
     };
-    pitchFault("across", sheet_.LabelWidth, sheet_.GapWidth, metrics_.PrinterDpiX,
-               metrics_.Columns);
-    pitchFault("down", sheet_.LabelHeight, sheet_.GapHeight, metrics_.PrinterDpiY, metrics_.Rows);
+    pitchFault(QT_TRANSLATE_NOOP("PrintJob",
+                                 "The labels follow each other across at less than one printer dot "
+                                 "(label %1, gap %2): check the label sheet setup"),
+               sheet_.LabelWidth, sheet_.GapWidth, metrics_.PrinterDpiX, metrics_.Columns);
+    pitchFault(QT_TRANSLATE_NOOP("PrintJob",
+                                 "The labels follow each other down at less than one printer dot "
+                                 "(label %1, gap %2): check the label sheet setup"),
+               sheet_.LabelHeight, sheet_.GapHeight, metrics_.PrinterDpiY, metrics_.Rows);
     if (static_cast<long long>(metrics_.Rows) * metrics_.Columns > kMaxLabelsPerPage)
-        throw platform::Failure("The label sheet puts " + std::to_string(metrics_.Columns) + " x " +
-                                std::to_string(metrics_.Rows) + " labels on a page, more than " +
-                                std::to_string(kMaxLabelsPerPage) + " (labels " +
-                                length(sheet_.LabelWidth) + " x " + length(sheet_.LabelHeight) +
-                                ", margins " + length(sheet_.MarginLeft) + ", " +
-                                length(sheet_.MarginTop) + "): check the label sheet setup");
+        throw platform::Failure(
+            QCoreApplication::translate("PrintJob",
+                                        "The label sheet puts %1 x %2 labels on a page, more than "
+                                        "%3 (labels %4 x %5, margins %6, %7): check the label "
+                                        "sheet setup")
+                .arg(QString::number(metrics_.Columns), QString::number(metrics_.Rows),
+                     QString::number(kMaxLabelsPerPage), length(sheet_.LabelWidth),
+                     length(sheet_.LabelHeight), length(sheet_.MarginLeft),
+                     length(sheet_.MarginTop)));
 }
 
 void PrintJob::CheckData() const {
     if (!options_.DataFailure.empty()) throw platform::Failure(options_.DataFailure);
-    if (options_.Data.path.isEmpty() || !options_.DataInput) throw platform::Failure(kNoDataFile);
+    if (options_.Data.path.isEmpty() || !options_.DataInput)
+        throw platform::Failure(QCoreApplication::translate("PrintJob", kNoDataFile));
     RequirePrintable(options_.DataScan, options_.Data);
 }
 
@@ -360,8 +375,9 @@ std::optional<std::string> PrintJob::FirstLabelFault() const {
     const app::ScanVerdict verdict =
         app::CheckScan(picture.Picture(), symbology_, text, document_.Options());
     if (!verdict.Failed()) return std::nullopt;
-    return "The first label, as it prints at " + std::to_string(metrics_.PrinterDpiX) +
-           " dpi: " + verdict.Message().toStdString();
+    return QCoreApplication::translate("PrintJob", "The first label, as it prints at %1 dpi: %2")
+        .arg(QString::number(metrics_.PrinterDpiX), verdict.Message())
+        .toStdString();
 }
 
 std::vector<std::string> JobWarnings(const PrintOptions& options, app::BarcodeDocument& document,
@@ -379,7 +395,9 @@ std::vector<std::string> JobWarnings(const PrintOptions& options, app::BarcodeDo
     const app::SequenceSettings& sequence = document.Sequence();
     if (options.UseSequence && !options.UseData && !SequenceRangeFault(sequence))
         if (auto wrap = SequenceWrapWarning(sequence, job.SequenceTakes()))
-            warnings.push_back("Warning: " + *wrap);
+            warnings.push_back(QCoreApplication::translate("PrintJob", "Warning: %1")
+                                   .arg(QString::fromStdString(*wrap))
+                                   .toStdString());
     return warnings;
 }
 

@@ -10,6 +10,8 @@
 #include "print/PrintTarget.h"
 #include "print/Sequence.h"
 
+#include <QtGlobal>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,9 +24,11 @@ class BarcodeDocument;
 namespace print {
 
 inline constexpr char kPrintJobTitle[] = "Tallyrune";
-inline constexpr char kNoLabelFits[] =
-    "No label fits on the paper: check the label sheet setup and the printer's paper";
-inline constexpr char kNoDataFile[] = "Choose the data file to print from";
+// Failure texts, translated where they are thrown.
+inline constexpr char kNoLabelFits[] = QT_TRANSLATE_NOOP(
+    "PrintJob", "No label fits on the paper: check the label sheet setup and the printer's paper");
+inline constexpr char kNoDataFile[] =
+    QT_TRANSLATE_NOOP("PrintJob", "Choose the data file to print from");
 // More labels on one page than any sheet has: a layout beyond it is a mistake in its values.
 inline constexpr long long kMaxLabelsPerPage = 10000;
 

@@ -6,6 +6,8 @@
 #include "platform/Errors.h"
 #include "print/LabelLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 #include <optional>
@@ -110,7 +112,7 @@ void PrintOptions::ValidateCounts() const {
     const bool zero = (range && Range == PrintRange::Pages && Pages < 1) ||
                       (range && Range == PrintRange::Labels && Labels < 1) ||
                       ((UseSequence || UseData) && Copies < 1);
-    if (zero) throw platform::Failure(kZeroNotAllowed);
+    if (zero) throw platform::Failure(QCoreApplication::translate("PrintOptions", kZeroNotAllowed));
 }
 
 void PrintOptions::ReadData(const MergeSymbol& symbol) {
@@ -137,10 +139,13 @@ QString PrintOptions::DataSummary(int labelsPerPage) const {
     const long long pages =
         labelsPerPage > 0 ? (Skip() + labels + labelsPerPage - 1) / labelsPerPage : 0;
     const auto count = [](long long n, const char* one, const char* many) {
-        return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? one : many);
+        return QCoreApplication::translate("PrintOptions", n == 1 ? one : many).arg(n);
     };
-    return count(DataScan.records, "record", "records") + QStringLiteral(" on ") +
-           count(pages, "page", "pages");
+    return QCoreApplication::translate("PrintOptions", "%1 on %2")
+        .arg(count(DataScan.records, QT_TRANSLATE_NOOP("PrintOptions", "%1 record"),
+                   QT_TRANSLATE_NOOP("PrintOptions", "%1 records")),
+             count(pages, QT_TRANSLATE_NOOP("PrintOptions", "%1 page"),
+                   QT_TRANSLATE_NOOP("PrintOptions", "%1 pages")));
 }
 
 QStringList PrintOptions::DataPreview(int count) const {

@@ -34,7 +34,8 @@ inline constexpr int kMinCustomDots = 1; // the spin button's range
 inline constexpr int kMaxCustomDots = 100;
 inline constexpr int kPreviewRecords = 5; // the data file's first records shown
 
-inline constexpr char kZeroNotAllowed[] = "0 not allowed in this field";
+inline constexpr char kZeroNotAllowed[] =
+    QT_TRANSLATE_NOOP("PrintOptions", "0 not allowed in this field"); // translated where shown
 
 // Which controls are enabled (or, for the skip panel, visible).
 struct PrintEnabling {

@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 #include "print/CupsQueue.h"
 
+#include <QCoreApplication>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -35,10 +36,15 @@ bool SameLetters(std::string_view a, std::string_view b) {
     });
 }
 
-std::string UnknownPrinterMessage(const std::string& name, const QStringList& known) {
-    std::string message = "Unknown printer \"" + name + "\"";
-    if (known.isEmpty()) return message + ": no printers are available";
-    return message + "; the printers are: " + known.join(", ").toStdString();
+QString UnknownPrinterMessage(const std::string& name, const QStringList& known) {
+    const QString printer = QString::fromStdString(name);
+    if (known.isEmpty())
+        return QCoreApplication::translate("PrinterAccess",
+                                           "Unknown printer \"%1\": no printers are available")
+            .arg(printer);
+    return QCoreApplication::translate("PrinterAccess",
+                                       "Unknown printer \"%1\"; the printers are: %2")
+        .arg(printer, known.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -51,9 +57,11 @@ QPageSize PageSizeOf(Paper paper) {
 
 void CheckResolution(int dpi) {
     if (dpi < kMinPrinterDpi || dpi > kMaxPrinterDpi)
-        throw platform::Failure("The resolution must be from " + std::to_string(kMinPrinterDpi) +
-                                " to " + std::to_string(kMaxPrinterDpi) + " dots per inch, not " +
-                                std::to_string(dpi));
+        throw platform::Failure(
+            QCoreApplication::translate(
+                "PrinterAccess", "The resolution must be from %1 to %2 dots per inch, not %3")
+                .arg(QString::number(kMinPrinterDpi), QString::number(kMaxPrinterDpi),
+                     QString::number(dpi)));
 }
 
 std::optional<Paper> PaperFromName(std::string_view name) {
@@ -114,7 +122,9 @@ std::unique_ptr<QPrinter> OpenPdfPrinter(const QString& path, const QPageSize& p
 }
 
 void SetUpPdfPrinter(QPrinter& printer, const QString& path, Paper paper, int dpi) {
-    if (path.isEmpty()) throw platform::Failure("No PDF file was named");
+    if (path.isEmpty())
+        throw platform::Failure(
+            QCoreApplication::translate("PrinterAccess", "No PDF file was named"));
     CheckResolution(dpi);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);

@@ -5,8 +5,10 @@
 #include "platform/SurfaceText.h"
 #include "print/CupsQueue.h"
 #include "print/DeviceMetrics.h"
+#include "print/PrintFailure.h"
 #include "print/PrinterAccess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,9 +35,7 @@ struct PrinterTarget::Pages {
             device = &pdf->Device();
         } else {
             spool.setFileTemplate(QDir::tempPath() + "/tallyrune-XXXXXX.job");
-            if (!spool.open())
-                throw platform::Failure("Unable to print on " +
-                                        printer.printerName().toStdString());
+            if (!spool.open()) throw UnableToPrintOn(printer.printerName());
         }
         writer.emplace(device);
         writer->setPageLayout(printer.pageLayout());
@@ -87,7 +87,7 @@ void PrinterTarget::BeginDocument(const std::string& title) {
     }
     if (!painter_.begin(&Device())) {
         pages_.reset();
-        throw platform::Failure("Unable to print on " + PrinterName());
+        throw UnableToPrintOn(PrinterName());
     }
     // The one place the printer's offset applies: the painter keeps it from page to page, and
     // the surfaces made on it restore their state back to it.
@@ -103,7 +103,9 @@ void PrinterTarget::NewPage() {
     // Starting a page writes the last one: a full disk shows here first.
     if (!Device().newPage()) {
         if (pages_ && pages_->Failed()) ThrowWriteFailure();
-        throw platform::Failure("Unable to start a new page on " + PrinterName());
+        throw platform::Failure(
+            QCoreApplication::translate("PrinterTarget", "Unable to start a new page on %1")
+                .arg(QString::fromStdString(PrinterName())));
     }
 }
 
@@ -133,7 +135,7 @@ void PrinterTarget::EndDocument() {
     RequireOpen();
     const bool painted = StopPainting();
     const std::unique_ptr<Pages> pages = std::move(pages_);
-    if (!painted) throw platform::Failure("Unable to print on " + PrinterName());
+    if (!painted) throw UnableToPrintOn(PrinterName());
     if (!pages) return; // direct: the printer's engine has had the pages
     if (pages->pdf)
         pages->pdf->Commit(platform::Durability::Synced); // its failure names the system's reason
@@ -209,7 +211,7 @@ void PrinterTarget::ThrowWriteFailure() const {
     if (IsPdfOutput(printer_))
         throw platform::WriteFailure(PrinterName(),
                                      pages_ && pages_->pdf ? pages_->pdf->FailureReason() : "");
-    throw platform::Failure("Unable to print on " + PrinterName());
+    throw UnableToPrintOn(PrinterName());
 }
 
 // A spool file cut short by a full temporary folder never reaches the queue.

@@ -4,6 +4,8 @@
 
 #include "engine/Barcode.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -84,7 +86,8 @@ bool CarriesWhole(engine::SymbologyCode symbology, std::string_view text) {
 
 std::string SymbologyName(engine::SymbologyCode symbology) {
     const engine::SymbologyInfo* row = engine::FindSymbology(symbology);
-    return row ? std::string(row->listItem) : "This barcode type";
+    return row ? std::string(row->listItem)
+               : QCoreApplication::translate("Sequence", "This barcode type").toStdString();
 }
 
 // Past the first span, every wrap starts again at SeqMin, so a second span covers the rest.
@@ -99,13 +102,18 @@ std::optional<std::string> FirstTextNotCarried(const app::SequenceSettings& sequ
 }
 
 std::optional<std::string> SequenceRangeFault(const app::SequenceSettings& sequence) {
-    const std::string min = std::to_string(sequence.SeqMin);
-    const std::string max = std::to_string(sequence.SeqMax);
+    const QString min = QString::number(sequence.SeqMin);
+    const QString max = QString::number(sequence.SeqMax);
     if (sequence.SeqMin > sequence.SeqMax)
-        return "the sequence's minimum " + min + " lies above its maximum " + max;
+        return QCoreApplication::translate("Sequence",
+                                           "the sequence's minimum %1 lies above its maximum %2")
+            .arg(min, max)
+            .toStdString();
     if (sequence.SeqCurrent < sequence.SeqMin || sequence.SeqCurrent > sequence.SeqMax)
-        return "the sequence's current number " + std::to_string(sequence.SeqCurrent) +
-               " lies outside its range " + min + " to " + max;
+        return QCoreApplication::translate(
+                   "Sequence", "the sequence's current number %1 lies outside its range %2 to %3")
+            .arg(QString::number(sequence.SeqCurrent), min, max)
+            .toStdString();
     return std::nullopt;
 }
 
@@ -120,9 +128,11 @@ std::optional<std::string> SequenceWrapWarning(const app::SequenceSettings& sequ
     const long long again = takes - BeforeWrap(sequence);
     if (again <= 0) return std::nullopt;
     const long long last = sequence.SeqMin + std::min(again, RangeSize(sequence)) - 1;
-    return "the sequence passes " + std::to_string(sequence.SeqMax) + " and starts again at " +
-           std::to_string(sequence.SeqMin) + ": numbers " + std::to_string(sequence.SeqMin) +
-           " to " + std::to_string(last) + " print again";
+    return QCoreApplication::translate("Sequence", "the sequence passes %1 and starts again at %2: "
+                                                   "numbers %2 to %3 print again")
+        .arg(QString::number(sequence.SeqMax), QString::number(sequence.SeqMin),
+             QString::number(last))
+        .toStdString();
 }
 
 } // namespace print

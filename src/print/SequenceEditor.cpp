@@ -3,6 +3,8 @@
 #include "platform/NumberFormat.h"
 #include "print/Sequence.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace print {
@@ -10,7 +12,11 @@ namespace {
 
 const QString kEmptyMinimum = QStringLiteral("0");
 const QString kEmptyMaximum = QStringLiteral("999999999");
-const QString kBreak = QStringLiteral("\n\r"); // a line feed, then a carriage return
+
+// A message naming a bound %1; its line break is a line feed, then a carriage return.
+QString BoundMessage(const char* text, const QString& bound) {
+    return QCoreApplication::translate("SequenceEditor", text).arg(bound);
+}
 
 // A box's number; the key filter lets only digits in, so an empty or foreign text counts as 0.
 int ValueOf(const QString& box) {
@@ -42,11 +48,15 @@ std::optional<QString> LeaveSeqCurrent(SequenceBoxes& boxes) {
     if (boxes.Current.isEmpty()) boxes.Current = boxes.Minimum;
     const int current = ValueOf(boxes.Current);
     if (current < ValueOf(boxes.Minimum))
-        return "You must enter a value greater or equal to" + kBreak +
-               "the minimum sequence value " + boxes.Minimum + ".";
+        return BoundMessage(QT_TRANSLATE_NOOP("SequenceEditor",
+                                              "You must enter a value greater or equal to\n\r"
+                                              "the minimum sequence value %1."),
+                            boxes.Minimum);
     if (current > ValueOf(boxes.Maximum))
-        return "You must enter a value less than or equal" + kBreak +
-               "to the maximum sequence value " + boxes.Maximum + ".";
+        return BoundMessage(QT_TRANSLATE_NOOP("SequenceEditor",
+                                              "You must enter a value less than or equal\n\r"
+                                              "to the maximum sequence value %1."),
+                            boxes.Maximum);
     return std::nullopt;
 }
 
@@ -60,8 +70,10 @@ std::optional<QString> LeaveSeqMin(SequenceBoxes& boxes) {
         return std::nullopt;
     }
     if (minimum >= ValueOf(boxes.Maximum))
-        return "You must enter a value less than the" + kBreak + "the maximum sequence value " +
-               boxes.Maximum + ".";
+        return BoundMessage(QT_TRANSLATE_NOOP("SequenceEditor",
+                                              "You must enter a value less than the\n\r"
+                                              "the maximum sequence value %1."),
+                            boxes.Maximum);
     return std::nullopt;
 }
 
@@ -73,8 +85,10 @@ std::optional<QString> LeaveSeqMax(SequenceBoxes& boxes) {
         return std::nullopt;
     }
     if (maximum <= ValueOf(boxes.Minimum))
-        return "You must enter a value greater than the" + kBreak + "the minimum sequeunce value " +
-               boxes.Minimum + ".";
+        return BoundMessage(QT_TRANSLATE_NOOP("SequenceEditor",
+                                              "You must enter a value greater than the\n\r"
+                                              "the minimum sequeunce value %1."),
+                            boxes.Minimum);
     return std::nullopt;
 }
 

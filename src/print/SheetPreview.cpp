@@ -2,6 +2,8 @@
 
 #include "engine/Units.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace print {
@@ -73,7 +75,8 @@ std::optional<int> PreviewHitTest(const app::LabelSheet& sheet, const app::Print
 }
 
 QString SkipLabelText(int skip) {
-    return skip == 1 ? QStringLiteral("Skip 1 Label") : QStringLiteral("Skip %1 Labels").arg(skip);
+    return skip == 1 ? QCoreApplication::translate("SheetPreview", "Skip 1 Label")
+                     : QCoreApplication::translate("SheetPreview", "Skip %1 Labels").arg(skip);
 }
 
 std::vector<PreviewLabel> RollStrip(const app::LabelSheet& roll, int width, int height) {

@@ -3,6 +3,8 @@
 #include "engine/Barcode.h"
 #include "engine/Units.h"
 
+#include <QCoreApplication>
+
 namespace print {
 namespace {
 
@@ -85,9 +87,9 @@ struct HeadingRow {
 };
 
 constexpr HeadingRow kHeadings[] = {
-    {"Alpha Numeric Barcodes", {0, kTextMargin, 0, 2}},
-    {"UPC Family - Numeric Only", {0, kTextMargin, 2, 8}},
-    {"Other Formats - Numeric Only", {0, kTextMargin, 4, 14}},
+    {QT_TRANSLATE_NOOP("TestPage", "Alpha Numeric Barcodes"), {0, kTextMargin, 0, 2}},
+    {QT_TRANSLATE_NOOP("TestPage", "UPC Family - Numeric Only"), {0, kTextMargin, 2, 8}},
+    {QT_TRANSLATE_NOOP("TestPage", "Other Formats - Numeric Only"), {0, kTextMargin, 4, 14}},
 };
 
 int X(const TestPageMeasures& m, const Place& p) {
@@ -109,6 +111,13 @@ TestPageSample SampleAt(const TestPageMeasures& m, const SampleRow& row) {
             row.captionPlace};
 }
 
+// A header or heading in the user's language, in the Latin-1 the surface draws.
+std::string PageText(std::string_view source) {
+    return QCoreApplication::translate("TestPage", std::string(source).c_str())
+        .toLatin1()
+        .toStdString();
+}
+
 engine::FontSpec HeaderFont(const TestPageMeasures& m) {
     return {std::string(kHeaderFace), m.fontHeight, kBold, 0};
 }
@@ -120,13 +129,14 @@ void DrawHeader(TestPageTarget& target, const TestPageMeasures& m) {
     engine::Surface& surface = target.Surface();
     surface.FillRect(0, 0, m.width, m.band, engine::Fill::Black);
     const engine::FontSpec font = HeaderFont(m);
+    const std::string header = PageText(kTestPageHeader);
     engine::TextExtent title;
     {
         const engine::ScopedFont scoped(surface, font);
-        title = surface.MeasureText(kTestPageHeader);
+        title = surface.MeasureText(header);
     }
     const TextPosition at = HeaderTextPosition(m, title);
-    target.DrawStyledText(at.x, at.y, kTestPageHeader, font, {false, true});
+    target.DrawStyledText(at.x, at.y, header, font, {false, true});
 }
 
 void DrawSample(engine::Surface& surface, const TestPageMeasures& m, const TestPageSample& s) {
@@ -144,7 +154,7 @@ void DrawPage(TestPageTarget& target, const TestPageLayout& layout) {
     // The body font is the one the samples' readable text is written in.
     target.SetFontFace(std::string(kBodyFace));
     for (const TestPageHeading& heading : layout.headings)
-        target.DrawStyledText(heading.x, heading.y, heading.text, BodyFont(m, kBold),
+        target.DrawStyledText(heading.x, heading.y, PageText(heading.text), BodyFont(m, kBold),
                               {true, false});
     for (const TestPageSample& sample : layout.samples)
         DrawSample(target.Surface(), m, sample);

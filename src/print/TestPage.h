@@ -9,6 +9,8 @@
 #include "print/DeviceMetrics.h"
 #include "print/PrintTarget.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,7 +18,9 @@
 namespace print {
 
 inline constexpr std::string_view kTestPageJobTitle = "Barcode Test Page";
-inline constexpr std::string_view kTestPageHeader = "Tallyrune - Barcode Test Page";
+// Drawn in the user's language, as the headings are.
+inline constexpr std::string_view kTestPageHeader =
+    QT_TRANSLATE_NOOP("TestPage", "Tallyrune - Barcode Test Page");
 
 enum class PageOrientation { Portrait, Landscape };
 

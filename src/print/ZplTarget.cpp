@@ -4,6 +4,7 @@
 #include "platform/Errors.h"
 #include "platform/ZplLabel.h"
 #include "print/CupsQueue.h"
+#include "print/PrintFailure.h"
 
 #include <QDir>
 #include <QTemporaryFile>
@@ -19,8 +20,7 @@ struct ZplTarget::Output {
             return;
         }
         spool.setFileTemplate(QDir::tempPath() + "/tallyrune-XXXXXX.zpl");
-        if (!spool.open())
-            throw platform::Failure("Unable to print on " + destination.toStdString());
+        if (!spool.open()) throw UnableToPrintOn(destination);
     }
     QIODevice& Device() { return file ? file->Device() : static_cast<QIODevice&>(spool); }
     bool Failed() const { return file ? file->Failed() : spool.error() != QFileDevice::NoError; }
@@ -84,8 +84,7 @@ void ZplTarget::EndDocument() {
     picture_.reset();
     const std::unique_ptr<Output> output = std::move(output_);
     if (output->file) return output->file->Commit(platform::Durability::Renamed);
-    if (!output->spool.flush() || output->Failed())
-        throw platform::Failure("Unable to print on " + PrinterName());
+    if (!output->spool.flush() || output->Failed()) throw UnableToPrintOn(PrinterName());
     SubmitRawFile(destination_, output->spool.fileName(), QString::fromStdString(title_));
 }
 
@@ -99,7 +98,7 @@ void ZplTarget::WritePage() {
     const QByteArray label = platform::ZplLabel(picture_->Picture());
     if (output_->Device().write(label) != label.size() || output_->Failed()) {
         if (output_->file) throw platform::WriteFailure(PrinterName(), output_->file->FailureReason());
-        throw platform::Failure("Unable to print on " + PrinterName());
+        throw UnableToPrintOn(PrinterName());
     }
 }
 

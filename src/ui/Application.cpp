@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "ui/MessageBoxes.h"
+#include "ui/Translations.h"
 
 #include <QIcon>
 
@@ -23,6 +24,7 @@ bool HasDisplay() {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     LoadArtwork();
+    LoadTranslations(*this);
     setApplicationName(QString::fromLatin1(kProgramTitle));
     setApplicationVersion(QStringLiteral("3.1"));
     setWindowIcon(QIcon(QStringLiteral(":/tallyrune.svg")));

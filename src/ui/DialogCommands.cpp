@@ -12,6 +12,7 @@
 #include "ui/TFSaveBarcode.h"
 #include "ui/TFSeqSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 #include <QWidget>
@@ -19,16 +20,18 @@
 namespace ui {
 namespace {
 
-const QString kPreparingToPrint = QStringLiteral("Preparing to Print");
-
 // Shows "Preparing to Print" while it lives, then where the job's PDF went, if it wrote one.
 class PrintStatus {
   public:
     explicit PrintStatus(const std::function<void(const QString&)>& show) : show_(show) {
-        if (show_) show_(kPreparingToPrint);
+        if (show_) show_(QCoreApplication::translate("DialogCommands", "Preparing to Print"));
     }
     ~PrintStatus() {
-        if (show_) show_(written_.isEmpty() ? QString() : "Printed to " + written_);
+        if (show_)
+            show_(
+                written_.isEmpty()
+                    ? QString()
+                    : QCoreApplication::translate("DialogCommands", "Printed to %1").arg(written_));
     }
     PrintStatus(const PrintStatus&) = delete;
     PrintStatus& operator=(const PrintStatus&) = delete;
@@ -85,7 +88,8 @@ void DialogCommands::Export(app::BarcodeDocument& document) {
     CentreOver(dialogs_->saveBarcode, owner_);
     const auto written = dialogs_->saveBarcode.OpenExportDialog(document);
     if (written && dialogs_->status)
-        dialogs_->status(QStringLiteral("Exported to %1").arg(QDir::toNativeSeparators(*written)));
+        dialogs_->status(QCoreApplication::translate("DialogCommands", "Exported to %1")
+                             .arg(QDir::toNativeSeparators(*written)));
 }
 
 void DialogCommands::Print(app::BarcodeDocument& document) {

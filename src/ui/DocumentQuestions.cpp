@@ -3,6 +3,7 @@
 #include "ui/FileChoice.h"
 #include "ui/MessageBoxes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -14,10 +15,11 @@ namespace ui {
 namespace {
 
 // Opening a document; saving sets `save` and the proposed name.
-FileChoice DocumentChoice(const char* objectName, const char* title) {
+FileChoice DocumentChoice(const char* objectName, const QString& title) {
     return {.objectName = objectName,
-            .title = QString::fromLatin1(title),
-            .filter = QtFilter(QStringLiteral("Tallyrune Files (*.tlr)|*.tlr")),
+            .title = title,
+            .filter = QtFilter(
+                QCoreApplication::translate("DocumentQuestions", "Tallyrune Files (*.tlr)|*.tlr")),
             .defaultSuffix = QStringLiteral("tlr")};
 }
 
@@ -28,8 +30,10 @@ bool SameFile(const QString& a, const QString& b) {
 } // namespace
 
 bool MayReplace(QWidget* parent, const QString& path) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Confirm Save As"),
-                    QStringLiteral("%1 already exists.\nDo you want to replace it?")
+    QMessageBox box(QMessageBox::Warning,
+                    QCoreApplication::translate("DocumentQuestions", "Confirm Save As"),
+                    QCoreApplication::translate("DocumentQuestions",
+                                                "%1 already exists.\nDo you want to replace it?")
                         .arg(QDir::toNativeSeparators(path)),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("ReplaceQuestion"));
@@ -38,14 +42,18 @@ bool MayReplace(QWidget* parent, const QString& path) {
 }
 
 QString AskOpenPath(QWidget* parent, const QString& folder) {
-    return ChooseFile(parent, DocumentChoice("LoadBarcodeDialog", "Load Barcode"), folder)
+    return ChooseFile(parent,
+                      DocumentChoice("LoadBarcodeDialog", QCoreApplication::translate(
+                                                              "DocumentQuestions", "Load Barcode")),
+                      folder)
         .value_or(QString());
 }
 
 // Replacing the document's own file needs no question; refusing to replace another one goes
 // back to the dialog.
 QString AskSavePath(QWidget* parent, const QString& folder, const QString& proposed) {
-    FileChoice choice = DocumentChoice("SaveBarcodeDialog", "Save Barcode");
+    FileChoice choice = DocumentChoice(
+        "SaveBarcodeDialog", QCoreApplication::translate("DocumentQuestions", "Save Barcode"));
     choice.save = true;
     choice.proposedName = proposed;
     for (;;) {
@@ -61,7 +69,7 @@ namespace {
 
 template <typename Answer> struct Choice {
     const char* objectName;
-    const char* text;
+    const char* text; // translated where the button is made
     QMessageBox::ButtonRole role;
     Answer answer;
 };
@@ -76,7 +84,8 @@ Answer AskChoice(QWidget* parent, const char* objectName, const QString& text,
     box.setObjectName(QString::fromLatin1(objectName));
     std::vector<QPushButton*> buttons;
     for (const Choice<Answer>& choice : choices) {
-        buttons.push_back(box.addButton(QString::fromLatin1(choice.text), choice.role));
+        buttons.push_back(box.addButton(
+            QCoreApplication::translate("DocumentQuestions", choice.text), choice.role));
         buttons.back()->setObjectName(QString::fromLatin1(choice.objectName));
     }
     box.setDefaultButton(buttons.front());
@@ -91,27 +100,35 @@ Answer AskChoice(QWidget* parent, const char* objectName, const QString& text,
 
 CloseAnswer AskSaveChanges(QWidget* parent, const QString& name) {
     static constexpr Choice<CloseAnswer> kChoices[] = {
-        {"btSave", "&Save", QMessageBox::AcceptRole, CloseAnswer::Save}, // the default
-        {"btDontSave", "Do&n't Save", QMessageBox::DestructiveRole, CloseAnswer::DontSave},
-        {"btCancel", "Cancel", QMessageBox::RejectRole, CloseAnswer::Cancel}, // Escape
+        {"btSave", QT_TRANSLATE_NOOP("DocumentQuestions", "&Save"), QMessageBox::AcceptRole,
+         CloseAnswer::Save}, // the default
+        {"btDontSave", QT_TRANSLATE_NOOP("DocumentQuestions", "Do&n't Save"),
+         QMessageBox::DestructiveRole, CloseAnswer::DontSave},
+        {"btCancel", QT_TRANSLATE_NOOP("DocumentQuestions", "Cancel"), QMessageBox::RejectRole,
+         CloseAnswer::Cancel}, // Escape
     };
-    return AskChoice(parent, "SaveChangesQuestion", QStringLiteral("Save changes to %1?").arg(name),
-                     kChoices);
+    return AskChoice(
+        parent, "SaveChangesQuestion",
+        QCoreApplication::translate("DocumentQuestions", "Save changes to %1?").arg(name),
+        kChoices);
 }
 
 std::optional<app::DiskChange> AskDiskChange(QWidget* parent, const QString& message,
                                              bool mayOverwrite) {
     using Answer = std::optional<app::DiskChange>;
     static const Choice<Answer> kSave[] = {
-        {"btTakeFile", "&Use the File's Sequence", QMessageBox::AcceptRole,
-         app::DiskChange::TakeFileSequence},
-        {"btOverwrite", "&Overwrite", QMessageBox::DestructiveRole, app::DiskChange::Overwrite},
-        {"btCancel", "Cancel", QMessageBox::RejectRole, std::nullopt},
+        {"btTakeFile", QT_TRANSLATE_NOOP("DocumentQuestions", "&Use the File's Sequence"),
+         QMessageBox::AcceptRole, app::DiskChange::TakeFileSequence},
+        {"btOverwrite", QT_TRANSLATE_NOOP("DocumentQuestions", "&Overwrite"),
+         QMessageBox::DestructiveRole, app::DiskChange::Overwrite},
+        {"btCancel", QT_TRANSLATE_NOOP("DocumentQuestions", "Cancel"), QMessageBox::RejectRole,
+         std::nullopt},
     };
     static const Choice<Answer> kPrint[] = {
-        {"btTakeFile", "&Use the File's Sequence", QMessageBox::AcceptRole,
-         app::DiskChange::TakeFileSequence},
-        {"btCancel", "Cancel", QMessageBox::RejectRole, std::nullopt},
+        {"btTakeFile", QT_TRANSLATE_NOOP("DocumentQuestions", "&Use the File's Sequence"),
+         QMessageBox::AcceptRole, app::DiskChange::TakeFileSequence},
+        {"btCancel", QT_TRANSLATE_NOOP("DocumentQuestions", "Cancel"), QMessageBox::RejectRole,
+         std::nullopt},
     };
     return mayOverwrite ? AskChoice(parent, "DiskChangeQuestion", message, kSave)
                         : AskChoice(parent, "DiskChangeQuestion", message, kPrint);

@@ -7,9 +7,13 @@
 namespace ui {
 namespace {
 
-QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name) {
+// Out of the tab order, as the keyboard types the number into the box beside; named for screen
+// readers all the same.
+QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name,
+                         const QString& accessibleName) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(accessibleName);
     button->setArrowType(arrow);
     button->setAutoRepeat(true);
     button->setFocusPolicy(Qt::NoFocus);
@@ -20,8 +24,8 @@ QToolButton* ArrowButton(QWidget* parent, Qt::ArrowType arrow, const char* name)
 } // namespace
 
 SpinButton::SpinButton(QWidget* parent)
-    : QWidget(parent), up_(ArrowButton(this, Qt::UpArrow, "UpButton")),
-      down_(ArrowButton(this, Qt::DownArrow, "DownButton")) {
+    : QWidget(parent), up_(ArrowButton(this, Qt::UpArrow, "UpButton", tr("Up"))),
+      down_(ArrowButton(this, Qt::DownArrow, "DownButton", tr("Down"))) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

@@ -15,16 +15,16 @@ namespace ui {
 
 TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TFAbout"));
-    setWindowTitle(QStringLiteral("About Tallyrune"));
+    setWindowTitle(tr("About Tallyrune"));
     auto* logo = new QLabel;
     logo->setPixmap(QIcon(QStringLiteral(":/logo.svg")).pixmap(QSize(96, 96), devicePixelRatioF()));
     auto* title = new QLabel(QStringLiteral("<b style='font-size:14pt'>Tallyrune</b>"));
-    auto* version = new QLabel(QStringLiteral("Version 3.1"));
+    auto* version = new QLabel(tr("Version %1").arg(QStringLiteral("3.1")));
     version->setObjectName(QStringLiteral("lVersion"));
-    auto* description = new QLabel(QStringLiteral(
-        "A barcode and label designer: eighteen linear symbologies drawn as you type, "
-        "saved as .TLR documents, copied, exported as pictures and printed on sheets of "
-        "labels with running numbers."));
+    auto* description = new QLabel(
+        tr("A barcode and label designer: eighteen linear symbologies drawn as you type, "
+           "saved as .TLR documents, copied, exported as pictures and printed on sheets of "
+           "labels with running numbers."));
     description->setWordWrap(true);
     description->setMinimumWidth(260);
 
@@ -40,7 +40,7 @@ TFAbout::TFAbout(QWidget* parent) : QDialog(parent) {
     row->addLayout(texts);
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* okay = buttons->addButton(QStringLiteral("&Okay!"), QDialogButtonBox::AcceptRole);
+    QPushButton* okay = buttons->addButton(tr("&Okay!"), QDialogButtonBox::AcceptRole);
     okay->setObjectName(QStringLiteral("btOkay"));
     okay->setDefault(true);
     ConnectCommand(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

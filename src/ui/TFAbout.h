@@ -6,6 +6,8 @@
 namespace ui {
 
 class TFAbout : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TFAbout(QWidget* parent);
 };

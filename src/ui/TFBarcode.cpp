@@ -1,4 +1,5 @@
 #include "ui/TFBarcode.h"
+#include "app/SymbolDescription.h"
 #include "ui/MessageBoxes.h"
 
 #include <QCloseEvent>
@@ -65,7 +66,12 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, eng
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWidget(picture_);
     setMinimumWidth(kMinimumWidth);
+    picture_->setAccessibleName(tr("Barcode"));
     ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
+    ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, [this] {
+        scan_ = {};
+        DescribePicture();
+    });
     // Qt shows "[*]" as "*" while the window is marked modified, and hides it otherwise.
     ConnectCommand(&document_, &app::BarcodeDocument::captionChanged, this,
             [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
@@ -101,6 +107,15 @@ void TFBarcode::ClientResized(QSize previous) {
     if (previous.isValid() && document_.AcrossBars(before) == document_.AcrossBars(client))
         return FitToPicture();
     if (document_.ResizeClient(client)) host_.ShowSizes();
+}
+
+void TFBarcode::ShowScanVerdict(const app::ScanVerdict& verdict) {
+    scan_ = verdict;
+    DescribePicture();
+}
+
+void TFBarcode::DescribePicture() {
+    picture_->setAccessibleDescription(app::SymbolDescription(document_, scan_));
 }
 
 void TFBarcode::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 // across the bars sets a new bar height.
 
 #include "app/BarcodeDocument.h"
+#include "app/ScanCheck.h"
 
 #include <QMdiSubWindow>
 
@@ -36,6 +37,9 @@ class TFBarcode : public QMdiSubWindow {
     app::BarcodeDocument& Document() { return document_; }
     // The client area in device pixels.
     QSize ClientPixels() const;
+    // What the picture scans as, told to screen readers with its symbology and text; a change
+    // of the document forgets it until the next verdict.
+    void ShowScanVerdict(const app::ScanVerdict& verdict);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -44,10 +48,12 @@ class TFBarcode : public QMdiSubWindow {
   private:
     void FitToPicture();
     void ClientResized(QSize previous);
+    void DescribePicture();
 
     DocumentHost& host_;
     app::BarcodeDocument document_;
     BarcodePicture* picture_;
+    app::ScanVerdict scan_;
     bool fitting_ = false; // the window is being fitted to the picture
 };
 

@@ -1,10 +1,11 @@
 #include "ui/TFCalibration.h"
 
-#include "ui/AppState.h"
+#include "app/ToolbarRules.h"
 #include "platform/NumberFormat.h"
 #include "print/CalibrationPage.h"
 #include "print/PrinterAccess.h"
 #include "print/PrinterTarget.h"
+#include "ui/AppState.h"
 #include "ui/DialogPlacement.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
@@ -37,29 +38,28 @@ void EditPrinterOffset(QWidget& owner, ui::AppState& state) {
 TFCalibration::TFCalibration(QWidget* parent, ui::AppState& state)
     : QDialog(parent), state_(state) {
     setObjectName(QStringLiteral("TFCalibration"));
-    setWindowTitle(QStringLiteral("Printer Calibration"));
+    setWindowTitle(tr("Printer Calibration"));
     const engine::Unit sheetUnit = state_.Settings.Labels.Unit;
     const QChar decimal = platform::LocaleDecimalSeparator();
     const app::PrinterOffset offset = state_.Settings.Offsets.For(PrinterName());
     eOffsetX_ = OffsetBox("eOffsetX", app::OffsetText(offset.X, sheetUnit, decimal));
     eOffsetY_ = OffsetBox("eOffsetY", app::OffsetText(offset.Y, sheetUnit, decimal));
-    const QString unit =
-        sheetUnit == engine::Unit::Centimetre ? QStringLiteral("cm") : QStringLiteral("inches");
+    const QString unit = app::UnitName(sheetUnit);
 
     auto* printer = new QLabel(PrinterName());
     printer->setObjectName(QStringLiteral("LPrinter"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Printer:"), printer);
-    form->addRow(QStringLiteral("Horizontal offset (%1):").arg(unit), eOffsetX_);
-    form->addRow(QStringLiteral("Vertical offset (%1):").arg(unit), eOffsetY_);
-    auto* hint = new QLabel(QStringLiteral(
-        "Positive values move the print right and down. Print the calibration page, fold it "
-        "as it says and read both offsets off its scales."));
+    form->addRow(tr("Printer:"), printer);
+    form->addRow(tr("Horizontal offset (%1):").arg(unit), eOffsetX_);
+    form->addRow(tr("Vertical offset (%1):").arg(unit), eOffsetY_);
+    auto* hint = new QLabel(
+        tr("Positive values move the print right and down. Print the calibration page, fold it "
+           "as it says and read both offsets off its scales."));
     hint->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     QPushButton* page =
-        buttons->addButton(QStringLiteral("Print Calibration Page"), QDialogButtonBox::ActionRole);
+        buttons->addButton(tr("Print Calibration Page"), QDialogButtonBox::ActionRole);
     page->setObjectName(QStringLiteral("btCalibrationPage"));
     ConnectCommand(page, &QPushButton::clicked, this, &TFCalibration::PrintCalibrationPageClick);
     ConnectCommand(buttons, &QDialogButtonBox::accepted, this, &TFCalibration::accept);
@@ -83,9 +83,8 @@ void TFCalibration::accept() {
     const auto x = app::ReadOffsetText(eOffsetX_->text(), unit, decimal);
     const auto y = app::ReadOffsetText(eOffsetY_->text(), unit, decimal);
     if (!x || !y) {
-        ShowMessage(
-            this,
-            QStringLiteral("'%1' is not a valid offset").arg((x ? eOffsetY_ : eOffsetX_)->text()));
+        ShowMessage(this,
+                    tr("'%1' is not a valid offset").arg((x ? eOffsetY_ : eOffsetX_)->text()));
         return;
     }
     state_.Settings.Offsets.Set(PrinterName(), {*x, *y});

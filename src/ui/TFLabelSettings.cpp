@@ -200,11 +200,11 @@ void TFLabelSettings::UnitClick(engine::Unit unit) {
 }
 
 void TFLabelSettings::LoadBtnClick() {
-    const auto path = ChooseFile(
-        this, {.objectName = "LoadDialog",
-               .title = QStringLiteral("Load Label Format"),
-               .filter = QStringLiteral("Tallyrune Format (*.fmt);;Corvane Format (*.lbf)"),
-               .defaultSuffix = QStringLiteral("fmt")});
+    const auto path =
+        ChooseFile(this, {.objectName = "LoadDialog",
+                          .title = tr("Load Label Format"),
+                          .filter = tr("Tallyrune Format (*.fmt);;Corvane Format (*.lbf)"),
+                          .defaultSuffix = QStringLiteral("fmt")});
     if (!path) return;
     if (!RunShowingFailures(this, [&] { state_.Settings.Labels = print::LoadLabelFormat(*path); }))
         return; // the boxes keep what they show
@@ -215,8 +215,8 @@ void TFLabelSettings::LoadBtnClick() {
 // The sheet as it was when the dialog opened or as last imported, not the boxes.
 void TFLabelSettings::SaveBtnClick() {
     const auto path = ChooseFile(this, {.objectName = "SaveDialog",
-                                        .title = QStringLiteral("Save Label Format"),
-                                        .filter = QStringLiteral("Label Format (*.fmt)"),
+                                        .title = tr("Save Label Format"),
+                                        .filter = tr("Label Format (*.fmt)"),
                                         .defaultSuffix = QStringLiteral("fmt"),
                                         .save = true});
     if (!path) return;
@@ -253,10 +253,10 @@ void TFLabelSettings::OfferTemplates(const std::vector<print::LabelTemplate>& im
 // The file's rectangular sheets are kept for later and come first in the list; none is chosen,
 // so the boxes keep what the user had until a sheet is picked.
 void TFLabelSettings::TemplateImportBtnClick() {
-    const auto path = ChooseFile(
-        this, {.objectName = "TemplateDialog",
-               .title = QStringLiteral("Import gLabels Templates"),
-               .filter = QStringLiteral("gLabels Templates (*.template *.xml);;All Files (*)")});
+    const auto path =
+        ChooseFile(this, {.objectName = "TemplateDialog",
+                          .title = tr("Import gLabels Templates"),
+                          .filter = tr("gLabels Templates (*.template *.xml);;All Files (*)")});
     if (!path) return;
     print::GlabelsImport import;
     if (!RunShowingFailures(this, [&] { import = print::ImportGlabelsTemplates(*path); })) return;

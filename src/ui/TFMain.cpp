@@ -42,6 +42,16 @@ namespace {
 const QString kCaption = QStringLiteral("Tallyrune v3.1");
 constexpr int kHeightBoxLength = 7; // characters
 
+// The engine's character set hints (engine::CharClassHint), which the status bar shows in the
+// user's language; the engine itself has no catalogue.
+[[maybe_unused]] constexpr const char* kCharClassHints[] = {
+    QT_TRANSLATE_NOOP("CharClassHint", "Alpha Numeric"),
+    QT_TRANSLATE_NOOP("CharClassHint", "Alpha Numeric (Upper)"),
+    QT_TRANSLATE_NOOP("CharClassHint", "Numeric Only"),
+    QT_TRANSLATE_NOOP("CharClassHint", "Any Text"),
+    QT_TRANSLATE_NOOP("CharClassHint", "GS1 Data (AI)"),
+};
+
 // A selection made by the program raises no change event.
 void SelectQuietly(QComboBox& list, int index) {
     const QSignalBlocker quiet(list);
@@ -166,15 +176,16 @@ void TFMain::ShowScanVerdict(const app::ScanVerdict& verdict) {
     scanPanel_->setStyleSheet(*colour ? QStringLiteral("color: %1").arg(QLatin1String(colour))
                                       : QString());
     scanPanel_->setText(verdict.Message());
+    if (TFBarcode* window = ActiveWindow()) window->ShowScanVerdict(verdict);
 }
 
 // The pop-up's "&New" and "C&lose" are the File menu's commands under shorter names.
 void TFMain::SetUpPopupMenu() {
     popup_ = new QMenu(this);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    pmNew_ = new QAction(QStringLiteral("&New"), popup_);
+    pmNew_ = new QAction(tr("&New"), popup_);
     pmNew_->setObjectName(QStringLiteral("pmNew"));
-    pmClose_ = new QAction(QStringLiteral("C&lose"), popup_);
+    pmClose_ = new QAction(tr("C&lose"), popup_);
     pmClose_->setObjectName(QStringLiteral("pmClose"));
     for (const auto& [item, command] : {std::pair{pmNew_, ui_->acNew}, {pmClose_, ui_->miClose}}) {
         item->setIcon(command->icon());
@@ -369,9 +380,13 @@ void TFMain::ShowSizes() {
     ui_->eWidth->setText(sizes.width);
 }
 
+// The boxes' unit is told to screen readers as well: the labels beside them are no buddies.
 void TFMain::ShowUnitLabels() {
-    ui_->LUnits->setText(app::UnitName(checkedUnit_));
-    ui_->LUnits2->setText(app::UnitName(checkedUnit_));
+    const QString unit = app::UnitName(checkedUnit_);
+    for (QLabel* label : {ui_->LUnits, ui_->LUnits2})
+        label->setText(unit);
+    for (QLineEdit* box : {ui_->eHeight, ui_->eWidth})
+        box->setAccessibleDescription(unit);
 }
 
 void TFMain::ShowUnits() {
@@ -402,8 +417,8 @@ void TFMain::SwitchUnits(engine::Unit unit) {
 void TFMain::ShowCharsetHint() {
     const engine::SymbologyInfo* row =
         engine::FindSymbology(engine::ComboToSymbology(ui_->cbBarcodeType->currentIndex()));
-    const std::string_view hint = engine::CharClassHint(row->charClass);
-    panel0_->setText(QString::fromLatin1(hint.data(), static_cast<qsizetype>(hint.size())));
+    const std::string hint(engine::CharClassHint(row->charClass));
+    panel0_->setText(QCoreApplication::translate("CharClassHint", hint.c_str()));
 }
 
 // The error correction and size lists of the active document's symbology, shown only where
@@ -488,7 +503,7 @@ void TFMain::sbFontClick() {
     QFont current = document ? document->BarcodeFont() : toolbarFont_;
     current.setFamily(QFontInfo(current).family()); // the face it resolves to, listed as such
     QFontDialog dialog(current, this);
-    dialog.setWindowTitle(QStringLiteral("Font"));
+    dialog.setWindowTitle(tr("Font"));
     dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
     if (dialog.exec() != QDialog::Accepted) return;
     QFont chosen = dialog.selectedFont();

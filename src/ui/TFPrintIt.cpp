@@ -314,7 +314,7 @@ void TFPrintIt::SheetChanged() {
 bool TFPrintIt::LeaveCountBox(QLineEdit* box) {
     const print::CountFieldCheck check = print::CheckCountField(box->text());
     if (check.refused) {
-        ShowMessage(this, QString::fromLatin1(print::kZeroNotAllowed));
+        ShowMessage(this, QCoreApplication::translate("PrintOptions", print::kZeroNotAllowed));
         return false;
     }
     box->setText(check.text);
@@ -361,8 +361,8 @@ void TFPrintIt::sbSeqSettingsClick() {
 
 void TFPrintIt::sbDataFileClick() {
     const FileChoice choice{.objectName = "DataFileDialog",
-                            .title = QStringLiteral("Open Data File"),
-                            .filter = QStringLiteral("Data Files (*.csv *.txt);;All Files (*)")};
+                            .title = tr("Open Data File"),
+                            .filter = tr("Data Files (*.csv *.txt);;All Files (*)")};
     const auto path = ChooseFile(this, choice, QFileInfo(ui_->eDataFile->text()).path());
     if (!path) return;
     ui_->eDataFile->setText(*path);
@@ -389,8 +389,11 @@ void TFPrintIt::ShowData() {
 }
 
 // "&Ok" closes the dialog whatever the job's end: a failure is shown first.
-// Cancelling the question of the output file goes back to the dialog.
+// Cancelling the question of the output file goes back to the dialog. Return in a count box
+// presses "&Ok" without leaving the box: its value is checked as on leaving it.
 void TFPrintIt::BitBtn2Click() {
+    for (QLineEdit* box : {ui_->ePages, ui_->eLabels, ui_->eCopies})
+        if (box->hasFocus() && !LeaveCountBox(box)) return;
     bool cancelled = false;
     RunShowingFailures(this, [&] {
         ReadOptions();
@@ -469,7 +472,7 @@ bool TFPrintIt::CatchUpWithFile() {
 void TFPrintIt::PreviewClick() {
     QPrintPreviewDialog preview(&state_.Printer, this);
     preview.setObjectName(QStringLiteral("PreviewDialog"));
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     preview.resize(kPreviewSize);
     ConnectCommand(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
     const bool printed = preview.exec() == QDialog::Accepted;

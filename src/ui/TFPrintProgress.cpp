@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 
 namespace ui {
 namespace {
@@ -39,13 +40,14 @@ void TFPrintProgress::StartProgress(const std::string& printerName) {
     running_ = true;
     setWindowTitle(QStringLiteral("Tallyrune"));
     CentreOver(*this, owner_);
-    show(); // the job reports page 1 next, which lets the window appear
+    show();           // the job reports page 1 next, which lets the window appear
+    activateWindow(); // with the keyboard: Escape cancels
 }
 
 // The one place where the job lets the user interface run: the window repaints, and a click on
 // "&Cancel" is taken.
 void TFPrintProgress::SetPage(int page) {
-    ui_->LPage->setText(QStringLiteral("Page %1").arg(page));
+    ui_->LPage->setText(tr("Page %1").arg(page));
     QCoreApplication::processEvents();
 }
 
@@ -58,6 +60,12 @@ void TFPrintProgress::closeEvent(QCloseEvent* event) {
     if (!running_) return QWidget::closeEvent(event);
     cancelled_ = true;
     event->ignore();
+}
+
+void TFPrintProgress::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        return ui_->CancelBtn->click();
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace ui

@@ -1,7 +1,8 @@
 #pragma once
 // The print progress window: which printer, which page, and a cancel button. It stays on top
-// and is not modal. The job lets the user interface run when it starts a page (SetPage); a click
-// on "&Cancel" is noticed then, and the job stops after the label it is drawing.
+// and is not modal; Return (on its one button) and Escape cancel as in a dialog. The job lets
+// the user interface run when it starts a page (SetPage); a click on "&Cancel" is noticed then,
+// and the job stops after the label it is drawing.
 
 #include "print/PrintTarget.h"
 
@@ -33,6 +34,8 @@ class TFPrintProgress : public QWidget, public print::PrintProgress {
   protected:
     // Some window managers give every titled window a close box: while the job runs it cancels.
     void closeEvent(QCloseEvent* event) override;
+    // Escape cancels, as in a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     std::unique_ptr<Ui::TFPrintProgress> ui_;

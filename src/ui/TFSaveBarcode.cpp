@@ -57,7 +57,7 @@ void TFSaveBarcode::AddFormatItems() {
     auto* grid = static_cast<QGridLayout*>(ui_->rgFormat->layout());
     int index = 0;
     for (const exporting::FormatInfo& info : exporting::ExportFormats()) {
-        auto* item = new QRadioButton(QString::fromLatin1(info.listItem), ui_->rgFormat);
+        auto* item = new QRadioButton(exporting::ListItemText(info), ui_->rgFormat);
         item->setObjectName(QStringLiteral("rgFormatItem%1").arg(index));
         group->addButton(item, index);
         grid->addWidget(item, index % kFormatRows, index / kFormatRows);
@@ -157,7 +157,7 @@ std::optional<QString> TFSaveBarcode::OpenExportDialog(const app::BarcodeDocumen
 
 void TFSaveBarcode::BitBtn1Click() {
     const auto path = ChooseFile(this, {.objectName = "SaveDialog1",
-                                        .title = QStringLiteral("Save As"),
+                                        .title = tr("Save As"),
                                         .filter = QtFilter(model_.Filter()),
                                         .defaultSuffix = model_.DefaultExtension(),
                                         .save = true,

@@ -26,6 +26,11 @@ class DesktopTest : public ::testing::Test {
     // A path in the test's own folder.
     QString PathOf(const QString& name) const { return folder_.filePath(name); }
 
+    // What the programs of the session get; SetEnvironment changes it for those started next.
+    const QProcessEnvironment& Environment() const { return session_->Environment(); }
+    void SetEnvironment(const QString& name, const QString& value) {
+        session_->SetVariable(name, value);
+    }
     // Starts a program in the session; it is stopped when the test ends.
     ChildProcess& Start(const QString& program, const QStringList& args = {});
     // Starts the built designer with `args` and waits for its main window.

@@ -2,6 +2,7 @@
 // menu item or shortcut and closes again, a sheet of labels printed to a PDF reads back in every
 // cell, exported pictures read back, and an export over an existing file asks first.
 
+#include "e2e/DesignerDialogs.h"
 #include "e2e/DesktopTest.h"
 #include "e2e/Readers.h"
 #include "support/TestFiles.h"
@@ -16,28 +17,6 @@ namespace {
 using DialogsEndToEnd = DesktopTest;
 
 // ---- every dialog opens and closes ------------------------------------------------------------
-
-struct DialogOpening {
-    const char* name;
-    const char* keys; // pressed in the main window
-    const char* title;
-};
-
-const DialogOpening kDialogs[] = {
-    {"Print", "ctrl+p", "^Print Barcode$"},
-    {"Export", "ctrl+e", "^Export Barcode Graphic$"},
-    {"SequenceSettings", "alt+o s", "^Sequence Settings$"},
-    {"LabelSettings", "alt+o l", "^Custom Label Settings$"},
-    {"PrintSetup", "alt+f r", "^Print Setup$"},
-    {"Open", "ctrl+o", "^Load Barcode$"},
-    {"Save", "ctrl+s", "^Save Barcode$"},
-    {"About", "alt+a a", "^About Tallyrune$"},
-};
-
-// CTest names each case after it.
-void PrintTo(const DialogOpening& opening, std::ostream* out) {
-    *out << opening.name;
-}
 
 class EveryDialog : public DesktopTest, public ::testing::WithParamInterface<DialogOpening> {};
 
@@ -57,7 +36,7 @@ TEST_P(EveryDialog, OpensFromItsMenuOrShortcutAndCloses) {
     EXPECT_TRUE(Shows(window, "DIALOG 1", name + "-after"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Designer, EveryDialog, ::testing::ValuesIn(kDialogs));
+INSTANTIATE_TEST_SUITE_P(Designer, EveryDialog, ::testing::ValuesIn(kDesignerDialogs));
 
 // ---- a sheet of labels printed to a PDF --------------------------------------------------------
 

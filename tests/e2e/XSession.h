@@ -26,6 +26,8 @@ class XSession {
     const QString& Failure() const { return failure_; }
     // What every program of the session gets: the display, the private home, a fixed locale.
     const QProcessEnvironment& Environment() const { return env_; }
+    // For the programs started from now on: another locale, a session bus.
+    void SetVariable(const QString& name, const QString& value) { env_.insert(name, value); }
     const QString& Folder() const { return folder_; }
 
   private:
