@@ -1,5 +1,7 @@
 #include "support/ZplReader.h"
 
+#include "support/Decode.h"
+
 #include <QDir>
 #include <QPainter>
 #include <QProcess>
@@ -46,6 +48,20 @@ std::vector<QImage> RenderZpl(const QString& zplFile, double widthMm, double hei
         labels.push_back(QImage(out + '-' + QString::number(i) + ".png")
                              .convertToFormat(QImage::Format_Grayscale8));
     return labels;
+}
+
+std::vector<std::string> ReadRollOfCode128(const QString& zplFile, int moduleDots,
+                                           const QString& folder) {
+    std::vector<std::string> read;
+    for (const QImage& label : RenderZpl(zplFile, 50.8, 25.4, 8, folder)) {
+        if (!HasInk(label)) continue;
+        read.push_back(DecodeImage(label, ZXing::BarcodeFormat::Code128).text);
+        const std::vector<int> runs = BarRuns(label);
+        EXPECT_GT(runs.size(), 30u) << "label " << read.size(); // Code 128 of 8 characters
+        for (const int run : runs)
+            EXPECT_EQ(run % moduleDots, 0) << "label " << read.size() << ": a bar of " << run;
+    }
+    return read;
 }
 
 bool HasInk(const QImage& picture) {

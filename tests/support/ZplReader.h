@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace testing_support {
@@ -23,6 +24,12 @@ QRect InkBounds(const QImage& picture);
 // The part of the picture that holds black, with `margin` white pixels around it, as a scanner
 // aimed at the symbol sees it: zxing-cpp misses a small Data Matrix on a large white label.
 QImage AroundInk(const QImage& picture, int margin);
+
+// The Code 128 texts of a ZPL file's labels on a 2 x 1 in roll at 203 dpi (8 dots a millimetre),
+// blank formats left out, each label failing the running test unless its bars and spaces are
+// whole modules of `moduleDots`.
+std::vector<std::string> ReadRollOfCode128(const QString& zplFile, int moduleDots,
+                                           const QString& folder);
 
 // The widths of the bars and spaces that a row through the middle of the bars crosses, from the
 // first bar to the last: on a printer's dots each one is a whole number of modules.
