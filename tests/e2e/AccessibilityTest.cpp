@@ -75,8 +75,10 @@ class MenusInTheUsersLanguage : public AccessibleDesigner,
 
 TEST_P(MenusInTheUsersLanguage, NameTheMenuBar) {
     SetEnvironment(QStringLiteral("LANG"), QString::fromLatin1(GetParam().lang));
-    ASSERT_FALSE(StartDesigner().isEmpty()) << "no main window";
+    const WindowId window = StartDesigner();
+    ASSERT_FALSE(window.isEmpty()) << "no main window";
     EXPECT_EQ(ReadTree("menus", kMainWindow).join(' ').toStdString(), GetParam().titles);
+    Keep(desktop().Screenshot(window), QString::fromLatin1(GetParam().name));
 }
 
 INSTANTIATE_TEST_SUITE_P(Designer, MenusInTheUsersLanguage, ::testing::ValuesIn(kMenuLanguages));
