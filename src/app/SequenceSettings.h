@@ -14,8 +14,8 @@ struct SequenceSettings {
     int SeqMax = 999999999;
     int SeqCurrent = 1; // the number the next label carries
     int SeqMinSize = 0; // minimum digit count, padded with leading "0"
-    std::string SeqPrefix;
-    std::string SeqSuffix;
+    std::string SeqPrefix{};
+    std::string SeqSuffix{};
 
     bool operator==(const SequenceSettings&) const = default;
 };

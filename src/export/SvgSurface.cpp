@@ -56,7 +56,7 @@ const platform::SizedFont& SvgSurface::Current() const {
 void SvgSurface::OpenGroup(engine::Fill fill) {
     if (group_ == fill) return;
     CloseGroup();
-    body_ += std::string("<g fill=\"") + Colour(fill) + "\">\n";
+    body_.append("<g fill=\"").append(Colour(fill)).append("\">\n");
     group_ = fill;
 }
 

@@ -48,8 +48,11 @@ TEST_F(LabelTemplatesEndToEnd, ImportingChangesNoBox) {
     QFile written(saved);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QByteArray text = written.readAll();
-    for (const QByteArray& line : kFormat.split('\n'))
-        if (line.contains('=')) EXPECT_TRUE(text.contains(line)) << line.toStdString();
+    for (const QByteArray& line : kFormat.split('\n')) {
+        if (line.contains('=')) {
+            EXPECT_TRUE(text.contains(line)) << line.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -80,8 +80,9 @@ TEST(ProfileFileWrite, WritesOneLinePerNameAndValuesThatReadBack) {
         ProfileFile profile;
         profile.WriteString(c.section, c.key, c.value);
         EXPECT_EQ(profile.ToBytes(), c.bytes) << c.bytes.data();
-        if (!(c.section + c.key).contains(u'\n'))
+        if (!(c.section + c.key).contains(u'\n')) {
             EXPECT_EQ(ProfileFile::FromBytes(c.bytes).ReadString(c.section, c.key), c.value);
+        }
     }
 }
 

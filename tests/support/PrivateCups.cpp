@@ -69,8 +69,9 @@ int Jobs(const char* queue, int which) {
 
 std::string PrivateCups::Unavailable() {
     for (const char* tool : {"cupsd", "lpadmin"})
-        if (FindTool(tool).isEmpty()) return std::string(tool) + " is not installed (package cups)";
-    if (!QFile::exists(kPpd)) return std::string(kPpd) + " is missing (package cups-filters)";
+        if (FindTool(tool).isEmpty())
+            return std::string(tool).append(" is not installed (package cups)");
+    if (!QFile::exists(kPpd)) return std::string(kPpd).append(" is missing (package cups-filters)");
     return "";
 }
 

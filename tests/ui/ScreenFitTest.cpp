@@ -54,9 +54,10 @@ TEST(ScreenFit, EveryDialogKeepsItsButtonsOnTheScreen) {
                                      std::to_string(screen.height());
             EXPECT_LE(dialog->width(), room.width()) << what;
             EXPECT_LE(dialog->height(), room.height()) << what;
-            if (screen.width() >= 1280)
+            if (screen.width() >= 1280) {
                 EXPECT_EQ(dialog->findChild<QScrollArea*>("BodyScrollArea"), nullptr)
                     << what << ": it fits as it is";
+            }
             for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
                 if (!button->isVisibleTo(dialog.get())) continue;
                 const auto* scroll = dialog->findChild<QScrollArea*>("BodyScrollArea");
