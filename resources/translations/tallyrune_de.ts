@@ -286,6 +286,13 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>FontDialog</name>
+    <message>
+        <source>Sample text</source>
+        <translation>Beispieltext</translation>
+    </message>
+</context>
+<context>
     <name>GlabelsTemplates</name>
     <message>
         <source>no readable %1</source>

@@ -65,6 +65,7 @@ TFBarcode::TFBarcode(DocumentHost& host, const app::PrinterMetrics& metrics, eng
     setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWidget(picture_);
+    setFocusPolicy(Qt::ClickFocus); // Tab goes round the main window's controls
     setMinimumWidth(kMinimumWidth);
     picture_->setAccessibleName(tr("Barcode"));
     ConnectCommand(&document_, &app::BarcodeDocument::rendered, this, &TFBarcode::FitToPicture);
@@ -128,6 +129,22 @@ void TFBarcode::closeEvent(QCloseEvent* event) {
 
 void TFBarcode::contextMenuEvent(QContextMenuEvent* event) {
     host_.PopupMenuAt(event->globalPos());
+}
+
+// From a clicked document window, on to the main window's next control that Tab stops at.
+bool TFBarcode::focusNextPrevChild(bool next) {
+    const auto step = [next](QWidget* at) {
+        return next ? at->nextInFocusChain() : at->previousInFocusChain();
+    };
+    for (QWidget* at = step(this); at != this; at = step(at)) {
+        const bool stops = (at->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+                           at->isVisible() && at->isEnabled() && at->window() == window();
+        if (stops && !qobject_cast<QMdiSubWindow*>(at) && !isAncestorOf(at)) {
+            at->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace ui

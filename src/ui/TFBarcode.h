@@ -44,6 +44,9 @@ class TFBarcode : public QMdiSubWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The window holds no control of its own, so Tab and Shift+Tab leave it for the main
+    // window's controls; a sub-window would otherwise keep the focus for good.
+    bool focusNextPrevChild(bool next) override;
 
   private:
     void FitToPicture();

@@ -14,6 +14,7 @@
 #include "ui/Application.h"
 #include "ui/DialogCommands.h"
 #include "ui/ExitWatcher.h"
+#include "ui/FontDialogNames.h"
 #include "ui/KeyFilters.h"
 #include "ui/LatinText.h"
 #include "ui/MessageBoxes.h"
@@ -505,6 +506,7 @@ void TFMain::sbFontClick() {
     QFontDialog dialog(current, this);
     dialog.setWindowTitle(tr("Font"));
     dialog.setOptions(QFontDialog::DontUseNativeDialog | QFontDialog::ScalableFonts);
+    NameFontDialogControls(dialog);
     if (dialog.exec() != QDialog::Accepted) return;
     QFont chosen = dialog.selectedFont();
     chosen.setPointSize(toolbarFont_.pointSize() > 0 ? toolbarFont_.pointSize() : 8);

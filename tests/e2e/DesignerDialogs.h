@@ -22,6 +22,7 @@ inline constexpr DialogOpening kDesignerDialogs[] = {
     {"Open", "ctrl+o", "^Load Barcode$"},
     {"Save", "ctrl+s", "^Save Barcode$"},
     {"About", "alt+a a", "^About Tallyrune$"},
+    {"Font", "shift+Tab space", "^Font$"}, // the toolbar's Font button, one Tab back from the text
     {"SaveChanges", "ctrl+x", "^Tallyrune$"}, // closing the document asks first
 };
 

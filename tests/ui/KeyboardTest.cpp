@@ -4,6 +4,7 @@
 // cancels with Escape; the document's picture describes its symbology, text and scan.
 
 #include "MainWindowFixture.h"
+#include "ui/TFBarcode.h"
 #include "ui/TFPrintProgress.h"
 
 #include <QAbstractButton>
@@ -117,6 +118,25 @@ TEST_F(MainWindowTest, EveryDialogWorksFromTheKeyboard) {
         Action(row.action).trigger();
         EXPECT_TRUE(closed) << "Escape did not close it";
     }
+}
+
+// The toolbar's controls in the order they are shown, one Tab round from the text box, which the
+// document windows do not hold; Shift+Tab goes back from the text to the Font button.
+TEST_F(MainWindowTest, TabGoesRoundTheToolbarPastTheDocuments) {
+    Start();
+    Type(Edit("eText"), "TAB 1");
+    Action("acNew").trigger();
+    Type(Edit("eText"), "TAB 2");
+    EXPECT_EQ(NamesOf(TabRound()),
+              QStringList({"eText", "tbOpen", "tbSave", "tbExport", "tbCopy", "tbPrint",
+                           "cbBarcodeType", "eHeight", "cbScale", "cbRotate", "cbInterpret",
+                           "sbFont"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(NameOf(QApplication::focusWidget()), "sbFont");
+    // A document window that a click gave the focus lets it go on.
+    window->findChild<ui::TFBarcode*>()->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(NameOf(QApplication::focusWidget()), "tbOpen");
 }
 
 TEST_F(MainWindowTest, EscapeCancelsPrinting) {
