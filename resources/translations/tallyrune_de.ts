@@ -286,13 +286,6 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>FontDialog</name>
-    <message>
-        <source>Sample text</source>
-        <translation>Beispieltext</translation>
-    </message>
-</context>
-<context>
     <name>GlabelsTemplates</name>
     <message>
         <source>no readable %1</source>
@@ -681,6 +674,25 @@ und %1 weitere</translation>
     <message>
         <source>Unable to start a new page on %1</source>
         <translation>Auf %1 kann keine neue Seite begonnen werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogNames</name>
+    <message>
+        <source>Sample text</source>
+        <translation>Beispieltext</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
     </message>
 </context>
 <context>

@@ -14,10 +14,10 @@
 #include "ui/Application.h"
 #include "ui/DialogCommands.h"
 #include "ui/ExitWatcher.h"
-#include "ui/FontDialogNames.h"
 #include "ui/KeyFilters.h"
 #include "ui/LatinText.h"
 #include "ui/MessageBoxes.h"
+#include "ui/QtDialogNames.h"
 #include "ui_TFMain.h"
 
 #include <QActionGroup>

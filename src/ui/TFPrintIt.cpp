@@ -20,6 +20,7 @@
 #include "ui/LatinText.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PrinterSetup.h"
+#include "ui/QtDialogNames.h"
 #include "ui/ScreenFit.h"
 #include "ui/TFLabelSettings.h"
 #include "ui/TFPrintProgress.h"
@@ -474,6 +475,7 @@ void TFPrintIt::PreviewClick() {
     preview.setObjectName(QStringLiteral("PreviewDialog"));
     preview.setWindowTitle(tr("Print Preview"));
     preview.resize(kPreviewSize);
+    NamePreviewDialogControls(preview);
     ConnectCommand(&preview, &QPrintPreviewDialog::paintRequested, this, &TFPrintIt::PaintRequested);
     const bool printed = preview.exec() == QDialog::Accepted;
     RunShowingFailures(this, [this] { SheetChanged(); });

@@ -24,11 +24,11 @@ class AccessibleDesigner : public DesktopTest {
 
     // The lines tests/e2e/accessible_tree.py prints in `mode` for the designer's window named
     // `title`; fails the test when the window cannot be read.
-    QStringList ReadTree(const char* mode, const QString& title) {
-        const CommandResult read =
-            RunCommand(QStringLiteral(TALLYRUNE_ACCESSIBLE_TREE),
-                       {QString::fromLatin1(mode), QString::number(Designer().Pid()), title},
-                       Environment(), kPatience + 10s);
+    QStringList ReadTree(const char* mode, const QString& title, const QStringList& more = {}) {
+        const CommandResult read = RunCommand(
+            QStringLiteral(TALLYRUNE_ACCESSIBLE_TREE),
+            QStringList{QString::fromLatin1(mode), QString::number(Designer().Pid()), title} + more,
+            Environment(), kPatience + 10s);
         EXPECT_TRUE(read.Ok()) << read.err.toStdString();
         return read.Text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
@@ -54,6 +54,20 @@ TEST_P(AccessibleDialog, NamesEveryControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Designer, AccessibleDialog, ::testing::ValuesIn(kDesignerDialogs));
+
+// Qt's print preview, opened from the print dialog as a screen reader's user does.
+TEST_F(AccessibleDesigner, PrintPreviewNamesEveryControl) {
+    const WindowId window = StartDesignerTyping(QStringLiteral("NAMES 3"));
+    ASSERT_FALSE(window.isEmpty()) << "no main window to type into";
+    const QString print = QStringLiteral("^Print Barcode$");
+    ASSERT_FALSE(OpenDialog(window, QStringLiteral("ctrl+p"), print, QStringLiteral("print")).isEmpty());
+    ReadTree("press", print, {QStringLiteral("Preview")});
+    const QString preview = QStringLiteral("^Print Preview$");
+    const WindowId shown = desktop().WaitForWindow(preview);
+    ASSERT_FALSE(shown.isEmpty()) << "Preview opened no print preview";
+    Keep(desktop().Screenshot(shown), QStringLiteral("preview"));
+    EXPECT_EQ(ReadTree("unnamed", preview).join('\n').toStdString(), "");
+}
 
 struct MenuLanguage {
     const char* name;

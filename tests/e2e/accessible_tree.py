@@ -3,10 +3,11 @@
 
     accessible_tree.py unnamed PID TITLE   the focusable controls that have no name, one a line
     accessible_tree.py menus PID TITLE     the titles of the window's menu bar, one a line
+    accessible_tree.py press PID TITLE BUTTON   presses the window's button of that name
 
 TITLE is a regular expression for the window's name. The program and its window may still be
 coming up: both are waited for, polling with a deadline. Exit status 0 when the window was read,
-1 when it never showed up, or showed no focusable control (or no menu bar) to read.
+1 when it never showed up, or showed no focusable control (or no menu bar, or no such button).
 """
 
 import re
@@ -18,7 +19,7 @@ import pyatspi
 PATIENCE_SECONDS = 30
 
 # A combo box names itself by the item it shows; what it is for comes from the label that
-# labels it (Qt gives a buddy label that relation).
+# labels it (Qt gives a buddy label that relation), or from its edit box's own name.
 NAMED_BY_LABEL = {pyatspi.ROLE_COMBO_BOX}
 # Their children are data, named by what they hold.
 DATA_VIEWS = {pyatspi.ROLE_LIST, pyatspi.ROLE_TREE, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE}
@@ -39,7 +40,9 @@ def labels_of(node, roles=None):
 def name_of(node):
     """What a screen reader announces the control as; empty when nothing says what it is for."""
     if node.getRole() in NAMED_BY_LABEL:
-        return " ".join(n for n in labels_of(node, {pyatspi.ROLE_LABEL}) if n.strip())
+        edits = [child for child in node if child is not None and child.getRole() == pyatspi.ROLE_TEXT]
+        names = labels_of(node, {pyatspi.ROLE_LABEL}) + [edit.name for edit in edits]
+        return " ".join(n for n in names if n.strip())
     # Qt names a box without a label of its own after the group around it: that says nothing
     # about which box of the group it is.
     groups = labels_of(node, {pyatspi.ROLE_PANEL})
@@ -71,10 +74,20 @@ def unnamed(window):
 
 
 def menu_titles(window):
+    """None until the window shows a menu bar with titles."""
     for node in window:
         if node is not None and node.getRole() == pyatspi.ROLE_MENU_BAR:
-            return [item.name for item in node if item is not None]
-    return []
+            return [item.name for item in node if item is not None] or None
+    return None
+
+
+def press(window, button):
+    """Presses the button as a screen reader's user does; None until it shows."""
+    for node, _ in focusable(window):
+        if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == button:
+            node.queryAction().doAction(0)
+            return []
+    return None
 
 
 def find_window(pid, title):
@@ -92,16 +105,17 @@ def find_window(pid, title):
 
 def main():
     mode, pid, title = sys.argv[1], int(sys.argv[2]), sys.argv[3]
-    read = unnamed if mode == "unnamed" else menu_titles
+    read = {"unnamed": unnamed, "menus": menu_titles,
+            "press": lambda window: press(window, sys.argv[4])}[mode]
     deadline = time.monotonic() + PATIENCE_SECONDS
     while True:
         # A window's controls and menu bar can show up a moment after the window.
         window = find_window(pid, title)
         lines = read(window) if window is not None else None
-        if lines is not None and (lines or mode == "unnamed"):
+        if lines is not None:
             break
         if time.monotonic() > deadline:
-            what = "no window" if window is None else "nothing to read in the window"
+            what = "no window" if window is None else f"nothing to {mode} in the window"
             print(f"{what} named {title!r} of process {pid} on the accessibility bus",
                   file=sys.stderr)
             return 1

@@ -1,11 +1,14 @@
-#include "ui/FontDialogNames.h"
+#include "ui/QtDialogNames.h"
 
 #include <QCoreApplication>
+#include <QComboBox>
 #include <QFontDialog>
+#include <QGraphicsView>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 
 namespace ui {
 namespace {
@@ -35,7 +38,24 @@ void NameFontDialogControls(QFontDialog& dialog) {
     // The group's title alone would not say which of its controls this is.
     for (QGroupBox* group : dialog.findChildren<QGroupBox*>())
         for (QLineEdit* box : group->findChildren<QLineEdit*>())
-            NameIfUnnamed(box, QCoreApplication::translate("FontDialog", "Sample text"));
+            NameIfUnnamed(box, QCoreApplication::translate("QtDialogNames", "Sample text"));
+}
+
+// The zoom box is the one list; the page box the one edit box outside it.
+void NamePreviewDialogControls(QPrintPreviewDialog& dialog) {
+    const QString zoom = QCoreApplication::translate("QtDialogNames", "Zoom");
+    for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
+        NameIfUnnamed(list, zoom);
+        NameIfUnnamed(list->lineEdit(), zoom);
+    }
+    for (QLineEdit* box : dialog.findChildren<QLineEdit*>())
+        if (!qobject_cast<QComboBox*>(box->parentWidget()))
+            NameIfUnnamed(box, QCoreApplication::translate("QtDialogNames", "Page"));
+    const QString pages = QCoreApplication::translate("QtDialogNames", "Pages");
+    for (QGraphicsView* view : dialog.findChildren<QGraphicsView*>()) {
+        NameIfUnnamed(view, pages);
+        NameIfUnnamed(view->viewport(), pages);
+    }
 }
 
 } // namespace ui
