@@ -1,6 +1,7 @@
 #include "platform/ZplLabel.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace platform {
 namespace {
@@ -41,6 +42,15 @@ QByteArray HexRow(const QImage& picture, int y, int bytesPerRow, bool monoBlackI
     return hex;
 }
 
+// Bars run across many rows: a row whose dots are those of the row above needs no hex digits.
+bool SameAsRowAbove(const QImage& picture, int y) {
+    const qsizetype used = picture.format() == QImage::Format_Grayscale8
+                               ? picture.width()
+                               : (picture.width() + 7) / 8;
+    return y > 0 && std::memcmp(picture.constScanLine(y), picture.constScanLine(y - 1),
+                                static_cast<std::size_t>(used)) == 0;
+}
+
 bool MonoBlackIsOne(const QImage& picture) {
     return picture.format() == QImage::Format_Mono && picture.colorCount() == 2 &&
            qGray(picture.color(1)) < qGray(picture.color(0));
@@ -76,6 +86,10 @@ QByteArray ZplLabel(const QImage& picture) {
                      QByteArray::number(bytesPerRow) + ',';
     QByteArray above;
     for (int y = 0; y < picture.height(); ++y) {
+        if (SameAsRowAbove(picture, y)) {
+            out += ':';
+            continue;
+        }
         QByteArray hex = HexRow(picture, y, bytesPerRow, blackIsOne);
         out += CompressZplRow(hex, above);
         above = std::move(hex);
