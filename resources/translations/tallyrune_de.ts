@@ -172,6 +172,105 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>EngineText</name>
+    <message>
+        <source>GS1 data starts with an AI in brackets, such as (01)</source>
+        <translation>GS1-Daten beginnen mit einem AI in Klammern, etwa (01)</translation>
+    </message>
+    <message>
+        <source>GS1 data needs each AI in brackets: %1</source>
+        <translation>GS1-Daten brauchen jeden AI in Klammern: %1</translation>
+    </message>
+    <message>
+        <source>%1 is unknown</source>
+        <translation>%1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>%1 has no data</source>
+        <translation>%1 hat keine Daten</translation>
+    </message>
+    <message>
+        <source>%1 takes digits only</source>
+        <translation>%1 nimmt nur Ziffern</translation>
+    </message>
+    <message>
+        <source>%1 holds a character GS1 does not allow</source>
+        <translation>%1 enthält ein Zeichen, das GS1 nicht zulässt</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 digits, not %3</source>
+        <translation>%1 nimmt %2 Ziffern, nicht %3</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 to %3 characters, not %4</source>
+        <translation>%1 nimmt %2 bis %3 Zeichen, nicht %4</translation>
+    </message>
+    <message>
+        <source>%1 has the check digit %2 where %3 belongs</source>
+        <translation>%1 hat die Prüfziffer %2, wo %3 hingehört</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, which is no date (YYMMDD)</source>
+        <translation>%1 enthält %2, das ist kein Datum (JJMMTT)</translation>
+    </message>
+    <message>
+        <source>The text is too long for %1 (%2)</source>
+        <translation>Der Text ist zu lang für %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The text is too long for %1: it holds at most %2</source>
+        <translation>Der Text ist zu lang für %1: es fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot encode this text: %2</source>
+        <translation>%1 kann diesen Text nicht codieren: %2</translation>
+    </message>
+    <message>
+        <source>Not enough memory to encode %1</source>
+        <translation>Nicht genug Speicher, um %1 zu codieren</translation>
+    </message>
+    <message>
+        <source>%1 holds %2</source>
+        <translation>%1 fasst %2</translation>
+    </message>
+    <message>
+        <source>%1 digits, %2 letters or %3 bytes</source>
+        <translation>%1 Ziffern, %2 Buchstaben oder %3 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 digits or %2 bytes</source>
+        <translation>%1 Ziffern oder %2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 digits or %2 letters of GS1 data</source>
+        <translation>%1 Ziffern oder %2 Buchstaben GS1-Daten</translation>
+    </message>
+    <message>
+        <source>%1 characters of GS1 data</source>
+        <translation>%1 Zeichen GS1-Daten</translation>
+    </message>
+    <message>
+        <source>one GTIN, (01) and %1 digits</source>
+        <translation>eine GTIN, (01) und %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 Spalte</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 Spalten</translation>
+    </message>
+    <message>
+        <source>%1 compact</source>
+        <translation>%1 kompakt</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+</context>
+<context>
     <name>Errors</name>
     <message>
         <source>Unable to read %1</source>

@@ -1,15 +1,13 @@
 #include "app/MatrixControls.h"
 
+#include "app/EngineTexts.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
 
 namespace app {
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool TakesAnyText(engine::SymbologyCode code) {
     const engine::SymbologyInfo* row = engine::FindSymbology(code);
@@ -45,7 +43,7 @@ OptionList EccList(const BarcodeDocument& document) {
         document.Options().ecc.empty() ? matrix->usualEcc : document.Options().ecc;
     for (const engine::EccChoice& choice : matrix->eccChoices) {
         if (choice.label == chosen) list.current = static_cast<int>(list.items.size());
-        list.items << FromView(choice.label);
+        list.items << InUsersLanguage(choice.label);
     }
     return list;
 }
@@ -57,7 +55,7 @@ OptionList SizeList(const BarcodeDocument& document) {
     list.enabled = true;
     list.items << QCoreApplication::translate("MatrixControls", "Auto");
     for (const std::string_view size : matrix->sizeChoices)
-        list.items << FromView(size);
+        list.items << InUsersLanguage(size);
     const int size = document.Options().size;
     list.current = size >= 1 && size < list.items.size() ? size : 0;
     return list;

@@ -1,5 +1,6 @@
 #include "app/ScanCheck.h"
 
+#include "app/EngineTexts.h"
 #include "app/SymbolReader.h"
 #include "engine/Barcode.h"
 #include "engine/CheckDigits.h"
@@ -203,7 +204,7 @@ QString ScanVerdict::Message() const {
         return QCoreApplication::translate("ScanCheck", "Does not scan as %1")
             .arg(WithGs1(expected, expectedGs1, utf8));
     case ScanOutcome::NotEncoded:
-        return QString::fromStdString(problem);
+        return InUsersLanguage(problem);
     }
     return {};
 }

@@ -1,12 +1,15 @@
 #include "engine/Gs1.h"
 
 #include "engine/CheckDigits.h"
+#include "engine/Messages.h"
 
 #include <algorithm>
 #include <array>
 
 namespace engine {
 namespace {
+
+using namespace message;
 
 enum class Chars { Digits, Cset82 };
 enum class Check { None, Mod10, Date };
@@ -96,24 +99,24 @@ std::string Named(std::string_view ai) {
 // Empty when the value suits the rule; else what is wrong, naming the AI.
 std::string CheckValue(std::string_view ai, const AiRule& rule, std::string_view value) {
     const int length = static_cast<int>(value.size());
-    if (rule.chars == Digits && !AllDigits(value)) return Named(ai) + " takes digits only";
+    if (rule.chars == Digits && !AllDigits(value)) return Compose(kDigitsOnly, {Named(ai)});
     if (rule.chars == Cset82 &&
         !std::ranges::all_of(value, [](char c) { return InCset82(static_cast<unsigned char>(c)); }))
-        return Named(ai) + " holds a character GS1 does not allow";
+        return Compose(kBadCharacter, {Named(ai)});
     if (rule.minLength == rule.maxLength && length != rule.minLength)
-        return Named(ai) + " takes " + std::to_string(rule.minLength) + " digits, not " +
-               std::to_string(length);
+        return Compose(kFixedLength,
+                       {Named(ai), std::to_string(rule.minLength), std::to_string(length)});
     if (length < rule.minLength || length > rule.maxLength)
-        return Named(ai) + " takes " + std::to_string(rule.minLength) + " to " +
-               std::to_string(rule.maxLength) + " characters, not " + std::to_string(length);
+        return Compose(kLengthRange, {Named(ai), std::to_string(rule.minLength),
+                                   std::to_string(rule.maxLength), std::to_string(length)});
     if (rule.check == Mod10) {
         const char expected = Mod10CheckDigit(value.substr(0, value.size() - 1));
         if (value.back() != expected)
-            return Named(ai) + " has the check digit " + std::string(1, value.back()) + " where " +
-                   std::string(1, expected) + " belongs";
+            return Compose(kCheckDigit,
+                        {Named(ai), std::string(1, value.back()), std::string(1, expected)});
     }
     if (rule.check == Date && !IsDate(value))
-        return Named(ai) + " holds " + std::string(value) + ", which is no date (YYMMDD)";
+        return Compose(kNoDate, {Named(ai), std::string(value)});
     return {};
 }
 
@@ -130,14 +133,14 @@ bool IsBracketedGs1(std::string_view text) {
 Gs1Parse ParseGs1(std::string_view text) {
     Gs1Parse out;
     if (!IsBracketedGs1(text)) {
-        out.error = "GS1 data starts with an AI in brackets, such as (01)";
+        out.error = std::string(kNoBrackets);
         return out;
     }
     std::size_t at = 0;
     while (at < text.size()) {
         const std::size_t close = text.find(')', at);
         if (text[at] != '(' || close == std::string_view::npos) {
-            out.error = "GS1 data needs each AI in brackets: " + std::string(text.substr(at));
+            out.error = Compose(kUnbracketed, {std::string(text.substr(at))});
             return out;
         }
         const std::string_view ai = text.substr(at + 1, close - at - 1);
@@ -145,9 +148,9 @@ Gs1Parse ParseGs1(std::string_view text) {
         const std::string_view value = text.substr(close + 1, next - close - 1);
         const AiRule* rule = AllDigits(ai) ? FindRule(ai) : nullptr;
         if (!rule)
-            out.error = Named(ai) + " is unknown";
+            out.error = Compose(kUnknownAi, {Named(ai)});
         else if (value.empty())
-            out.error = Named(ai) + " has no data";
+            out.error = Compose(kNoData, {Named(ai)});
         else
             out.error = CheckValue(ai, *rule, value);
         if (!out.Ok()) return out;

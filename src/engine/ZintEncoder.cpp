@@ -1,6 +1,7 @@
 #include "engine/ZintEncoder.h"
 
 #include "engine/Gs1.h"
+#include "engine/Messages.h"
 
 #include <zint.h>
 
@@ -10,6 +11,8 @@
 
 namespace engine {
 namespace {
+
+using namespace message;
 
 constexpr int kUtf8Eci = 26;
 
@@ -40,7 +43,7 @@ ZintInput Gs1Input(const MatrixSymbology& symbology, std::string_view text) {
     if (!parsed.Ok()) return {{}, 0, 0, parsed.error};
     if (symbology.code == SymbologyCode::DataBar) {
         if (parsed.fields.size() != 1 || parsed.fields.front().ai != "01")
-            return {{}, 0, 0, Name(symbology) + " holds " + std::string(symbology.limit)};
+            return {{}, 0, 0, Compose(kHoldsOnly, {Name(symbology), std::string(symbology.limit)})};
         return {parsed.fields.front().value.substr(0, 13), DATA_MODE, 0, {}};
     }
     std::string data;
@@ -55,20 +58,19 @@ ZintInput TextInput(const MatrixSymbology& symbology, std::string_view text) {
 }
 
 std::string SizeName(const MatrixSymbology& symbology, int size) {
-    return " (" + std::string(symbology.sizeChoices[static_cast<std::size_t>(size - 1)]) + ")";
+    return std::string(symbology.sizeChoices[static_cast<std::size_t>(size - 1)]);
 }
 
 std::string ZintError(const MatrixSymbology& symbology, const zint_symbol& symbol, int status,
                       int size) {
     if (status == ZINT_ERROR_TOO_LONG)
-        return size > 0 ? "The text is too long for " + Name(symbology) + SizeName(symbology, size)
-                        : "The text is too long for " + Name(symbology) + ": it holds at most " +
-                              std::string(symbology.limit);
+        return size > 0 ? Compose(kTooLongForSize, {Name(symbology), SizeName(symbology, size)})
+                        : Compose(kTooLong, {Name(symbology), std::string(symbology.limit)});
     std::string why = symbol.errtxt;
     // zint's "Error 123: " prefix says nothing to a user.
     if (const auto colon = why.find(": "); why.starts_with("Error ") && colon != std::string::npos)
         why = why.substr(colon + 2);
-    return Name(symbology) + " cannot encode this text: " + why;
+    return Compose(kCannotEncode, {Name(symbology), why});
 }
 
 SymbolMatrix MatrixOf(const zint_symbol& symbol) {
@@ -105,7 +107,7 @@ MatrixEncoding EncodeMatrix(const MatrixSymbology& symbology, std::string_view t
     const ZintInput input = symbology.gs1 ? Gs1Input(symbology, text) : TextInput(symbology, text);
     if (!input.error.empty()) return {{}, input.error};
     const ZintSymbol symbol(ZBarcode_Create());
-    if (!symbol) return {{}, "Not enough memory to encode " + Name(symbology)};
+    if (!symbol) return {{}, Compose(kNoMemory, {Name(symbology)})};
     symbol->symbology = symbology.zintSymbology;
     symbol->input_mode = input.inputMode;
     symbol->eci = input.eci;

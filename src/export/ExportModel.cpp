@@ -1,6 +1,7 @@
 #include "export/ExportModel.h"
 
 #include "app/BarcodeDocument.h"
+#include "app/EngineTexts.h"
 #include "engine/Barcode.h"
 #include "export/ExportCheck.h"
 #include "platform/Errors.h"
@@ -143,7 +144,7 @@ std::optional<QString> ExportModel::Save(const ExportDocument& document, Exporte
     if (const std::string problem =
             engine::BarcodeProblem(document.Symbology, document.BarcodeText, document.Options);
         !problem.empty())
-        throw platform::Failure(problem);
+        throw platform::Failure(app::InUsersLanguage(problem));
     const int module = ExportModuleWidth(document.Symbology);
     exporter.Export(document, module, ExportDpi(), *format, FileName);
     VerifyExportedFile(document, module, ExportDpi(), *format, FileName);

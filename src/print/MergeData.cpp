@@ -1,5 +1,6 @@
 #include "print/MergeData.h"
 
+#include "app/EngineTexts.h"
 #include "app/MatrixControls.h"
 #include "app/ScanCheck.h"
 #include "engine/Barcode.h"
@@ -157,7 +158,7 @@ std::string NotCarried(const MergeRecord& record, const MergeSymbol& symbol,
         stored ? engine::BarcodeProblem(symbol.code, *stored, symbol.options) : std::string();
     return AtLine(SourceName(source), record.line,
                   !problem.empty()
-                      ? QString::fromStdString(problem)
+                      ? app::InUsersLanguage(problem)
                       : QCoreApplication::translate("MergeData",
                                                     "%1 cannot carry the text \"%2\" whole")
                             .arg(QString::fromStdString(SymbologyName(symbol.code)),
