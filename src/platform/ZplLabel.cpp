@@ -8,7 +8,6 @@ namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 // Counts of one digit: G to Y say 1 to 19, g to z 20 to 400 in steps of 20; they add up.
-constexpr int kSmallCounts = 19;
 constexpr int kLargeStep = 20;
 constexpr int kLargestCount = 400; // 'z'
 
