@@ -51,6 +51,13 @@ TEST_F(EngineTextsTest, MessagesAndNamesAreSaidInTheUsersLanguage) {
         EXPECT_EQ(app::InUsersLanguage(c.engineText), QString::fromUtf8(c.german)) << c.engineText;
 }
 
+// The translator's list of patterns keeps up with the engine's: each has its German.
+TEST_F(EngineTextsTest, EveryPatternOfTheEngineIsInTheCatalogue) {
+    for (const std::string_view pattern : engine::message::kPatterns)
+        EXPECT_FALSE(german.translate("EngineText", std::string(pattern).c_str()).isEmpty())
+            << pattern;
+}
+
 // A text made from a pattern is taken apart by that pattern, not by one listed before it.
 TEST(EngineMessagePatterns, EachTextIsTakenApartByThePatternItWasMadeFrom) {
     const std::vector<std::string> values{"V1", "V2", "V3", "V4"};
